@@ -1,0 +1,34 @@
+#pragma once
+// Text files and a few system records are in the system's ANSI code page.
+#include <string>
+#include <string_view>
+
+namespace oravin {
+
+class AnsiCodec {
+ public:
+  virtual ~AnsiCodec() = default;
+  // Characters the code page cannot hold become its default character, and
+  // *lossy (when given) says so, so that callers can refuse such text.
+  virtual std::string Encode(std::wstring_view text, bool* lossy = nullptr) const = 0;
+  virtual std::wstring Decode(std::string_view bytes) const = 0;
+};
+
+// The system's code page on Windows. Off Windows there is none: tests install one.
+const AnsiCodec& SystemCodec();
+
+class ScopedSystemCodec {
+ public:
+  explicit ScopedSystemCodec(const AnsiCodec& codec);
+  ~ScopedSystemCodec();
+  ScopedSystemCodec(const ScopedSystemCodec&) = delete;
+  ScopedSystemCodec& operator=(const ScopedSystemCodec&) = delete;
+
+ private:
+  const AnsiCodec* previous_;
+};
+
+// Whether the system code page can hold the text whole.
+bool FitsCodePage(std::wstring_view text);
+
+}  // namespace oravin

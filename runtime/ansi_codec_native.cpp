@@ -1,0 +1,13 @@
+#include <cstdio>
+#include <cstdlib>
+
+#include "runtime/ansi_codec.h"
+
+namespace oravin {
+
+const AnsiCodec& PlatformCodec() {
+  std::fputs("no code page installed: native tests must install a codec\n", stderr);
+  std::abort();
+}
+
+}  // namespace oravin

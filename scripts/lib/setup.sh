@@ -1,0 +1,41 @@
+# Installs what the build and the tests need, from Debian's packages only.
+ORAVIN_PACKAGES=(
+  cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
+  g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
+  wine wine64 xvfb x11-utils imagemagick fonts-wqy-microhei locales
+)
+
+setup_install() {
+  local missing=() p
+  for p in "${ORAVIN_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "setup: installing ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  fi
+  if ! locale -a 2>/dev/null | grep -qi '^zh_CN.utf8$'; then
+    echo "setup: generating the zh_CN.UTF-8 locale"
+    $sudo sed -i 's/^# *zh_CN.UTF-8 UTF-8/zh_CN.UTF-8 UTF-8/' /etc/locale.gen
+    grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+    $sudo locale-gen >/dev/null
+  fi
+}
+
+# Configures and builds the three trees: native logic, the 64-bit program
+# and its tests, the 32-bit program that ships.
+build_all() {
+  local root=$1 build=$2 jobs
+  jobs=$(nproc)
+  cmake -S "$root" -B "$build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORAVIN_SANITIZE=ON >/dev/null
+  cmake --build "$build/native" -j "$jobs"
+  cmake -S "$root" -B "$build/win64" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64.cmake" >/dev/null
+  cmake --build "$build/win64" -j "$jobs"
+  cmake -S "$root" -B "$build/win32" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686.cmake" >/dev/null
+  cmake --build "$build/win32" -j "$jobs" --target oravin
+}

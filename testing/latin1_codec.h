@@ -1,0 +1,39 @@
+#pragma once
+// A single-byte stand-in for the system code page in native tests.
+#include "runtime/ansi_codec.h"
+
+namespace oravin::testing {
+
+class Latin1Codec : public AnsiCodec {
+ public:
+  std::string Encode(std::wstring_view text, bool* lossy = nullptr) const override {
+    std::string bytes;
+    if (lossy) *lossy = false;
+    for (wchar_t c : text) {
+      if (static_cast<unsigned long>(c) < 256) {
+        bytes += static_cast<char>(c);
+      } else {
+        bytes += '?';
+        if (lossy) *lossy = true;
+      }
+    }
+    return bytes;
+  }
+  std::wstring Decode(std::string_view bytes) const override {
+    std::wstring text;
+    for (char b : bytes) text += static_cast<wchar_t>(static_cast<unsigned char>(b));
+    return text;
+  }
+};
+
+// Installs the stand-in for one test.
+class WithLatin1CodePage {
+ public:
+  WithLatin1CodePage() : guard_(codec_) {}
+
+ private:
+  Latin1Codec codec_;
+  ScopedSystemCodec guard_;
+};
+
+}  // namespace oravin::testing

@@ -1,0 +1,38 @@
+#pragma once
+// What the Wine tests share: pumping messages until something has happened,
+// reading pixels of real windows, and saving screenshots for people.
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace oravin::testing {
+
+// Handles messages until done() holds or the time is up; returns done().
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000);
+// Handles messages for a while (for "nothing else happens" checks).
+void PumpFor(int ms);
+
+// What the screen shows of a window, from its top-left corner (0x00RRGGBB, top row first).
+struct Capture {
+  int width = 0, height = 0;
+  std::vector<uint32_t> pixels;
+  uint32_t At(int x, int y) const { return pixels[size_t(y) * width + x]; }
+  // As a COLORREF (0x00BBGGRR), to compare with the colours the program draws in.
+  COLORREF ColorAt(int x, int y) const {
+    const uint32_t p = At(x, y);
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+  }
+};
+Capture CaptureScreenRect(const RECT& screenRect);
+Capture CaptureWindow(HWND hwnd);
+
+// Saves a capture as build/<tree>/artifacts/<name>.png.
+void SaveArtifact(const Capture& capture, const std::string& name);
+
+// GDI objects the process holds now.
+DWORD GdiObjectCount();
+
+}  // namespace oravin::testing

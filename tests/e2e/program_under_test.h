@@ -1,0 +1,36 @@
+#pragma once
+// Starts the real oravin.exe from a program folder of the test's own.
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+
+#include "runtime/handles.h"
+
+namespace oravin::testing {
+
+class ProgramUnderTest {
+ public:
+  // Copies the program into folder (which the test prepares, Bin files and all).
+  explicit ProgramUnderTest(const std::filesystem::path& folder);
+  ~ProgramUnderTest();  // ends the process if the test left it running
+
+  bool Start();
+  // The main window, once it is there.
+  HWND WaitForMainWindow(int timeoutMs = 15000);
+  // Whether the process ended within the time.
+  bool WaitForExit(int timeoutMs = 15000);
+  DWORD ExitCode() const;
+  DWORD ProcessId() const { return processId_; }
+  const std::filesystem::path& exe() const { return exe_; }
+
+ private:
+  std::filesystem::path exe_;
+  UniqueKernelHandle process_;
+  DWORD processId_ = 0;
+};
+
+// Top-level windows of the main window's class that belong to a process.
+HWND FindMainWindowOf(DWORD processId);
+
+}  // namespace oravin::testing
