@@ -11,7 +11,7 @@ rig_environment() {
   # Keep Wine from offering its Mono and Gecko installers.
   export WINEDLLOVERRIDES="mscoree,mshtml="
   # ANSI code page 936, the one the interface is written for.
-  export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+  export LANG=zh_CN.UTF-8
   if [ -n "${ORAVIN_DISPLAY:-}" ]; then export DISPLAY=$ORAVIN_DISPLAY; fi
 }
 
@@ -55,6 +55,9 @@ rig_start_wine() {
   fi
   "$(rig_wineserver)" -p >/dev/null 2>&1 &
   RIG_PIDS+=($!)
+  # The first Wine process starts the prefix's services, which outlive it and
+  # inherit its output: started here, they cannot hold a test's pipe open.
+  "$(rig_wine)" cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
 rig_stop() {
