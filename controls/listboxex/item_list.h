@@ -1,0 +1,30 @@
+#pragma once
+// What the owner of a list needs from it: the items and the selection. The
+// window-free item model and the list control both offer it, so the favorites
+// logic runs the same against either.
+#include <cstdint>
+#include <string>
+
+namespace oravin {
+
+class ItemList {
+ public:
+  virtual ~ItemList() = default;
+
+  // vIndex -1 appends; vKey "Null" (exactly) means no key. Failures are
+  // reported to the user by the list itself, which then returns normally.
+  virtual void AddItem(const std::wstring& vText, int32_t vIndex = -1, const std::wstring& vKey = L"Null") = 0;
+  // vIndex -1 removes the selected item. An index that names no item throws std::out_of_range.
+  virtual void Remove(int32_t vIndex = -1) = 0;
+  virtual void Clear() = 0;
+  virtual int32_t ListCount() const = 0;
+  // -1 while the list is empty.
+  virtual int32_t ListIndex() const = 0;
+  virtual void SetListIndex(int32_t value) = 0;
+  // The selected item's text; "" while the list is empty.
+  virtual std::wstring Text() const = 0;
+  // An index that names no item throws std::out_of_range.
+  virtual std::wstring ListItems(int32_t vIndex) const = 0;
+};
+
+}  // namespace oravin

@@ -1,0 +1,70 @@
+#include "runtime/form.h"
+
+namespace oravin {
+
+int Form::ScaleWidth() const {
+  RECT r{};
+  GetClientRect(hwnd(), &r);
+  return r.right;
+}
+
+int Form::ScaleHeight() const {
+  RECT r{};
+  GetClientRect(hwnd(), &r);
+  return r.bottom;
+}
+
+void Form::SyncImageSize() {
+  const int oldW = image_.width(), oldH = image_.height();
+  image_.EnsureSize(ScaleWidth(), ScaleHeight());
+  if (image_.width() != oldW || image_.height() != oldH) {
+    // Newly gained area starts in the background colour, never in garbage.
+    UniqueRegion fresh(CreateRectRgn(0, 0, image_.width(), image_.height()));
+    UniqueRegion old(CreateRectRgn(0, 0, oldW, oldH));
+    CombineRgn(fresh.get(), fresh.get(), old.get(), RGN_DIFF);
+    UniqueBrush brush(CreateSolidBrush(ResolveColor(backColor_)));
+    FillRgn(image_.dc(), fresh.get(), brush.get());
+  }
+}
+
+HDC Form::hDC() {
+  SyncImageSize();
+  return image_.dc();
+}
+
+void Form::Cls() {
+  SyncImageSize();
+  image_.Clear(backColor_);
+}
+
+void Form::Refresh() {
+  InvalidateRect(hwnd(), nullptr, FALSE);
+  UpdateWindow(hwnd());
+}
+
+void Form::SetBackColor(COLORREF color) {
+  backColor_ = color;
+  Cls();
+  Refresh();
+}
+
+LRESULT Form::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_ERASEBKGND:
+      return 1;  // the image covers everything
+    case WM_SIZE:
+      SyncImageSize();
+      break;
+    case WM_PAINT: {
+      SyncImageSize();
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd(), &ps);
+      image_.PaintTo(dc, ps.rcPaint);
+      EndPaint(hwnd(), &ps);
+      return 0;
+    }
+  }
+  return DefaultProc(msg, wp, lp);
+}
+
+}  // namespace oravin

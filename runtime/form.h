@@ -1,0 +1,34 @@
+#pragma once
+// A top-level form: a window whose drawing goes into a persistent image that it
+// repaints itself from, with a background colour and a pixel scale.
+#include "runtime/persistent_image.h"
+#include "runtime/window.h"
+
+namespace oravin {
+
+class Form : public Window {
+ public:
+  // Interior size in pixels: the forms are borderless, so it is the whole window.
+  int ScaleWidth() const;
+  int ScaleHeight() const;
+
+  // The device context to draw into: the persistent image's.
+  HDC hDC();
+  // Clears the image to the background colour.
+  void Cls();
+  // Shows what was drawn, in one step.
+  void Refresh();
+
+  COLORREF BackColor() const { return backColor_; }
+  void SetBackColor(COLORREF color);
+
+ protected:
+  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void SyncImageSize();
+  PersistentImage image_;
+  COLORREF backColor_ = 0x8000000F;  // the system's button face
+};
+
+}  // namespace oravin
