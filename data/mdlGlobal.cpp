@@ -1,0 +1,51 @@
+#include "data/mdlGlobal.h"
+
+#include <vector>
+
+#include "data/entry.h"
+#include "data/mdlSave.h"
+#include "runtime/app.h"
+
+namespace oravin {
+
+std::filesystem::path ListFileOf(int32_t mode) {
+  const std::filesystem::path bin = std::filesystem::path(App().Path) / L"Bin";
+  switch (mode) {
+    // Written and read under one spelling, so a case-sensitive disk finds it too.
+    case kModeWebsites: return bin / L"Websites.txt";
+    case kModeFolders: return bin / L"FolderList.txt";
+    default: return {};
+  }
+}
+
+void LoadList(FavoriteLists lists) {
+  const std::filesystem::path file = ListFileOf(CurrentMode);
+  const std::wstring contents = file.empty() ? std::wstring() : ReadTextFile(file);
+  lists.lstAddress.Clear();
+  lists.lstTitles.Clear();
+  if (contents.empty()) return;
+  const std::vector<std::wstring> pieces = SplitText(contents, kSplit);
+  // The piece after the last separator is never an entry.
+  for (size_t i = 0; i + 1 < pieces.size(); ++i) {
+    lists.lstAddress.AddItem(pieces[i]);
+    lists.lstTitles.AddItem(TitleOf(pieces[i]));
+  }
+}
+
+void SaveList(FavoriteLists lists) {
+  std::wstring joined;
+  const int32_t count = lists.lstAddress.ListCount();
+  for (int32_t i = 0; i < count; ++i) {
+    joined += lists.lstAddress.ListItems(i);
+    joined += kSplit;
+  }
+  lists.lstAddress.Clear();
+  lists.lstTitles.Clear();
+  const std::filesystem::path file = ListFileOf(CurrentMode);
+  if (file.empty()) return;
+  // The file is replaced whole rather than deleted first, so a failing disk
+  // leaves the previous list in place.
+  WriteTextFile(joined, file);
+}
+
+}  // namespace oravin
