@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+
+#include "actions/command_line.h"
+#include "actions/mdlExecute.h"
+#include "runtime/app.h"
+#include "testing/captured_message_boxes.h"
+#include "testing/scratch_dir.h"
+
+namespace oravin {
+namespace {
+
+struct Execution {
+  WindowHandle owner;
+  std::wstring verb, file, parameters, directory;
+  int show;
+};
+
+// Records what the launcher asks of the shell; answers the look-up as told.
+class RecordingShell : public Shell {
+ public:
+  explicit RecordingShell(std::wstring temp) : temp_(std::move(temp)), guard_(*this) {}
+
+  std::wstring TempPath() override { return temp_; }
+  FoundExecutable FindProgramFor(const std::wstring& file, const std::wstring& directory) override {
+    lookups.push_back(file);
+    lookupDirectories.push_back(directory);
+    fileExistedDuringLookup = std::filesystem::exists(std::filesystem::path(file));
+    if (fileExistedDuringLookup) contentDuringLookup = testing::ReadBytes(std::filesystem::path(file));
+    return answer;
+  }
+  void Execute(WindowHandle owner, const std::wstring& verb, const std::wstring& file, const std::wstring& parameters,
+               const std::wstring& directory, int show) override {
+    executions.push_back({owner, verb, file, parameters, directory, show});
+  }
+  void StartProcess(const std::wstring& commandLine, int show) override {
+    started.push_back(commandLine);
+    startShows.push_back(show);
+  }
+
+  FoundExecutable answer{42, L"C:\\Browsers\\browser.exe"};
+  std::vector<std::wstring> lookups, lookupDirectories, started;
+  std::vector<int> startShows;
+  std::vector<Execution> executions;
+  bool fileExistedDuringLookup = false;
+  std::string contentDuringLookup;
+
+ private:
+  std::wstring temp_;
+  ScopedShell guard_;
+};
+
+class Launcher : public ::testing::Test {
+ protected:
+  testing::ScratchDir temp;
+  RecordingShell shell{temp.path().wstring() + L"/"};
+  testing::CapturedMessageBoxes boxes;
+  WindowHandle owner = reinterpret_cast<WindowHandle>(0x1234);
+  std::filesystem::path probe() const { return temp.path() / L"Temp.html"; }
+};
+
+TEST_F(Launcher, AWebAddressIsOpenedByTheShellAfterAskingForTheBrowserWithATemporaryPage) {
+  OpenAddress(owner, L"http://www.example.com/", false, false);
+  ASSERT_EQ(shell.lookups.size(), 1u);
+  EXPECT_EQ(std::filesystem::path(shell.lookups[0]), probe());
+  EXPECT_EQ(shell.lookupDirectories[0], L"");
+  EXPECT_TRUE(shell.fileExistedDuringLookup);
+  EXPECT_EQ(shell.contentDuringLookup, "");
+  EXPECT_FALSE(std::filesystem::exists(probe()));
+  ASSERT_EQ(shell.executions.size(), 1u);
+  const Execution& e = shell.executions[0];
+  EXPECT_EQ(e.owner, owner);
+  EXPECT_EQ(e.verb, L"open");
+  EXPECT_EQ(e.file, L"http://www.example.com/");
+  EXPECT_EQ(e.parameters, L"");
+  EXPECT_EQ(e.directory, L"");
+  EXPECT_EQ(e.show, kShowNormal);
+  EXPECT_TRUE(boxes.calls.empty());
+}
+
+TEST_F(Launcher, ANewWindowStartsTheBrowserWithTheAddressAsOneArgument) {
+  OpenAddress(owner, L"http://a.example.com/x y\"z", true, false);
+  ASSERT_EQ(shell.executions.size(), 1u);
+  EXPECT_EQ(shell.executions[0].file, L"C:\\Browsers\\browser.exe");
+  EXPECT_EQ(shell.executions[0].parameters, L"\"http://a.example.com/x y\\\"z\"");
+  EXPECT_EQ(shell.executions[0].verb, L"open");
+}
+
+TEST_F(Launcher, AFolderAsksForTheProgramThatOpensTheProgramsOwnFolder) {
+  App().Path = L"C:\\Tools";
+  OpenAddress(owner, L"D:\\资料", true, true);
+  ASSERT_EQ(shell.lookups, std::vector<std::wstring>{L"C:\\Tools"});
+  EXPECT_FALSE(std::filesystem::exists(probe()));  // no temporary page for folders
+  ASSERT_EQ(shell.executions.size(), 1u);
+  EXPECT_EQ(shell.executions[0].parameters, L"\"D:\\资料\"");
+}
+
+TEST_F(Launcher, WithoutABrowserTheUserIsToldAndNothingOpens) {
+  shell.answer = {31, L""};
+  OpenAddress(owner, L"http://www.example.com/", true, false);
+  EXPECT_TRUE(shell.executions.empty());
+  EXPECT_FALSE(std::filesystem::exists(probe()));
+  ASSERT_EQ(boxes.calls.size(), 1u);
+  EXPECT_EQ(boxes.calls[0].text, L"未找到关联的浏览器.");
+  EXPECT_EQ(boxes.calls[0].title, L"浏览器错误");
+  EXPECT_EQ(boxes.calls[0].icon, MsgIcon::Exclamation);
+  EXPECT_EQ(boxes.calls[0].buttons, MsgButtons::Ok);
+}
+
+TEST_F(Launcher, AnExistingTemporaryPageIsUsedUnchangedAndDeletedAfterwards) {
+  testing::WriteBytes(probe(), "<html>mine</html>");
+  OpenAddress(owner, L"http://www.example.com/", false, false);
+  EXPECT_EQ(shell.contentDuringLookup, "<html>mine</html>");
+  EXPECT_FALSE(std::filesystem::exists(probe()));
+}
+
+TEST_F(Launcher, AnAddressThatLooksLikeASwitchNeverReachesACommandLine) {
+  OpenAddress(owner, L"-kiosk", true, false);
+  OpenAddress(owner, L"/e,C:\\", true, true);
+  ASSERT_EQ(shell.executions.size(), 2u);
+  for (const Execution& e : shell.executions) {
+    EXPECT_EQ(e.parameters, L"");
+    EXPECT_NE(e.file, L"C:\\Browsers\\browser.exe");
+  }
+}
+
+TEST_F(Launcher, HomePagesStartExplorerMinimisedWithoutWaiting) {
+  OpenHomePage(L"http://www.example.com/");
+  EXPECT_EQ(shell.started, std::vector<std::wstring>{L"explorer.exe http://www.example.com/"});
+  EXPECT_EQ(shell.startShows, std::vector<int>{kShowMinimized});
+  EXPECT_TRUE(shell.lookups.empty());
+}
+
+TEST(QuoteArgument, QuotesEveryArgumentAndEscapesQuotesAndTheirBackslashes) {
+  EXPECT_EQ(QuoteArgument(L""), L"\"\"");
+  EXPECT_EQ(QuoteArgument(L"a b\tc"), L"\"a b\tc\"");
+  EXPECT_EQ(QuoteArgument(L"say \"hi\""), L"\"say \\\"hi\\\"\"");
+  EXPECT_EQ(QuoteArgument(L"C:\\dir\\"), L"\"C:\\dir\\\\\"");
+  EXPECT_EQ(QuoteArgument(L"a\\\\\"b"), L"\"a\\\\\\\\\\\"b\"");
+  EXPECT_EQ(QuoteArgument(L"C:\\a\\b"), L"\"C:\\a\\b\"");
+}
+
+}  // namespace
+}  // namespace oravin
