@@ -1,0 +1,186 @@
+#include "controls/listboxex/list_model.h"
+
+#include <algorithm>
+#include <exception>
+#include <stdexcept>
+#include <vector>
+
+#include "runtime/message_box.h"
+
+namespace oravin {
+namespace {
+
+const wchar_t kNoKey[] = L"Null";  // compared exactly: "null" is a real key
+const wchar_t kAddFailedTitle[] = L"Error, Item could not be added!";
+
+int Sign(int value) { return (value > 0) - (value < 0); }
+
+// The first index in [0, n) where pred turns false; pred must hold on a prefix.
+template <typename Pred>
+std::size_t PartitionPoint(std::size_t n, Pred pred) {
+  std::size_t first = 0;
+  while (n > 0) {
+    const std::size_t half = n / 2;
+    if (pred(first + half)) {
+      first += half + 1;
+      n -= half + 1;
+    } else {
+      n = half;
+    }
+  }
+  return first;
+}
+
+// The descriptions of the standard exceptions are plain ASCII.
+std::wstring Describe(const std::exception& e) {
+  const std::string what = e.what();
+  return std::wstring(what.begin(), what.end());
+}
+
+void ShowAddFailure(const std::wstring& description) { MsgBox(description, kAddFailedTitle, MsgIcon::Critical); }
+
+}  // namespace
+
+ListModel::ListModel(TextComparison compare) : compare_(std::move(compare)) {}
+
+void ListModel::AddItem(const std::wstring& vText, int32_t vIndex, const std::wstring& vKey) {
+  if (const auto refusal = RefusalFor(vIndex, vKey)) {
+    ShowAddFailure(*refusal);
+    return;
+  }
+  try {
+    Insert(vText, vIndex, vKey);
+  } catch (const std::exception& e) {
+    ShowAddFailure(Describe(e));
+    return;
+  }
+  ClampListIndex();
+  Changed(ListChange::Items);
+}
+
+std::optional<std::wstring> ListModel::RefusalFor(int32_t vIndex, const std::wstring& vKey) const {
+  if (vIndex != -1 && (vIndex < 0 || vIndex >= ListCount()))
+    return L"Invalid index " + std::to_wstring(vIndex) + L": the list has " + std::to_wstring(ListCount()) +
+           L" items (-1 adds at the end).";
+  if (vKey != kNoKey && HasKey(vKey)) return L"The key \"" + vKey + L"\" is already used by another item.";
+  return std::nullopt;
+}
+
+// Everything that can fail (comparing) happens before the list changes, or is
+// undone, so a failed add leaves the list as it was.
+void ListModel::Insert(const std::wstring& vText, int32_t vIndex, const std::wstring& vKey) {
+  const bool searchable = KeepsSorted() && sortedBy_ == sortOrder_;
+  const std::size_t position = searchable    ? SortedPosition(vText, vIndex)
+                               : vIndex < 0 ? items_.size()
+                                            : static_cast<std::size_t>(vIndex);
+  Entry entry{vText, nullptr};
+  if (vKey != kNoKey) entry.key = std::make_unique<std::wstring>(vKey);
+  items_.insert(position, std::move(entry));
+  if (vKey != kNoKey) keys_.insert(vKey);
+  if (!searchable) sortedBy_ = kUnsorted;
+  try {
+    SortItems();
+  } catch (...) {
+    keys_.erase(vKey);
+    items_.erase(position);
+    throw;
+  }
+}
+
+// Where re-sorting would leave a new item: after its equals when appended;
+// when inserted at vIndex, at vIndex if that lies among its equals, else at the
+// nearer end of them (the stable re-sort moves it only past unequal items).
+std::size_t ListModel::SortedPosition(const std::wstring& text, int32_t vIndex) const {
+  const std::size_t after =
+      PartitionPoint(items_.size(), [&](std::size_t i) { return !SortsBefore(text, items_[i].text); });
+  if (vIndex < 0) return after;
+  const std::size_t before = PartitionPoint(after, [&](std::size_t i) { return SortsBefore(items_[i].text, text); });
+  return std::clamp(static_cast<std::size_t>(vIndex), before, after);
+}
+
+void ListModel::Remove(int32_t vIndex) {
+  const std::size_t index = CheckedIndex(vIndex == -1 ? listIndex_ : vIndex);
+  if (const auto& key = items_[index].key) keys_.erase(*key);
+  items_.erase(index);
+  SortItems();
+  ClampListIndex();
+  Changed(ListChange::Items);
+}
+
+void ListModel::Clear() {
+  items_.clear();
+  keys_.clear();
+  sortedBy_ = sortOrder_;
+  ClampListIndex();
+  Changed(ListChange::Cleared);
+}
+
+void ListModel::SetListIndex(int32_t value) {
+  listIndex_ = value;
+  ClampListIndex();
+  Changed(ListChange::Selection);
+}
+
+std::wstring ListModel::Text() const { return items_.empty() ? std::wstring() : ListItems(listIndex_); }
+
+std::wstring ListModel::ListItems(int32_t vIndex) const { return items_[CheckedIndex(vIndex)].text; }
+
+void ListModel::SetListItems(int32_t vIndex, const std::wstring& text) {
+  items_[CheckedIndex(vIndex)].text = text;
+  sortedBy_ = kUnsorted;
+  Changed(ListChange::Text);
+}
+
+void ListModel::SetSortOrder(int32_t value) {
+  sortOrder_ = value;
+  SortItems();
+  Changed(ListChange::Order);
+}
+
+void ListModel::SortItems() {
+  if (sortOrder_ == kUnsorted) return;
+  if (KeepsSorted() && sortedBy_ != sortOrder_) SortAll();
+  DropKeys();
+}
+
+// Sorts pointers first, so a comparison that fails leaves the items untouched.
+void ListModel::SortAll() {
+  std::vector<Entry*> order;
+  order.reserve(items_.size());
+  items_.for_each([&](Entry& entry) { order.push_back(&entry); });
+  std::stable_sort(order.begin(), order.end(),
+                   [&](const Entry* a, const Entry* b) { return SortsBefore(a->text, b->text); });
+  std::vector<Entry> sorted;
+  sorted.reserve(order.size());
+  for (Entry* entry : order) sorted.push_back(std::move(*entry));
+  items_.assign(std::move(sorted));
+  sortedBy_ = sortOrder_;
+}
+
+bool ListModel::SortsBefore(const std::wstring& a, const std::wstring& b) const {
+  return Sign(compare_(a, b)) == sortOrder_;
+}
+
+void ListModel::DropKeys() {
+  if (keys_.empty()) return;
+  items_.for_each([](Entry& entry) { entry.key.reset(); });
+  keys_.clear();
+}
+
+void ListModel::ClampListIndex() {
+  if (listIndex_ > ListCount() - 1) listIndex_ = ListCount() - 1;
+  if (listIndex_ < 0) listIndex_ = 0;
+}
+
+std::size_t ListModel::CheckedIndex(int32_t vIndex) const {
+  if (vIndex < 0 || vIndex >= ListCount())
+    throw std::out_of_range("list index " + std::to_string(vIndex) + " names no item (the list has " +
+                            std::to_string(ListCount()) + ")");
+  return static_cast<std::size_t>(vIndex);
+}
+
+void ListModel::Changed(ListChange change) {
+  if (onChange_) onChange_(change);
+}
+
+}  // namespace oravin
