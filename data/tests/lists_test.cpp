@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include "controls/listboxex/list_model.h"
+#include "data/mdlGlobal.h"
+#include "runtime/app.h"
+#include "testing/captured_message_boxes.h"
+#include "testing/latin1_codec.h"
+#include "testing/scratch_dir.h"
+
+namespace oravin {
+namespace {
+
+using testing::ReadBytes;
+using testing::WriteBytes;
+using Texts = std::vector<std::wstring>;
+
+Texts ItemsOf(const ItemList& list) {
+  Texts texts;
+  for (int32_t i = 0; i < list.ListCount(); ++i) texts.push_back(list.ListItems(i));
+  return texts;
+}
+
+class FavoriteFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    App().Path = dir.wpath();
+    CurrentMode = kModeWebsites;
+    titles.SetSortOrder(ListModel::kAscending);
+    address.SetSortOrder(ListModel::kAscending);
+  }
+  std::filesystem::path Bin() const { return dir.path() / "Bin"; }
+  void PutWebsites(const std::string& bytes) {
+    std::filesystem::create_directories(Bin());
+    WriteBytes(Bin() / "Websites.txt", bytes);
+  }
+
+  testing::WithLatin1CodePage codePage;
+  testing::CapturedMessageBoxes boxes;
+  testing::ScratchDir dir;
+  ListModel titles, address;
+  FavoriteLists lists{titles, address};
+};
+
+TEST_F(FavoriteFiles, LoadingPairsSortedTitlesWithTheirWholeEntries) {
+  PutWebsites("b <Address>http://b/<Split>A <Address>http://a/<Split>c <Address>C:\\c<Split>\r\n");
+  LoadList(lists);
+  EXPECT_EQ(ItemsOf(titles), (Texts{L"A", L"b", L"c"}));
+  EXPECT_EQ(ItemsOf(address), (Texts{L"A <Address>http://a/", L"b <Address>http://b/", L"c <Address>C:\\c"}));
+  EXPECT_TRUE(boxes.calls.empty());
+}
+
+TEST_F(FavoriteFiles, ThreeEntriesSurviveASaveAndALoadInTheirOrder) {
+  const std::string file = "A <Address>http://a/<Split>b <Address>http://b/<Split>c <Address>http://c/<Split>\r\n";
+  PutWebsites(file);
+  LoadList(lists);
+  SaveList(lists);
+  EXPECT_EQ(titles.ListCount(), 0);
+  EXPECT_EQ(address.ListCount(), 0);
+  EXPECT_EQ(ReadBytes(Bin() / "Websites.txt"), file);
+  LoadList(lists);
+  EXPECT_EQ(ItemsOf(titles), (Texts{L"A", L"b", L"c"}));
+}
+
+TEST_F(FavoriteFiles, AnEmptyListIsAnEmptyLine) {
+  std::filesystem::create_directories(Bin());
+  SaveList(lists);
+  EXPECT_EQ(ReadBytes(Bin() / "Websites.txt"), "\r\n");
+  LoadList(lists);
+  EXPECT_EQ(titles.ListCount(), 0);
+  EXPECT_TRUE(boxes.calls.empty());
+}
+
+TEST_F(FavoriteFiles, TheTextAfterTheLastSeparatorIsNeverAnEntry) {
+  PutWebsites("a <Address>1<Split>b <Address>2");
+  LoadList(lists);
+  EXPECT_EQ(ItemsOf(titles), (Texts{L"a"}));
+}
+
+TEST_F(FavoriteFiles, AFileBrokenOverSeveralLinesReadsAsOneLine) {
+  PutWebsites("a <Address>ht\r\ntp://a/<Sp\rlit>b <Address>2<Split>\r\n");
+  LoadList(lists);
+  EXPECT_EQ(ItemsOf(address), (Texts{L"a <Address>http://a/", L"b <Address>2"}));
+}
+
+TEST_F(FavoriteFiles, ATitleHoldingTheMarkerShowsOnlyUpToIt) {
+  PutWebsites("x <Address>y <Address>http://z/<Split>");
+  LoadList(lists);
+  EXPECT_EQ(ItemsOf(titles), (Texts{L"x"}));
+  EXPECT_EQ(ItemsOf(address), (Texts{L"x <Address>y <Address>http://z/"}));
+}
+
+TEST_F(FavoriteFiles, ThePiecesWithoutAMarkerAreKeptWhole) {
+  PutWebsites("damaged<Split>");
+  LoadList(lists);
+  EXPECT_EQ(ItemsOf(titles), (Texts{L"damaged"}));
+  EXPECT_EQ(ItemsOf(address), (Texts{L"damaged"}));
+}
+
+TEST_F(FavoriteFiles, TheSearchModeNeitherReadsNorWritesButEmptiesBothLists) {
+  titles.AddItem(L"t");
+  address.AddItem(L"t <Address>u");
+  CurrentMode = kModeSearch;
+  SaveList(lists);
+  EXPECT_EQ(titles.ListCount() + address.ListCount(), 0);
+  EXPECT_FALSE(std::filesystem::exists(Bin()));
+  titles.AddItem(L"t");
+  LoadList(lists);
+  EXPECT_EQ(titles.ListCount(), 0);
+  CurrentMode = 7;  // only a damaged settings file gives one
+  LoadList(lists);
+  SaveList(lists);
+  EXPECT_FALSE(std::filesystem::exists(Bin()));
+  EXPECT_TRUE(boxes.calls.empty());
+}
+
+TEST_F(FavoriteFiles, FoldersHaveAFileOfTheirOwn) {
+  CurrentMode = kModeFolders;
+  titles.AddItem(L"资料");
+  address.AddItem(L"docs <Address>C:\\docs");
+  SaveList(lists);
+  EXPECT_EQ(ReadBytes(Bin() / "FolderList.txt"), "docs <Address>C:\\docs<Split>\r\n");
+  EXPECT_FALSE(std::filesystem::exists(Bin() / "Websites.txt"));
+}
+
+TEST_F(FavoriteFiles, AMissingFileIsToldOnceAndTheNextSaveCreatesItAndItsFolder) {
+  LoadList(lists);
+  EXPECT_EQ(titles.ListCount(), 0);
+  ASSERT_EQ(boxes.calls.size(), 1u);
+  EXPECT_EQ(boxes.calls[0].title, L"Error");
+  titles.AddItem(L"a");
+  address.AddItem(L"a <Address>http://a/");
+  SaveList(lists);
+  EXPECT_EQ(ReadBytes(Bin() / "Websites.txt"), "a <Address>http://a/<Split>\r\n");
+  EXPECT_EQ(boxes.calls.size(), 1u);
+}
+
+TEST_F(FavoriteFiles, AHundredThousandEntriesLoadWhole) {
+  std::string file;
+  for (int i = 0; i < 100000; ++i) file += "t" + std::to_string(i) + " <Address>http://h/" + std::to_string(i) + "<Split>";
+  PutWebsites(file + "\r\n");
+  LoadList(lists);
+  EXPECT_EQ(titles.ListCount(), 100000);
+  EXPECT_EQ(address.ListCount(), 100000);
+  SaveList(lists);
+  // Sorted on the way in, so compare as sets of entries by reloading.
+  LoadList(lists);
+  EXPECT_EQ(address.ListCount(), 100000);
+}
+
+}  // namespace
+}  // namespace oravin
