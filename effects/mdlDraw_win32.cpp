@@ -1,0 +1,34 @@
+#include "effects/mdlDraw.h"
+
+#include "effects/form_frame.h"
+#include "runtime/handles.h"
+
+namespace oravin {
+namespace {
+
+UniqueRegion RoundRegion(const RoundRect& r) {
+  return UniqueRegion(CreateRoundRectRgn(r.left, r.top, r.right, r.bottom, r.ellipse, r.ellipse));
+}
+
+}  // namespace
+
+bool ShapeForm(Form& form) {
+  const HWND window = form.hwnd();
+  if (!window) return false;
+  const int sw = form.ScaleWidth(), sh = form.ScaleHeight();
+  const HDC dc = form.hDC();
+  if (!dc) return false;
+
+  UniqueRegion outline = RoundRegion(FormOutline(sw, sh));
+  // The window owns the region now; deleting it would break the window's shape.
+  if (SetWindowRgn(window, outline.get(), TRUE)) outline.release();
+
+  for (const FrameLayer& layer : FrameLayers(sw, sh)) {
+    UniqueBrush brush(CreateSolidBrush(layer.color));
+    FillRgn(dc, RoundRegion(layer.shape).get(), brush.get());
+  }
+  form.Refresh();
+  return true;
+}
+
+}  // namespace oravin
