@@ -1,0 +1,48 @@
+#pragma once
+// A picture object: a bitmap or an icon with its size in HiMetric units,
+// shared by reference between the controls that show it and the property bag.
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "runtime/handles.h"
+#include "runtime/property_bag.h"
+
+namespace oravin {
+
+class Picture final : public SharedObject {
+ public:
+  enum class Kind { None, Bitmap, Icon };
+
+  // An empty picture: no handle, no size.
+  Picture() = default;
+  // Takes ownership of the handle; the size is read from it.
+  static std::shared_ptr<Picture> FromBitmap(HBITMAP bitmap);
+  static std::shared_ptr<Picture> FromIcon(HICON icon);
+  // From the program's resources; null when the resource is missing.
+  static std::shared_ptr<Picture> LoadBitmapResource(int id);
+  static std::shared_ptr<Picture> LoadIconResource(int id);
+
+  Kind kind() const { return kind_; }
+  // The bitmap or icon handle, as a number (0 for none).
+  uintptr_t Handle() const;
+  // Natural size in HiMetric units.
+  int32_t Width() const { return width_; }
+  int32_t Height() const { return height_; }
+
+  // Draws the picture with its top-left corner at (x, y), scaled to cx × cy pixels.
+  void Render(HDC dc, int x, int y, int cx, int cy) const;
+
+ private:
+  void SetPixelSize(int width, int height);
+
+  Kind kind_ = Kind::None;
+  UniqueBitmap bitmap_;
+  UniqueIcon icon_;
+  int32_t width_ = 0, height_ = 0;
+};
+
+using PicturePtr = std::shared_ptr<Picture>;
+
+}  // namespace oravin

@@ -1,0 +1,285 @@
+#include "runtime/surface.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "runtime/font_win32.h"
+#include "runtime/himetric.h"
+#include "runtime/rounding.h"
+
+namespace oravin {
+namespace {
+
+constexpr wchar_t kClassName[] = L"OravinSurface";
+
+int ShiftState() {
+  int shift = 0;
+  if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
+  if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
+  if (GetKeyState(VK_MENU) < 0) shift |= 4;
+  return shift;
+}
+
+int ButtonsHeld(WPARAM wp) {
+  int buttons = 0;
+  if (wp & MK_LBUTTON) buttons |= 1;
+  if (wp & MK_RBUTTON) buttons |= 2;
+  if (wp & MK_MBUTTON) buttons |= 4;
+  return buttons;
+}
+
+MouseArgs MakeMouseArgs(int button, LPARAM lp) {
+  return MouseArgs{button, ShiftState(), GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+}
+
+template <typename Handler, typename... Args>
+void Raise(const Handler& handler, Args&&... args) {
+  if (handler) handler(std::forward<Args>(args)...);
+}
+
+}  // namespace
+
+Surface::Surface() : font_(std::make_shared<oravin::Font>()) {}
+
+bool Surface::Create(HWND parent, const RECT& rect) {
+  CreateArgs args{kClassName};
+  args.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+  args.rect = rect;
+  args.parent = parent;
+  args.classStyle = CS_DBLCLKS;
+  return Window::Create(args);
+}
+
+int Surface::ScaleWidth() const {
+  RECT r{};
+  GetClientRect(hwnd(), &r);
+  return r.right;
+}
+
+int Surface::ScaleHeight() const {
+  RECT r{};
+  GetClientRect(hwnd(), &r);
+  return r.bottom;
+}
+
+double Surface::HiMetricToPixelsX(double himetric) {
+  return oravin::HiMetricToPixels(himetric, GetDeviceCaps(hDC(), LOGPIXELSX));
+}
+
+double Surface::HiMetricToPixelsY(double himetric) {
+  return oravin::HiMetricToPixels(himetric, GetDeviceCaps(hDC(), LOGPIXELSY));
+}
+
+void Surface::SyncImageSize() {
+  const int oldWidth = image_.width(), oldHeight = image_.height();
+  image_.EnsureSize(ScaleWidth(), ScaleHeight());
+  if (image_.width() == oldWidth && image_.height() == oldHeight) return;
+  // Newly gained area starts in the background colour, never in garbage.
+  UniqueBrush background(CreateSolidBrush(ResolveColor(backColor_)));
+  const RECT right{oldWidth, 0, image_.width(), image_.height()};
+  const RECT bottom{0, oldHeight, oldWidth, image_.height()};
+  FillRect(image_.dc(), &right, background.get());
+  FillRect(image_.dc(), &bottom, background.get());
+}
+
+void Surface::SelectDrawingObjects() {
+  HDC dc = image_.dc();
+  if (!gdiFont_ || !madeFont_.SameLook(*font_)) {
+    UniqueFont made = CreateGdiFont(*font_, GetDeviceCaps(dc, LOGPIXELSY));
+    SelectObject(dc, made.get());  // the old font must leave the DC before it is deleted
+    gdiFont_ = std::move(made);
+    madeFont_ = *font_;
+  }
+  if (!pen_ || penColor_ != foreColor_) {
+    UniquePen made(CreatePen(PS_SOLID, 1, ResolveColor(foreColor_)));
+    SelectObject(dc, made.get());
+    pen_ = std::move(made);
+    penColor_ = foreColor_;
+  }
+  if (!brush_ || brushColor_ != fillColor_ || brushStyle_ != fillStyle_) {
+    LOGBRUSH lb{fillStyle_ == FillStyle::Solid ? UINT(BS_SOLID) : UINT(BS_NULL), ResolveColor(fillColor_), 0};
+    UniqueBrush made(CreateBrushIndirect(&lb));
+    SelectObject(dc, made.get());
+    brush_ = std::move(made);
+    brushColor_ = fillColor_;
+    brushStyle_ = fillStyle_;
+  }
+  // Selecting again is cheap and covers a device context renewed by a resize.
+  SelectObject(dc, gdiFont_.get());
+  SelectObject(dc, pen_.get());
+  SelectObject(dc, brush_.get());
+  SetTextColor(dc, ResolveColor(foreColor_));
+  SetBkMode(dc, TRANSPARENT);
+}
+
+HDC Surface::hDC() {
+  SyncImageSize();
+  SelectDrawingObjects();
+  return image_.dc();
+}
+
+void Surface::Cls() {
+  SyncImageSize();
+  image_.Clear(backColor_);
+  if (picture_) {
+    picture_->Render(image_.dc(), 0, 0, R(HiMetricToPixelsX(picture_->Width())),
+                     R(HiMetricToPixelsY(picture_->Height())));
+  }
+}
+
+void Surface::Refresh() {
+  InvalidateRect(hwnd(), nullptr, FALSE);
+  UpdateWindow(hwnd());
+}
+
+void Surface::SetBackColor(COLORREF color) {
+  backColor_ = color;
+  Cls();
+}
+
+void Surface::SetFont(FontPtr font) {
+  if (font) font_ = std::move(font);
+}
+
+SIZE Surface::MeasureText(std::wstring_view text) {
+  HDC dc = hDC();
+  SIZE total{0, 0};
+  size_t start = 0;
+  for (;;) {
+    const size_t end = std::min(text.find(L'\n', start), text.size());
+    std::wstring_view line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == L'\r') line.remove_suffix(1);
+    SIZE size{};
+    // An empty line still takes the height of the font.
+    GetTextExtentPoint32W(dc, line.empty() ? L" " : line.data(), line.empty() ? 1 : int(line.size()), &size);
+    total.cx = std::max(total.cx, line.empty() ? 0L : size.cx);
+    total.cy += size.cy;
+    if (end == text.size()) break;
+    start = end + 1;
+  }
+  return total;
+}
+
+int Surface::TextHeight(std::wstring_view text) { return MeasureText(text).cy; }
+int Surface::TextWidth(std::wstring_view text) { return MeasureText(text).cx; }
+
+void Surface::SetPicture(PicturePtr picture) { picture_ = std::move(picture); }
+
+void Surface::PaintPicture(const oravin::Picture& picture, int x, int y, int width, int height) {
+  picture.Render(hDC(), x, y, width, height);
+}
+
+LRESULT Surface::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_ERASEBKGND:
+      return 1;  // the image covers everything
+    case WM_SIZE:
+      SyncImageSize();
+      return 0;
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_SETCURSOR:
+      if (OnSetCursor(lp)) return TRUE;
+      break;
+    case WM_MOUSEMOVE:
+      OnMouseMove(wp, lp);
+      return 0;
+    case WM_LBUTTONDOWN:
+      OnButtonDown(1, wp, lp);
+      return 0;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:  // only the left button double-clicks
+      OnButtonDown(2, wp, lp);
+      return 0;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+      OnButtonDown(4, wp, lp);
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      OnLeftDoubleClick(wp, lp);
+      return 0;
+    case WM_LBUTTONUP:
+      OnButtonUp(1, wp, lp);
+      return 0;
+    case WM_RBUTTONUP:
+      OnButtonUp(2, wp, lp);
+      return 0;
+    case WM_MBUTTONUP:
+      OnButtonUp(4, wp, lp);
+      return 0;
+    case WM_CAPTURECHANGED:
+      leftPressed_ = false;
+      return 0;
+    case WM_GETDLGCODE:
+      return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_KEYDOWN:
+      Raise(Events.KeyDown, int(wp), ShiftState());
+      return 0;
+    case WM_KEYUP:
+      Raise(Events.KeyUp, int(wp), ShiftState());
+      return 0;
+    case WM_CHAR:
+      Raise(Events.KeyPress, wchar_t(wp));
+      return 0;
+    case WM_SETFOCUS:
+      Raise(Events.GotFocus);
+      return 0;
+    case WM_KILLFOCUS:
+      Raise(Events.LostFocus);
+      return 0;
+  }
+  return DefaultProc(msg, wp, lp);
+}
+
+void Surface::OnPaint() {
+  SyncImageSize();
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd(), &ps);
+  image_.PaintTo(dc, ps.rcPaint);
+  EndPaint(hwnd(), &ps);
+}
+
+bool Surface::OnSetCursor(LPARAM lp) {
+  if (LOWORD(lp) != HTCLIENT) return false;
+  SetCursor(cursor_ ? cursor_ : LoadCursorW(nullptr, IDC_ARROW));
+  return true;
+}
+
+void Surface::OnMouseMove(WPARAM wp, LPARAM lp) { Raise(Events.MouseMove, MakeMouseArgs(ButtonsHeld(wp), lp)); }
+
+void Surface::OnButtonDown(int button, WPARAM, LPARAM lp) {
+  SetFocus(hwnd());
+  // Capture, so the release is seen even when it happens outside.
+  SetCapture(hwnd());
+  if (button == 1) {
+    leftPressed_ = true;
+    afterDoubleClick_ = false;
+  }
+  Raise(Events.MouseDown, MakeMouseArgs(button, lp));
+}
+
+void Surface::OnLeftDoubleClick(WPARAM, LPARAM) {
+  SetFocus(hwnd());
+  SetCapture(hwnd());
+  leftPressed_ = false;
+  afterDoubleClick_ = true;
+  Raise(Events.DblClick);
+}
+
+void Surface::OnButtonUp(int button, WPARAM wp, LPARAM lp) {
+  const bool clicked = button == 1 && leftPressed_ && !afterDoubleClick_;
+  if (button == 1) {
+    leftPressed_ = false;
+    afterDoubleClick_ = false;
+  }
+  if (!(wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) && GetCapture() == hwnd()) ReleaseCapture();
+  Raise(Events.MouseUp, MakeMouseArgs(button, lp));
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  const POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+  if (clicked && PtInRect(&client, at)) Raise(Events.Click);
+}
+
+}  // namespace oravin

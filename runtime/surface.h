@@ -1,0 +1,128 @@
+#pragma once
+// A drawing surface: a child window that keeps a persistent off-screen image.
+// Its owner draws into the image (hDC, Cls, PaintPicture) and shows the result
+// in one step with Refresh; the window repaints itself from the image whenever
+// it is uncovered. Mouse, keyboard and focus changes are handed to the owner
+// through Events. Measures in pixels.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string_view>
+
+#include "runtime/font.h"
+#include "runtime/handles.h"
+#include "runtime/persistent_image.h"
+#include "runtime/picture.h"
+#include "runtime/window.h"
+
+namespace oravin {
+
+// Button: the buttons concerned (1 left, 2 right, 4 middle); Shift: 1 Shift, 2 Ctrl, 4 Alt.
+struct MouseArgs {
+  int button = 0;
+  int shift = 0;
+  int x = 0, y = 0;  // pixels on the surface
+};
+
+struct SurfaceEvents {
+  std::function<void(const MouseArgs&)> MouseDown, MouseUp, MouseMove;
+  // A left press and release over the surface; a left double click.
+  std::function<void()> Click, DblClick;
+  std::function<void(int keyCode, int shift)> KeyDown, KeyUp;
+  std::function<void(wchar_t character)> KeyPress;
+  std::function<void()> GotFocus, LostFocus;
+};
+
+using FontPtr = std::shared_ptr<Font>;
+
+class Surface : public Window {
+ public:
+  enum class FillStyle { Solid, Transparent };
+
+  Surface();
+  // A visible child of parent at rect (pixels in the parent's client area).
+  bool Create(HWND parent, const RECT& rect);
+
+  SurfaceEvents Events;
+
+  int ScaleWidth() const;
+  int ScaleHeight() const;
+  // HiMetric lengths in pixels of this surface, not rounded.
+  double HiMetricToPixelsX(double himetric);
+  double HiMetricToPixelsY(double himetric);
+
+  // The image's device context, with the surface's font, text colour
+  // (ForeColor, transparent background), pen (ForeColor) and brush (FillColor) selected.
+  HDC hDC();
+  // Fills the image with BackColor and draws the background picture, if any, at the top-left corner.
+  void Cls();
+  // Shows the image on the screen now.
+  void Refresh();
+
+  COLORREF BackColor() const { return backColor_; }
+  // Like a picture box, a new background clears the image.
+  void SetBackColor(COLORREF color);
+  COLORREF ForeColor() const { return foreColor_; }
+  void SetForeColor(COLORREF color) { foreColor_ = color; }
+  COLORREF FillColor() const { return fillColor_; }
+  void SetFillColor(COLORREF color) { fillColor_ = color; }
+  FillStyle GetFillStyle() const { return fillStyle_; }
+  void SetFillStyle(FillStyle style) { fillStyle_ = style; }
+
+  // The font object itself: changes made through it reach the next drawing.
+  const FontPtr& Font() const { return font_; }
+  void SetFont(FontPtr font);
+  void SetFontBold(bool bold) { font_->Bold = bold; }
+  // Size of the text in the current font, in pixels; lines are broken at line feeds.
+  int TextHeight(std::wstring_view text);
+  int TextWidth(std::wstring_view text);
+
+  // Background picture, drawn by Cls at its natural size.
+  const PicturePtr& Picture() const { return picture_; }
+  void SetPicture(PicturePtr picture);
+  void PaintPicture(const oravin::Picture& picture, int x, int y, int width, int height);
+
+  // The pointer over the surface; null for the arrow. The cursor stays its owner's.
+  void SetMouseCursor(HCURSOR cursor) { cursor_ = cursor; }
+
+ protected:
+  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void SyncImageSize();
+  void SelectDrawingObjects();
+  SIZE MeasureText(std::wstring_view text);
+  void OnPaint();
+  void OnButtonDown(int button, WPARAM wp, LPARAM lp);
+  void OnButtonUp(int button, WPARAM wp, LPARAM lp);
+  void OnLeftDoubleClick(WPARAM wp, LPARAM lp);
+  void OnMouseMove(WPARAM wp, LPARAM lp);
+  bool OnSetCursor(LPARAM lp);
+
+  COLORREF backColor_ = 0x8000000F;  // the system's button face
+  COLORREF foreColor_ = 0x80000012;  // the system's button text
+  COLORREF fillColor_ = 0;
+  FillStyle fillStyle_ = FillStyle::Transparent;
+  FontPtr font_;
+  PicturePtr picture_;
+  HCURSOR cursor_ = nullptr;
+
+  // Press state, so that a click needs its press here and the release that
+  // follows a double click raises no second click.
+  bool leftPressed_ = false;
+  bool afterDoubleClick_ = false;
+
+  // What is selected into the image: declared before the image so that the
+  // image's device context is gone before they are deleted.
+  oravin::Font madeFont_;
+  UniqueFont gdiFont_;
+  COLORREF penColor_ = 0;
+  UniquePen pen_;
+  COLORREF brushColor_ = 0;
+  FillStyle brushStyle_ = FillStyle::Transparent;
+  UniqueBrush brush_;
+  PersistentImage image_;
+};
+
+}  // namespace oravin
