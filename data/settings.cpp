@@ -1,0 +1,65 @@
+#include "data/settings.h"
+
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "data/entry.h"
+#include "data/mdlSave.h"
+#include "runtime/app.h"
+#include "runtime/leading_number.h"
+#include "runtime/rounding.h"
+
+namespace oravin {
+namespace {
+
+constexpr int16_t kMaxCheckValue = 2;  // greyed
+
+std::optional<int16_t> CheckValue(const std::wstring& field) {
+  const std::optional<int16_t> value = RoundToInt16(LeadingNumber(field));
+  if (!value || *value < 0 || *value > kMaxCheckValue) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::wstring NumberText(double value) {
+  if (value == std::trunc(value) && std::fabs(value) < 1e15) return std::to_wstring(static_cast<long long>(value));
+  wchar_t text[32];
+  std::swprintf(text, 32, L"%.15g", value);
+  return text;
+}
+
+SettingsFields ParseSettings(std::wstring_view text) {
+  SettingsFields fields;
+  const std::vector<std::wstring> f = SplitText(text, kSplit);
+  // An empty file is no field at all.
+  const size_t count = text.empty() ? 0 : f.size();
+  if (count < 1 || !(fields.chkAnimate = CheckValue(f[0]))) return fields;
+  if (count < 2 || !(fields.mode = RoundToInt32(LeadingNumber(f[1])))) return fields;
+  if (count < 3 || !(fields.chkOpen = CheckValue(f[2]))) return fields;
+  if (count < 4 || !(fields.chkStartUp = CheckValue(f[3]))) return fields;
+  if (count < 5) return fields;
+  fields.txtCount = NumberText(LeadingNumber(f[4]));
+  if (count < 6) return fields;
+  fields.chkExact = CheckValue(f[5]);
+  return fields;
+}
+
+std::wstring FormatSettings(const Options& o) {
+  const std::wstring split(kSplit);
+  return std::to_wstring(o.chkAnimate) + split + std::to_wstring(o.mode) + split + std::to_wstring(o.chkOpen) +
+         split + std::to_wstring(o.chkStartUp) + split + NumberText(LeadingNumber(o.txtCount)) + split +
+         std::to_wstring(o.chkExact);
+}
+
+std::filesystem::path SettingsFile() { return std::filesystem::path(App().Path) / L"Bin" / L"Settings.txt"; }
+
+SettingsFields LoadSettings() { return ParseSettings(ReadTextFile(SettingsFile())); }
+
+void SaveSettings(const Options& options) {
+  // Replaced whole, like the lists: never deleted before the new file is there.
+  WriteTextFile(FormatSettings(options), SettingsFile());
+}
+
+}  // namespace oravin

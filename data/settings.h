@@ -1,0 +1,47 @@
+#pragma once
+// The settings file: one line of six numbers joined by "<Split>", read when
+// the main window starts and written when it closes.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace oravin {
+
+// The option values as the main window holds them.
+struct Options {
+  int16_t chkAnimate = 1;
+  int32_t mode = 0;
+  int16_t chkOpen = 0;
+  int16_t chkStartUp = 1;
+  std::wstring txtCount = L"100";
+  int16_t chkExact = 0;
+};
+
+// What a settings file gives: the fields up to the first damaged one.
+struct SettingsFields {
+  std::optional<int16_t> chkAnimate;
+  std::optional<int32_t> mode;
+  std::optional<int16_t> chkOpen;
+  std::optional<int16_t> chkStartUp;
+  std::optional<std::wstring> txtCount;
+  std::optional<int16_t> chkExact;
+};
+
+// Reads fields in order and stops silently at the first that is missing, too
+// large for its target, or (for a check box) other than 0, 1 or 2.
+SettingsFields ParseSettings(std::wstring_view text);
+std::wstring FormatSettings(const Options& options);
+
+// A number as decimal text: whole numbers without a point, no leading zeros.
+std::wstring NumberText(double value);
+
+std::filesystem::path SettingsFile();
+
+// Reads the file (a missing one is reported by the file reading, once).
+SettingsFields LoadSettings();
+// Replaces the file with the current options.
+void SaveSettings(const Options& options);
+
+}  // namespace oravin

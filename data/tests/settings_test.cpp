@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include "data/settings.h"
+#include "runtime/app.h"
+#include "testing/captured_message_boxes.h"
+#include "testing/latin1_codec.h"
+#include "testing/scratch_dir.h"
+
+namespace oravin {
+namespace {
+
+TEST(ParseSettings, ReadsAllSixFields) {
+  const SettingsFields f = ParseSettings(L"0<Split>2<Split>1<Split>0<Split>50<Split>1");
+  EXPECT_EQ(f.chkAnimate, 0);
+  EXPECT_EQ(f.mode, 2);
+  EXPECT_EQ(f.chkOpen, 1);
+  EXPECT_EQ(f.chkStartUp, 0);
+  EXPECT_EQ(f.txtCount, L"50");
+  EXPECT_EQ(f.chkExact, 1);
+}
+
+TEST(ParseSettings, StopsSilentlyAtTheFirstMissingOrDamagedField) {
+  SettingsFields f = ParseSettings(L"0<Split>2");
+  EXPECT_EQ(f.chkAnimate, 0);
+  EXPECT_EQ(f.mode, 2);
+  EXPECT_FALSE(f.chkOpen);
+  EXPECT_FALSE(f.txtCount);
+
+  f = ParseSettings(L"1<Split>1<Split>3<Split>1<Split>100<Split>0");  // a check box holds 0..2
+  EXPECT_EQ(f.mode, 1);
+  EXPECT_FALSE(f.chkOpen);
+  EXPECT_FALSE(f.chkStartUp);
+
+  f = ParseSettings(L"1<Split>99999999999<Split>1");  // too large for the mode
+  EXPECT_EQ(f.chkAnimate, 1);
+  EXPECT_FALSE(f.mode);
+  EXPECT_FALSE(f.chkOpen);
+
+  EXPECT_FALSE(ParseSettings(L"").chkAnimate);
+  EXPECT_FALSE(ParseSettings(L"-1").chkAnimate);
+}
+
+TEST(ParseSettings, ReadsNumbersByTheirLeadingDigitsWithHalvesToEven) {
+  const SettingsFields f = ParseSettings(L" 2 <Split>7x<Split>1.5<Split>0.5<Split>0050abc<Split>abc");
+  EXPECT_EQ(f.chkAnimate, 2);   // greyed is a value like the others
+  EXPECT_EQ(f.mode, 7);         // loads; the window then shows no list
+  EXPECT_EQ(f.chkOpen, 2);      // 1.5 rounds to 2
+  EXPECT_EQ(f.chkStartUp, 0);   // 0.5 rounds to 0
+  EXPECT_EQ(f.txtCount, L"50");  // leading zeros disappear
+  EXPECT_EQ(f.chkExact, 0);     // no leading number reads as 0
+  EXPECT_EQ(ParseSettings(L"1<Split>0<Split>0<Split>1<Split>x").txtCount, L"0");
+}
+
+TEST(FormatSettings, WritesTheCountFromTheLeadingNumberOfTheBox) {
+  Options o;
+  EXPECT_EQ(FormatSettings(o), L"1<Split>0<Split>0<Split>1<Split>100<Split>0");
+  o.txtCount = L"12abc";
+  EXPECT_EQ(FormatSettings(o), L"1<Split>0<Split>0<Split>1<Split>12<Split>0");
+  o.txtCount = L"words";
+  o.mode = 2;
+  o.chkExact = 2;
+  EXPECT_EQ(FormatSettings(o), L"1<Split>2<Split>0<Split>1<Split>0<Split>2");
+  EXPECT_EQ(NumberText(2.5), L"2.5");
+  EXPECT_EQ(NumberText(-5), L"-5");
+}
+
+TEST(SettingsFile, RoundTripsThroughTheProgramsBinFolder) {
+  testing::WithLatin1CodePage codePage;
+  testing::CapturedMessageBoxes boxes;
+  testing::ScratchDir dir;
+  App().Path = dir.wpath();
+  EXPECT_FALSE(LoadSettings().chkAnimate);
+  ASSERT_EQ(boxes.calls.size(), 1u);  // a missing file is told once
+  Options o;
+  o.mode = 2;
+  o.txtCount = L"25";
+  SaveSettings(o);
+  EXPECT_EQ(testing::ReadBytes(dir.path() / "Bin" / "Settings.txt"), "1<Split>2<Split>0<Split>1<Split>25<Split>0\r\n");
+  const SettingsFields f = LoadSettings();
+  EXPECT_EQ(f.mode, 2);
+  EXPECT_EQ(f.txtCount, L"25");
+  EXPECT_EQ(boxes.calls.size(), 1u);
+}
+
+}  // namespace
+}  // namespace oravin
