@@ -1,5 +1,7 @@
 #include "runtime/form.h"
 
+#include "runtime/child_control.h"
+
 namespace oravin {
 
 int Form::ScaleWidth() const {
@@ -49,9 +51,18 @@ void Form::SetBackColor(COLORREF color) {
 }
 
 LRESULT Form::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT reflected = 0;
+  if (ReflectToChild(msg, wp, lp, reflected)) return reflected;
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;  // the image covers everything
+    case WM_PRINTCLIENT: {
+      // A see-through child asks for what lies behind it.
+      SyncImageSize();
+      const RECT all{0, 0, ScaleWidth(), ScaleHeight()};
+      image_.PaintTo(reinterpret_cast<HDC>(wp), all);
+      return 0;
+    }
     case WM_SIZE:
       SyncImageSize();
       break;

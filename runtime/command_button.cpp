@@ -1,0 +1,18 @@
+#include "runtime/command_button.h"
+
+namespace oravin {
+
+bool CommandButton::Create(HWND parent, const TwipsRect& at, const std::wstring& caption) {
+  return CreateChild(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, parent, at, caption);
+}
+
+bool CommandButton::OnReflected(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+  if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED) {
+    if (Click) Click();
+    result = 0;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace oravin

@@ -1,0 +1,18 @@
+#pragma once
+// A standard push button.
+#include <functional>
+
+#include "runtime/child_control.h"
+
+namespace oravin {
+
+class CommandButton : public ChildControl {
+ public:
+  bool Create(HWND parent, const TwipsRect& at, const std::wstring& caption);
+
+  std::function<void()> Click;
+
+  bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+};
+
+}  // namespace oravin

@@ -1,0 +1,46 @@
+#include "runtime/image_box.h"
+
+#include "runtime/himetric.h"
+#include "runtime/label.h"
+#include "runtime/rounding.h"
+
+namespace oravin {
+
+bool ImageBox::Create(HWND parent, const TwipsRect& at) {
+  if (!Window::Create({.className = L"Oravin.ImageBox", .style = WS_CHILD | WS_VISIBLE, .parent = parent})) {
+    return false;
+  }
+  Move(at.left, at.top, at.width, at.height);
+  return true;
+}
+
+void ImageBox::SetPicture(PicturePtr picture) {
+  picture_ = std::move(picture);
+  InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void ImageBox::OnPaint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd(), &ps);
+  PaintParentBackground(hwnd(), dc);
+  if (picture_ && picture_->Handle()) {
+    ScopedGetDC screen(nullptr);
+    const int w = R(HiMetricToPixels(picture_->Width(), GetDeviceCaps(screen.get(), LOGPIXELSX)));
+    const int h = R(HiMetricToPixels(picture_->Height(), GetDeviceCaps(screen.get(), LOGPIXELSY)));
+    picture_->Render(dc, 0, 0, w, h);
+  }
+  EndPaint(hwnd(), &ps);
+}
+
+LRESULT ImageBox::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+  }
+  return DefaultProc(msg, wp, lp);
+}
+
+}  // namespace oravin

@@ -1,0 +1,41 @@
+#include "runtime/picture_box.h"
+
+#include "runtime/persistent_image.h"
+
+namespace oravin {
+
+bool PictureBox::Create(HWND parent, const TwipsRect& at, COLORREF backColor) {
+  backColor_ = backColor;
+  if (!Window::Create({.className = L"Oravin.PictureBox",
+                       .style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                       .parent = parent})) {
+    return false;
+  }
+  Move(at.left, at.top, at.width, at.height);
+  return true;
+}
+
+void PictureBox::ZOrder() {
+  SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void PictureBox::PaintBackground(HDC dc) {
+  RECT r;
+  GetClientRect(hwnd(), &r);
+  UniqueBrush back(CreateSolidBrush(ResolveColor(backColor_)));
+  FillRect(dc, &r, back.get());
+}
+
+LRESULT PictureBox::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT reflected = 0;
+  if (ReflectToChild(msg, wp, lp, reflected)) return reflected;
+  switch (msg) {
+    case WM_ERASEBKGND:
+    case WM_PRINTCLIENT:
+      PaintBackground(reinterpret_cast<HDC>(wp));
+      return 1;
+  }
+  return DefaultProc(msg, wp, lp);
+}
+
+}  // namespace oravin

@@ -1,0 +1,20 @@
+#pragma once
+// A one-line text box.
+#include "runtime/child_control.h"
+
+namespace oravin {
+
+class TextBox : public ChildControl {
+ public:
+  bool Create(HWND parent, const TwipsRect& at, const std::wstring& text, COLORREF backColor = 0x80000005);
+
+  std::wstring Text() const;
+  void SetText(const std::wstring& text);
+
+  bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+ private:
+  COLORREF backColor_ = 0x80000005;  // the system's window colour
+};
+
+}  // namespace oravin
