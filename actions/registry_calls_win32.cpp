@@ -1,0 +1,51 @@
+#include <windows.h>
+
+#include "actions/registry_calls.h"
+
+namespace oravin {
+namespace {
+
+HKEY RootKey(RegistryRoot root) {
+  return root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+}
+
+class SystemCalls : public RegistryCalls {
+ public:
+  Key CreateKey(RegistryRoot root, const std::string& subKey) override {
+    HKEY key = nullptr;
+    return RegCreateKeyA(RootKey(root), subKey.c_str(), &key) == ERROR_SUCCESS ? key : nullptr;
+  }
+
+  bool SetStringValue(Key key, const std::string& name, const std::string& data) override {
+    const auto* bytes = reinterpret_cast<const BYTE*>(data.c_str());
+    const DWORD size = DWORD(data.size() + 1);  // with the terminating zero
+    return RegSetValueExA(HKEY(key), name.c_str(), 0, REG_SZ, bytes, size) == ERROR_SUCCESS;
+  }
+
+  bool DeleteValue(Key key, const std::string& name) override {
+    const LSTATUS status = RegDeleteValueA(HKEY(key), name.c_str());
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+  }
+
+  void CloseKey(Key key) override { RegCloseKey(HKEY(key)); }
+};
+
+RegistryCalls*& Installed() {
+  static RegistryCalls* calls = nullptr;
+  return calls;
+}
+
+}  // namespace
+
+RegistryCalls& SystemRegistry() {
+  static SystemCalls calls;
+  return calls;
+}
+
+RegistryCalls& CurrentRegistry() { return Installed() ? *Installed() : SystemRegistry(); }
+
+ScopedRegistryCalls::ScopedRegistryCalls(RegistryCalls& calls) : previous_(Installed()) { Installed() = &calls; }
+
+ScopedRegistryCalls::~ScopedRegistryCalls() { Installed() = previous_; }
+
+}  // namespace oravin

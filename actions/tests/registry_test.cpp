@@ -1,0 +1,178 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "actions/mdlRegistry.h"
+#include "actions/registry_calls.h"
+
+namespace oravin {
+namespace {
+
+constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+// Never the program's own value name.
+constexpr wchar_t kName[] = L"OravinTrayRegistryTest";
+constexpr int32_t kAdd = 1, kDelete = 0;
+
+HKEY Hive(RegistryRoot root) { return root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
+const char* HiveName(RegistryRoot root) { return root == RegistryRoot::LocalMachine ? "HKLM" : "HKCU"; }
+
+// The value as the registry holds it, read back with the wide API.
+struct Stored {
+  DWORD type = 0;
+  DWORD bytes = 0;
+  std::wstring text;
+};
+std::optional<Stored> Read(RegistryRoot root) {
+  Stored s;
+  wchar_t buffer[512] = {};
+  DWORD size = sizeof buffer;
+  if (RegGetValueW(Hive(root), kRunKey, kName, RRF_RT_ANY, &s.type, buffer, &size) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  s.text = buffer;
+  // The size the value was written with, in ANSI bytes.
+  DWORD ansiSize = 0;
+  RegGetValueA(Hive(root), "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "OravinTrayRegistryTest",
+               RRF_RT_ANY, nullptr, nullptr, &ansiSize);
+  s.bytes = ansiSize;
+  return s;
+}
+
+void WriteDirectly(RegistryRoot root, const std::wstring& text) {
+  RegSetKeyValueW(Hive(root), kRunKey, kName, REG_SZ, text.c_str(), DWORD((text.size() + 1) * sizeof(wchar_t)));
+}
+
+// Watches the calls and passes them to the real registry, except that it can
+// refuse the machine's hive as Windows does for users without administrator rights.
+class WatchedRegistry : public RegistryCalls {
+ public:
+  WatchedRegistry() : guard_(*this) {}
+  Key CreateKey(RegistryRoot root, const std::string& subKey) override {
+    calls.push_back(std::string("CreateKey ") + HiveName(root) + " " + subKey);
+    if (refuseMachine && root == RegistryRoot::LocalMachine) return nullptr;
+    Key key = SystemRegistry().CreateKey(root, subKey);
+    if (key) roots_[key] = root;
+    return key;
+  }
+  bool SetStringValue(Key key, const std::string& name, const std::string& data) override {
+    calls.push_back(std::string("SetStringValue ") + HiveName(roots_[key]) + " " + name + " " + data);
+    return SystemRegistry().SetStringValue(key, name, data);
+  }
+  bool DeleteValue(Key key, const std::string& name) override {
+    calls.push_back(std::string("DeleteValue ") + HiveName(roots_[key]) + " " + name);
+    return SystemRegistry().DeleteValue(key, name);
+  }
+  void CloseKey(Key key) override {
+    calls.push_back(std::string("CloseKey ") + HiveName(roots_[key]));
+    SystemRegistry().CloseKey(key);
+  }
+  std::vector<std::string> calls;
+  bool refuseMachine = false;
+
+ private:
+  std::map<Key, RegistryRoot> roots_;
+  ScopedRegistryCalls guard_;
+};
+
+class StartWithWindows : public ::testing::Test {
+ protected:
+  void SetUp() override { Clean(); }
+  void TearDown() override { Clean(); }
+  static void Clean() {
+    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, kName);
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, kName);
+  }
+};
+
+TEST_F(StartWithWindows, WritesTheMachinesRunKeyAndClosesIt) {
+  WatchedRegistry registry;
+  SetStartWithWindows(kName, L"C:\\Oravin\\oravin.exe", kAdd);
+  const std::string run = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+  ASSERT_GE(registry.calls.size(), 3u);
+  EXPECT_EQ(registry.calls[0], "CreateKey HKLM " + run);
+  EXPECT_EQ(registry.calls[1], "SetStringValue HKLM OravinTrayRegistryTest C:\\Oravin\\oravin.exe");
+  EXPECT_EQ(registry.calls[2], "CloseKey HKLM");
+  const auto stored = Read(RegistryRoot::LocalMachine);
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(stored->type, DWORD(REG_SZ));
+  EXPECT_EQ(stored->text, L"C:\\Oravin\\oravin.exe");
+  EXPECT_EQ(stored->bytes, 21u);  // with the terminating zero
+  EXPECT_FALSE(Read(RegistryRoot::CurrentUser));
+}
+
+TEST_F(StartWithWindows, ASecondWriteReplacesTheCommand) {
+  SetStartWithWindows(kName, L"C:\\Old\\oravin.exe", kAdd);
+  SetStartWithWindows(kName, L"D:\\New\\oravin.exe", kAdd);
+  EXPECT_EQ(Read(RegistryRoot::LocalMachine)->text, L"D:\\New\\oravin.exe");
+}
+
+TEST_F(StartWithWindows, ChineseFolderNamesAreStoredWhole) {
+  const std::wstring command = L"C:\\程序\\收藏夹助手\\oravin.exe";
+  SetStartWithWindows(kName, command, kAdd);
+  const auto stored = Read(RegistryRoot::LocalMachine);
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(stored->text, command);
+  EXPECT_EQ(stored->bytes, command.size() + 7 + 1);  // seven double-byte characters
+}
+
+TEST_F(StartWithWindows, DeletingRemovesTheValueAndDeletingTwiceIsHarmless) {
+  SetStartWithWindows(kName, L"C:\\Oravin\\oravin.exe", kAdd);
+  SetStartWithWindows(kName, L"", kDelete);
+  EXPECT_FALSE(Read(RegistryRoot::LocalMachine));
+  SetStartWithWindows(kName, L"", kDelete);
+  EXPECT_FALSE(Read(RegistryRoot::LocalMachine));
+  EXPECT_FALSE(Read(RegistryRoot::CurrentUser));
+}
+
+TEST_F(StartWithWindows, OnlyTheLow16BitsOfTheFlagCount) {
+  SetStartWithWindows(kName, L"C:\\Oravin\\oravin.exe", -1);  // true as a 16-bit Boolean
+  EXPECT_TRUE(Read(RegistryRoot::LocalMachine));
+  SetStartWithWindows(kName, L"C:\\Oravin\\oravin.exe", 0x10000);
+  EXPECT_FALSE(Read(RegistryRoot::LocalMachine));
+  SetStartWithWindows(kName, L"C:\\Oravin\\oravin.exe", 0x7FFF0001);
+  EXPECT_TRUE(Read(RegistryRoot::LocalMachine));
+}
+
+TEST_F(StartWithWindows, WithoutRightsToTheMachineTheUsersRunKeyHoldsTheValue) {
+  WatchedRegistry registry;
+  registry.refuseMachine = true;
+  SetStartWithWindows(kName, L"C:\\Oravin\\oravin.exe", kAdd);
+  EXPECT_FALSE(Read(RegistryRoot::LocalMachine));
+  const auto stored = Read(RegistryRoot::CurrentUser);
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(stored->text, L"C:\\Oravin\\oravin.exe");
+  EXPECT_EQ(registry.calls.back(), "CloseKey HKCU");
+}
+
+TEST_F(StartWithWindows, TurningTheOptionOffDeletesFromBothKeys) {
+  WriteDirectly(RegistryRoot::LocalMachine, L"C:\\Oravin\\oravin.exe");
+  WriteDirectly(RegistryRoot::CurrentUser, L"C:\\Oravin\\oravin.exe");
+  WatchedRegistry registry;
+  SetStartWithWindows(kName, L"C:\\Oravin\\oravin.exe", kDelete);
+  EXPECT_FALSE(Read(RegistryRoot::LocalMachine));
+  EXPECT_FALSE(Read(RegistryRoot::CurrentUser));
+  EXPECT_EQ(registry.calls.size(), 6u);  // open, delete and close, in each hive
+}
+
+TEST_F(StartWithWindows, TurningItOffWithoutRightsToTheMachineStillClearsTheUsersKey) {
+  WriteDirectly(RegistryRoot::CurrentUser, L"C:\\Oravin\\oravin.exe");
+  WatchedRegistry registry;
+  registry.refuseMachine = true;
+  SetStartWithWindows(kName, L"", kDelete);
+  EXPECT_FALSE(Read(RegistryRoot::CurrentUser));
+}
+
+TEST_F(StartWithWindows, AWriteToTheMachineRemovesAnEarlierCopyFromTheUser) {
+  WriteDirectly(RegistryRoot::CurrentUser, L"C:\\Oravin\\oravin.exe");
+  SetStartWithWindows(kName, L"C:\\Oravin\\oravin.exe", kAdd);
+  EXPECT_TRUE(Read(RegistryRoot::LocalMachine));
+  EXPECT_FALSE(Read(RegistryRoot::CurrentUser));  // or the program would start twice
+}
+
+}  // namespace
+}  // namespace oravin
