@@ -33,11 +33,6 @@ MouseArgs MakeMouseArgs(int button, LPARAM lp) {
   return MouseArgs{button, ShiftState(), GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
 }
 
-template <typename Handler, typename... Args>
-void Raise(const Handler& handler, Args&&... args) {
-  if (handler) handler(std::forward<Args>(args)...);
-}
-
 }  // namespace
 
 Surface::Surface() : font_(std::make_shared<oravin::Font>()) {}
@@ -215,19 +210,19 @@ LRESULT Surface::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_KEYDOWN:
-      Raise(Events.KeyDown, int(wp), ShiftState());
+      RaiseEvent(Events.KeyDown, int(wp), ShiftState());
       return 0;
     case WM_KEYUP:
-      Raise(Events.KeyUp, int(wp), ShiftState());
+      RaiseEvent(Events.KeyUp, int(wp), ShiftState());
       return 0;
     case WM_CHAR:
-      Raise(Events.KeyPress, wchar_t(wp));
+      RaiseEvent(Events.KeyPress, wchar_t(wp));
       return 0;
     case WM_SETFOCUS:
-      Raise(Events.GotFocus);
+      RaiseEvent(Events.GotFocus);
       return 0;
     case WM_KILLFOCUS:
-      Raise(Events.LostFocus);
+      RaiseEvent(Events.LostFocus);
       return 0;
   }
   return DefaultProc(msg, wp, lp);
@@ -247,7 +242,7 @@ bool Surface::OnSetCursor(LPARAM lp) {
   return true;
 }
 
-void Surface::OnMouseMove(WPARAM wp, LPARAM lp) { Raise(Events.MouseMove, MakeMouseArgs(ButtonsHeld(wp), lp)); }
+void Surface::OnMouseMove(WPARAM wp, LPARAM lp) { RaiseEvent(Events.MouseMove, MakeMouseArgs(ButtonsHeld(wp), lp)); }
 
 void Surface::OnButtonDown(int button, WPARAM, LPARAM lp) {
   SetFocus(hwnd());
@@ -257,7 +252,7 @@ void Surface::OnButtonDown(int button, WPARAM, LPARAM lp) {
     leftPressed_ = true;
     afterDoubleClick_ = false;
   }
-  Raise(Events.MouseDown, MakeMouseArgs(button, lp));
+  RaiseEvent(Events.MouseDown, MakeMouseArgs(button, lp));
 }
 
 void Surface::OnLeftDoubleClick(WPARAM, LPARAM) {
@@ -265,7 +260,7 @@ void Surface::OnLeftDoubleClick(WPARAM, LPARAM) {
   SetCapture(hwnd());
   leftPressed_ = false;
   afterDoubleClick_ = true;
-  Raise(Events.DblClick);
+  RaiseEvent(Events.DblClick);
 }
 
 void Surface::OnButtonUp(int button, WPARAM wp, LPARAM lp) {
@@ -275,11 +270,11 @@ void Surface::OnButtonUp(int button, WPARAM wp, LPARAM lp) {
     afterDoubleClick_ = false;
   }
   if (!(wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) && GetCapture() == hwnd()) ReleaseCapture();
-  Raise(Events.MouseUp, MakeMouseArgs(button, lp));
+  RaiseEvent(Events.MouseUp, MakeMouseArgs(button, lp));
   RECT client{};
   GetClientRect(hwnd(), &client);
   const POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-  if (clicked && PtInRect(&client, at)) Raise(Events.Click);
+  if (clicked && PtInRect(&client, at)) RaiseEvent(Events.Click);
 }
 
 }  // namespace oravin

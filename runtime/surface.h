@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string_view>
+#include <utility>
 
 #include "runtime/font.h"
 #include "runtime/handles.h"
@@ -35,6 +36,12 @@ struct SurfaceEvents {
 };
 
 using FontPtr = std::shared_ptr<Font>;
+
+// Hands an event to its handler, if the host bound one.
+template <typename Handler, typename... Args>
+void RaiseEvent(const Handler& handler, Args&&... args) {
+  if (handler) handler(std::forward<Args>(args)...);
+}
 
 class Surface : public Window {
  public:

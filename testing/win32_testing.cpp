@@ -62,6 +62,50 @@ void SaveArtifact(const Capture& capture, const std::string& name) {
   WritePng(folder / (name + ".png"), capture.width, capture.height, capture.pixels);
 }
 
-DWORD GdiObjectCount() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
+namespace {
+
+// Wine's GetGuiResources answers 0, but like Windows it keeps the process's GDI
+// handle table in shared memory named by the PEB; a live entry has a type.
+struct GdiHandleEntry {
+  uint64_t object;
+  uint32_t owner;
+  uint16_t unique;
+  uint8_t type;
+  uint8_t flags;
+  uint64_t userPointer;
+};
+constexpr size_t kGdiHandleTableSize = 0x10000;
+constexpr size_t kPebGdiTableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
+
+const void* ProcessEnvironmentBlock() {
+  struct BasicInformation {
+    LONG_PTR exitStatus;
+    const void* peb;
+    ULONG_PTR rest[4];
+  } info{};
+  using Query = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+  const auto query =
+      reinterpret_cast<Query>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+  constexpr int kProcessBasicInformation = 0;
+  if (!query || query(GetCurrentProcess(), kProcessBasicInformation, &info, sizeof info, nullptr) != 0) return nullptr;
+  return info.peb;
+}
+
+DWORD CountGdiHandleTable() {
+  const char* peb = static_cast<const char*>(ProcessEnvironmentBlock());
+  if (!peb) return 0;
+  const auto* table = *reinterpret_cast<const GdiHandleEntry* const*>(peb + kPebGdiTableOffset);
+  if (!table) return 0;
+  DWORD live = 0;
+  for (size_t i = 0; i < kGdiHandleTableSize; ++i) live += table[i].type != 0;
+  return live;
+}
+
+}  // namespace
+
+DWORD GdiObjectCount() {
+  const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  return reported ? reported : CountGdiHandleTable();
+}
 
 }  // namespace oravin::testing

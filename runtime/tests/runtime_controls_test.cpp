@@ -156,7 +156,7 @@ TEST_F(SurfaceTest, ClsShowsTheBackgroundPictureAtTheTopLeft) {
   surface.SetPicture(SolidBitmap(8, 6, kRed));
   surface.Cls();
   surface.Refresh();
-  ASSERT_TRUE(ShowsColor(surface.hwnd(), 7, 5, kRed));
+  ASSERT_TRUE(ShowsColor(surface.hwnd(), 8, 5, kWhite));
   const auto shot = CaptureWindow(surface.hwnd());
   EXPECT_EQ(shot.ColorAt(7, 5), kRed);
   EXPECT_EQ(shot.ColorAt(8, 5), kWhite);
@@ -219,7 +219,7 @@ TEST_F(SurfaceTest, ShowsItsOwnPointer) {
 
 TEST_F(SurfaceTest, DeletesWhatItDrawsWithWhenReplaced) {
   const DWORD before = testing::GdiObjectCount();
-  printf("GDI objects %lu\n", before);
+  ASSERT_GT(before, 0u);
   for (int i = 0; i < 500; ++i) {
     surface.SetForeColor(RGB(i % 256, 0, 0));
     surface.SetFillColor(RGB(0, i % 256, 0));

@@ -1,0 +1,355 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/colorbutton/color_button.h"
+#include "runtime/form.h"
+#include "testing/win32_testing.h"
+
+namespace oravin {
+namespace {
+
+using testing::Capture;
+using testing::CaptureWindow;
+using testing::PumpFor;
+using testing::PumpUntil;
+
+constexpr COLORREF kFace = RGB(40, 90, 200), kRim = RGB(0, 160, 0), kText = RGB(255, 255, 0);
+constexpr COLORREF kPicture = RGB(255, 0, 255), kHost = RGB(255, 255, 255);
+constexpr int kTwips = 15;
+
+class HostForm : public Form {
+ public:
+  HostForm() {
+    CreateArgs args{L"OravinButtonHost"};
+    args.style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN;
+    args.rect = {200, 200, 500, 400};
+    Create(args);
+    SetBackColor(kHost);
+  }
+};
+
+// One host for every test: a top-level window takes Wine seconds to go away.
+HWND Host() {
+  static HostForm form;
+  return form.hwnd();
+}
+
+std::shared_ptr<Picture> SolidBitmap(int size, COLORREF color) {
+  ScopedGetDC screen(nullptr);
+  UniqueDC dc(CreateCompatibleDC(screen.get()));
+  HBITMAP bitmap = CreateCompatibleBitmap(screen.get(), size, size);
+  {
+    ScopedSelect select(dc.get(), bitmap);
+    UniqueBrush brush(CreateSolidBrush(color));
+    const RECT all{0, 0, size, size};
+    FillRect(dc.get(), &all, brush.get());
+  }
+  return Picture::FromBitmap(bitmap);
+}
+
+// A button of the given pixel size at (x, y) on the host, in the test colours.
+std::unique_ptr<ColorButton> MakeButton(int x, int y, int width, int height, const std::wstring& caption) {
+  auto button = std::make_unique<ColorButton>(Host());
+  button->Move(x * kTwips, y * kTwips, width * kTwips, height * kTwips);
+  button->ReadProperties(PropertyBag{});
+  button->SetBackColor(kFace);
+  button->SetBorderColor(kRim);
+  button->SetForeColor(kText);
+  button->SetCaption(caption);
+  return button;
+}
+
+// What the screen shows once the button's last paint has reached it.
+Capture Settled(const ColorButton& button) {
+  PumpUntil([&] {
+    const Capture shot = CaptureWindow(button.hwnd());
+    return shot.ColorAt(2, shot.height / 2) == kFace;
+  }, 2000);
+  PumpFor(30);
+  return CaptureWindow(button.hwnd());
+}
+
+// The caption's ink: what is neither face, rim, picture nor host (text is smoothed, so not only kText).
+struct TextPixels {
+  int count = 0, left = INT_MAX, right = -1, top = INT_MAX, bottom = -1;
+};
+TextPixels FindText(const Capture& shot) {
+  TextPixels t;
+  for (int y = 0; y < shot.height; ++y)
+    for (int x = 0; x < shot.width; ++x)
+      if (const COLORREF c = shot.ColorAt(x, y); c != kFace && c != kRim && c != kPicture && c != kHost) {
+        ++t.count;
+        t.left = std::min(t.left, x);
+        t.right = std::max(t.right, x);
+        t.top = std::min(t.top, y);
+        t.bottom = std::max(t.bottom, y);
+      }
+  return t;
+}
+
+void MoveCursorAway() { SetCursorPos(5, 5); }
+
+class ColorButtonTest : public ::testing::Test {
+ protected:
+  void SetUp() override { MoveCursorAway(); }
+};
+
+TEST_F(ColorButtonTest, StartsRedWithAWhiteCaptionOnBlack) {
+  ColorButton button(Host());
+  EXPECT_EQ(button.Caption(), L"ColorButton");
+  EXPECT_EQ(button.BackColor(), 255u);
+  EXPECT_EQ(button.ForeColor(), 0xFFFFFFu);
+  EXPECT_EQ(button.BorderColor(), 0u);
+  EXPECT_EQ(button.Picture(), nullptr);
+  EXPECT_EQ(button.Font(), nullptr);
+  button.InitProperties();
+  EXPECT_EQ(button.Caption(), L"ColorButton");
+}
+
+TEST_F(ColorButtonTest, DrawsARimFaceCutCornersAndCaption) {
+  auto button = MakeButton(10, 10, 49, 41, L"X");
+  const Capture shot = Settled(*button);
+  SaveArtifact(shot, "colorbutton_caption_only");
+  // A rounded-rectangle region leaves out the right column and the bottom row.
+  EXPECT_EQ(shot.ColorAt(24, 0), kRim);   // top edge
+  EXPECT_EQ(shot.ColorAt(0, 20), kRim);   // left edge
+  EXPECT_EQ(shot.ColorAt(47, 20), kRim);  // right edge
+  EXPECT_EQ(shot.ColorAt(24, 39), kRim);  // bottom edge
+  EXPECT_EQ(shot.ColorAt(1, 20), kFace);
+  EXPECT_EQ(shot.ColorAt(24, 1), kFace);
+  EXPECT_EQ(shot.ColorAt(46, 20), kFace);
+  EXPECT_EQ(shot.ColorAt(48, 20), kHost);
+  // The corners are cut away: the host shows through.
+  EXPECT_EQ(shot.ColorAt(0, 0), kHost);
+  EXPECT_EQ(shot.ColorAt(1, 1), kHost);
+  EXPECT_EQ(shot.ColorAt(47, 39), kHost);
+  const TextPixels text = FindText(shot);
+  EXPECT_GT(text.count, 5);
+  EXPECT_NEAR((text.left + text.right) / 2.0, 24, 1.5);
+  int exactlyForeColor = 0;
+  for (int x = text.left; x <= text.right; ++x)
+    for (int y = text.top; y <= text.bottom; ++y) exactlyForeColor += shot.ColorAt(x, y) == kText;
+  EXPECT_GT(exactlyForeColor, 0);
+}
+
+TEST_F(ColorButtonTest, CentresAChineseCaptionWithoutItsTrailingBlanks) {
+  auto button = MakeButton(10, 60, 60, 25, L"添加  ");
+  const TextPixels text = FindText(Settled(*button));
+  ASSERT_GT(text.count, 10);
+  EXPECT_NEAR((text.left + text.right) / 2.0, 29.5, 2);
+  EXPECT_EQ(button->Caption(), L"添加  ");  // the stored caption keeps them
+}
+
+TEST_F(ColorButtonTest, CentresPictureAndCaptionAsOneBlock) {
+  auto button = MakeButton(80, 10, 60, 50, L"Go");
+  button->SetPicture(SolidBitmap(16, kPicture));
+  const Capture shot = Settled(*button);
+  SaveArtifact(shot, "colorbutton_picture_and_caption");
+  const int top = [&] {
+    for (int y = 0; y < shot.height; ++y)
+      if (shot.ColorAt(30, y) == kPicture) return y;
+    return -1;
+  }();
+  const TextPixels text = FindText(shot);
+  ASSERT_GT(text.count, 0);
+  // The caption starts right under the picture, and the whole block is centred.
+  EXPECT_GE(text.top, top + 16);
+  const int blockBottom = top + 16 + (text.bottom - top - 16) + 1;
+  EXPECT_NEAR(top, shot.height - blockBottom, 4);
+  EXPECT_EQ(shot.ColorAt(22, top), kPicture);  // left = (60 - 16) / 2
+  EXPECT_EQ(shot.ColorAt(21, top), kFace);
+}
+
+TEST_F(ColorButtonTest, CentresAPictureAloneBothWays) {
+  auto button = MakeButton(150, 10, 49, 41, L"");
+  button->SetPicture(SolidBitmap(16, kPicture));
+  const Capture shot = Settled(*button);
+  SaveArtifact(shot, "colorbutton_picture_only");
+  EXPECT_EQ(shot.ColorAt(16, 12), kPicture);
+  EXPECT_EQ(shot.ColorAt(31, 27), kPicture);
+  EXPECT_EQ(shot.ColorAt(15, 12), kFace);
+  EXPECT_EQ(shot.ColorAt(16, 11), kFace);
+  EXPECT_EQ(FindText(shot).count, 0);
+}
+
+TEST_F(ColorButtonTest, ShowsOnlyFaceAndRimWithNothingToDraw) {
+  auto button = MakeButton(210, 10, 49, 41, L"");
+  button->SetPicture(std::make_shared<Picture>());  // no handle: not a picture to draw
+  const Capture shot = Settled(*button);
+  SaveArtifact(shot, "colorbutton_no_picture_no_caption");
+  for (int y = 1; y < 39; ++y)
+    for (int x = 5; x < 43; ++x) ASSERT_EQ(shot.ColorAt(x, y), kFace) << x << "," << y;
+}
+
+TEST_F(ColorButtonTest, RepaintsOnEverySetEvenOfTheSameValue) {
+  auto button = MakeButton(10, 100, 49, 41, L"X");
+  Settled(*button);
+  {
+    ScopedGetDC dc(button->hwnd());
+    UniqueBrush black(CreateSolidBrush(0));
+    const RECT all{0, 0, 49, 41};
+    FillRect(dc.get(), &all, black.get());
+  }
+  ASSERT_TRUE(PumpUntil([&] { return CaptureWindow(button->hwnd()).ColorAt(2, 20) == 0; }, 2000));
+  button->SetCaption(L"X");
+  EXPECT_TRUE(PumpUntil([&] { return CaptureWindow(button->hwnd()).ColorAt(2, 20) == kFace; }, 2000));
+}
+
+// Counts the button's paints by listening in on its window.
+class PaintCounter {
+ public:
+  explicit PaintCounter(HWND hwnd) : hwnd_(hwnd) {
+    counter_ = this;
+    original_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PaintCounter::Proc)));
+  }
+  ~PaintCounter() {
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+    counter_ = nullptr;
+  }
+  int paints = 0;
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_PAINT) ++counter_->paints;
+    return CallWindowProcW(counter_->original_, hwnd, msg, wp, lp);
+  }
+  static inline PaintCounter* counter_ = nullptr;
+  HWND hwnd_;
+  WNDPROC original_;
+};
+
+TEST_F(ColorButtonTest, ReadingAndWritingPropertiesRepaintOnceEach) {
+  auto button = MakeButton(70, 100, 49, 41, L"X");
+  PumpFor(30);
+  PropertyBag bag;
+  bag.Write<std::wstring>(L"caption", L"删除  ", L"");
+  bag.Write<int32_t>(L"backcolor", 0x00804000, 0);
+  bag.Write<int32_t>(L"forecolor", 0x00FFFFFF, 0);
+  PaintCounter counter(button->hwnd());
+  button->ReadProperties(bag);
+  EXPECT_EQ(counter.paints, 1);
+  PropertyBag written;
+  button->WriteProperties(written);
+  EXPECT_EQ(counter.paints, 2);
+  EXPECT_EQ(written.Keys(), (std::vector<std::wstring>{L"Caption", L"BackColor"}));
+  button->SetForeColor(0xFFFFFF);
+  EXPECT_EQ(counter.paints, 3);
+}
+
+TEST_F(ColorButtonTest, DrawsInTheSurfaceFontWhichAnUnstoredFontIs) {
+  auto button = MakeButton(130, 100, 80, 41, L"X");
+  const FontPtr surfaceFont = button->Font();
+  ASSERT_NE(surfaceFont, nullptr);
+  const TextPixels regular = FindText(Settled(*button));
+  surfaceFont->Size = 20;
+  button->Refresh();
+  PumpFor(50);
+  EXPECT_GT(FindText(CaptureWindow(button->hwnd())).count, regular.count * 2);
+  surfaceFont->Size = 9;
+}
+
+TEST_F(ColorButtonTest, KeepsAStoredFontWithoutDrawingInIt) {
+  auto plain = MakeButton(130, 150, 80, 41, L"X");
+  auto stored = MakeButton(220, 150, 80, 41, L"X");
+  auto tahoma = std::make_shared<Font>(L"Tahoma", 30, true, 0);
+  PropertyBag bag;
+  bag.Write<FontPtr>(L"Font", tahoma, nullptr);
+  bag.Write<std::wstring>(L"Caption", L"X", L"");
+  bag.Write<int32_t>(L"BackColor", int32_t(kFace), 0);
+  bag.Write<int32_t>(L"BorderColor", int32_t(kRim), 0);
+  bag.Write<int32_t>(L"ForeColor", int32_t(kText), 0);
+  stored->ReadProperties(bag);
+  EXPECT_EQ(stored->Font(), tahoma);
+  EXPECT_EQ(FindText(Settled(*stored)).count, FindText(Settled(*plain)).count);
+  PropertyBag written;
+  stored->WriteProperties(written);
+  EXPECT_EQ(written.Read<FontPtr>(L"Font", nullptr), tahoma);
+  EXPECT_FALSE(tahoma->Bold == false);  // untouched by the hover weight
+}
+
+TEST_F(ColorButtonTest, TurnsBoldWhileThePointerIsOverItAndBackAfterwards) {
+  auto button = MakeButton(10, 150, 100, 30, L"Hover");
+  int ins = 0, outs = 0, moves = 0;
+  button->Events.MouseIn = [&] { ++ins; };
+  button->Events.MouseOut = [&] { ++outs; };
+  button->Events.MouseMove = [&] { ++moves; };
+  const TextPixels regular = FindText(Settled(*button));
+  RECT r;
+  GetWindowRect(button->hwnd(), &r);
+  SetCursorPos(r.left + 50, r.top + 15);
+  ASSERT_TRUE(PumpUntil([&] { return ins == 1; }, 3000));
+  SetCursorPos(r.left + 52, r.top + 16);
+  ASSERT_TRUE(PumpUntil([&] { return FindText(CaptureWindow(button->hwnd())).count > regular.count; }, 3000));
+  EXPECT_TRUE(button->Font()->Bold);
+  SaveArtifact(CaptureWindow(button->hwnd()), "colorbutton_hovered");
+  EXPECT_GE(moves, 2);
+  MoveCursorAway();
+  ASSERT_TRUE(PumpUntil([&] { return outs == 1; }, 3000));
+  PumpFor(100);
+  EXPECT_EQ(ins, 1);
+  EXPECT_EQ(outs, 1);
+  EXPECT_FALSE(button->Font()->Bold);
+  EXPECT_EQ(FindText(CaptureWindow(button->hwnd())).count, regular.count);
+}
+
+TEST_F(ColorButtonTest, AClickRaisesDownUpClickChangesNothingOnScreenAndTakesTheFocus) {
+  auto button = MakeButton(10, 190, 60, 25, L"Go");
+  std::vector<std::string> seen;
+  button->Events.MouseDown = [&] { seen.push_back("MouseDown"); };
+  button->Events.MouseUp = [&] { seen.push_back("MouseUp"); };
+  button->Events.Click = [&] { seen.push_back("Click"); };
+  button->Events.DbClick = [&] { seen.push_back("DbClick"); };
+  const Capture before = Settled(*button);
+  SendMessageW(button->hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 10));
+  PumpFor(30);
+  EXPECT_EQ(CaptureWindow(button->hwnd()).pixels, before.pixels);
+  SendMessageW(button->hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(20, 10));
+  EXPECT_EQ(seen, (std::vector<std::string>{"MouseDown", "MouseUp", "Click"}));
+  EXPECT_EQ(GetFocus(), button->hwnd());
+  seen.clear();
+  SendMessageW(button->hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 10));
+  SendMessageW(button->hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(20, 10));
+  SendMessageW(button->hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 10));
+  SendMessageW(button->hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(20, 10));
+  EXPECT_EQ(seen, (std::vector<std::string>{"MouseDown", "MouseUp", "Click", "DbClick", "MouseUp"}));
+}
+
+TEST_F(ColorButtonTest, RaisesKeyEventsWhileFocused) {
+  auto button = MakeButton(80, 190, 60, 25, L"Go");
+  std::vector<std::string> seen;
+  button->Events.KeyDown = [&] { seen.push_back("KeyDown"); };
+  button->Events.KeyPress = [&] { seen.push_back("KeyPress"); };
+  button->Events.KeyUp = [&] { seen.push_back("KeyUp"); };
+  SetFocus(button->hwnd());
+  SendMessageW(button->hwnd(), WM_KEYDOWN, VK_SPACE, 0);
+  SendMessageW(button->hwnd(), WM_CHAR, L' ', 0);
+  SendMessageW(button->hwnd(), WM_KEYUP, VK_SPACE, 0);
+  EXPECT_EQ(seen, (std::vector<std::string>{"KeyDown", "KeyPress", "KeyUp"}));
+}
+
+TEST_F(ColorButtonTest, HoldsNoMoreGdiObjectsAfterAThousandRepaints) {
+  auto button = MakeButton(150, 190, 60, 25, L"添加  ");
+  button->SetPicture(SolidBitmap(8, kPicture));
+  button->Refresh();
+  const DWORD before = testing::GdiObjectCount();
+  ASSERT_GT(before, 0u);
+  for (int i = 0; i < 1000; ++i) button->Refresh();
+  EXPECT_LE(testing::GdiObjectCount(), before + 2);
+}
+
+TEST_F(ColorButtonTest, CarriesATooltip) {
+  auto button = MakeButton(220, 190, 60, 25, L"Go");
+  button->SetToolTipText(L"搜索");
+  EXPECT_NE(button->tooltipWindow(), nullptr);
+}
+
+}  // namespace
+}  // namespace oravin
