@@ -14,8 +14,10 @@ namespace oravin {
 namespace {
 
 constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr char kAnsiRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 // Never the program's own value name.
 constexpr wchar_t kName[] = L"OravinTrayRegistryTest";
+constexpr char kAnsiName[] = "OravinTrayRegistryTest";
 constexpr int32_t kAdd = 1, kDelete = 0;
 
 HKEY Hive(RegistryRoot root) { return root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
@@ -37,8 +39,7 @@ std::optional<Stored> Read(RegistryRoot root) {
   s.text = buffer;
   // The size the value was written with, in ANSI bytes.
   DWORD ansiSize = 0;
-  RegGetValueA(Hive(root), "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "OravinTrayRegistryTest",
-               RRF_RT_ANY, nullptr, nullptr, &ansiSize);
+  RegGetValueA(Hive(root), kAnsiRunKey, kAnsiName, RRF_RT_ANY, nullptr, nullptr, &ansiSize);
   s.bytes = ansiSize;
   return s;
 }
@@ -92,9 +93,8 @@ class StartWithWindows : public ::testing::Test {
 TEST_F(StartWithWindows, WritesTheMachinesRunKeyAndClosesIt) {
   WatchedRegistry registry;
   SetStartWithWindows(kName, L"C:\\Oravin\\oravin.exe", kAdd);
-  const std::string run = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
   ASSERT_GE(registry.calls.size(), 3u);
-  EXPECT_EQ(registry.calls[0], "CreateKey HKLM " + run);
+  EXPECT_EQ(registry.calls[0], std::string("CreateKey HKLM ") + kAnsiRunKey);
   EXPECT_EQ(registry.calls[1], "SetStringValue HKLM OravinTrayRegistryTest C:\\Oravin\\oravin.exe");
   EXPECT_EQ(registry.calls[2], "CloseKey HKLM");
   const auto stored = Read(RegistryRoot::LocalMachine);
