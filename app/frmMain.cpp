@@ -1,6 +1,15 @@
+// The main window's life: start-up, the title row, the notification icon, shut-down.
 #include "app/frmMain.h"
 
+#include <windowsx.h>
+
+#include "actions/mdlTray.h"
+#include "app/addresses.h"
+#include "app/images.h"
 #include "app/placement.h"
+#include "data/settings.h"
+#include "effects/mdlAnimation.h"
+#include "effects/mdlDraw.h"
 #include "runtime/screen.h"
 #include "runtime/twips.h"
 
@@ -9,20 +18,45 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"Oravin.frmMain";
 constexpr wchar_t kCaption[] = L"Oravin 1.0";
-constexpr COLORREF kBackColor = 0x0038BCFF;
+constexpr wchar_t kTrayTip[] = L"Oravin";
+// The icon's mouse messages arrive as mouse moves whose x is the icon's own message.
+constexpr UINT kTrayCallback = WM_MOUSEMOVE;
+constexpr int kTrayLeftButtonUp = WM_LBUTTONUP;
+// Back from the taskbar, where the window went for want of a notification area.
+constexpr UINT kRestoreFromTaskbar = WM_APP + 1;
+
+constexpr int32_t kDelay = 1;
+constexpr int32_t kSteps = 33;
+constexpr int32_t kOpenEffect = 9;
+constexpr int32_t kCloseEffect = 0;
+constexpr int32_t kHideEffect = 2;
+constexpr int32_t kRestoreEffect = 3;
 
 }  // namespace
 
 bool frmMain::Load() {
-  static HBRUSH background = CreateSolidBrush(kBackColor);
   if (!Create({.className = kClassName,
                .style = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU,
-               .title = kCaption})) {
+               .exStyle = WS_EX_TOOLWINDOW,
+               .title = kCaption,
+               .icon = ProgramIcon()})) {
     return false;
   }
-  SetClassLongPtrW(hwnd(), GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(background));
+  CreateControls();
+  BindEvents();
+  StackPagesInDesignOrder();
+
+  PlacePagesOnTheList();
   PlaceAtBottomRight();
   ShowWindow(hwnd(), SW_SHOW);
+  // Before the settings are read, so it always follows the design-time option (animated).
+  AnimateWindowEffect(hwnd(), kAnimateOpen, kOpenEffect, kDelay, kSteps);
+  ApplySettings();
+  SetMode();
+  LoadList(Lists());
+  ShapeForm(*this);
+  OnTrayIconAdded(AddTrayIcon(hwnd(), ProgramIcon(), kTrayTip, kTrayCallback));
+  WebBrowser1.Navigate(kBrowserStartPage);
   return true;
 }
 
@@ -30,17 +64,108 @@ void frmMain::PlaceAtBottomRight() {
   const int tx = Screen::TwipsPerPixelX(), ty = Screen::TwipsPerPixelY();
   const TwipsPoint at = MainWindowPosition(float(Screen::WidthTwips()), float(Screen::HeightTwips()));
   SetWindowPos(hwnd(), nullptr, TwipsToPixels(at.left, tx), TwipsToPixels(at.top, ty),
-               TwipsToPixels(kMainWidthTwips, tx), TwipsToPixels(kMainHeightTwips, ty),
-               SWP_NOZORDER | SWP_NOACTIVATE);
+               TwipsToPixels(kMainWidthTwips, tx), TwipsToPixels(kMainHeightTwips, ty), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void frmMain::ApplySettings() {
+  const SettingsFields f = LoadSettings();
+  // The fields come in file order and stop at the first damaged one.
+  if (f.chkAnimate) picOptions.chkAnimate.SetValue(*f.chkAnimate);
+  if (f.mode) CurrentMode = *f.mode;
+  if (f.chkOpen) chkOpen.SetValue(*f.chkOpen);
+  if (f.chkStartUp) picOptions.chkStartUp.SetValue(*f.chkStartUp);
+  if (f.txtCount) picSearch.txtCount.SetText(*f.txtCount);
+  if (f.chkExact) picSearch.chkExact.SetValue(*f.chkExact);
+}
+
+Options frmMain::CurrentOptions() const {
+  return {picOptions.chkAnimate.Value(), CurrentMode,   chkOpen.Value(), picOptions.chkStartUp.Value(),
+          picSearch.txtCount.Text(),     picSearch.chkExact.Value()};
+}
+
+void frmMain::OnTrayIconAdded(bool added) {
+  inTray_ = added;
+  // In the notification area the window has no taskbar button; without one,
+  // the taskbar button is the way back.
+  const LONG ex = GetWindowLongW(hwnd(), GWL_EXSTYLE);
+  const LONG wanted = added ? (ex | WS_EX_TOOLWINDOW) & ~WS_EX_APPWINDOW : (ex & ~WS_EX_TOOLWINDOW) | WS_EX_APPWINDOW;
+  if (wanted == ex) return;
+  // The taskbar notices the change only when the window is shown again.
+  const bool iconic = IsIconic(hwnd());
+  ShowWindow(hwnd(), SW_HIDE);
+  SetWindowLongW(hwnd(), GWL_EXSTYLE, wanted);
+  ShowWindow(hwnd(), !iconic ? SW_SHOWNA : added ? SW_SHOWNOACTIVATE : SW_SHOWMINNOACTIVE);
+}
+
+void frmMain::Minimize() {
+  minimizedToTray_ = true;
+  AnimateWindowEffect(hwnd(), kAnimateClose, kHideEffect, kDelay, kSteps);
+  if (!inTray_) ShowWindow(hwnd(), SW_MINIMIZE);
+}
+
+void frmMain::RestoreFromTray() {
+  SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetWindowPos(hwnd(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  if (!minimizedToTray_) return;
+  minimizedToTray_ = false;
+  AnimateWindowEffect(hwnd(), kAnimateOpen, kRestoreEffect, kDelay, kSteps);
+  // The animation leaves a rectangular region behind.
+  ShapeForm(*this);
+}
+
+void frmMain::Close() {
+  AnimateWindowEffect(hwnd(), kAnimateClose, kCloseEffect, kDelay, kSteps);
+  Unload();
+}
+
+void frmMain::Unload() {
+  ShutDown();
+  DestroyWindow(hwnd());
+}
+
+void frmMain::ShutDown() {
+  // Once only: Windows ending the session and the window closing both lead here.
+  if (shutDown_) return;
+  shutDown_ = true;
+  if (CurrentMode != kModeSearch) SaveList(Lists());
+  SaveSettings(CurrentOptions());
+  CheckStartUp();
+  RemoveTrayIcon();
+}
+
+void frmMain::OnMouseMove(LPARAM lp) {
+  if (GET_X_LPARAM(lp) == kTrayLeftButtonUp) RestoreFromTray();
 }
 
 LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
+    case WM_MOUSEMOVE:
+      OnMouseMove(lp);
+      return 0;
+    case WM_CLOSE:
+      Unload();
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      // Windows is logging off or shutting down: keep the lists and settings.
+      if (wp) ShutDown();
+      return 0;
+    case WM_SIZE:
+      if (wp == SIZE_RESTORED && minimizedToTray_ && !inTray_) PostMessageW(hwnd(), kRestoreFromTaskbar, 0, 0);
+      break;
+    case kRestoreFromTaskbar:
+      RestoreFromTray();
+      return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
   }
-  return DefaultProc(msg, wp, lp);
+  if (msg == TaskbarCreatedMessage()) {
+    OnTrayIconAdded(RestoreTrayIcon());
+    return 0;
+  }
+  return Form::OnMessage(msg, wp, lp);
 }
 
 }  // namespace oravin

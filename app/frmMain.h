@@ -1,19 +1,87 @@
 #pragma once
-// The main window.
-#include "runtime/window.h"
+// The main window: a borderless, rounded form at the bottom-right of the
+// screen with a title row, a stack of pages (the main menu, the search page,
+// the list of the current assistant, the options and the about page), the
+// new-window option and the three list buttons.
+#include <memory>
+
+#include "app/browser_stand_in.h"
+#include "app/pages/about_page.h"
+#include "app/pages/modes_page.h"
+#include "app/pages/options_page.h"
+#include "app/pages/search_page.h"
+#include "controls/colorbutton/color_button.h"
+#include "controls/listboxex/listboxex.h"
+#include "data/mdlGlobal.h"
+#include "data/settings.h"
+#include "runtime/check_box.h"
+#include "runtime/form.h"
+#include "runtime/image_box.h"
+#include "runtime/label.h"
 
 namespace oravin {
 
-class frmMain : public Window {
+class frmMain : public Form {
  public:
-  // Creates and shows the window; false when Windows refused.
+  // Creates the window and runs the start-up; false when Windows refused the window.
   bool Load();
+  // Runs the shut-down and ends the program.
+  void Unload();
+
+  // Brings the title row and the visible page in line with CurrentMode.
+  void SetMode();
+  // Writes or deletes the start-with-Windows value as chkStartUp says.
+  void CheckStartUp();
+
+  // Page switches, as the main menu's buttons and labels run them.
+  void ShowSearchAssistant();
+  void ShowWebAssistant();
+  void ShowFolderAssistant();
+  void ShowOptions();
+  void ShowAbout();
+  void ShowMainMenu();
+
+  // Title row.
+  void Minimize();
+  void Close();
+  // The notification icon's left-button release.
+  void RestoreFromTray();
+
+  bool MinimizedToTray() const { return minimizedToTray_; }
+  FavoriteLists Lists() { return {*lstTitles, *lstAddress}; }
 
  protected:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
+  void CreateControls();
+  void BindEvents();
+  void StackPagesInDesignOrder();
+  void PlacePagesOnTheList();
   void PlaceAtBottomRight();
+  void ApplySettings();
+  Options CurrentOptions() const;
+  void ShutDown();
+  void ShowPanel(Control& page);
+  void OnMouseMove(LPARAM lp);
+  void OnTrayIconAdded(bool added);
+
+  ImageBox imgTitle;
+  Label lbTitle, Label8;
+  std::unique_ptr<ColorButton> clbMinimize, clbClose, clbPlug;
+  std::unique_ptr<ListBoxEX> lstTitles, lstAddress;
+  ModesPage picModes;
+  SearchPage picSearch;
+  OptionsPage picOptions;
+  AboutPage picAbout;
+  BrowserStandIn WebBrowser1;
+  CheckBox chkOpen;
+  std::unique_ptr<ColorButton> clbDelete, cmdEdit, clbAdd;
+
+  bool minimizedToTray_ = false;
+  // Without a notification area the window minimises to the taskbar instead.
+  bool inTray_ = false;
+  bool shutDown_ = false;
 };
 
 }  // namespace oravin

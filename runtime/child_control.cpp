@@ -2,6 +2,7 @@
 
 #include "runtime/font_win32.h"
 #include "runtime/persistent_image.h"
+#include "runtime/window.h"
 
 namespace oravin {
 namespace {
@@ -35,7 +36,7 @@ void ChildControl::SetFont(std::shared_ptr<oravin::Font> font) {
   SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(gdiFont_.get()), TRUE);
 }
 
-void ChildControl::ZOrder() { SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE); }
+void ChildControl::ZOrder() { BringToFront(hwnd()); }
 
 bool ChildControl::OnReflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 

@@ -40,8 +40,8 @@ void Form::Cls() {
 }
 
 void Form::Refresh() {
-  InvalidateRect(hwnd(), nullptr, FALSE);
-  UpdateWindow(hwnd());
+  // Children that let the form show through must repaint with it.
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void Form::SetBackColor(COLORREF color) {

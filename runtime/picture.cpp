@@ -45,7 +45,7 @@ std::shared_ptr<Picture> Picture::LoadBitmapResource(int id) {
 }
 
 std::shared_ptr<Picture> Picture::LoadIconResource(int id) {
-  HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE);
+  HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, 0);  // the icon's own size, not the system's 32 x 32
   return icon ? FromIcon(static_cast<HICON>(icon)) : nullptr;
 }
 

@@ -15,9 +15,7 @@ bool PictureBox::Create(HWND parent, const TwipsRect& at, COLORREF backColor) {
   return true;
 }
 
-void PictureBox::ZOrder() {
-  SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
+void PictureBox::ZOrder() { BringToFront(hwnd()); }
 
 void PictureBox::PaintBackground(HDC dc) {
   RECT r;

@@ -41,4 +41,7 @@ class Window {
   HWND hwnd_ = nullptr;
 };
 
+// Puts a window in front of its siblings without moving or activating it.
+void BringToFront(HWND window);
+
 }  // namespace oravin

@@ -1,0 +1,13 @@
+#pragma once
+// The outside addresses the program knows. None is contacted unless the user asks.
+
+namespace oravin {
+
+inline constexpr wchar_t kBaiduHome[] = L"http://www.baidu.com/";
+inline constexpr wchar_t kGoogleHome[] = L"http://www.google.com/";
+// The maker's site: the about page shows it and opens it.
+inline constexpr wchar_t kMakerSite[] = L"http://www.oravin.example.com";
+// Where the hidden browser of the main window is pointed at start-up.
+inline constexpr wchar_t kBrowserStartPage[] = L"http://www.oravin.example.com/start.html";
+
+}  // namespace oravin

@@ -1,0 +1,93 @@
+// The main window's controls, where the form puts them (twips).
+#include "app/addresses.h"
+#include "app/button_spec.h"
+#include "app/frmMain.h"
+#include "app/images.h"
+#include "app/resource_ids.h"
+#include "effects/animate_option.h"
+
+namespace oravin {
+namespace {
+
+constexpr COLORREF kFormBackColor = 0x0038BCFF;
+constexpr TwipsRect kPageArea{240, 720, 2415, 3405};
+
+std::shared_ptr<Font> FormFont() { return std::make_shared<Font>(L"宋体", 9); }
+
+// The look both lists are stored with.
+PropertyBag ListLook() {
+  PropertyBag bag;
+  bag.Write<int32_t>(L"style", 1, 0);
+  bag.Write<int32_t>(L"gradient", 0, 1);
+  bag.Write<int32_t>(L"startcolor", 0x00A3E8FC, 0x00FFD6AC);
+  bag.Write<int32_t>(L"endcolor", 0x0005BAFE, 0x00FFFFFF);
+  bag.Write<int32_t>(L"sortorder", -1, 0);
+  bag.Write<FontPtr>(L"font", std::make_shared<Font>(L"Tahoma", 9.75, false, 0), nullptr);
+  return bag;
+}
+
+std::unique_ptr<ListBoxEX> MakeList(HWND parent) {
+  auto list = std::make_unique<ListBoxEX>();
+  const PropertyBag look = ListLook();
+  list->Create({.parent = parent, .at = kPageArea, .ambientFont = FormFont(), .saved = &look});
+  return list;
+}
+
+}  // namespace
+
+void frmMain::CreateControls() {
+  SetBackColor(kFormBackColor);
+  imgTitle.Create(hwnd(), {240, 240, 255, 255});
+  lbTitle.Create(hwnd(), {600, 240, 840, 195}, L"Oravin",
+                 {.font = std::make_shared<Font>(L"宋体", 9.75, true, kGb2312Charset)});
+  Label8.Create(hwnd(), {960, 480, 1095, 255}, L"点击主菜单→", {.font = FormFont(), .backColor = kFormBackColor});
+  clbMinimize = MakeButton(hwnd(), {{1920, 15, 375, 225}, L"-", nullptr, L"最小化"});
+  clbClose = MakeButton(hwnd(), {{2280, 15, 375, 225}, L"X", nullptr, L"关闭程序"});
+  clbPlug = MakeButton(hwnd(), {{2040, 330, 615, 375}, L"", ProgramPicture(IDI_MENU), L"主菜单"});
+
+  lstTitles = MakeList(hwnd());
+  lstTitles->SetToolTipText(L"Address List");
+  lstAddress = MakeList(hwnd());
+  picModes.Create(hwnd(), kPageArea);
+  picSearch.Create(hwnd(), kPageArea);
+  picOptions.Create(hwnd(), kPageArea);
+  picAbout.Create(hwnd(), kPageArea);
+  WebBrowser1.Create(hwnd(), {480, 2040, 1935, 1455});
+
+  chkOpen.Create(hwnd(), {360, 4155, 2175, 240}, L"新窗口打开(&O)", kFormBackColor);
+  chkOpen.SetFont(FormFont());
+  clbDelete = MakeButton(hwnd(), {{240, 4440, 735, 615}, L"删除  ", nullptr, L"删除"});
+  cmdEdit = MakeButton(hwnd(), {{1080, 4440, 735, 615}, L"编辑  ", nullptr, L"编辑"});
+  clbAdd = MakeButton(hwnd(), {{1920, 4440, 735, 615}, L"添加  ", nullptr, L"添加"});
+
+  // Animations follow the options page's check box from now on.
+  WireAnimateOption([this] { return int32_t(picOptions.chkAnimate.Value()); });
+}
+
+void frmMain::BindEvents() {
+  clbMinimize->Events.Click = [this] { Minimize(); };
+  clbClose->Events.Click = [this] { Close(); };
+  clbPlug->Events.Click = [this] { ShowMainMenu(); };
+  picModes.clbSearch->Events.Click = picModes.lbSearch.Click = [this] { ShowSearchAssistant(); };
+  picModes.clbWAssistant->Events.Click = picModes.lbWeb.Click = [this] { ShowWebAssistant(); };
+  picModes.clbFolderAssis->Events.Click = picModes.lbFolder.Click = [this] { ShowFolderAssistant(); };
+  picModes.clbOptions->Events.Click = picModes.lbOptions.Click = [this] { ShowOptions(); };
+  picModes.clbAbout->Events.Click = picModes.Label5.Click = [this] { ShowAbout(); };
+}
+
+// Front to back: the main menu fills the page area while the window opens.
+void frmMain::StackPagesInDesignOrder() {
+  for (HWND page : {WebBrowser1.hwnd(), picSearch.hwnd(), lstAddress->hwnd(), lstTitles->hwnd(), picOptions.hwnd(),
+                    picAbout.hwnd(), picModes.hwnd()}) {
+    BringToFront(page);
+  }
+}
+
+void frmMain::PlacePagesOnTheList() {
+  const ListBoxEX& list = *lstTitles;
+  for (Control* page : std::initializer_list<Control*>{&picOptions, &picAbout, &picModes, &picSearch}) {
+    page->Move(list.Left(), list.Top(), list.Width(), list.Height());
+  }
+}
+
+}  // namespace oravin

@@ -1,0 +1,25 @@
+#include "app/pages/about_page.h"
+
+#include "app/addresses.h"
+#include "app/images.h"
+#include "app/pages/page_look.h"
+
+namespace oravin {
+namespace {
+
+constexpr wchar_t kWelcome[] =
+    L"欢迎使用 Oravin 收藏助手! 它把常用的网址和文件夹收在手边, 双击即可打开. 更多信息请访问我们的网站.";
+
+}  // namespace
+
+bool AboutPage::Create(HWND parent, const TwipsRect& at) {
+  if (!PictureBox::Create(parent, at, kPageBackColor)) return false;
+  lbAbout.Create(hwnd(), kHeaderRect, L"关于", HeaderLook());
+  Label7.Create(hwnd(), {45, 360, 2250, 795}, kWelcome, {.font = PageFont(), .wordWrap = true});
+  const std::wstring site(kMakerSite);
+  Label2.Create(hwnd(), {300, 3000, 1680, 195}, site.substr(site.find(L"//") + 2),
+                {.font = PageFont(), .foreColor = kLinkColor, .cursor = LabelPointer()});
+  return true;
+}
+
+}  // namespace oravin

@@ -1,0 +1,18 @@
+#pragma once
+// The about page: a welcome text and a link to the maker's site.
+#include "runtime/label.h"
+#include "runtime/picture_box.h"
+
+namespace oravin {
+
+class AboutPage : public PictureBox {
+ public:
+  bool Create(HWND parent, const TwipsRect& at);
+
+  Label Label2;  // the link
+
+ private:
+  Label lbAbout, Label7;
+};
+
+}  // namespace oravin

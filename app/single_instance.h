@@ -1,0 +1,29 @@
+#pragma once
+// One running copy per program folder: a second start would add a second tray
+// icon and a second writer of the same files, and the last to close would
+// overwrite what the other saved.
+#include <windows.h>
+
+#include <string>
+
+#include "runtime/handles.h"
+
+namespace oravin {
+
+class SingleInstance {
+ public:
+  // Claims the program folder; false when another copy from it already runs.
+  bool Claim(const std::wstring& programFolder);
+
+ private:
+  UniqueKernelHandle mutex_;
+};
+
+// Brings the main window of the copy that runs from programFolder forward,
+// out of the notification area if it is hidden there.
+void ActivateRunningCopy(const std::wstring& programFolder);
+
+// The name that ties a folder to its copy (case does not matter on Windows).
+std::wstring InstanceName(const std::wstring& programFolder);
+
+}  // namespace oravin
