@@ -29,7 +29,7 @@ class HostForm : public Form {
   HostForm() {
     CreateArgs args{L"OravinButtonHost"};
     args.style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN;
-    args.rect = {200, 200, 500, 400};
+    args.rect = {200, 200, 520, 460};
     Create(args);
     SetBackColor(kHost);
   }
@@ -141,7 +141,9 @@ TEST_F(ColorButtonTest, DrawsARimFaceCutCornersAndCaption) {
 
 TEST_F(ColorButtonTest, CentresAChineseCaptionWithoutItsTrailingBlanks) {
   auto button = MakeButton(10, 60, 60, 25, L"添加  ");
-  const TextPixels text = FindText(Settled(*button));
+  const Capture shot = Settled(*button);
+  SaveArtifact(shot, "colorbutton_chinese_caption");
+  const TextPixels text = FindText(shot);
   ASSERT_GT(text.count, 10);
   EXPECT_NEAR((text.left + text.right) / 2.0, 29.5, 2);
   EXPECT_EQ(button->Caption(), L"添加  ");  // the stored caption keeps them
