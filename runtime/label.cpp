@@ -20,7 +20,9 @@ void PaintParentBackground(HWND child, HDC dc) {
 bool Label::Create(HWND parent, const TwipsRect& at, const std::wstring& caption, const Look& look) {
   caption_ = caption;
   look_ = look;
-  if (!Window::Create({.className = L"Oravin.Label", .style = WS_CHILD | WS_VISIBLE, .parent = parent})) {
+  // The caption is also the window's text, for screen readers and other programs.
+  if (!Window::Create({.className = L"Oravin.Label", .style = WS_CHILD | WS_VISIBLE, .title = caption.c_str(),
+                       .parent = parent})) {
     return false;
   }
   Changed();
@@ -30,6 +32,7 @@ bool Label::Create(HWND parent, const TwipsRect& at, const std::wstring& caption
 
 void Label::SetCaption(const std::wstring& caption) {
   caption_ = caption;
+  SetWindowTextW(hwnd(), caption.c_str());
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
 

@@ -16,7 +16,8 @@ std::filesystem::path BuiltProgram() {
 
 ProgramUnderTest::ProgramUnderTest(const std::filesystem::path& folder) : exe_(folder / "oravin.exe") {
   std::filesystem::create_directories(folder);
-  std::filesystem::copy_file(BuiltProgram(), exe_, std::filesystem::copy_options::overwrite_existing);
+  // A second copy started from the same folder uses the program already there.
+  if (!std::filesystem::exists(exe_)) std::filesystem::copy_file(BuiltProgram(), exe_);
 }
 
 ProgramUnderTest::~ProgramUnderTest() {
@@ -68,6 +69,53 @@ HWND ProgramUnderTest::WaitForMainWindow(int timeoutMs) {
   HWND hwnd = nullptr;
   PumpUntil([&] { return (hwnd = FindMainWindowOf(processId_)) != nullptr && IsWindowVisible(hwnd); }, timeoutMs);
   return hwnd;
+}
+
+HWND ControlAt(HWND main, int twipsX, int twipsY) {
+  POINT at{twipsX / 15, twipsY / 15};
+  HWND window = main;
+  for (;;) {
+    HWND child = ChildWindowFromPointEx(window, at, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    if (!child || child == window) return window;
+    MapWindowPoints(window, child, &at, 1);
+    window = child;
+  }
+}
+
+void ClickAt(HWND main, int twipsX, int twipsY) {
+  HWND target = ControlAt(main, twipsX, twipsY);
+  POINT at{twipsX / 15, twipsY / 15};
+  MapWindowPoints(main, target, &at, 1);
+  PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+  PostMessageW(target, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+}
+
+std::wstring WindowText(HWND window) {
+  wchar_t text[512] = {};
+  // WM_GETTEXT, unlike GetWindowText, reads the text of another process's controls.
+  SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+std::wstring AnswerMessageBox(DWORD processId, const std::wstring& title, int timeoutMs) {
+  HWND box = nullptr;
+  PumpUntil(
+      [&] {
+        box = FindWindowW(L"#32770", title.c_str());
+        DWORD pid = 0;
+        if (box) GetWindowThreadProcessId(box, &pid);
+        return box && pid == processId;
+      },
+      timeoutMs);
+  if (!box) return {};
+  std::wstring text;
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t cls[32] = {};
+    GetClassNameW(child, cls, 32);
+    if (std::wstring(cls) == L"Static" && !WindowText(child).empty()) text = WindowText(child);
+  }
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  return text;
 }
 
 bool ProgramUnderTest::WaitForExit(int timeoutMs) {

@@ -11,7 +11,8 @@ namespace oravin::testing {
 
 class ProgramUnderTest {
  public:
-  // Copies the program into folder (which the test prepares, Bin files and all).
+  // Copies the program into folder (which the test prepares, Bin files and all),
+  // unless it is there already.
   explicit ProgramUnderTest(const std::filesystem::path& folder);
   ~ProgramUnderTest();  // ends the process if the test left it running
 
@@ -32,5 +33,15 @@ class ProgramUnderTest {
 
 // Top-level windows of the main window's class that belong to a process.
 HWND FindMainWindowOf(DWORD processId);
+
+// Driving the program from outside, as a user would.
+// The deepest visible child of the main window at a point given in twips of its client area.
+HWND ControlAt(HWND main, int twipsX, int twipsY);
+// A left click at that point (press and release), posted to the control there.
+void ClickAt(HWND main, int twipsX, int twipsY);
+std::wstring WindowText(HWND window);
+// Waits for a message box of the process with the given title, answers it with
+// OK and returns its text ("" when none came).
+std::wstring AnswerMessageBox(DWORD processId, const std::wstring& title, int timeoutMs = 10000);
 
 }  // namespace oravin::testing

@@ -8,6 +8,8 @@ namespace {
 
 TEST(MainWindow, AppearsBorderlessAtTheBottomRightAndEndsWhenClosed) {
   ScratchDir folder;
+  std::filesystem::create_directories(folder.path() / "Bin");
+  WriteBytes(folder.path() / "Bin" / "Settings.txt", "1<Split>0<Split>0<Split>0<Split>100<Split>0\r\n");
   ProgramUnderTest program(folder.path());
   ASSERT_TRUE(program.Start());
   HWND main = program.WaitForMainWindow();

@@ -1,0 +1,231 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "testing/scratch_dir.h"
+#include "testing/win32_testing.h"
+#include "tests/e2e/program_under_test.h"
+
+namespace oravin::testing {
+namespace {
+
+// Where the main window's controls are (twips of its client area).
+constexpr POINT kTitle{900, 300};        // lbTitle
+constexpr POINT kMinimize{2100, 120};    // clbMinimize
+constexpr POINT kPlug{2340, 500};        // clbPlug: the main menu
+constexpr POINT kChkOpen{500, 4270};     // chkOpen
+// On the main menu page, which starts at (240, 720).
+constexpr POINT kMenuWeb{240 + 300, 720 + 1020};
+constexpr POINT kMenuFolders{240 + 300, 720 + 1500};
+constexpr POINT kMenuSearch{240 + 300, 720 + 540};
+constexpr POINT kMenuOptions{240 + 300, 720 + 2460};
+constexpr POINT kMenuAbout{240 + 300, 720 + 2940};
+
+const std::string kThreeSites =
+    "Baidu <Address>http://www.baidu.com/<Split>Example <Address>http://www.example.com/<Split>"
+    "\xD0\xC2\xCE\xC5 <Address>http://news.example.com/<Split>\r\n";  // 新闻 in GBK
+const std::string kTwoFolders = "Docs <Address>C:\\docs<Split>Temp <Address>C:\\temp<Split>\r\n";
+
+std::string Settings(const char* fields) { return std::string(fields) + "\r\n"; }
+
+class MainWindow : public ::testing::Test {
+ protected:
+  std::filesystem::path Bin() const { return folder.path() / "Bin"; }
+  void Put(const char* name, const std::string& bytes) {
+    std::filesystem::create_directories(Bin());
+    WriteBytes(Bin() / name, bytes);
+  }
+  std::string Get(const char* name) const { return ReadBytes(Bin() / name); }
+  bool Has(const char* name) const { return std::filesystem::exists(Bin() / name); }
+
+  // Starts the program and waits until its start-up has run to the end.
+  HWND Start() {
+    if (!program.Start()) return nullptr;
+    main = program.WaitForMainWindow();
+    // The outline comes after the settings and the list: start-up is as good as done.
+    if (main) PumpUntil([&] { return Shaped(); });
+    return main;
+  }
+  // The rounded outline is on: a region that is neither empty nor the full rectangle.
+  bool Shaped() const {
+    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+    const int kind = GetWindowRgn(main, rgn);
+    DeleteObject(rgn);
+    return kind == COMPLEXREGION;
+  }
+  bool Hidden() const {
+    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+    const int kind = GetWindowRgn(main, rgn);
+    DeleteObject(rgn);
+    return kind == NULLREGION;
+  }
+  std::wstring Title() const { return WindowText(ControlAt(main, kTitle.x, kTitle.y)); }
+  void Click(POINT at) { ClickAt(main, at.x, at.y); }
+  // The page in front at a point of the page area: the window there.
+  HWND PageAt(POINT at) const { return ControlAt(main, at.x, at.y); }
+  LRESULT Check(POINT at) const { return SendMessageW(ControlAt(main, at.x, at.y), BM_GETCHECK, 0, 0); }
+  void Close() {
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program.WaitForExit());
+  }
+  void Screenshot(const std::string& name) {
+    PumpFor(300);
+    SaveArtifact(CaptureWindow(main), name);
+  }
+
+  ScratchDir folder;
+  ProgramUnderTest program{folder.path()};
+  HWND main = nullptr;
+};
+
+TEST_F(MainWindow, SavedSettingsChooseTheFolderPageAndOptionsAndCloseWritesThemBack) {
+  Put("Settings.txt", Settings("0<Split>2<Split>1<Split>0<Split>50<Split>1"));
+  Put("FolderList.txt", kTwoFolders);
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(Title(), L"文件夹助手");
+  EXPECT_EQ(Check(kChkOpen), BST_CHECKED);
+  Screenshot("main_folder_list");
+  Close();
+  EXPECT_EQ(Get("Settings.txt"), Settings("0<Split>2<Split>1<Split>0<Split>50<Split>1"));
+  EXPECT_EQ(Get("FolderList.txt"), kTwoFolders);  // it was loaded, or it would be empty now
+  EXPECT_FALSE(Has("Websites.txt"));
+}
+
+TEST_F(MainWindow, WithoutSettingsItSaysSoOnceStartsOnTheSearchPageAndWritesTheInitialOptions) {
+  ASSERT_TRUE(program.Start());
+  EXPECT_EQ(AnswerMessageBox(program.ProcessId(), L"Error"), L"Error 76\r\n路径未找到");
+  main = program.WaitForMainWindow();
+  ASSERT_TRUE(main);
+  PumpUntil([&] { return Shaped(); });
+  EXPECT_EQ(Title(), L"搜索助手");
+  EXPECT_EQ(Check(kChkOpen), BST_UNCHECKED);
+  Screenshot("main_search");
+  Close();
+  EXPECT_EQ(Get("Settings.txt"), Settings("1<Split>0<Split>0<Split>1<Split>100<Split>0"));
+  EXPECT_FALSE(Has("Websites.txt"));  // closing on the search page writes no list
+  EXPECT_FALSE(Has("FolderList.txt"));
+}
+
+TEST_F(MainWindow, AListOfThreeEntriesComesBackByteForByte) {
+  Put("Settings.txt", Settings("1<Split>1<Split>0<Split>0<Split>100<Split>0"));
+  Put("Websites.txt", kThreeSites);
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(Title(), L"网址助手");
+  Screenshot("main_web_list");
+  Close();
+  EXPECT_EQ(Get("Websites.txt"), kThreeSites);
+}
+
+TEST_F(MainWindow, ASettingsFileOfTwoFieldsSetsOnlyThoseTwo) {
+  Put("Settings.txt", Settings("0<Split>2"));
+  Put("FolderList.txt", kTwoFolders);
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(Title(), L"文件夹助手");
+  Close();
+  EXPECT_EQ(Get("Settings.txt"), Settings("0<Split>2<Split>0<Split>1<Split>100<Split>0"));
+}
+
+TEST_F(MainWindow, AnUnknownModeLoadsNoListAndIsKept) {
+  Put("Settings.txt", Settings("1<Split>7<Split>0<Split>0<Split>100<Split>0"));
+  Put("Websites.txt", kThreeSites);
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(Title(), L"Oravin");  // no mode's title: the design-time one stays
+  Close();
+  EXPECT_EQ(Get("Settings.txt"), Settings("1<Split>7<Split>0<Split>0<Split>100<Split>0"));
+  EXPECT_EQ(Get("Websites.txt"), kThreeSites);
+  EXPECT_FALSE(Has("FolderList.txt"));
+}
+
+TEST_F(MainWindow, MinimisingHidesInTheTrayAndOnlyALeftReleaseOnTheIconBringsItBack) {
+  Put("Settings.txt", Settings("1<Split>0<Split>0<Split>0<Split>100<Split>0"));
+  ASSERT_TRUE(Start());
+  Click(kMinimize);
+  ASSERT_TRUE(PumpUntil([&] { return Hidden(); }));
+  EXPECT_TRUE(IsWindowVisible(main));  // still open, only nothing of it shows
+  for (UINT ignored : {WM_RBUTTONUP, WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_RBUTTONDOWN}) {
+    PostMessageW(main, WM_MOUSEMOVE, 0, MAKELPARAM(ignored, 0));
+  }
+  PumpFor(500);
+  EXPECT_TRUE(Hidden());
+  PostMessageW(main, WM_MOUSEMOVE, 0, MAKELPARAM(WM_LBUTTONUP, 0));
+  EXPECT_TRUE(PumpUntil([&] { return Shaped(); }));
+  Close();
+}
+
+TEST_F(MainWindow, SwitchingAssistantsSavesTheListLeftAndLoadsTheOneChosen) {
+  Put("Settings.txt", Settings("0<Split>1<Split>0<Split>0<Split>100<Split>0"));
+  Put("Websites.txt", kThreeSites);
+  Put("FolderList.txt", kTwoFolders);
+  ASSERT_TRUE(Start());
+  // Changed behind the program's back: the switch must write the list it holds.
+  Put("Websites.txt", "changed<Split>\r\n");
+  Click(kPlug);
+  ASSERT_TRUE(PumpUntil([&] { return Title() == L"Oravin"; }));
+  Screenshot("main_menu");
+  Click(kMenuFolders);
+  ASSERT_TRUE(PumpUntil([&] { return Title() == L"文件夹助手"; }));
+  EXPECT_EQ(Get("Websites.txt"), kThreeSites);
+  Click(kPlug);
+  ASSERT_TRUE(PumpUntil([&] { return Title() == L"Oravin"; }));
+  Click(kMenuOptions);
+  PumpUntil([&] { return false; }, 600);
+  EXPECT_EQ(Title(), L"文件夹助手");  // the options page re-applies the mode's title
+  Screenshot("main_options");
+  Click(kPlug);
+  ASSERT_TRUE(PumpUntil([&] { return Title() == L"Oravin"; }));
+  Click(kMenuAbout);
+  PumpFor(600);
+  Screenshot("main_about");
+  Click(kPlug);
+  ASSERT_TRUE(PumpUntil([&] { return Title() == L"Oravin"; }));
+  Put("FolderList.txt", "changed<Split>\r\n");
+  Click(kMenuSearch);
+  ASSERT_TRUE(PumpUntil([&] { return Title() == L"搜索助手"; }));
+  EXPECT_EQ(Get("FolderList.txt"), kTwoFolders);
+  Click(kPlug);
+  ASSERT_TRUE(PumpUntil([&] { return Title() == L"Oravin"; }));
+  Click(kMenuWeb);
+  ASSERT_TRUE(PumpUntil([&] { return Title() == L"网址助手"; }));
+  Close();
+  EXPECT_EQ(Get("Websites.txt"), kThreeSites);
+  EXPECT_EQ(Get("Settings.txt"), Settings("0<Split>1<Split>0<Split>0<Split>100<Split>0"));
+}
+
+std::wstring RunValue(const std::wstring& name) {
+  wchar_t data[MAX_PATH * 2] = {};
+  DWORD size = sizeof data;
+  const LONG result = RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
+                                   name.c_str(), RRF_RT_REG_SZ, nullptr, data, &size);
+  return result == ERROR_SUCCESS ? std::wstring(data) : std::wstring(L"(none)");
+}
+
+TEST_F(MainWindow, TheStartUpValueFollowsTheOptionAtEveryClose) {
+  Put("Settings.txt", Settings("1<Split>0<Split>0<Split>1<Split>100<Split>0"));
+  ASSERT_TRUE(Start());
+  Close();
+  wchar_t full[MAX_PATH];
+  GetFullPathNameW(program.exe().wstring().c_str(), MAX_PATH, full, nullptr);
+  EXPECT_EQ(RunValue(L"oravin"), std::wstring(full));
+
+  Put("Settings.txt", Settings("1<Split>0<Split>0<Split>0<Split>100<Split>0"));
+  ASSERT_TRUE(Start());
+  Close();
+  EXPECT_EQ(RunValue(L"oravin"), L"(none)");
+}
+
+TEST_F(MainWindow, ASecondStartBringsTheFirstForwardAndEnds) {
+  Put("Settings.txt", Settings("1<Split>0<Split>0<Split>0<Split>100<Split>0"));
+  ASSERT_TRUE(Start());
+  Click(kMinimize);
+  ASSERT_TRUE(PumpUntil([&] { return Hidden(); }));
+  ProgramUnderTest second(folder.path());
+  ASSERT_TRUE(second.Start());
+  EXPECT_TRUE(second.WaitForExit());
+  EXPECT_EQ(second.ExitCode(), 0u);
+  EXPECT_TRUE(PumpUntil([&] { return Shaped(); }));  // out of the tray again
+  EXPECT_EQ(program.ExitCode(), STILL_ACTIVE);
+  Close();
+}
+
+}  // namespace
+}  // namespace oravin::testing
