@@ -6,8 +6,8 @@ namespace oravin {
 inline constexpr wchar_t kBaiduHome[] = L"http://www.baidu.com/";
 inline constexpr wchar_t kGoogleHome[] = L"http://www.google.com/";
 // The maker's site: the about page shows it and opens it.
-inline constexpr wchar_t kMakerSite[] = L"http://www.oravin.example.com";
+inline constexpr wchar_t kMakerSite[] = L"http://www.oravin.example";
 // Where the hidden browser of the main window is pointed at start-up.
-inline constexpr wchar_t kBrowserStartPage[] = L"http://www.oravin.example.com/start.html";
+inline constexpr wchar_t kBrowserStartPage[] = L"http://www.oravin.example/start.html";
 
 }  // namespace oravin

@@ -8,6 +8,7 @@
 #include "app/images.h"
 #include "app/placement.h"
 #include "data/settings.h"
+#include "effects/animate_option.h"
 #include "effects/mdlAnimation.h"
 #include "effects/mdlDraw.h"
 #include "runtime/screen.h"
@@ -33,6 +34,11 @@ constexpr int32_t kHideEffect = 2;
 constexpr int32_t kRestoreEffect = 3;
 
 }  // namespace
+
+frmMain::~frmMain() {
+  // The animations must not ask a window that is gone.
+  WireAnimateOption({});
+}
 
 bool frmMain::Load() {
   if (!Create({.className = kClassName,

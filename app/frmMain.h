@@ -23,6 +23,8 @@ namespace oravin {
 
 class frmMain : public Form {
  public:
+  ~frmMain() override;
+
   // Creates the window and runs the start-up; false when Windows refused the window.
   bool Load();
   // Runs the shut-down and ends the program.

@@ -22,7 +22,7 @@ ChildControl::~ChildControl() {
 
 bool ChildControl::CreateChild(const wchar_t* windowClass, DWORD style, HWND parent, const TwipsRect& at,
                                const std::wstring& text) {
-  hwnd_.reset(CreateWindowExW(0, windowClass, text.c_str(), style | WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
+  hwnd_.reset(CreateWindowExW(0, windowClass, text.c_str(), style | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
                               nullptr, GetModuleHandleW(nullptr), nullptr));
   if (!hwnd_) return false;
   SetPropW(hwnd_.get(), kControlProperty, this);

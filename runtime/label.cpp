@@ -21,7 +21,7 @@ bool Label::Create(HWND parent, const TwipsRect& at, const std::wstring& caption
   caption_ = caption;
   look_ = look;
   // The caption is also the window's text, for screen readers and other programs.
-  if (!Window::Create({.className = L"Oravin.Label", .style = WS_CHILD | WS_VISIBLE, .title = caption.c_str(),
+  if (!Window::Create({.className = L"Oravin.Label", .style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, .title = caption.c_str(),
                        .parent = parent})) {
     return false;
   }

@@ -1,0 +1,169 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "actions/registry_calls.h"
+#include "actions/tray_shell.h"
+#include "app/frmMain.h"
+#include "runtime/app.h"
+#include "testing/captured_message_boxes.h"
+#include "testing/scratch_dir.h"
+#include "testing/win32_testing.h"
+#include "tests/e2e/program_under_test.h"
+
+namespace oravin {
+namespace {
+
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+// Scratch folders are ASCII, so the ANSI text the registry gets is the same.
+std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+
+// Everything the shut-down does, in the order it happens.
+std::vector<std::string> events;
+
+class RecordingTray : public TrayShell {
+ public:
+  bool NotifyIcon(DWORD message, const TrayIconData&) override {
+    events.push_back(message == NIM_ADD ? "tray add" : message == NIM_DELETE ? "tray delete" : "tray other");
+    return accept;
+  }
+  bool accept = true;
+};
+
+class RecordingRegistry : public RegistryCalls {
+ public:
+  Key CreateKey(RegistryRoot, const std::string&) override { return this; }
+  bool SetStringValue(Key, const std::string& name, const std::string& data) override {
+    settingsSavedBefore = std::filesystem::exists(std::filesystem::path(App().Path) / "Bin" / "Settings.txt");
+    events.push_back("registry set " + name + "=" + data);
+    return true;
+  }
+  bool DeleteValue(Key, const std::string& name) override {
+    events.push_back("registry delete " + name);
+    return true;
+  }
+  void CloseKey(Key) override {}
+  bool settingsSavedBefore = false;
+};
+
+int RegionKind(HWND hwnd) {
+  HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+  const int kind = GetWindowRgn(hwnd, rgn);
+  DeleteObject(rgn);
+  return kind;
+}
+
+class MainWindowInProcess : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    events.clear();
+    App().Path = dir.wpath();
+    App().EXEName = L"fav";
+    CurrentMode = kModeSearch;
+    std::filesystem::create_directories(dir.path() / "Bin");
+  }
+  void Settings(const std::string& fields) { WriteBytes(dir.path() / "Bin" / "Settings.txt", fields + "\r\n"); }
+  std::wstring Title() const { return testing::WindowText(testing::ControlAt(form.hwnd(), 900, 300)); }
+  LONG ExStyle() const { return GetWindowLongW(form.hwnd(), GWL_EXSTYLE); }
+
+  testing::ScratchDir dir;
+  testing::CapturedMessageBoxes boxes;
+  RecordingTray tray;
+  ScopedTrayShell trayGuard{tray};
+  RecordingRegistry registry;
+  ScopedRegistryCalls registryGuard{registry};
+  frmMain form;
+};
+
+TEST_F(MainWindowInProcess, WithoutANotificationAreaItMinimisesToTheTaskbarAndComesBackShaped) {
+  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
+  tray.accept = false;
+  ASSERT_TRUE(form.Load());
+  EXPECT_TRUE(ExStyle() & WS_EX_APPWINDOW);
+  EXPECT_FALSE(ExStyle() & WS_EX_TOOLWINDOW);
+  form.Minimize();
+  EXPECT_TRUE(IsIconic(form.hwnd()));
+  ShowWindow(form.hwnd(), SW_RESTORE);
+  EXPECT_TRUE(testing::PumpUntil([&] { return RegionKind(form.hwnd()) == COMPLEXREGION; }));
+  EXPECT_FALSE(form.MinimizedToTray());
+}
+
+TEST_F(MainWindowInProcess, InTheNotificationAreaItHasNoTaskbarButtonAndHidesByItsRegion) {
+  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
+  ASSERT_TRUE(form.Load());
+  EXPECT_TRUE(ExStyle() & WS_EX_TOOLWINDOW);
+  form.Minimize();
+  EXPECT_FALSE(IsIconic(form.hwnd()));
+  EXPECT_EQ(RegionKind(form.hwnd()), NULLREGION);
+  EXPECT_TRUE(form.MinimizedToTray());
+  SendMessageW(form.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(WM_LBUTTONUP, 0));
+  EXPECT_EQ(RegionKind(form.hwnd()), COMPLEXREGION);
+  EXPECT_FALSE(form.MinimizedToTray());
+}
+
+TEST_F(MainWindowInProcess, ARecreatedTaskbarGetsTheIconBackAndEndsTheTaskbarFallback) {
+  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
+  tray.accept = false;
+  ASSERT_TRUE(form.Load());
+  tray.accept = true;
+  SendMessageW(form.hwnd(), TaskbarCreatedMessage(), 0, 0);
+  EXPECT_EQ(std::count(events.begin(), events.end(), "tray add"), 2);
+  EXPECT_TRUE(ExStyle() & WS_EX_TOOLWINDOW);
+}
+
+TEST_F(MainWindowInProcess, EndingTheSessionRunsTheShutDownInItsOrderOnce) {
+  Settings("0<Split>1<Split>0<Split>1<Split>100<Split>0");
+  WriteBytes(dir.path() / "Bin" / "Websites.txt", "a <Address>http://a/<Split>\r\n");
+  ASSERT_TRUE(form.Load());
+  WriteBytes(dir.path() / "Bin" / "Websites.txt", "changed");
+  std::filesystem::remove(dir.path() / "Bin" / "Settings.txt");
+  events.clear();
+  SendMessageW(form.hwnd(), WM_QUERYENDSESSION, 0, 0);
+  SendMessageW(form.hwnd(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_EQ(ReadBytes(dir.path() / "Bin" / "Websites.txt"), "a <Address>http://a/<Split>\r\n");
+  EXPECT_EQ(ReadBytes(dir.path() / "Bin" / "Settings.txt"), "0<Split>1<Split>0<Split>1<Split>100<Split>0\r\n");
+  ASSERT_GE(events.size(), 2u);
+  EXPECT_EQ(events.front(), "registry set fav=" + Narrow(dir.wpath()) + "\\fav.exe");
+  EXPECT_TRUE(registry.settingsSavedBefore);
+  EXPECT_EQ(events.back(), "tray delete");
+  // The window closing afterwards does not save a second time.
+  const size_t seen = events.size();
+  form.Unload();
+  EXPECT_EQ(events.size(), seen);
+}
+
+TEST_F(MainWindowInProcess, SetModeFollowsTheModeAndIgnoresUnknownOnes) {
+  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
+  ASSERT_TRUE(form.Load());
+  EXPECT_EQ(Title(), L"搜索助手");
+  CurrentMode = kModeFolders;
+  form.SetMode();
+  EXPECT_EQ(Title(), L"文件夹助手");
+  CurrentMode = 3;
+  form.SetMode();
+  EXPECT_EQ(Title(), L"文件夹助手");
+  form.ShowMainMenu();
+  EXPECT_EQ(Title(), L"Oravin");
+  CurrentMode = kModeWebsites;
+  form.ShowOptions();
+  EXPECT_EQ(Title(), L"网址助手");
+  form.ShowAbout();
+  EXPECT_EQ(Title(), L"网址助手");  // the about page leaves the title row alone
+}
+
+TEST_F(MainWindowInProcess, TheStartUpCommandIsTheProgramsFolderAndNameAndOnlyATickWritesIt) {
+  Settings("0<Split>0<Split>0<Split>2<Split>100<Split>0");  // greyed is not ticked
+  ASSERT_TRUE(form.Load());
+  events.clear();
+  form.CheckStartUp();
+  ASSERT_FALSE(events.empty());
+  for (const std::string& e : events) EXPECT_EQ(e, "registry delete fav");
+}
+
+}  // namespace
+}  // namespace oravin
