@@ -49,6 +49,8 @@ class ListModel : public ItemList {
   int32_t SortOrder() const { return sortOrder_; }
   // Stores the value and re-sorts at once.
   void SetSortOrder(int32_t value);
+  // Stores the value only (a list restoring its settings); the next change re-sorts.
+  void StoreSortOrder(int32_t value) { sortOrder_ = value; }
   // Orders the items by SortOrder; equal items keep their relative order and
   // every key is dropped. SortOrder 0 leaves everything as it is.
   void SortItems();

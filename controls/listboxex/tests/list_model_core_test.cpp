@@ -100,6 +100,14 @@ TEST(ListModelSorting, AddingToASortedListIsABinarySearch) {
   EXPECT_LE(comparisons, 3 * 13);  // about log2(4096) per search, two searches for an insert at an index
 }
 
+TEST(ListModelSorting, AStoredOrderSortsEverythingAtTheNextChange) {
+  ListModel list = ListOf(0, {L"c", L"a", L"b"});
+  list.StoreSortOrder(-1);
+  EXPECT_THAT(Items(list), ElementsAre(L"c", L"a", L"b"));
+  list.AddItem(L"d", 0);
+  EXPECT_THAT(Items(list), ElementsAre(L"a", L"b", L"c", L"d"));
+}
+
 TEST(ListModelSorting, ReplacingATextDoesNotResortButTheNextChangeDoes) {
   ListModel list = ListOf(-1, {L"a", L"b", L"c"});
   list.SetListItems(0, L"z");
@@ -131,9 +139,14 @@ TEST(ListModelSorting, OrdersExactlyLikeTheInsertionScan) {
         reference.Remove(index);
       } else if (action < 18) {
         const int32_t order = static_cast<int32_t>(random() % 4) - 1;
-        list.SetSortOrder(order);
-        reference.sortOrder = order;
-        reference.SortItems();
+        if (random() % 2) {
+          list.SetSortOrder(order);
+          reference.sortOrder = order;
+          reference.SortItems();
+        } else {
+          list.StoreSortOrder(order);
+          reference.sortOrder = order;
+        }
       } else if (action < 19 && count > 0) {
         const int32_t index = static_cast<int32_t>(random() % count);
         const std::wstring& text = words[random() % words.size()];
