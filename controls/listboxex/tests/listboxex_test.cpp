@@ -134,6 +134,10 @@ TEST(ListBoxEXLook, ANewListRunsFromWhiteAtTheLeftToTheMenuColourAtTheRight) {
   host.list.SetRightLeft(true);
   const Capture reversed = Shot(host.list);
   EXPECT_NEAR(GetRValue(reversed.ColorAt(0, 5)), GetRValue(menu), 2);
+  host.list.SetRightLeft(false);
+  Fill(host.list, 6);
+  host.list.SetListIndex(2);
+  SaveArtifact(Shot(host.list), "listboxex_default_look");
 }
 
 TEST(ListBoxEXLook, RedStartBlueEndTopToBottomIsBlueAtTheTopAndRedAtTheBottom) {
@@ -187,6 +191,46 @@ TEST(ListBoxEXLook, WithoutAnIconTheTextAndBarStartThreePixelsIn) {
   const Capture shot = Shot(host.list);
   EXPECT_NE(shot.ColorAt(3, host.list.ItemHeight() / 2), kMainListColor);
   EXPECT_EQ(shot.ColorAt(2, host.list.ItemHeight() / 2), kMainListColor);
+}
+
+// Whether any pixel of the second row between x0 and x1 differs from the background.
+bool RowHasInk(const Capture& shot, int32_t itemHeight, int x0, int x1, COLORREF background) {
+  for (int y = itemHeight; y < 2 * itemHeight; ++y)
+    for (int x = x0; x < x1; ++x)
+      if (shot.ColorAt(x, y) != background) return true;
+  return false;
+}
+
+TEST(ListBoxEXLook, TextAlignmentIsPassedToTextDrawingUnchanged) {
+  ListHost host;
+  host.list.SetGradient(0);
+  host.list.SetStartColor(kMainListColor);
+  host.list.AddItem(L"Left");
+  host.list.AddItem(L"Right");
+  const int32_t h = host.list.ItemHeight();
+  Capture shot = Shot(host.list);
+  EXPECT_TRUE(RowHasInk(shot, h, 0, 40, kMainListColor));
+  EXPECT_FALSE(RowHasInk(shot, h, shot.width - 40, shot.width, kMainListColor));
+  host.list.SetTextAlignment(DT_RIGHT);
+  shot = Shot(host.list);
+  EXPECT_FALSE(RowHasInk(shot, h, 0, 40, kMainListColor));
+  EXPECT_TRUE(RowHasInk(shot, h, shot.width - 40, shot.width, kMainListColor));
+}
+
+TEST(ListBoxEXLook, AStretchedIconFillsTheRowSquareLessOnePixel) {
+  ListHost host;
+  host.list.SetGradient(0);
+  host.list.SetStartColor(kMainListColor);
+  host.list.SetListIcon(SolidIcon(0x00008000, 4));
+  host.list.SetStrechIcon(true);
+  host.list.AddItem(L"a");
+  host.list.AddItem(L"b");
+  const int32_t h = host.list.ItemHeight();
+  const Capture shot = Shot(host.list);
+  EXPECT_EQ(shot.ColorAt(1, h + 1), 0x00008000u);
+  EXPECT_EQ(shot.ColorAt(h - 1, 2 * h - 1), 0x00008000u);
+  EXPECT_EQ(shot.ColorAt(0, h + 1), kMainListColor);
+  EXPECT_EQ(shot.ColorAt(h, h + 1), kMainListColor);
 }
 
 TEST(ListBoxEXLayout, TheScrollBarAppearsWhenTheRowsDoNotFitAndTheRowsNarrow) {
@@ -395,6 +439,31 @@ TEST(ListBoxEXPointer, TheHandIs32By32WithItsHotSpotAtTheFingerTip) {
   EXPECT_FALSE(info.fIcon);
   EXPECT_EQ(info.xHotspot, 4u);
   EXPECT_EQ(info.yHotspot, 0u);
+
+  // A picture of it for people, drawn on the list's yellow.
+  constexpr int kSide = 48, kAt = 8;
+  BITMAPINFO bmi{};
+  bmi.bmiHeader = {sizeof bmi.bmiHeader, kSide, -kSide, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  UniqueBitmap dib(CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  UniqueDC dc(CreateCompatibleDC(nullptr));
+  {
+    ScopedSelect select(dc.get(), dib.get());
+    UniqueBrush yellow(CreateSolidBrush(kMainListColor));
+    const RECT all{0, 0, kSide, kSide};
+    FillRect(dc.get(), &all, yellow.get());
+    DrawIconEx(dc.get(), kAt, kAt, HandCursor(), kHandCursorSize, kHandCursorSize, 0, nullptr, DI_NORMAL);
+    GdiFlush();
+  }
+  Capture shot;
+  shot.width = shot.height = kSide;
+  const auto* pixels = static_cast<const uint32_t*>(bits);
+  shot.pixels.assign(pixels, pixels + kSide * kSide);
+  for (uint32_t& p : shot.pixels) p &= 0x00FFFFFF;
+  EXPECT_EQ(shot.ColorAt(kAt + 4, kAt), kBlack);  // the finger tip
+  EXPECT_EQ(shot.ColorAt(kAt + 4, kAt + 1), 0x00FFFFFFu);
+  EXPECT_EQ(shot.ColorAt(kAt, kAt), kMainListColor);
+  SaveArtifact(shot, "listboxex_hand_cursor");
 }
 
 TEST(ListBoxEXProperties, ChangesNotifyTheHostByName) {
