@@ -13,6 +13,9 @@ constexpr wchar_t kClassName[] = L"OravinListBoxEX";
 constexpr UINT_PTR kScrollBarSubclass = 1;
 constexpr UINT kPaintMessage = WM_USER + 1;  // posted by RequestPaint
 
+// A colour value naming a system colour, resolved by the surface when it draws.
+constexpr COLORREF SystemColor(int index) { return 0x80000000u | static_cast<COLORREF>(index); }
+
 }  // namespace
 
 ListBoxEX::ListBoxEX() : handCursor_(HandCursor()) {}
@@ -26,7 +29,7 @@ ListBoxEX::~ListBoxEX() {
 }
 
 void ListBoxEX::RequestPaint() {
-  if (paintPending_) return;
+  if (paintPending_ || !hwnd()) return;
   paintPending_ = PostMessageW(hwnd(), kPaintMessage, 0, 0) != FALSE;
 }
 
@@ -49,8 +52,8 @@ bool ListBoxEX::Create(const ListBoxEXArgs& args) {
 
 bool ListBoxEX::CreateChildren() {
   if (!picDraw_.Create(hwnd(), RECT{})) return false;
-  picDraw_.SetBackColor(COLOR_WINDOW | 0x80000000u);
-  picDraw_.SetForeColor(COLOR_WINDOWTEXT | 0x80000000u);
+  picDraw_.SetBackColor(SystemColor(COLOR_WINDOW));
+  picDraw_.SetForeColor(SystemColor(COLOR_WINDOWTEXT));
   picDraw_.SetMouseCursor(handCursor_);
   vscroll_.reset(CreateWindowExW(0, L"SCROLLBAR", nullptr, WS_CHILD | SBS_VERT, 0, 0, 0, 0, hwnd(), nullptr,
                                  GetModuleHandleW(nullptr), nullptr));

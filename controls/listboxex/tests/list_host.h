@@ -1,0 +1,42 @@
+#pragma once
+// A list control on a window of its own for the Wine tests, and what the tests
+// need around it: waiting for its paint, items, icons and screenshots.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "controls/listboxex/listboxex.h"
+#include "testing/win32_testing.h"
+
+namespace oravin::testing {
+
+inline constexpr COLORREF kMainListColor = 0x00A3E8FC;  // the main window's lists
+inline constexpr COLORREF kBlack = 0x000000;
+
+// One plain top-level window at the top-left of the screen for every test:
+// Wine takes seconds to take a top-level window off the display.
+HWND HostWindow();
+
+// Pumps messages until the list has painted.
+void WaitForPaint(const ListBoxEX& list);
+// Paints now, without waiting for more messages: for measuring.
+void PaintNow(const ListBoxEX& list);
+
+// A list on the host window, recording the property-changed notifications.
+class ListHost {
+ public:
+  explicit ListHost(const TwipsRect& at = {0, 0, 2700, 2400}, const PropertyBag* saved = nullptr);
+
+  ListBoxEX list;
+  std::vector<std::wstring> changed;
+};
+
+// Adds "Item 0", "Item 1", ...
+void Fill(ListBoxEX& list, int count);
+// A square icon of one colour.
+PicturePtr SolidIcon(COLORREF color, int size = 16);
+// What the list shows once it has painted.
+Capture Shot(const ListBoxEX& list);
+
+}  // namespace oravin::testing
