@@ -60,6 +60,21 @@ TEST(ListBoxEXLook, RedStartBlueEndTopToBottomIsBlueAtTheTopAndRedAtTheBottom) {
   EXPECT_LE(GetBValue(bottom), 3);
 }
 
+// Own colours may name system colours; one that names none translates to -1,
+// whose parts the gradient limits to red 0, green 255, blue 255.
+TEST(ListBoxEXLook, GradientColoursNamingSystemColoursAreTranslated) {
+  ListHost host;
+  host.list.SetStyle(1);
+  host.list.SetStartColor(0x80000000u | COLOR_HIGHLIGHT);
+  Capture shot = Shot(host.list);
+  const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT), right = shot.ColorAt(shot.width - 1, 5);
+  EXPECT_NEAR(GetRValue(right), GetRValue(highlight), 2);
+  EXPECT_NEAR(GetBValue(right), GetBValue(highlight), 2);
+  host.list.SetStartColor(0x800000FFu);
+  shot = Shot(host.list);
+  EXPECT_EQ(shot.ColorAt(shot.width - 1, 5), 0x00FFFF00u);
+}
+
 TEST(ListBoxEXLook, PlainBackgroundIsStartColorEvenWithSystemStyle) {
   ListHost host;
   host.list.SetGradient(0);
