@@ -98,6 +98,9 @@ TEST(ListModelSorting, AddingToASortedListIsABinarySearch) {
   list.AddItem(L"2048");
   list.AddItem(L"999", 100);
   EXPECT_LE(comparisons, 3 * 13);  // about log2(4096) per search, two searches for an insert at an index
+  comparisons = 0;
+  list.AddItem(L"zzz");
+  EXPECT_EQ(comparisons, 1);  // after the last item: a list loaded in order
 }
 
 TEST(ListModelSorting, AStoredOrderSortsEverythingAtTheNextChange) {
