@@ -1,4 +1,5 @@
 // The main window's controls, where the form puts them (twips).
+#include "actions/mdlExecute.h"
 #include "app/addresses.h"
 #include "app/button_spec.h"
 #include "app/frmMain.h"
@@ -73,6 +74,9 @@ void frmMain::BindEvents() {
   picModes.clbFolderAssis->Events.Click = picModes.lbFolder.Click = [this] { ShowFolderAssistant(); };
   picModes.clbOptions->Events.Click = picModes.lbOptions.Click = [this] { ShowOptions(); };
   picModes.clbAbout->Events.Click = picModes.Label5.Click = [this] { ShowAbout(); };
+  picSearch.Command1.Click = [] { OpenHomePage(kBaiduHome); };
+  picSearch.Command2.Click = [] { OpenHomePage(kGoogleHome); };
+  picAbout.Label2.Click = [] { OpenHomePage(std::wstring(kMakerSite) + L"/"); };
 }
 
 // Front to back: the main menu fills the page area while the window opens.

@@ -24,6 +24,24 @@ std::wstring Folded(std::wstring text) {
   return text;
 }
 
+struct RunningCopySearch {
+  std::wstring folder;
+  HWND found = nullptr;
+};
+
+// A named callback: on 32-bit Windows the enumeration wants the stdcall convention.
+BOOL CALLBACK FindRunningCopy(HWND window, LPARAM lp) {
+  auto* search = reinterpret_cast<RunningCopySearch*>(lp);
+  wchar_t cls[64] = {};
+  GetClassNameW(window, cls, 64);
+  if (std::wstring(cls) != kMainClass) return TRUE;
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  if (Folded(FolderOfProcess(pid)) != search->folder) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
 }  // namespace
 
 std::wstring InstanceName(const std::wstring& programFolder) {
@@ -37,23 +55,8 @@ bool SingleInstance::Claim(const std::wstring& programFolder) {
 }
 
 void ActivateRunningCopy(const std::wstring& programFolder) {
-  struct Search {
-    std::wstring folder;
-    HWND found = nullptr;
-  } search{Folded(programFolder)};
-  EnumWindows(
-      [](HWND window, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        wchar_t cls[64] = {};
-        GetClassNameW(window, cls, 64);
-        if (std::wstring(cls) != kMainClass) return TRUE;
-        DWORD pid = 0;
-        GetWindowThreadProcessId(window, &pid);
-        if (Folded(FolderOfProcess(pid)) != s->folder) return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  RunningCopySearch search{Folded(programFolder)};
+  EnumWindows(FindRunningCopy, reinterpret_cast<LPARAM>(&search));
   if (!search.found) return;
   DWORD pid = 0;
   GetWindowThreadProcessId(search.found, &pid);

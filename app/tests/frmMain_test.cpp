@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "actions/registry_calls.h"
+#include "actions/shell.h"
 #include "actions/tray_shell.h"
 #include "app/frmMain.h"
 #include "runtime/app.h"
@@ -49,6 +50,19 @@ class RecordingRegistry : public RegistryCalls {
   }
   void CloseKey(Key) override {}
   bool settingsSavedBefore = false;
+};
+
+// The fixed home pages are started as processes; nothing else is asked of the shell here.
+class RecordingShell : public Shell {
+ public:
+  std::wstring TempPath() override { return {}; }
+  FoundExecutable FindProgramFor(const std::wstring&, const std::wstring&) override { return {0, {}}; }
+  void Execute(WindowHandle, const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring&,
+               int) override {}
+  void StartProcess(const std::wstring& commandLine, int show) override {
+    started.push_back(commandLine + L" @" + std::to_wstring(show));
+  }
+  std::vector<std::wstring> started;
 };
 
 int RegionKind(HWND hwnd) {
@@ -154,6 +168,37 @@ TEST_F(MainWindowInProcess, SetModeFollowsTheModeAndIgnoresUnknownOnes) {
   EXPECT_EQ(Title(), L"网址助手");
   form.ShowAbout();
   EXPECT_EQ(Title(), L"网址助手");  // the about page leaves the title row alone
+}
+
+TEST_F(MainWindowInProcess, TheHomePageButtonsAndTheAboutLinkStartExplorerMinimised) {
+  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
+  RecordingShell shell;
+  ScopedShell shellGuard(shell);
+  ASSERT_TRUE(form.Load());
+  // The search page is in front; its buttons lie at (240, 360) and (240, 1320) of the page area (240, 720).
+  SendMessageW(testing::ControlAt(form.hwnd(), 240 + 300, 720 + 900), BM_CLICK, 0, 0);
+  SendMessageW(testing::ControlAt(form.hwnd(), 240 + 300, 720 + 1500), BM_CLICK, 0, 0);
+  form.ShowAbout();
+  HWND link = testing::ControlAt(form.hwnd(), 240 + 400, 720 + 3050);
+  SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+  SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+  EXPECT_EQ(shell.started, (std::vector<std::wstring>{L"explorer.exe http://www.baidu.com/ @2",
+                                                      L"explorer.exe http://www.google.com/ @2",
+                                                      L"explorer.exe http://www.oravin.example/ @2"}));
+}
+
+TEST_F(MainWindowInProcess, ChoosingTheSearchAssistantSavesTheListLeftAndEmptiesIt) {
+  Settings("0<Split>2<Split>0<Split>0<Split>100<Split>0");
+  WriteBytes(dir.path() / "Bin" / "FolderList.txt", "d <Address>C:\\d<Split>\r\n");
+  ASSERT_TRUE(form.Load());
+  WriteBytes(dir.path() / "Bin" / "FolderList.txt", "changed");
+  form.ShowMainMenu();
+  form.ShowSearchAssistant();
+  EXPECT_EQ(Title(), L"搜索助手");
+  EXPECT_EQ(CurrentMode, kModeSearch);
+  EXPECT_EQ(ReadBytes(dir.path() / "Bin" / "FolderList.txt"), "d <Address>C:\\d<Split>\r\n");
+  EXPECT_EQ(form.Lists().lstTitles.ListCount(), 0);
+  EXPECT_EQ(form.Lists().lstAddress.ListCount(), 0);
 }
 
 TEST_F(MainWindowInProcess, TheStartUpCommandIsTheProgramsFolderAndNameAndOnlyATickWritesIt) {

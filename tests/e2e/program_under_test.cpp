@@ -43,25 +43,31 @@ bool ProgramUnderTest::Start() {
   return true;
 }
 
+namespace {
+
+struct MainWindowSearch {
+  DWORD pid;
+  HWND found;
+};
+
+BOOL CALLBACK FindMainWindow(HWND hwnd, LPARAM lp) {
+  auto* s = reinterpret_cast<MainWindowSearch*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  wchar_t cls[64] = {};
+  GetClassNameW(hwnd, cls, 64);
+  if (pid == s->pid && std::wstring(cls) == L"Oravin.frmMain") {
+    s->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
 HWND FindMainWindowOf(DWORD processId) {
-  struct Search {
-    DWORD pid;
-    HWND found;
-  } search{processId, nullptr};
-  EnumWindows(
-      [](HWND hwnd, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        DWORD pid = 0;
-        GetWindowThreadProcessId(hwnd, &pid);
-        wchar_t cls[64] = {};
-        GetClassNameW(hwnd, cls, 64);
-        if (pid == s->pid && std::wstring(cls) == L"Oravin.frmMain") {
-          s->found = hwnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  MainWindowSearch search{processId, nullptr};
+  EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
@@ -83,17 +89,29 @@ HWND ControlAt(HWND main, int twipsX, int twipsY) {
 }
 
 void ClickAt(HWND main, int twipsX, int twipsY) {
-  HWND target = ControlAt(main, twipsX, twipsY);
+  // Real input: a posted press and release would race with the capture the
+  // control takes, which Windows drops when no button is really down. The
+  // position travels with each button event, so the click cannot land where
+  // the pointer was before.
   POINT at{twipsX / 15, twipsY / 15};
-  MapWindowPoints(main, target, &at, 1);
-  PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
-  PostMessageW(target, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+  ClientToScreen(main, &at);
+  SetCursorPos(at.x, at.y);
+  INPUT clicks[2] = {};
+  for (INPUT& click : clicks) {
+    click.type = INPUT_MOUSE;
+    click.mi.dx = (at.x * 65536 + GetSystemMetrics(SM_CXSCREEN) / 2) / GetSystemMetrics(SM_CXSCREEN);
+    click.mi.dy = (at.y * 65536 + GetSystemMetrics(SM_CYSCREEN) / 2) / GetSystemMetrics(SM_CYSCREEN);
+  }
+  clicks[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
+  clicks[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
+  SendInput(2, clicks, sizeof(INPUT));
 }
 
 std::wstring WindowText(HWND window) {
   wchar_t text[512] = {};
-  // WM_GETTEXT, unlike GetWindowText, reads the text of another process's controls.
-  SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+  // For another process's window this reads the text Windows keeps for it,
+  // without waiting on that process.
+  GetWindowTextW(window, text, 512);
   return text;
 }
 

@@ -37,7 +37,7 @@ HWND FindMainWindowOf(DWORD processId);
 // Driving the program from outside, as a user would.
 // The deepest visible child of the main window at a point given in twips of its client area.
 HWND ControlAt(HWND main, int twipsX, int twipsY);
-// A left click at that point (press and release), posted to the control there.
+// A real left click at that point (the pointer moves there).
 void ClickAt(HWND main, int twipsX, int twipsY);
 std::wstring WindowText(HWND window);
 // Waits for a message box of the process with the given title, answers it with
