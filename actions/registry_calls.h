@@ -3,6 +3,8 @@
 // hive or watch the calls while the real registry does the work elsewhere.
 #include <string>
 
+#include "runtime/seam.h"
+
 namespace oravin {
 
 enum class RegistryRoot { LocalMachine, CurrentUser };
@@ -27,15 +29,6 @@ RegistryCalls& CurrentRegistry();
 // The real registry.
 RegistryCalls& SystemRegistry();
 
-class ScopedRegistryCalls {
- public:
-  explicit ScopedRegistryCalls(RegistryCalls& calls);
-  ~ScopedRegistryCalls();
-  ScopedRegistryCalls(const ScopedRegistryCalls&) = delete;
-  ScopedRegistryCalls& operator=(const ScopedRegistryCalls&) = delete;
-
- private:
-  RegistryCalls* previous_;
-};
+using ScopedRegistryCalls = ScopedSeam<RegistryCalls>;
 
 }  // namespace oravin

@@ -30,11 +30,6 @@ class SystemCalls : public RegistryCalls {
   void CloseKey(Key key) override { RegCloseKey(HKEY(key)); }
 };
 
-RegistryCalls*& Installed() {
-  static RegistryCalls* calls = nullptr;
-  return calls;
-}
-
 }  // namespace
 
 RegistryCalls& SystemRegistry() {
@@ -42,10 +37,6 @@ RegistryCalls& SystemRegistry() {
   return calls;
 }
 
-RegistryCalls& CurrentRegistry() { return Installed() ? *Installed() : SystemRegistry(); }
-
-ScopedRegistryCalls::ScopedRegistryCalls(RegistryCalls& calls) : previous_(Installed()) { Installed() = &calls; }
-
-ScopedRegistryCalls::~ScopedRegistryCalls() { Installed() = previous_; }
+RegistryCalls& CurrentRegistry() { return ScopedRegistryCalls::Current(SystemRegistry); }
 
 }  // namespace oravin

@@ -4,22 +4,6 @@ namespace oravin {
 
 Shell& PlatformShell();
 
-namespace {
-
-Shell*& Installed() {
-  static Shell* shell = nullptr;
-  return shell;
-}
-
-}  // namespace
-
-Shell& SystemShell() {
-  Shell* shell = Installed();
-  return shell ? *shell : PlatformShell();
-}
-
-ScopedShell::ScopedShell(Shell& shell) : previous_(Installed()) { Installed() = &shell; }
-
-ScopedShell::~ScopedShell() { Installed() = previous_; }
+Shell& SystemShell() { return ScopedShell::Current(PlatformShell); }
 
 }  // namespace oravin

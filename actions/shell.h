@@ -3,6 +3,8 @@
 // have been started. Window handles pass through as opaque values.
 #include <string>
 
+#include "runtime/seam.h"
+
 namespace oravin {
 
 using WindowHandle = void*;
@@ -33,15 +35,6 @@ class Shell {
 // The real shell on Windows; tests replace it for a scope.
 Shell& SystemShell();
 
-class ScopedShell {
- public:
-  explicit ScopedShell(Shell& shell);
-  ~ScopedShell();
-  ScopedShell(const ScopedShell&) = delete;
-  ScopedShell& operator=(const ScopedShell&) = delete;
-
- private:
-  Shell* previous_;
-};
+using ScopedShell = ScopedSeam<Shell>;
 
 }  // namespace oravin

@@ -2,6 +2,7 @@
 // Every notification-area call goes through here, so tests can see the records
 // the program hands to the shell without touching the real notification area.
 #include "actions/mdlTray.h"
+#include "runtime/seam.h"
 
 namespace oravin {
 
@@ -17,15 +18,6 @@ TrayShell& CurrentTrayShell();
 // The real Shell_NotifyIconA.
 TrayShell& SystemTrayShell();
 
-class ScopedTrayShell {
- public:
-  explicit ScopedTrayShell(TrayShell& shell);
-  ~ScopedTrayShell();
-  ScopedTrayShell(const ScopedTrayShell&) = delete;
-  ScopedTrayShell& operator=(const ScopedTrayShell&) = delete;
-
- private:
-  TrayShell* previous_;
-};
+using ScopedTrayShell = ScopedSeam<TrayShell>;
 
 }  // namespace oravin

@@ -13,11 +13,6 @@ class SystemNotificationArea : public TrayShell {
   }
 };
 
-TrayShell*& Installed() {
-  static TrayShell* shell = nullptr;
-  return shell;
-}
-
 }  // namespace
 
 TrayShell& SystemTrayShell() {
@@ -25,10 +20,6 @@ TrayShell& SystemTrayShell() {
   return shell;
 }
 
-TrayShell& CurrentTrayShell() { return Installed() ? *Installed() : SystemTrayShell(); }
-
-ScopedTrayShell::ScopedTrayShell(TrayShell& shell) : previous_(Installed()) { Installed() = &shell; }
-
-ScopedTrayShell::~ScopedTrayShell() { Installed() = previous_; }
+TrayShell& CurrentTrayShell() { return ScopedTrayShell::Current(SystemTrayShell); }
 
 }  // namespace oravin

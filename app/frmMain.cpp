@@ -26,8 +26,6 @@ constexpr int kTrayLeftButtonUp = WM_LBUTTONUP;
 // Back from the taskbar, where the window went for want of a notification area.
 constexpr UINT kRestoreFromTaskbar = WM_APP + 1;
 
-constexpr int32_t kDelay = 1;
-constexpr int32_t kSteps = 33;
 constexpr int32_t kOpenEffect = 9;
 constexpr int32_t kCloseEffect = 0;
 constexpr int32_t kHideEffect = 2;
@@ -56,7 +54,7 @@ bool frmMain::Load() {
   PlaceAtBottomRight();
   ShowWindow(hwnd(), SW_SHOW);
   // Before the settings are read, so it always follows the design-time option (animated).
-  AnimateWindowEffect(hwnd(), kAnimateOpen, kOpenEffect, kDelay, kSteps);
+  AnimateWindowEffect(hwnd(), kAnimateOpen, kOpenEffect, kAnimationDelay, kAnimationSteps);
   ApplySettings();
   SetMode();
   LoadList(Lists());
@@ -105,7 +103,7 @@ void frmMain::OnTrayIconAdded(bool added) {
 
 void frmMain::Minimize() {
   minimizedToTray_ = true;
-  AnimateWindowEffect(hwnd(), kAnimateClose, kHideEffect, kDelay, kSteps);
+  AnimateWindowEffect(hwnd(), kAnimateClose, kHideEffect, kAnimationDelay, kAnimationSteps);
   if (!inTray_) ShowWindow(hwnd(), SW_MINIMIZE);
 }
 
@@ -114,13 +112,13 @@ void frmMain::RestoreFromTray() {
   SetWindowPos(hwnd(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   if (!minimizedToTray_) return;
   minimizedToTray_ = false;
-  AnimateWindowEffect(hwnd(), kAnimateOpen, kRestoreEffect, kDelay, kSteps);
+  AnimateWindowEffect(hwnd(), kAnimateOpen, kRestoreEffect, kAnimationDelay, kAnimationSteps);
   // The animation leaves a rectangular region behind.
   ShapeForm(*this);
 }
 
 void frmMain::Close() {
-  AnimateWindowEffect(hwnd(), kAnimateClose, kCloseEffect, kDelay, kSteps);
+  AnimateWindowEffect(hwnd(), kAnimateClose, kCloseEffect, kAnimationDelay, kAnimationSteps);
   Unload();
 }
 

@@ -21,6 +21,10 @@
 
 namespace oravin {
 
+// Every animation of the main window: 1 ms after each of 33 steps.
+inline constexpr int32_t kAnimationDelay = 1;
+inline constexpr int32_t kAnimationSteps = 33;
+
 class frmMain : public Form {
  public:
   ~frmMain() override;

@@ -8,8 +8,6 @@ namespace oravin {
 namespace {
 
 constexpr int32_t kPageEffect = 10;
-constexpr int32_t kDelay = 1;
-constexpr int32_t kSteps = 33;
 
 }  // namespace
 
@@ -36,7 +34,7 @@ void frmMain::SetMode() {
 
 void frmMain::ShowPanel(Control& page) {
   BringToFront(page.hwnd());
-  AnimateWindowEffect(page.hwnd(), kAnimateOpen, kPageEffect, kDelay, kSteps);
+  AnimateWindowEffect(page.hwnd(), kAnimateOpen, kPageEffect, kAnimationDelay, kAnimationSteps);
 }
 
 void frmMain::ShowSearchAssistant() {

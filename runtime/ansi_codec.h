@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/seam.h"
+
 namespace oravin {
 
 class AnsiCodec {
@@ -17,16 +19,7 @@ class AnsiCodec {
 // The system's code page on Windows. Off Windows there is none: tests install one.
 const AnsiCodec& SystemCodec();
 
-class ScopedSystemCodec {
- public:
-  explicit ScopedSystemCodec(const AnsiCodec& codec);
-  ~ScopedSystemCodec();
-  ScopedSystemCodec(const ScopedSystemCodec&) = delete;
-  ScopedSystemCodec& operator=(const ScopedSystemCodec&) = delete;
-
- private:
-  const AnsiCodec* previous_;
-};
+using ScopedSystemCodec = ScopedSeam<const AnsiCodec>;
 
 // Whether the system code page can hold the text whole.
 bool FitsCodePage(std::wstring_view text);

@@ -3,6 +3,8 @@
 // what would have been shown instead of blocking on a modal window.
 #include <string>
 
+#include "runtime/seam.h"
+
 namespace oravin {
 
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
@@ -25,18 +27,9 @@ class MessageBoxSink {
 MsgResult MsgBox(const std::wstring& text, const std::wstring& title, MsgIcon icon,
                  MsgButtons buttons = MsgButtons::Ok);
 
-// Replaces the sink for the lifetime of the returned guard (tests); the
-// Windows build starts with the real message box, the native build with none.
-class ScopedMessageBoxSink {
- public:
-  explicit ScopedMessageBoxSink(MessageBoxSink& sink);
-  ~ScopedMessageBoxSink();
-  ScopedMessageBoxSink(const ScopedMessageBoxSink&) = delete;
-  ScopedMessageBoxSink& operator=(const ScopedMessageBoxSink&) = delete;
-
- private:
-  MessageBoxSink* previous_;
-};
+// Replaces the sink for a scope (tests); the Windows build starts with the
+// real message box, the native build with none.
+using ScopedMessageBoxSink = ScopedSeam<MessageBoxSink>;
 
 // The sink in force when nothing replaced it.
 MessageBoxSink& DefaultMessageBoxSink();
