@@ -4,6 +4,7 @@
 // the list of the current assistant, the options and the about page), the
 // new-window option and the three list buttons.
 #include <memory>
+#include <optional>
 
 #include "app/browser_stand_in.h"
 #include "app/pages/about_page.h"
@@ -47,6 +48,16 @@ class frmMain : public Form {
   void ShowAbout();
   void ShowMainMenu();
 
+  // The list page: a click shows the entry's address as the list's tooltip,
+  // a double-click opens it, the delete button removes it.
+  void ShowSelectedAddress();
+  void OpenSelectedEntry();
+  void DeleteSelectedEntry();
+
+  // The search page's form.
+  void Search();
+  void AdvancedSearch();
+
   // Title row.
   void Minimize();
   void Close();
@@ -71,6 +82,8 @@ class frmMain : public Form {
   void ShowPanel(Control& page);
   void OnMouseMove(LPARAM lp);
   void OnTrayIconAdded(bool added);
+  // The selected entry's position, or nothing when no entry is selected.
+  std::optional<int32_t> SelectedEntry() const;
 
   ImageBox imgTitle;
   Label lbTitle, Label8;

@@ -74,6 +74,11 @@ void frmMain::BindEvents() {
   picModes.clbFolderAssis->Events.Click = picModes.lbFolder.Click = [this] { ShowFolderAssistant(); };
   picModes.clbOptions->Events.Click = picModes.lbOptions.Click = [this] { ShowOptions(); };
   picModes.clbAbout->Events.Click = picModes.Label5.Click = [this] { ShowAbout(); };
+  lstTitles->Events.MouseClick = [this] { ShowSelectedAddress(); };
+  lstTitles->Events.DbClick = [this] { OpenSelectedEntry(); };
+  clbDelete->Events.Click = [this] { DeleteSelectedEntry(); };
+  picSearch.clbFind->Events.Click = [this] { Search(); };
+  picSearch.lbAdvanced.Click = [this] { AdvancedSearch(); };
   picSearch.Command1.Click = [] { OpenHomePage(kBaiduHome); };
   picSearch.Command2.Click = [] { OpenHomePage(kGoogleHome); };
   picAbout.Label2.Click = [] { OpenHomePage(std::wstring(kMakerSite) + L"/"); };

@@ -52,17 +52,22 @@ class RecordingRegistry : public RegistryCalls {
   bool settingsSavedBefore = false;
 };
 
-// The fixed home pages are started as processes; nothing else is asked of the shell here.
+// What the main window asks of the shell: a browser is always found.
 class RecordingShell : public Shell {
  public:
-  std::wstring TempPath() override { return {}; }
-  FoundExecutable FindProgramFor(const std::wstring&, const std::wstring&) override { return {0, {}}; }
-  void Execute(WindowHandle, const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring&,
-               int) override {}
+  std::wstring TempPath() override { return App().Path + L"\\"; }
+  FoundExecutable FindProgramFor(const std::wstring& file, const std::wstring&) override {
+    lookups.push_back(file);
+    return {42, L"C:\\browser.exe"};
+  }
+  void Execute(WindowHandle, const std::wstring&, const std::wstring& file, const std::wstring& parameters,
+               const std::wstring&, int) override {
+    opened.push_back(parameters.empty() ? file : file + L" " + parameters);
+  }
   void StartProcess(const std::wstring& commandLine, int show) override {
     started.push_back(commandLine + L" @" + std::to_wstring(show));
   }
-  std::vector<std::wstring> started;
+  std::vector<std::wstring> started, lookups, opened;
 };
 
 int RegionKind(HWND hwnd) {
@@ -199,6 +204,49 @@ TEST_F(MainWindowInProcess, ChoosingTheSearchAssistantSavesTheListLeftAndEmpties
   EXPECT_EQ(ReadBytes(dir.path() / "Bin" / "FolderList.txt"), "d <Address>C:\\d<Split>\r\n");
   EXPECT_EQ(form.Lists().lstTitles.ListCount(), 0);
   EXPECT_EQ(form.Lists().lstAddress.ListCount(), 0);
+}
+
+TEST_F(MainWindowInProcess, ADoubleClickOpensTheSelectedFolderWithTheFolderFlag) {
+  Settings("0<Split>2<Split>1<Split>0<Split>100<Split>0");
+  WriteBytes(dir.path() / "Bin" / "FolderList.txt", "a <Address>C:\\a<Split>b <Address>C:\\b b<Split>\r\n");
+  RecordingShell shell;
+  ScopedShell shellGuard(shell);
+  ASSERT_TRUE(form.Load());
+  form.Lists().lstTitles.SetListIndex(1);
+  form.OpenSelectedEntry();
+  ASSERT_EQ(shell.opened.size(), 1u);
+  EXPECT_EQ(shell.opened[0], L"C:\\browser.exe \"C:\\b b\"");  // new window: the program with the address
+  EXPECT_EQ(shell.lookups, std::vector<std::wstring>{dir.wpath()});  // a folder asks about the program's folder
+}
+
+TEST_F(MainWindowInProcess, DeletingRemovesTheSelectedPairAndNothingInTheSearchMode) {
+  Settings("0<Split>1<Split>0<Split>0<Split>100<Split>0");
+  WriteBytes(dir.path() / "Bin" / "Websites.txt", "a <Address>1<Split>b <Address>2<Split>c <Address>3<Split>\r\n");
+  ASSERT_TRUE(form.Load());
+  FavoriteLists lists = form.Lists();
+  lists.lstTitles.SetListIndex(2);
+  form.DeleteSelectedEntry();
+  ASSERT_EQ(lists.lstAddress.ListCount(), 2);
+  EXPECT_EQ(lists.lstAddress.ListItems(1), L"b <Address>2");
+  EXPECT_EQ(lists.lstTitles.ListItems(1), L"b");
+  EXPECT_EQ(lists.lstTitles.ListIndex(), 1);  // the selection moved to the new last entry
+  CurrentMode = kModeSearch;
+  form.DeleteSelectedEntry();
+  EXPECT_EQ(lists.lstAddress.ListCount(), 2);
+}
+
+TEST_F(MainWindowInProcess, TheSearchButtonOpensARequestBuiltFromTheForm) {
+  Settings("0<Split>0<Split>0<Split>0<Split>2.5<Split>1");
+  RecordingShell shell;
+  ScopedShell shellGuard(shell);
+  ASSERT_TRUE(form.Load());
+  form.Search();
+  form.AdvancedSearch();
+  ASSERT_EQ(shell.opened.size(), 2u);
+  // 2.5 rounds to the even 2; web is the kind selected at first; exact phrase is on.
+  EXPECT_EQ(shell.opened[0], L"http://www.google.com/search?num=2&hl=en&lr=&ie=ISO-8859-1&as_qdr=all&q=%22%22");
+  EXPECT_EQ(shell.opened[1], L"http://www.google.com/advanced_search?q=&hl=en&lr=&ie=UTF-8");
+  EXPECT_EQ(CurrentMode, kModeSearch);
 }
 
 TEST_F(MainWindowInProcess, TheStartUpCommandIsTheProgramsFolderAndNameAndOnlyATickWritesIt) {
