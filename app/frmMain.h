@@ -13,6 +13,7 @@
 #include "app/pages/search_page.h"
 #include "controls/colorbutton/color_button.h"
 #include "controls/listboxex/listboxex.h"
+#include "dialogs/frmNew.h"
 #include "data/mdlGlobal.h"
 #include "data/settings.h"
 #include "runtime/check_box.h"
@@ -53,6 +54,10 @@ class frmMain : public Form {
   void ShowSelectedAddress();
   void OpenSelectedEntry();
   void DeleteSelectedEntry();
+  // The list buttons that open the editor dialog.
+  void AddEntry();
+  void EditEntry();
+  frmNew& Editor() { return *editor_; }
 
   // The search page's form.
   void Search();
@@ -96,6 +101,7 @@ class frmMain : public Form {
   BrowserStandIn WebBrowser1;
   CheckBox chkOpen;
   std::unique_ptr<ColorButton> clbDelete, cmdEdit, clbAdd;
+  std::unique_ptr<frmNew> editor_;
 
   bool minimizedToTray_ = false;
   // Without a notification area the window minimises to the taskbar instead.

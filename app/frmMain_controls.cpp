@@ -1,7 +1,8 @@
 // The main window's controls, where the form puts them (twips).
 #include "actions/mdlExecute.h"
 #include "app/addresses.h"
-#include "app/button_spec.h"
+#include "app/main_window_look.h"
+#include "controls/colorbutton/button_spec.h"
 #include "app/frmMain.h"
 #include "app/images.h"
 #include "app/resource_ids.h"
@@ -42,9 +43,9 @@ void frmMain::CreateControls() {
   lbTitle.Create(hwnd(), {600, 240, 840, 195}, L"Oravin",
                  {.font = std::make_shared<Font>(L"宋体", 9.75, true, kGb2312Charset)});
   Label8.Create(hwnd(), {960, 480, 1095, 255}, L"点击主菜单→", {.font = FormFont(), .backColor = kFormBackColor});
-  clbMinimize = MakeButton(hwnd(), {{1920, 15, 375, 225}, L"-", nullptr, L"最小化"});
-  clbClose = MakeButton(hwnd(), {{2280, 15, 375, 225}, L"X", nullptr, L"关闭程序"});
-  clbPlug = MakeButton(hwnd(), {{2040, 330, 615, 375}, L"", ProgramPicture(IDI_MENU), L"主菜单"});
+  clbMinimize = MakeButton(hwnd(), {{1920, 15, 375, 225}, L"-", nullptr, L"最小化", kButtonBackColor});
+  clbClose = MakeButton(hwnd(), {{2280, 15, 375, 225}, L"X", nullptr, L"关闭程序", kButtonBackColor});
+  clbPlug = MakeButton(hwnd(), {{2040, 330, 615, 375}, L"", ProgramPicture(IDI_MENU), L"主菜单", kButtonBackColor});
 
   lstTitles = MakeList(hwnd());
   lstTitles->SetToolTipText(L"Address List");
@@ -57,9 +58,10 @@ void frmMain::CreateControls() {
 
   chkOpen.Create(hwnd(), {360, 4155, 2175, 240}, L"新窗口打开(&O)", kFormBackColor);
   chkOpen.SetFont(FormFont());
-  clbDelete = MakeButton(hwnd(), {{240, 4440, 735, 615}, L"删除  ", nullptr, L"删除"});
-  cmdEdit = MakeButton(hwnd(), {{1080, 4440, 735, 615}, L"编辑  ", nullptr, L"编辑"});
-  clbAdd = MakeButton(hwnd(), {{1920, 4440, 735, 615}, L"添加  ", nullptr, L"添加"});
+  clbDelete = MakeButton(hwnd(), {{240, 4440, 735, 615}, L"删除  ", nullptr, L"删除", kButtonBackColor});
+  cmdEdit = MakeButton(hwnd(), {{1080, 4440, 735, 615}, L"编辑  ", nullptr, L"编辑", kButtonBackColor});
+  clbAdd = MakeButton(hwnd(), {{1920, 4440, 735, 615}, L"添加  ", nullptr, L"添加", kButtonBackColor});
+  editor_ = std::make_unique<frmNew>(Lists());
 
   // Animations follow the options page's check box from now on.
   WireAnimateOption([this] { return int32_t(picOptions.chkAnimate.Value()); });
@@ -77,6 +79,8 @@ void frmMain::BindEvents() {
   lstTitles->Events.MouseClick = [this] { ShowSelectedAddress(); };
   lstTitles->Events.DbClick = [this] { OpenSelectedEntry(); };
   clbDelete->Events.Click = [this] { DeleteSelectedEntry(); };
+  clbAdd->Events.Click = [this] { AddEntry(); };
+  cmdEdit->Events.Click = [this] { EditEntry(); };
   picSearch.clbFind->Events.Click = [this] { Search(); };
   picSearch.lbAdvanced.Click = [this] { AdvancedSearch(); };
   picSearch.Command1.Click = [] { OpenHomePage(kBaiduHome); };

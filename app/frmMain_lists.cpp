@@ -49,6 +49,14 @@ void frmMain::DeleteSelectedEntry() {
   lstAddress->Remove(*i);
 }
 
+void frmMain::AddEntry() {
+  if (CurrentMode != kModeSearch) editor_->NewAddress();
+}
+
+void frmMain::EditEntry() {
+  if (CurrentMode != kModeSearch && !lstTitles->Text().empty()) editor_->EditAddress();
+}
+
 void frmMain::Search() {
   const int32_t kind = picSearch.optWeb.Value()     ? kSearchWeb
                        : picSearch.optImage.Value() ? kSearchImages

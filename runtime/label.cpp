@@ -68,7 +68,7 @@ void Label::OnPaint() {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ResolveColor(look_.foreColor));
     DrawTextW(dc, caption_.c_str(), int(caption_.size()), &r,
-              DT_LEFT | DT_NOPREFIX | (look_.wordWrap ? DT_WORDBREAK : DT_SINGLELINE));
+              DT_LEFT | (look_.wordWrap ? DT_WORDBREAK : DT_SINGLELINE));  // "&A" underlines the A
   }
   EndPaint(hwnd(), &ps);
 }

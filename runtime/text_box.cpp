@@ -20,6 +20,11 @@ bool TextBox::OnReflected(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
     result = Colors(reinterpret_cast<HDC>(wp), backColor_, 0x80000008);
     return true;
   }
+  if (msg == WM_COMMAND && HIWORD(wp) == EN_KILLFOCUS && LostFocus) {
+    LostFocus();
+    result = 0;
+    return true;
+  }
   return false;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 // A one-line text box.
+#include <functional>
+
 #include "runtime/child_control.h"
 
 namespace oravin {
@@ -10,6 +12,9 @@ class TextBox : public ChildControl {
 
   std::wstring Text() const;
   void SetText(const std::wstring& text);
+
+  // The box has just lost the keyboard focus.
+  std::function<void()> LostFocus;
 
   bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 

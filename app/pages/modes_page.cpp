@@ -1,6 +1,7 @@
 #include "app/pages/modes_page.h"
 
-#include "app/button_spec.h"
+#include "app/main_window_look.h"
+#include "controls/colorbutton/button_spec.h"
 #include "app/images.h"
 #include "app/pages/page_look.h"
 #include "app/resource_ids.h"
@@ -18,7 +19,8 @@ bool ModesPage::Create(HWND parent, const TwipsRect& at) {
   if (!PictureBox::Create(parent, at, kPageBackColor)) return false;
   header_.Create(hwnd(), kHeaderRect, L"主菜单", HeaderLook());
   const auto button = [&](int32_t top, int picture, const wchar_t* tip) {
-    return MakeButton(hwnd(), {{120, top, kButtonSize, kButtonSize}, L"", ProgramPicture(picture), tip});
+    return MakeButton(hwnd(),
+                      {{120, top, kButtonSize, kButtonSize}, L"", ProgramPicture(picture), tip, kButtonBackColor});
   };
   clbSearch = button(360, IDI_SEARCH, L"搜索功能");
   clbWAssistant = button(840, IDI_WEB, L"网址列表");

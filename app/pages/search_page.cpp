@@ -1,6 +1,7 @@
 #include "app/pages/search_page.h"
 
-#include "app/button_spec.h"
+#include "app/main_window_look.h"
+#include "controls/colorbutton/button_spec.h"
 #include "app/images.h"
 #include "app/pages/page_look.h"
 
@@ -24,7 +25,7 @@ bool SearchPage::Create(HWND parent, const TwipsRect& at) {
   optNews.Create(hwnd(), {840, 600, 975, 240}, L"新闻", kPageBackColor, false);
   optGroup.Create(hwnd(), {600, 600, 1095, 240}, L"聚合", kPageBackColor, false);
   chkExact.Create(hwnd(), {600, 480, 1335, 255}, L"精确描述", kPageBackColor);
-  clbFind = MakeButton(hwnd(), {{1440, 360, 375, 285}, L"Go", nullptr, L"执行搜索"});
+  clbFind = MakeButton(hwnd(), {{1440, 360, 375, 285}, L"Go", nullptr, L"执行搜索", kButtonBackColor});
   lbAdvanced.Create(hwnd(), {720, 480, 720, 195}, L"高级搜索",
                     {.font = font, .foreColor = kLinkColor, .cursor = LabelPointer()});
   for (ChildControl* c : std::initializer_list<ChildControl*>{&Command1, &Command2, &txtFind, &txtCount, &optWeb,

@@ -249,6 +249,21 @@ TEST_F(MainWindowInProcess, TheSearchButtonOpensARequestBuiltFromTheForm) {
   EXPECT_EQ(CurrentMode, kModeSearch);
 }
 
+TEST_F(MainWindowInProcess, TheAddAndEditButtonsOpenTheEditorOnlyInAListMode) {
+  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
+  WriteBytes(dir.path() / "Bin" / "Websites.txt", "a <Address>http://a/<Split>\r\n");
+  ASSERT_TRUE(form.Load());
+  form.AddEntry();
+  form.EditEntry();
+  EXPECT_FALSE(form.Editor().IsOpen());
+  form.ShowWebAssistant();
+  form.EditEntry();
+  ASSERT_TRUE(form.Editor().IsOpen());
+  EXPECT_EQ(form.Editor().controls()->txtTitle.Text(), L"a");
+  EXPECT_EQ(form.Editor().controls()->txtAddress.Text(), L"http://a/");
+  form.Editor().Unload();
+}
+
 TEST_F(MainWindowInProcess, TheStartUpCommandIsTheProgramsFolderAndNameAndOnlyATickWritesIt) {
   Settings("0<Split>0<Split>0<Split>2<Split>100<Split>0");  // greyed is not ticked
   ASSERT_TRUE(form.Load());

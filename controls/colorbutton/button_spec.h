@@ -1,6 +1,6 @@
 #pragma once
-// The ColorButtons of the forms, made as a form loads them: from the values
-// stored with the form, read through the property bag in one go.
+// ColorButtons as a form loads them: from the values stored with the form,
+// read through the property bag in one go (one repaint, not one per value).
 #include <memory>
 #include <string>
 
@@ -9,14 +9,13 @@
 
 namespace oravin {
 
-// Every button of the main window has this face colour.
-inline constexpr COLORREF kButtonBackColor = 0x000080FF;
-
 struct ButtonSpec {
   TwipsRect at;
   std::wstring caption;  // as stored, with its trailing blanks
   PicturePtr picture;
   std::wstring toolTip;
+  COLORREF backColor = kDefaultBackColor;
+  COLORREF borderColor = kDefaultBorderColor;
 };
 
 std::unique_ptr<ColorButton> MakeButton(HWND parent, const ButtonSpec& spec);

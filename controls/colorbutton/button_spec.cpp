@@ -1,4 +1,4 @@
-#include "app/button_spec.h"
+#include "controls/colorbutton/button_spec.h"
 
 namespace oravin {
 
@@ -6,7 +6,8 @@ std::unique_ptr<ColorButton> MakeButton(HWND parent, const ButtonSpec& spec) {
   auto button = std::make_unique<ColorButton>(parent);
   PropertyBag stored;
   stored.Write<std::wstring>(L"caption", spec.caption, kDefaultCaption);
-  stored.Write<int32_t>(L"backcolor", int32_t(kButtonBackColor), int32_t(kDefaultBackColor));
+  stored.Write<int32_t>(L"backcolor", int32_t(spec.backColor), int32_t(kDefaultBackColor));
+  stored.Write<int32_t>(L"bordercolor", int32_t(spec.borderColor), int32_t(kDefaultBorderColor));
   stored.Write<PicturePtr>(L"picture", spec.picture, nullptr);
   button->ReadProperties(stored);
   button->Move(spec.at.left, spec.at.top, spec.at.width, spec.at.height);

@@ -1,0 +1,148 @@
+#include "dialogs/frmNew.h"
+
+#include "controls/colorbutton/button_spec.h"
+#include "data/entry.h"
+#include "dialogs/entry_text.h"
+#include "effects/mdlAnimation.h"
+#include "effects/mdlDraw.h"
+#include "runtime/message_box.h"
+#include "runtime/screen.h"
+#include "runtime/twips.h"
+
+namespace oravin {
+namespace {
+
+constexpr wchar_t kClassName[] = L"Oravin.frmNew";
+constexpr wchar_t kCaption[] = L"添加新网址";
+constexpr COLORREF kBackColor = 0x0005BAFE;
+constexpr COLORREF kBoxColor = 0x00A3E8FC;
+constexpr COLORREF kButtonColor = 0x000080FF;
+constexpr int kWidthTwips = 5985, kHeightTwips = 1470;
+// The confirm button's caption says which job the dialog does.
+constexpr wchar_t kAddCaption[] = L"添加  ";
+constexpr wchar_t kSaveCaption[] = L"保存  ";
+constexpr int32_t kEffect = 8, kDelay = 1, kSteps = 33;
+// Discarding the dialog waits until the handler that closed it has returned.
+constexpr UINT kDiscard = WM_APP + 1;
+
+}  // namespace
+
+frmNew::~frmNew() { Discard(); }
+
+void frmNew::Load() {
+  Discard();  // a dialog closed a moment ago may still wait for its discarding
+  if (!Create({.className = kClassName, .style = WS_POPUP | WS_CLIPCHILDREN, .exStyle = WS_EX_TOOLWINDOW,
+               .title = kCaption})) {
+    return;
+  }
+  SetBackColor(kBackColor);
+  CreateControls();
+  const int tx = Screen::TwipsPerPixelX(), ty = Screen::TwipsPerPixelY();
+  const int w = TwipsToPixels(kWidthTwips, tx), h = TwipsToPixels(kHeightTwips, ty);
+  // In the middle of the screen, where the eye is.
+  SetWindowPos(hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2, (GetSystemMetrics(SM_CYSCREEN) - h) / 2, w,
+               h, SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(hwnd(), SW_SHOW);
+  AnimateWindowEffect(hwnd(), kAnimateOpen, kEffect, kDelay, kSteps);
+  ShapeForm(*this);
+  SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetFocus(controls_->txtTitle.hwnd());
+}
+
+void frmNew::CreateControls() {
+  controls_ = std::make_unique<Controls>();
+  Controls& c = *controls_;
+  c.Label2.Create(hwnd(), {495, 435, 450, 180}, L"标题:", {});
+  c.txtTitle.Create(hwnd(), {1080, 360, 1815, 360}, L"", kBoxColor);
+  c.txtTitle.SetFont(std::make_shared<Font>(L"宋体", 9));
+  c.lbTitle.Create(hwnd(), {3015, 465, 900, 180}, L"添加新网址", {.backColor = kButtonColor});
+  c.lbAddress.Create(hwnd(), {240, 945, 720, 180}, L"网址(&A):", {});
+  c.txtAddress.Create(hwnd(), {1080, 840, 3855, 375}, L"", kBoxColor);
+  c.txtAddress.SetFont(std::make_shared<Font>(L"Tahoma", 9, false, 0));
+  c.clbAdd = MakeButton(hwnd(), {{5040, 840, 735, 375}, kAddCaption, nullptr, L"", kButtonColor, 0x00E0E0E0});
+  c.clbClose = MakeButton(hwnd(), {{5520, 15, 255, 225}, L"X", nullptr, L"", kButtonColor, kButtonColor});
+  c.txtAddress.LostFocus = [this] { TidyAddress(); };
+  c.clbAdd->Events.Click = [this] { Confirm(); };
+  c.clbClose->Events.Click = [this] { Unload(); };
+}
+
+void frmNew::SetJob(const wchar_t* title, const wchar_t* addressLabel, const wchar_t* confirm, const wchar_t* tip) {
+  Controls& c = *controls_;
+  if (CurrentMode == kModeFolders || CurrentMode == kModeWebsites) {
+    c.lbTitle.SetCaption(title);
+    c.lbAddress.SetCaption(addressLabel);
+  }
+  c.clbAdd->SetToolTipText(tip);
+  c.clbAdd->SetCaption(confirm);
+}
+
+void frmNew::NewAddress() {
+  if (!IsOpen()) Load();
+  if (!IsOpen()) return;
+  const bool folders = CurrentMode == kModeFolders;
+  SetJob(folders ? L"添加文件夹" : L"添加网址", folders ? L"路径:" : L"网址:", kAddCaption, L"添加");
+}
+
+void frmNew::EditAddress() {
+  if (!IsOpen()) Load();
+  if (!IsOpen()) return;
+  const bool folders = CurrentMode == kModeFolders;
+  SetJob(folders ? L"编辑路径" : L"编辑网址", folders ? L"路径:" : L"网址:", kSaveCaption, L"保存");
+  const int32_t i = lists_.lstTitles.ListIndex();
+  if (i < 0 || i >= lists_.lstAddress.ListCount()) return;
+  controls_->txtAddress.SetText(AddressOf(lists_.lstAddress.ListItems(i)));
+  controls_->txtTitle.SetText(lists_.lstTitles.Text());
+}
+
+void frmNew::TidyAddress() {
+  // Folder paths are never changed.
+  if (!IsOpen() || CurrentMode != kModeWebsites) return;
+  TextBox& box = controls_->txtAddress;
+  const std::wstring tidy = TidyWebAddress(box.Text());
+  if (tidy != box.Text()) box.SetText(tidy);
+}
+
+void frmNew::Confirm() {
+  const std::wstring title = controls_->txtTitle.Text(), address = controls_->txtAddress.Text();
+  // The entry would not come back from the file as typed: say so and keep the dialog open.
+  if (const auto problem = EntryProblem(title, address)) {
+    MsgBox(*problem, L"抱歉", MsgIcon::Exclamation);
+    return;
+  }
+  // The list may have changed while the dialog was open: with no selection left, the entry is added.
+  if (controls_->clbAdd->Caption() != kAddCaption && lists_.lstTitles.ListIndex() >= 0) {
+    const int32_t i = lists_.lstTitles.ListIndex();
+    lists_.lstTitles.Remove(i);
+    lists_.lstAddress.Remove(i);
+  }
+  lists_.lstTitles.AddItem(title);
+  lists_.lstAddress.AddItem(title + std::wstring(kAddressMarker) + address);
+  Unload();
+}
+
+void frmNew::Unload() {
+  if (!IsOpen()) return;
+  AnimateWindowEffect(hwnd(), kAnimateClose, kEffect, kDelay, kSteps);
+  ShowWindow(hwnd(), SW_HIDE);
+  PostMessageW(hwnd(), kDiscard, 0, 0);
+}
+
+void frmNew::Discard() {
+  // The controls go first, while the window that holds them is still there.
+  controls_.reset();
+  if (hwnd()) DestroyWindow(hwnd());
+}
+
+LRESULT frmNew::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case kDiscard:
+      if (!IsWindowVisible(hwnd())) Discard();
+      return 0;
+    case WM_CLOSE:
+      Unload();
+      return 0;
+  }
+  return Form::OnMessage(msg, wp, lp);
+}
+
+}  // namespace oravin

@@ -1,0 +1,53 @@
+#pragma once
+// The editor dialog: adds an entry to the list on screen or replaces the
+// selected one. Modeless and on top of every window while it is open; it
+// writes straight into the main window's two lists.
+#include <memory>
+
+#include "controls/colorbutton/color_button.h"
+#include "data/mdlGlobal.h"
+#include "runtime/form.h"
+#include "runtime/label.h"
+#include "runtime/text_box.h"
+
+namespace oravin {
+
+class frmNew : public Form {
+ public:
+  explicit frmNew(FavoriteLists lists) : lists_(lists) {}
+  ~frmNew() override;
+
+  // Both open the dialog first when it is not open.
+  void NewAddress();
+  void EditAddress();
+
+  // Open and shown (a closed dialog is hidden until it is discarded).
+  bool IsOpen() const { return controls_ != nullptr && IsWindowVisible(hwnd()); }
+
+  // What the dialog's controls do, also for tests.
+  void Confirm();
+  void Unload();
+  void TidyAddress();
+
+  struct Controls {
+    Label Label2, lbTitle, lbAddress;
+    TextBox txtTitle, txtAddress;
+    std::unique_ptr<ColorButton> clbAdd, clbClose;
+  };
+  // Null while the dialog is closed.
+  Controls* controls() { return controls_.get(); }
+
+ protected:
+  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void Load();
+  void CreateControls();
+  void Discard();
+  void SetJob(const wchar_t* title, const wchar_t* addressLabel, const wchar_t* confirm, const wchar_t* tip);
+
+  FavoriteLists lists_;
+  std::unique_ptr<Controls> controls_;
+};
+
+}  // namespace oravin
