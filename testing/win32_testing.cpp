@@ -103,6 +103,19 @@ DWORD CountGdiHandleTable() {
 
 }  // namespace
 
+std::shared_ptr<Picture> SolidBitmap(int width, int height, COLORREF color) {
+  ScopedGetDC screen(nullptr);
+  UniqueDC dc(CreateCompatibleDC(screen.get()));
+  UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+  {
+    ScopedSelect select(dc.get(), bitmap.get());
+    UniqueBrush brush(CreateSolidBrush(color));
+    const RECT all{0, 0, width, height};
+    FillRect(dc.get(), &all, brush.get());
+  }
+  return Picture::FromBitmap(bitmap.release());
+}
+
 DWORD GdiObjectCount() {
   const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   return reported ? reported : CountGdiHandleTable();

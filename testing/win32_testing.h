@@ -5,8 +5,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "runtime/picture.h"
 
 namespace oravin::testing {
 
@@ -31,6 +34,9 @@ Capture CaptureWindow(HWND hwnd);
 
 // Saves a capture as build/<tree>/artifacts/<name>.png.
 void SaveArtifact(const Capture& capture, const std::string& name);
+
+// A picture of one colour, as a bitmap of the given size.
+std::shared_ptr<Picture> SolidBitmap(int width, int height, COLORREF color);
 
 // GDI objects the process holds now.
 DWORD GdiObjectCount();

@@ -19,6 +19,7 @@ namespace oravin {
 namespace {
 
 using testing::CaptureWindow;
+using testing::SolidBitmap;
 using testing::PumpFor;
 using testing::PumpUntil;
 
@@ -60,18 +61,6 @@ testing::Capture SettledCapture(HWND hwnd) {
   return CaptureWindow(hwnd);
 }
 
-std::shared_ptr<Picture> SolidBitmap(int width, int height, COLORREF color) {
-  ScopedGetDC screen(nullptr);
-  UniqueDC dc(CreateCompatibleDC(screen.get()));
-  HBITMAP bitmap = CreateCompatibleBitmap(screen.get(), width, height);
-  {
-    ScopedSelect select(dc.get(), bitmap);
-    UniqueBrush brush(CreateSolidBrush(color));
-    const RECT all{0, 0, width, height};
-    FillRect(dc.get(), &all, brush.get());
-  }
-  return Picture::FromBitmap(bitmap);
-}
 
 void SendClick(HWND hwnd, int x, int y) {
   SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));

@@ -41,18 +41,6 @@ HWND Host() {
   return form.hwnd();
 }
 
-std::shared_ptr<Picture> SolidBitmap(int size, COLORREF color) {
-  ScopedGetDC screen(nullptr);
-  UniqueDC dc(CreateCompatibleDC(screen.get()));
-  HBITMAP bitmap = CreateCompatibleBitmap(screen.get(), size, size);
-  {
-    ScopedSelect select(dc.get(), bitmap);
-    UniqueBrush brush(CreateSolidBrush(color));
-    const RECT all{0, 0, size, size};
-    FillRect(dc.get(), &all, brush.get());
-  }
-  return Picture::FromBitmap(bitmap);
-}
 
 // A button of the given pixel size at (x, y) on the host, in the test colours.
 std::unique_ptr<ColorButton> MakeButton(int x, int y, int width, int height, const std::wstring& caption) {
@@ -151,7 +139,7 @@ TEST_F(ColorButtonTest, CentresAChineseCaptionWithoutItsTrailingBlanks) {
 
 TEST_F(ColorButtonTest, CentresPictureAndCaptionAsOneBlock) {
   auto button = MakeButton(80, 10, 60, 50, L"Go");
-  button->SetPicture(SolidBitmap(16, kPicture));
+  button->SetPicture(testing::SolidBitmap(16, 16, kPicture));
   const Capture shot = Settled(*button);
   SaveArtifact(shot, "colorbutton_picture_and_caption");
   const int top = [&] {
@@ -171,7 +159,7 @@ TEST_F(ColorButtonTest, CentresPictureAndCaptionAsOneBlock) {
 
 TEST_F(ColorButtonTest, CentresAPictureAloneBothWays) {
   auto button = MakeButton(150, 10, 49, 41, L"");
-  button->SetPicture(SolidBitmap(16, kPicture));
+  button->SetPicture(testing::SolidBitmap(16, 16, kPicture));
   const Capture shot = Settled(*button);
   SaveArtifact(shot, "colorbutton_picture_only");
   EXPECT_EQ(shot.ColorAt(16, 12), kPicture);
@@ -339,7 +327,7 @@ TEST_F(ColorButtonTest, RaisesKeyEventsWhileFocused) {
 
 TEST_F(ColorButtonTest, HoldsNoMoreGdiObjectsAfterAThousandRepaints) {
   auto button = MakeButton(150, 190, 60, 25, L"添加  ");
-  button->SetPicture(SolidBitmap(8, kPicture));
+  button->SetPicture(testing::SolidBitmap(8, 8, kPicture));
   button->Refresh();
   const DWORD before = testing::GdiObjectCount();
   ASSERT_GT(before, 0u);
