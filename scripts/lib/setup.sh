@@ -2,7 +2,7 @@
 ORAVIN_PACKAGES=(
   cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-  wine wine64 xvfb x11-utils imagemagick fonts-wqy-microhei locales file
+  wine wine64 xvfb x11-utils x11-apps imagemagick fonts-wqy-microhei locales file
 )
 
 setup_install() {
