@@ -3,16 +3,23 @@
 #include <atomic>
 #include <chrono>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 namespace oravin::testing {
 
 ScratchDir::ScratchDir() {
+  // Test programs run side by side and share the temporary folder: the name
+  // must be new to all of them, and create_directory says whether it was.
   static std::atomic<int> counter{0};
-  const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  path_ = std::filesystem::temp_directory_path() /
-          ("oravin-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-  std::filesystem::create_directories(path_);
+  static std::random_device entropy;
+  for (;;) {
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    path_ = std::filesystem::temp_directory_path() /
+            ("oravin-test-" + std::to_string(stamp) + "-" + std::to_string(entropy()) + "-" +
+             std::to_string(counter++));
+    if (std::filesystem::create_directory(path_)) return;
+  }
 }
 
 ScratchDir::~ScratchDir() {
