@@ -53,8 +53,17 @@ rig_start_wine() {
     "$(rig_wineserver)" -w
     touch "$WINEPREFIX/.oravin-booted"
   fi
-  "$(rig_wineserver)" -p >/dev/null 2>&1 &
-  RIG_PIDS+=($!)
+  # The server forks itself into the background; tests may start only once
+  # its socket is there, or the first of them would start a server of its own.
+  "$(rig_wineserver)" -p >/dev/null 2>&1
+  local server tries=0
+  server="server-$(stat -c %D "$WINEPREFIX")-$(printf '%x' "$(stat -c %i "$WINEPREFIX")")"
+  # Its folder is /tmp/.wine-<uid> or, on some builds, /tmp/wine-<random>.
+  until compgen -G "/tmp/.wine-$(id -u)/$server/socket" >/dev/null || compgen -G "/tmp/wine-*/$server/socket" >/dev/null; do
+    [ $tries -lt 100 ] || break
+    sleep 0.1
+    tries=$((tries + 1))
+  done
   # The first Wine process starts the prefix's services, which outlive it and
   # inherit its output: started here, they cannot hold a test's pipe open.
   "$(rig_wine)" cmd /c exit </dev/null >/dev/null 2>&1 || true
