@@ -55,19 +55,18 @@ TEST(MessageBoxes, TheRealBoxShowsTextTitleAndButtons) {
   const std::wstring title = L"抱歉";
   std::wstring seenText;
   std::thread answerer([&] {
+    // The box's window comes first and its controls a moment later: wait for the text.
     HWND box = nullptr;
-    for (int i = 0; i < 500 && !box; ++i) {
+    for (int i = 0; i < 500 && seenText.empty(); ++i) {
       box = FindWindowW(L"#32770", title.c_str());
-      if (!box) Sleep(10);
+      for (HWND child = box ? GetWindow(box, GW_CHILD) : nullptr; child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t text[256] = {};
+        GetWindowTextW(child, text, 256);
+        if (std::wstring(text).find(L"未知错误") != std::wstring::npos) seenText = text;
+      }
+      if (seenText.empty()) Sleep(10);
     }
-    if (!box) return;
-    // The box's static text carries the message.
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-      wchar_t text[256] = {};
-      GetWindowTextW(child, text, 256);
-      if (std::wstring(text).find(L"未知错误") != std::wstring::npos) seenText = text;
-    }
-    PostMessageW(box, WM_COMMAND, IDNO, 0);
+    if (box) PostMessageW(box, WM_COMMAND, IDNO, 0);
   });
   const MsgResult result = MsgBox(L"未知错误. 文件无法保存", title, MsgIcon::Critical, MsgButtons::YesNo);
   answerer.join();

@@ -115,24 +115,35 @@ std::wstring WindowText(HWND window) {
   return text;
 }
 
+namespace {
+
+// The message of a message box: its static control with text.
+std::wstring MessageOf(HWND box) {
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t cls[32] = {};
+    GetClassNameW(child, cls, 32);
+    if (std::wstring(cls) == L"Static" && !WindowText(child).empty()) return WindowText(child);
+  }
+  return {};
+}
+
+}  // namespace
+
 std::wstring AnswerMessageBox(DWORD processId, const std::wstring& title, int timeoutMs) {
   HWND box = nullptr;
+  std::wstring text;
+  // The box's window comes first and its controls a moment later: wait for the text.
   PumpUntil(
       [&] {
         box = FindWindowW(L"#32770", title.c_str());
         DWORD pid = 0;
         if (box) GetWindowThreadProcessId(box, &pid);
-        return box && pid == processId;
+        if (!box || pid != processId) return false;
+        text = MessageOf(box);
+        return !text.empty();
       },
       timeoutMs);
-  if (!box) return {};
-  std::wstring text;
-  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    wchar_t cls[32] = {};
-    GetClassNameW(child, cls, 32);
-    if (std::wstring(cls) == L"Static" && !WindowText(child).empty()) text = WindowText(child);
-  }
-  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  if (box) PostMessageW(box, WM_COMMAND, IDOK, 0);
   return text;
 }
 
