@@ -103,6 +103,22 @@ DWORD CountGdiHandleTable() {
 
 }  // namespace
 
+HostForm::HostForm(const RECT& screenRect) {
+  Create({.className = L"OravinTestHost",
+          .style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
+          .exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
+          .rect = screenRect});
+}
+
+HostForm::HostForm(const RECT& screenRect, COLORREF backColor) : HostForm(screenRect) { SetBackColor(backColor); }
+
+RECT RectInParent(HWND child) {
+  RECT r;
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
 std::shared_ptr<Picture> SolidBitmap(int width, int height, COLORREF color) {
   ScopedGetDC screen(nullptr);
   UniqueDC dc(CreateCompatibleDC(screen.get()));

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/form.h"
 #include "runtime/picture.h"
 
 namespace oravin::testing {
@@ -34,6 +35,17 @@ Capture CaptureWindow(HWND hwnd);
 
 // Saves a capture as build/<tree>/artifacts/<name>.png.
 void SaveArtifact(const Capture& capture, const std::string& name);
+
+// A visible top-level form for controls under test. Tests keep one for a whole
+// suite: a top-level window takes Wine seconds to go away.
+class HostForm : public Form {
+ public:
+  explicit HostForm(const RECT& screenRect);
+  HostForm(const RECT& screenRect, COLORREF backColor);
+};
+
+// Where a child window lies in its parent's client area.
+RECT RectInParent(HWND child);
 
 // A picture of one colour, as a bitmap of the given size.
 std::shared_ptr<Picture> SolidBitmap(int width, int height, COLORREF color);

@@ -25,16 +25,6 @@ using testing::PumpUntil;
 
 constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kWhite = RGB(255, 255, 255);
 
-class HostForm : public Form {
- public:
-  HostForm() {
-    CreateArgs args{L"OravinTestHost"};
-    args.style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN;
-    args.rect = {100, 100, 400, 300};
-    Create(args);
-  }
-};
-
 // A control as a form sees it: a surface placed in twips.
 class SurfaceControl : public Control {
  public:
@@ -47,7 +37,7 @@ class SurfaceControl : public Control {
 
 // One host for every test: a top-level window takes Wine seconds to go away.
 HWND Host() {
-  static HostForm form;
+  static testing::HostForm form({100, 100, 400, 300});
   return form.hwnd();
 }
 
@@ -60,7 +50,6 @@ testing::Capture SettledCapture(HWND hwnd) {
   PumpFor(100);
   return CaptureWindow(hwnd);
 }
-
 
 void SendClick(HWND hwnd, int x, int y) {
   SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
@@ -257,9 +246,7 @@ TEST(Timers, TickWhileEnabledAndStopWhenDisabled) {
 TEST(Controls, ArePlacedInTwipsAndResizedOnlyWhenTheSizeChanges) {
   SurfaceControl control(Host());
   control.Move(150, 300, 735, 615);
-  RECT r;
-  GetWindowRect(control.hwnd(), &r);
-  MapWindowPoints(nullptr, Host(), reinterpret_cast<POINT*>(&r), 2);
+  const RECT r = testing::RectInParent(control.hwnd());
   EXPECT_EQ(r.left, 10);
   EXPECT_EQ(r.top, 20);
   EXPECT_EQ(r.right - r.left, 49);

@@ -19,32 +19,18 @@ namespace {
 constexpr COLORREF kFormColor = RGB(10, 200, 30);
 constexpr COLORREF kPageColor = RGB(252, 232, 163);
 
-class HostForm : public Form {
- public:
-  bool Open() {
-    if (!Create({.className = L"OravinFormsTestForm",
-                 .style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
-                 .exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
-                 .rect = {100, 100, 400, 300}})) {
-      return false;
-    }
-    SetBackColor(kFormColor);
-    return true;
-  }
-};
-
 // One form for all cases: top-level windows are slow to close under Wine.
 class FormControls : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    form = new HostForm;
-    ASSERT_TRUE(form->Open());
+    form = new testing::HostForm({100, 100, 400, 300}, kFormColor);
+    ASSERT_TRUE(form->hwnd());
   }
   static void TearDownTestSuite() { delete form; }
   HWND host() const { return form->hwnd(); }
-  static HostForm* form;
+  static testing::HostForm* form;
 };
-HostForm* FormControls::form = nullptr;
+testing::HostForm* FormControls::form = nullptr;
 
 void ClickClient(HWND window, int x, int y) {
   SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
@@ -69,9 +55,7 @@ TEST_F(FormControls, ACheckBoxHoldsZeroOneOrTwoAndAClickTogglesTicked) {
 TEST_F(FormControls, ChildControlsArePlacedInTwipsAndPaintTheirOwnBackground) {
   CheckBox box;
   ASSERT_TRUE(box.Create(host(), {360, 300, 2175, 240}, L"新窗口打开(&O)", RGB(255, 0, 255)));
-  RECT r;
-  GetWindowRect(box.hwnd(), &r);
-  MapWindowPoints(nullptr, host(), reinterpret_cast<POINT*>(&r), 2);
+  const RECT r = testing::RectInParent(box.hwnd());
   EXPECT_EQ(r.left, 24);
   EXPECT_EQ(r.top, 20);
   EXPECT_EQ(r.right - r.left, 145);

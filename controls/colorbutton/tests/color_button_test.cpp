@@ -24,23 +24,11 @@ constexpr COLORREF kFace = RGB(40, 90, 200), kRim = RGB(0, 160, 0), kText = RGB(
 constexpr COLORREF kPicture = RGB(255, 0, 255), kHost = RGB(255, 255, 255);
 constexpr int kTwips = 15;
 
-class HostForm : public Form {
- public:
-  HostForm() {
-    CreateArgs args{L"OravinButtonHost"};
-    args.style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN;
-    args.rect = {200, 200, 520, 460};
-    Create(args);
-    SetBackColor(kHost);
-  }
-};
-
 // One host for every test: a top-level window takes Wine seconds to go away.
 HWND Host() {
-  static HostForm form;
+  static testing::HostForm form({200, 200, 520, 460}, kHost);
   return form.hwnd();
 }
-
 
 // A button of the given pixel size at (x, y) on the host, in the test colours.
 std::unique_ptr<ColorButton> MakeButton(int x, int y, int width, int height, const std::wstring& caption) {
