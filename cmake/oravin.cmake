@@ -13,7 +13,8 @@ endfunction()
 # oravin_test(NAME name SOURCES ... LIBS ... [GUI] [TIMEOUT s])
 # Native builds: one CTest entry per test case, labelled "native".
 # Windows builds: one CTest entry per binary, run through Wine, labelled "wine".
-# GUI tests share the display (cursor, focus), so they never run at the same time.
+# GUI tests share the display (cursor, focus, what is on the screen), so they never
+# run at the same time.
 function(oravin_test)
   cmake_parse_arguments(T "GUI" "NAME;TIMEOUT;LABEL" "SOURCES;LIBS" ${ARGN})
   if(NOT BUILD_TESTING)
