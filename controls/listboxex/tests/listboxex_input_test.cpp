@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -314,10 +315,14 @@ TEST(ListBoxEXSpeed, APaintOfALongListCostsTheSameAsOfAShortOne) {
   PaintNow(longHost.list);
   std::printf("adding 32,767 items to the control and painting it once: %.0f ms\n",
               std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-  constexpr int kPaints = 300;
+  // The best of rounds taken in turn, so a busy moment of the machine weighs on neither.
+  constexpr int kRounds = 6, kPaints = 50;
   PaintMicroseconds(shortHost.list, 20);
-  const double shortCost = PaintMicroseconds(shortHost.list, kPaints);
-  const double longCost = PaintMicroseconds(longHost.list, kPaints);
+  double shortCost = 1e9, longCost = 1e9;
+  for (int round = 0; round < kRounds; ++round) {
+    shortCost = std::min(shortCost, PaintMicroseconds(shortHost.list, kPaints));
+    longCost = std::min(longCost, PaintMicroseconds(longHost.list, kPaints));
+  }
   std::printf("full repaint: %.0f us with 10 items, %.0f us with 32,767 items (ratio %.2f)\n", shortCost, longCost,
               longCost / shortCost);
   EXPECT_LT(longCost / shortCost, 2.0);
