@@ -18,6 +18,15 @@ std::filesystem::path ListFileOf(int32_t mode) {
   }
 }
 
+void AddEntry(FavoriteLists lists, const std::wstring& entry) {
+  const int32_t at = lists.lstAddress.AddItem(entry);
+  if (at < 0) return;
+  // Titles that compare equal (the comparison ignores case) would keep the order
+  // they came in while their whole texts sort by address: the title goes where
+  // its whole text went, so a click never reaches another entry's address.
+  lists.lstTitles.AddItem(TitleOf(entry), at < lists.lstTitles.ListCount() ? at : -1);
+}
+
 void LoadList(FavoriteLists lists) {
   const std::filesystem::path file = ListFileOf(CurrentMode);
   const std::wstring contents = file.empty() ? std::wstring() : ReadTextFile(file);
@@ -26,10 +35,7 @@ void LoadList(FavoriteLists lists) {
   if (contents.empty()) return;
   const std::vector<std::wstring> pieces = SplitText(contents, kSplit);
   // The piece after the last separator is never an entry.
-  for (size_t i = 0; i + 1 < pieces.size(); ++i) {
-    lists.lstAddress.AddItem(pieces[i]);
-    lists.lstTitles.AddItem(TitleOf(pieces[i]));
-  }
+  for (size_t i = 0; i + 1 < pieces.size(); ++i) AddEntry(lists, pieces[i]);
 }
 
 void SaveList(FavoriteLists lists) {

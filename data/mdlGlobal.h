@@ -24,6 +24,9 @@ struct FavoriteLists {
 // The list file of a mode under the program's folder; empty for modes without a list.
 std::filesystem::path ListFileOf(int32_t mode);
 
+// Adds an entry's whole text and its title opposite each other.
+void AddEntry(FavoriteLists lists, const std::wstring& entry);
+
 // Fills both lists from the file of CurrentMode (empties them for other modes).
 void LoadList(FavoriteLists lists);
 // Writes the lists to the file of CurrentMode (nothing for other modes) and empties them.

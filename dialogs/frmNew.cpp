@@ -115,8 +115,7 @@ void frmNew::Confirm() {
     lists_.lstTitles.Remove(i);
     lists_.lstAddress.Remove(i);
   }
-  lists_.lstTitles.AddItem(title);
-  lists_.lstAddress.AddItem(title + std::wstring(kAddressMarker) + address);
+  AddEntry(lists_, title + std::wstring(kAddressMarker) + address);
   Unload();
 }
 

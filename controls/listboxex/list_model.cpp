@@ -43,19 +43,21 @@ void ShowAddFailure(const std::wstring& description) { MsgBox(description, kAddF
 
 ListModel::ListModel(TextComparison compare) : compare_(std::move(compare)) {}
 
-void ListModel::AddItem(const std::wstring& vText, int32_t vIndex, const std::wstring& vKey) {
+int32_t ListModel::AddItem(const std::wstring& vText, int32_t vIndex, const std::wstring& vKey) {
   if (const auto refusal = RefusalFor(vIndex, vKey)) {
     ShowAddFailure(*refusal);
-    return;
+    return -1;
   }
+  std::size_t at = 0;
   try {
-    Insert(vText, vIndex, vKey);
+    at = Insert(vText, vIndex, vKey);
   } catch (const std::exception& e) {
     ShowAddFailure(Describe(e));
-    return;
+    return -1;
   }
   ClampListIndex();
   Changed(ListChange::Items);
+  return static_cast<int32_t>(at);
 }
 
 std::optional<std::wstring> ListModel::RefusalFor(int32_t vIndex, const std::wstring& vKey) const {
@@ -67,8 +69,8 @@ std::optional<std::wstring> ListModel::RefusalFor(int32_t vIndex, const std::wst
 }
 
 // Everything that can fail (comparing) happens before the list changes, or is
-// undone, so a failed add leaves the list as it was.
-void ListModel::Insert(const std::wstring& vText, int32_t vIndex, const std::wstring& vKey) {
+// undone, so a failed add leaves the list as it was. Returns where the item went.
+std::size_t ListModel::Insert(const std::wstring& vText, int32_t vIndex, const std::wstring& vKey) {
   const bool searchable = KeepsSorted() && sortedBy_ == sortOrder_;
   const std::size_t position = searchable    ? SortedPosition(vText, vIndex)
                                : vIndex < 0 ? items_.size()
@@ -79,7 +81,7 @@ void ListModel::Insert(const std::wstring& vText, int32_t vIndex, const std::wst
   if (vKey != kNoKey) keys_.insert(vKey);
   if (!searchable) sortedBy_ = kUnsorted;
   try {
-    SortItems();
+    return SortFollowing(position);
   } catch (...) {
     keys_.erase(vKey);
     items_.erase(position);
@@ -141,24 +143,32 @@ void ListModel::SetSortOrder(int32_t value) {
   Changed(ListChange::Order);
 }
 
-void ListModel::SortItems() {
-  if (sortOrder_ == kUnsorted) return;
-  if (KeepsSorted() && sortedBy_ != sortOrder_) SortAll();
+void ListModel::SortItems() { SortFollowing(0); }
+
+std::size_t ListModel::SortFollowing(std::size_t follow) {
+  if (sortOrder_ == kUnsorted) return follow;
+  if (KeepsSorted() && sortedBy_ != sortOrder_) follow = SortAll(follow);
   DropKeys();
+  return follow;
 }
 
 // Sorts pointers first, so a comparison that fails leaves the items untouched.
-void ListModel::SortAll() {
+std::size_t ListModel::SortAll(std::size_t follow) {
   std::vector<Entry*> order;
   order.reserve(items_.size());
   items_.for_each([&](Entry& entry) { order.push_back(&entry); });
+  const Entry* followed = follow < order.size() ? order[follow] : nullptr;
   std::stable_sort(order.begin(), order.end(),
                    [&](const Entry* a, const Entry* b) { return SortsBefore(a->text, b->text); });
   std::vector<Entry> sorted;
   sorted.reserve(order.size());
-  for (Entry* entry : order) sorted.push_back(std::move(*entry));
+  for (Entry* entry : order) {
+    if (entry == followed) follow = sorted.size();
+    sorted.push_back(std::move(*entry));
+  }
   items_.assign(std::move(sorted));
   sortedBy_ = sortOrder_;
+  return follow;
 }
 
 bool ListModel::SortsBefore(const std::wstring& a, const std::wstring& b) const {

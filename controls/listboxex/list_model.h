@@ -31,7 +31,7 @@ class ListModel : public ItemList {
 
   explicit ListModel(TextComparison compare = CompareUserLocale);
 
-  void AddItem(const std::wstring& vText, int32_t vIndex = -1, const std::wstring& vKey = L"Null") override;
+  int32_t AddItem(const std::wstring& vText, int32_t vIndex = -1, const std::wstring& vKey = L"Null") override;
   void Remove(int32_t vIndex = -1) override;
   void Clear() override;
   int32_t ListCount() const override { return static_cast<int32_t>(items_.size()); }
@@ -75,11 +75,13 @@ class ListModel : public ItemList {
   };
 
   std::optional<std::wstring> RefusalFor(int32_t vIndex, const std::wstring& vKey) const;
-  void Insert(const std::wstring& vText, int32_t vIndex, const std::wstring& vKey);
+  std::size_t Insert(const std::wstring& vText, int32_t vIndex, const std::wstring& vKey);
   std::size_t SortedPosition(const std::wstring& text, int32_t vIndex) const;
   bool SortsBefore(const std::wstring& a, const std::wstring& b) const;
   bool KeepsSorted() const { return sortOrder_ == kAscending || sortOrder_ == kDescending; }
-  void SortAll();
+  // Both return where the item at `follow` ends up.
+  std::size_t SortFollowing(std::size_t follow);
+  std::size_t SortAll(std::size_t follow);
   void DropKeys();
   std::size_t CheckedIndex(int32_t vIndex) const;
   void Changed(ListChange change);

@@ -102,8 +102,8 @@ void ListBoxEX::OnItemsChanged(ListChange change) {
   }
 }
 
-void ListBoxEX::AddItem(const std::wstring& vText, int32_t vIndex, const std::wstring& vKey) {
-  items_.AddItem(vText, vIndex, vKey);
+int32_t ListBoxEX::AddItem(const std::wstring& vText, int32_t vIndex, const std::wstring& vKey) {
+  return items_.AddItem(vText, vIndex, vKey);
 }
 
 void ListBoxEX::Remove(int32_t vIndex) { items_.Remove(vIndex); }

@@ -52,7 +52,7 @@ class ListBoxEX : public Control, public ItemList, private Window {
   std::function<void(const wchar_t* name)> PropertyChanged;
 
   // Items and selection.
-  void AddItem(const std::wstring& vText, int32_t vIndex = -1, const std::wstring& vKey = L"Null") override;
+  int32_t AddItem(const std::wstring& vText, int32_t vIndex = -1, const std::wstring& vKey = L"Null") override;
   void Remove(int32_t vIndex = -1) override;
   void Clear() override;
   int32_t ListCount() const override { return items_.ListCount(); }

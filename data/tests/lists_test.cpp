@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/listboxex/list_model.h"
+#include "data/entry.h"
 #include "data/mdlGlobal.h"
 #include "runtime/app.h"
 #include "testing/captured_message_boxes.h"
@@ -47,6 +48,25 @@ TEST_F(FavoriteFiles, LoadingPairsSortedTitlesWithTheirWholeEntries) {
   EXPECT_EQ(ItemsOf(titles), (Texts{L"A", L"b", L"c"}));
   EXPECT_EQ(ItemsOf(address), (Texts{L"A <Address>http://a/", L"b <Address>http://b/", L"c <Address>C:\\c"}));
   EXPECT_TRUE(boxes.calls.empty());
+}
+
+// Titles that compare equal stand opposite their own whole texts, however
+// they came: added one by one, or from a file put in another order by hand.
+TEST_F(FavoriteFiles, TitlesEqualButForCaseStayOppositeTheirOwnAddresses) {
+  const auto expectPaired = [&] {
+    ASSERT_EQ(titles.ListCount(), address.ListCount());
+    for (int32_t i = 0; i < titles.ListCount(); ++i) EXPECT_EQ(TitleOf(address.ListItems(i)), titles.ListItems(i)) << i;
+  };
+  AddEntry(lists, L"news <Address>http://z/");
+  AddEntry(lists, L"Mail <Address>http://m/");
+  AddEntry(lists, L"News <Address>http://a/");
+  AddEntry(lists, L"NEWS <Address>http://q/");
+  EXPECT_EQ(ItemsOf(titles), (Texts{L"Mail", L"News", L"NEWS", L"news"}));
+  expectPaired();
+  PutWebsites("news <Address>http://z/<Split>News <Address>http://a/<Split>Mail <Address>http://m/<Split>\r\n");
+  LoadList(lists);
+  EXPECT_EQ(ItemsOf(titles), (Texts{L"Mail", L"News", L"news"}));
+  expectPaired();
 }
 
 TEST_F(FavoriteFiles, ThreeEntriesSurviveASaveAndALoadInTheirOrder) {
@@ -136,7 +156,10 @@ TEST_F(FavoriteFiles, AMissingFileIsToldOnceAndTheNextSaveCreatesItAndItsFolder)
 
 TEST_F(FavoriteFiles, AHundredThousandEntriesLoadWhole) {
   std::string file;
-  for (int i = 0; i < 100000; ++i) file += "t" + std::to_string(i) + " <Address>http://h/" + std::to_string(i) + "<Split>";
+  for (int i = 0; i < 100000; ++i) {
+    const std::string n = std::to_string(i);
+    file.append("t").append(n).append(" <Address>http://h/").append(n).append("<Split>");
+  }
   PutWebsites(file + "\r\n");
   LoadList(lists);
   EXPECT_EQ(titles.ListCount(), 100000);

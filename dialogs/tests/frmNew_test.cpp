@@ -25,10 +25,7 @@ class EditorDialog : public ::testing::Test {
     address.SetSortOrder(ListModel::kAscending);
     CurrentMode = kModeWebsites;
   }
-  void Add(const std::wstring& title, const std::wstring& addr) {
-    titles.AddItem(title);
-    address.AddItem(title + L" <Address>" + addr);
-  }
+  void Add(const std::wstring& title, const std::wstring& addr) { AddEntry({titles, address}, title + L" <Address>" + addr); }
   frmNew::Controls& c() { return *dialog.controls(); }
   bool Closed() { return testing::PumpUntil([&] { return !dialog.IsOpen(); }, 10000); }
 
@@ -83,6 +80,21 @@ TEST_F(EditorDialog, EditingTheLastEntryReplacesExactlyThatPair) {
   dialog.Confirm();
   EXPECT_EQ(ItemsOf(titles), (Texts{L"a", L"c"}));
   EXPECT_EQ(ItemsOf(address), (Texts{L"a <Address>http://a/", L"c <Address>http://b/"}));
+}
+
+TEST_F(EditorDialog, ANewTitleEqualButForCaseGoesOppositeItsOwnAddress) {
+  Add(L"news", L"http://z/");
+  dialog.NewAddress();
+  c().txtTitle.SetText(L"News");
+  c().txtAddress.SetText(L"http://a/");
+  dialog.Confirm();
+  ASSERT_TRUE(Closed());
+  EXPECT_EQ(ItemsOf(titles), (Texts{L"News", L"news"}));
+  EXPECT_EQ(ItemsOf(address), (Texts{L"News <Address>http://a/", L"news <Address>http://z/"}));
+  titles.SetListIndex(1);
+  dialog.EditAddress();
+  EXPECT_EQ(c().txtTitle.Text(), L"news");
+  EXPECT_EQ(c().txtAddress.Text(), L"http://z/");
 }
 
 TEST_F(EditorDialog, NewAddressOnAnOpenEditSwitchesToAddingAndKeepsTheTexts) {

@@ -134,8 +134,9 @@ TEST(ListModelSorting, OrdersExactlyLikeTheInsertionScan) {
       if (action < 12) {
         const std::wstring& text = words[random() % words.size()];
         const int32_t index = (count == 0 || random() % 2) ? -1 : static_cast<int32_t>(random() % count);
-        list.AddItem(text, index);
+        const int32_t at = list.AddItem(text, index);
         reference.AddItem(text, index);
+        ASSERT_EQ(list.ListItems(at), text);
       } else if (action < 16 && count > 0) {
         const int32_t index = static_cast<int32_t>(random() % count);
         list.Remove(index);
@@ -169,6 +170,23 @@ TEST(ListModelAdding, AnIndexInsertsInFrontOfThatItem) {
   list.AddItem(L"first", 0);
   list.AddItem(L"middle", 2);
   EXPECT_THAT(Items(list), ElementsAre(L"first", L"a", L"middle", L"b"));
+}
+
+TEST(ListModelAdding, TellsWhereTheItemWent) {
+  ListModel sorted = ListOf(-1, {L"apple", L"Apple"});
+  EXPECT_EQ(sorted.AddItem(L"APPLE"), 2);     // after its equals
+  EXPECT_EQ(sorted.AddItem(L"aPPle", 1), 1);  // at the index asked for, among its equals
+  EXPECT_EQ(sorted.AddItem(L"0", 3), 0);      // in its place, whatever was asked
+  EXPECT_THAT(Items(sorted), ElementsAre(L"0", L"apple", L"aPPle", L"Apple", L"APPLE"));
+  ListModel unsorted = ListOf(0, {L"b", L"a"});
+  EXPECT_EQ(unsorted.AddItem(L"c"), 2);
+  EXPECT_EQ(unsorted.AddItem(L"d", 1), 1);
+  ListModel stored = ListOf(0, {L"c", L"a", L"b"});
+  stored.StoreSortOrder(-1);
+  EXPECT_EQ(stored.AddItem(L"B", 0), 1);  // the whole list sorts: a, B, b, c
+  EXPECT_THAT(Items(stored), ElementsAre(L"a", L"B", L"b", L"c"));
+  CapturedMessageBoxes boxes;
+  EXPECT_EQ(stored.AddItem(L"x", 9), -1);
 }
 
 TEST(ListModelAdding, AnIndexThatNamesNoItemShowsTheBoxAndAddsNothing) {
