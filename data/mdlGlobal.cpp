@@ -1,5 +1,6 @@
 #include "data/mdlGlobal.h"
 
+#include <map>
 #include <vector>
 
 #include "data/entry.h"
@@ -7,6 +8,23 @@
 #include "runtime/app.h"
 
 namespace oravin {
+namespace {
+
+// Lists whose file could not be written, by file: kept until a write goes
+// through, so the user's changes come back with the list rather than the
+// older file.
+std::map<std::filesystem::path, std::wstring>& UnsavedLists() {
+  static std::map<std::filesystem::path, std::wstring> lists;
+  return lists;
+}
+
+std::wstring ListText(const std::filesystem::path& file) {
+  if (file.empty()) return {};
+  const auto unsaved = UnsavedLists().find(file);
+  return unsaved != UnsavedLists().end() ? unsaved->second : ReadTextFile(file);
+}
+
+}  // namespace
 
 std::filesystem::path ListFileOf(int32_t mode) {
   const std::filesystem::path bin = std::filesystem::path(App().Path) / L"Bin";
@@ -28,8 +46,7 @@ void AddEntry(FavoriteLists lists, const std::wstring& entry) {
 }
 
 void LoadList(FavoriteLists lists) {
-  const std::filesystem::path file = ListFileOf(CurrentMode);
-  const std::wstring contents = file.empty() ? std::wstring() : ReadTextFile(file);
+  const std::wstring contents = ListText(ListFileOf(CurrentMode));
   lists.lstAddress.Clear();
   lists.lstTitles.Clear();
   if (contents.empty()) return;
@@ -51,7 +68,10 @@ void SaveList(FavoriteLists lists) {
   if (file.empty()) return;
   // The file is replaced whole rather than deleted first, so a failing disk
   // leaves the previous list in place.
-  WriteTextFile(joined, file);
+  if (WriteTextFile(joined, file))
+    UnsavedLists().erase(file);
+  else
+    UnsavedLists()[file] = std::move(joined);
 }
 
 }  // namespace oravin

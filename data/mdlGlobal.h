@@ -28,8 +28,10 @@ std::filesystem::path ListFileOf(int32_t mode);
 void AddEntry(FavoriteLists lists, const std::wstring& entry);
 
 // Fills both lists from the file of CurrentMode (empties them for other modes).
+// A list whose last save failed comes back as it was then, not from the file.
 void LoadList(FavoriteLists lists);
-// Writes the lists to the file of CurrentMode (nothing for other modes) and empties them.
+// Writes the lists to the file of CurrentMode (nothing for other modes) and
+// empties them. A failed write is told to the user and tried again at the next save.
 void SaveList(FavoriteLists lists);
 
 }  // namespace oravin

@@ -154,6 +154,30 @@ TEST_F(FavoriteFiles, AMissingFileIsToldOnceAndTheNextSaveCreatesItAndItsFolder)
   EXPECT_EQ(boxes.calls.size(), 1u);
 }
 
+TEST_F(FavoriteFiles, AListThatCouldNotBeSavedComesBackWithItsChangesAndIsSavedLater) {
+  PutWebsites("a <Address>http://a/<Split>\r\n");
+  LoadList(lists);
+  AddEntry(lists, L"b <Address>http://b/");
+  // The file cannot be replaced while a folder stands where its new copy goes.
+  const std::filesystem::path blocker = Bin() / "Websites.txt.saving";
+  std::filesystem::create_directory(blocker);
+  SaveList(lists);
+  EXPECT_EQ(titles.ListCount(), 0);
+  ASSERT_EQ(boxes.calls.size(), 1u);
+  EXPECT_EQ(boxes.calls[0].title, L"Error");
+  EXPECT_EQ(ReadBytes(Bin() / "Websites.txt"), "a <Address>http://a/<Split>\r\n");
+  LoadList(lists);
+  EXPECT_EQ(ItemsOf(titles), (Texts{L"a", L"b"}));
+  std::filesystem::remove(blocker);
+  SaveList(lists);
+  EXPECT_EQ(ReadBytes(Bin() / "Websites.txt"), "a <Address>http://a/<Split>b <Address>http://b/<Split>\r\n");
+  // Once saved, the file is what loads again.
+  PutWebsites("c <Address>http://c/<Split>\r\n");
+  LoadList(lists);
+  EXPECT_EQ(ItemsOf(titles), Texts{L"c"});
+  EXPECT_EQ(boxes.calls.size(), 1u);
+}
+
 TEST_F(FavoriteFiles, AHundredThousandEntriesLoadWhole) {
   std::string file;
   for (int i = 0; i < 100000; ++i) {
