@@ -25,4 +25,8 @@ std::wstring QuoteArgument(std::wstring_view argument) {
   return quoted;
 }
 
+std::wstring ProgramCommand(std::wstring_view program) {
+  return program.find(L' ') == std::wstring_view::npos ? std::wstring(program) : QuoteArgument(program);
+}
+
 }  // namespace oravin

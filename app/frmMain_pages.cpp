@@ -1,4 +1,5 @@
 // The assistants and pages: which page is in front and what the title row says.
+#include "actions/command_line.h"
 #include "actions/mdlRegistry.h"
 #include "app/frmMain.h"
 #include "effects/mdlAnimation.h"
@@ -75,7 +76,7 @@ void frmMain::ShowMainMenu() {
 
 void frmMain::CheckStartUp() {
   const bool on = picOptions.chkStartUp.Value() == 1;
-  SetStartWithWindows(App().EXEName, App().Path + L"\\" + App().EXEName + L".exe", on ? 1 : 0);
+  SetStartWithWindows(App().EXEName, ProgramCommand(App().Path + L"\\" + App().EXEName + L".exe"), on ? 1 : 0);
 }
 
 }  // namespace oravin

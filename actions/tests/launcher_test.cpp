@@ -142,5 +142,11 @@ TEST(QuoteArgument, QuotesEveryArgumentAndEscapesQuotesAndTheirBackslashes) {
   EXPECT_EQ(QuoteArgument(L"C:\\a\\b"), L"\"C:\\a\\b\"");
 }
 
+TEST(ProgramCommand, QuotesAPathOnlyWhenItHoldsABlank) {
+  EXPECT_EQ(ProgramCommand(L"C:\\Tools\\fav.exe"), L"C:\\Tools\\fav.exe");
+  EXPECT_EQ(ProgramCommand(L"C:\\\\fav.exe"), L"C:\\\\fav.exe");  // a drive root's separator is kept as it comes
+  EXPECT_EQ(ProgramCommand(L"C:\\Program Files\\Oravin\\oravin.exe"), L"\"C:\\Program Files\\Oravin\\oravin.exe\"");
+}
+
 }  // namespace
 }  // namespace oravin

@@ -273,5 +273,17 @@ TEST_F(MainWindowInProcess, TheStartUpCommandIsTheProgramsFolderAndNameAndOnlyAT
   for (const std::string& e : events) EXPECT_EQ(e, "registry delete fav");
 }
 
+TEST_F(MainWindowInProcess, AStartUpCommandWithABlankIsQuoted) {
+  Settings("0<Split>0<Split>0<Split>1<Split>100<Split>0");
+  ASSERT_TRUE(form.Load());
+  events.clear();
+  const std::wstring folder = App().Path;
+  App().Path = L"C:\\Program Files\\Oravin";
+  form.CheckStartUp();
+  App().Path = folder;
+  ASSERT_FALSE(events.empty());
+  EXPECT_EQ(events.front(), "registry set fav=\"C:\\Program Files\\Oravin\\fav.exe\"");
+}
+
 }  // namespace
 }  // namespace oravin
