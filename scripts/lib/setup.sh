@@ -14,8 +14,10 @@ setup_install() {
   [ "$(id -u)" -eq 0 ] || sudo=sudo
   if [ ${#missing[@]} -gt 0 ]; then
     echo "setup: installing ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    # Another build on the machine may be installing at the same moment: wait for its lock.
+    $sudo apt-get update -qq -o DPkg::Lock::Timeout=600
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+      -o DPkg::Lock::Timeout=600 "${missing[@]}" >/dev/null
   fi
   if ! locale -a 2>/dev/null | grep -qi '^zh_CN.utf8$'; then
     echo "setup: generating the zh_CN.UTF-8 locale"
