@@ -7,6 +7,7 @@
 #include "app/addresses.h"
 #include "app/images.h"
 #include "app/placement.h"
+#include "app/version.h"
 #include "data/settings.h"
 #include "effects/animate_option.h"
 #include "effects/mdlAnimation.h"
@@ -18,7 +19,7 @@ namespace oravin {
 namespace {
 
 constexpr wchar_t kClassName[] = L"Oravin.frmMain";
-constexpr wchar_t kCaption[] = L"Oravin 1.0";
+constexpr wchar_t kCaption[] = L"Oravin " ORAVIN_VERSION_TEXT;
 constexpr wchar_t kTrayTip[] = L"Oravin";
 // The icon's mouse messages arrive as mouse moves whose x is the icon's own message.
 constexpr UINT kTrayCallback = WM_MOUSEMOVE;
