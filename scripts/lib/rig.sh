@@ -8,8 +8,9 @@ rig_environment() {
   export WINEPREFIX=${WINEPREFIX:-$ORAVIN_BUILD/wineprefix}
   export WINEDEBUG=-all
   export WINEARCH=win64
-  # Keep Wine from offering its Mono and Gecko installers.
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # Keep Wine from offering its Mono and Gecko installers, and from copying
+  # the shortcuts an installer makes into the host's menus.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   # ANSI code page 936, the one the interface is written for.
   export LANG=zh_CN.UTF-8
   if [ -n "${ORAVIN_DISPLAY:-}" ]; then export DISPLAY=$ORAVIN_DISPLAY; fi

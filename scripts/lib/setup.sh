@@ -3,6 +3,7 @@ ORAVIN_PACKAGES=(
   cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine wine64 xvfb x11-utils x11-apps imagemagick fonts-wqy-microhei locales file
+  nsis p7zip-full unzip optipng
 )
 
 setup_install() {
@@ -27,6 +28,16 @@ setup_install() {
   fi
 }
 
+# Configures the two Windows trees: the 64-bit program with its tests, the
+# 32-bit program that ships.
+configure_windows() {
+  local root=$1 build=$2
+  cmake -S "$root" -B "$build/win64" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64.cmake" >/dev/null
+  cmake -S "$root" -B "$build/win32" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686.cmake" >/dev/null
+}
+
 # Configures and builds the three trees: native logic, the 64-bit program
 # and its tests, the 32-bit program that ships.
 build_all() {
@@ -34,10 +45,15 @@ build_all() {
   jobs=$(nproc)
   cmake -S "$root" -B "$build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORAVIN_SANITIZE=ON >/dev/null
   cmake --build "$build/native" -j "$jobs"
-  cmake -S "$root" -B "$build/win64" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64.cmake" >/dev/null
+  configure_windows "$root" "$build"
   cmake --build "$build/win64" -j "$jobs"
-  cmake -S "$root" -B "$build/win32" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686.cmake" >/dev/null
   cmake --build "$build/win32" -j "$jobs" --target oravin
+}
+
+# Builds only the two programs: build/win32/oravin.exe and build/win64/oravin.exe.
+build_programs() {
+  local root=$1 build=$2
+  configure_windows "$root" "$build"
+  cmake --build "$build/win64" -j "$(nproc)" --target oravin
+  cmake --build "$build/win32" -j "$(nproc)" --target oravin
 }
