@@ -16,7 +16,7 @@ inline constexpr int32_t kSearchGroups = 3;
 inline constexpr int32_t kSearchNews = 4;
 
 // In the words, blanks become "+" and "%", "&", "+" and "#" are escaped; the
-// browser decides about everything else (letters outside ASCII, tabs, quotes).
+// browser decides about everything else (letters outside ASCII, tabs).
 std::wstring BuildSearchUrl(std::wstring_view words, int32_t count, int32_t kind, bool exact);
 std::wstring BuildAdvancedSearchUrl(std::wstring_view words);
 

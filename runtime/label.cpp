@@ -111,12 +111,12 @@ LRESULT Label::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_GETFONT:
       return reinterpret_cast<LRESULT>(DrawingFont());
-    case WM_GETDLGCODE:
+    case WM_GETDLGCODE: {
       // Enter clicks a focused link instead of reaching the window.
-      if (const auto* key = reinterpret_cast<const MSG*>(lp); key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN) {
-        return DLGC_WANTMESSAGE;
-      }
+      const auto* key = reinterpret_cast<const MSG*>(lp);
+      if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN) return DLGC_WANTMESSAGE;
       break;
+    }
     case WM_KEYDOWN:
       OnKeyDown(wp, lp);
       return 0;

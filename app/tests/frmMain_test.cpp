@@ -325,7 +325,7 @@ TEST_F(MainWindowInProcess, TabRunsThroughTheSearchFormInReadingOrderThenDownThe
   EXPECT_EQ(GetNextDlgTabItem(form.hwnd(), nullptr, FALSE), testing::ControlAt(form.hwnd(), 240 + 300, 720 + 540));
 }
 
-TEST_F(MainWindowInProcess, EnterInTheSearchWordsRunsTheSearchAndOnAHomeButtonPressesIt) {
+TEST_F(MainWindowInProcess, EnterInTheSearchWordsSearchesOnAHomeButtonPressesItAndOnTheLinkFollowsIt) {
   Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
   RecordingShell shell;
   ScopedShell shellGuard(shell);
@@ -337,8 +337,13 @@ TEST_F(MainWindowInProcess, EnterInTheSearchWordsRunsTheSearchAndOnAHomeButtonPr
   SendMessageW(form.hwnd(), WM_COMMAND, IDOK, 0);
   SetFocus(testing::ControlAt(form.hwnd(), 240 + 900, 720 + 600));
   SendMessageW(form.hwnd(), WM_COMMAND, IDOK, 0);
-  ASSERT_EQ(shell.opened.size(), 1u);
+  // A focused link takes Enter itself.
+  HWND link = testing::ControlAt(form.hwnd(), 240 + 100, 720 + 3250);
+  SetFocus(link);
+  SendMessageW(link, WM_KEYDOWN, VK_RETURN, 0);
+  ASSERT_EQ(shell.opened.size(), 2u);
   EXPECT_EQ(shell.opened[0], L"http://www.google.com/search?num=100&hl=en&lr=&ie=ISO-8859-1&as_qdr=all&q=a+b");
+  EXPECT_EQ(shell.opened[1], L"http://www.google.com/advanced_search?q=a+b&hl=en&lr=&ie=UTF-8");
   EXPECT_EQ(shell.started, std::vector<std::wstring>{L"explorer.exe http://www.baidu.com/ @2"});
 }
 
