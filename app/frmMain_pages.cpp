@@ -1,5 +1,6 @@
 // The assistants and pages: which page is in front and what the title row says.
 #include <algorithm>
+#include <iterator>
 
 #include "actions/command_line.h"
 #include "actions/mdlRegistry.h"

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -73,8 +74,8 @@ class RecordingShell : public Shell {
 
 // The room a control needs for its caption, in the font it draws with: a
 // push button adds its edges, a check or option box its box and the gap
-// before the text (13 and 4 pixels in both Windows and Wine). Text boxes and
-// our own buttons carry no caption as their window text and need nothing here.
+// before the text (13 and 4 pixels at 96 dpi). Text boxes and our own
+// buttons carry no caption as their window text and need nothing here.
 int CaptionWidthNeeded(HWND control) {
   constexpr int kPushEdges = 2 * 3, kBoxAndGap = 13 + 4;
   const std::wstring caption = testing::WindowText(control);

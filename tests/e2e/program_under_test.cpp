@@ -1,6 +1,7 @@
 #include "tests/e2e/program_under_test.h"
 
 #include <cstdlib>
+#include <iterator>
 #include <vector>
 
 #include "testing/scratch_dir.h"
