@@ -15,7 +15,8 @@ inline constexpr int32_t kSearchImages = 2;
 inline constexpr int32_t kSearchGroups = 3;
 inline constexpr int32_t kSearchNews = 4;
 
-// Only blanks are encoded (as "+"); the browser decides about everything else.
+// In the words, blanks become "+" and "%", "&", "+" and "#" are escaped; the
+// browser decides about everything else (letters outside ASCII, tabs).
 std::wstring BuildSearchUrl(std::wstring_view words, int32_t count, int32_t kind, bool exact);
 std::wstring BuildAdvancedSearchUrl(std::wstring_view words);
 

@@ -12,6 +12,7 @@
 #include "effects/animate_option.h"
 #include "effects/mdlAnimation.h"
 #include "effects/mdlDraw.h"
+#include "runtime/message_loop.h"
 #include "runtime/screen.h"
 #include "runtime/twips.h"
 
@@ -50,6 +51,8 @@ bool frmMain::Load() {
   CreateControls();
   BindEvents();
   StackPagesInDesignOrder();
+  OrderTabStops();
+  UseDialogKeys(hwnd());
 
   PlacePagesOnTheList();
   PlaceAtBottomRight();
@@ -138,6 +141,17 @@ void frmMain::ShutDown() {
   RemoveTrayIcon();
 }
 
+// Enter where no control takes it: in the search words it runs the search,
+// as "Go" does; on a push button it presses it, as in a dialog.
+void frmMain::OnEnterKey() {
+  HWND focus = GetFocus();
+  if (focus == picSearch.txtFind.hwnd()) {
+    Search();
+  } else if (focus && (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON)) {
+    SendMessageW(focus, BM_CLICK, 0, 0);
+  }
+}
+
 void frmMain::OnMouseMove(LPARAM lp) {
   if (GET_X_LPARAM(lp) == kTrayLeftButtonUp) RestoreFromTray();
 }
@@ -147,6 +161,13 @@ LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOUSEMOVE:
       OnMouseMove(lp);
       return 0;
+    case WM_COMMAND:
+      // Enter, as the dialog keys report it: IDOK from no control.
+      if (LOWORD(wp) == IDOK && lp == 0) {
+        OnEnterKey();
+        return 0;
+      }
+      break;
     case WM_CLOSE:
       Unload();
       return 0;

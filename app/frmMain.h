@@ -79,12 +79,15 @@ class frmMain : public Form {
   void CreateControls();
   void BindEvents();
   void StackPagesInDesignOrder();
+  void OrderTabStops();
   void PlacePagesOnTheList();
   void PlaceAtBottomRight();
   void ApplySettings();
   Options CurrentOptions() const;
   void ShutDown();
   void ShowPanel(Control& page);
+  void EnableFrontPageOnly();
+  void OnEnterKey();
   void OnMouseMove(LPARAM lp);
   void OnTrayIconAdded(bool added);
   // The selected entry's position, or nothing when no entry is selected.

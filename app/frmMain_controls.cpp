@@ -94,6 +94,18 @@ void frmMain::StackPagesInDesignOrder() {
                     picAbout.hwnd(), picModes.hwnd()}) {
     BringToFront(page);
   }
+  EnableFrontPageOnly();
+}
+
+// Tab follows the z-order, and every page switch puts a page on top: after
+// the page come the new-window option and the list buttons, then the title
+// row's buttons, so Tab runs down the window and round to the top. The title
+// row's buttons keep their order among what they overlap (each other, and
+// Label8 over clbPlug), so nothing changes on the screen.
+void frmMain::OrderTabStops() {
+  for (const auto* button : {clbMinimize.get(), clbClose.get(), clbPlug.get()}) {
+    SetWindowPos(button->hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
 }
 
 void frmMain::PlacePagesOnTheList() {

@@ -1,4 +1,7 @@
 // The assistants and pages: which page is in front and what the title row says.
+#include <algorithm>
+#include <iterator>
+
 #include "actions/command_line.h"
 #include "actions/mdlRegistry.h"
 #include "app/frmMain.h"
@@ -31,11 +34,35 @@ void frmMain::SetMode() {
   imgTitle.SetPicture(look.button.Picture());
   lstTitles->SetListIcon(look.button.Picture());
   BringToFront(look.page);
+  EnableFrontPageOnly();
 }
 
 void frmMain::ShowPanel(Control& page) {
   BringToFront(page.hwnd());
+  EnableFrontPageOnly();
   AnimateWindowEffect(page.hwnd(), kAnimateOpen, kPageEffect, kAnimationDelay, kAnimationSteps);
+}
+
+// The pages lie stacked and all shown, since an animation uncovers the page
+// behind. Only the page in front may take part in Tab and the access keys, so
+// the others are disabled, which leaves their look as it is.
+void frmMain::EnableFrontPageOnly() {
+  const HWND pages[] = {picModes.hwnd(),  picSearch.hwnd(),  picOptions.hwnd(),
+                        picAbout.hwnd(), lstTitles->hwnd(), lstAddress->hwnd()};
+  HWND front = nullptr;
+  for (HWND w = GetWindow(hwnd(), GW_CHILD); w && !front; w = GetWindow(w, GW_HWNDNEXT)) {
+    if (std::find(std::begin(pages), std::end(pages), w) != std::end(pages)) front = w;
+  }
+  HWND focus = GetFocus();
+  bool focusBehind = false;
+  for (HWND page : pages) {
+    if (page != front && (focus == page || IsChild(page, focus))) focusBehind = true;
+    EnableWindow(page, page == front);
+  }
+  // The focus may not stay on a page behind (Wine leaves it there, Windows
+  // gives it to nobody, where Tab cannot start from): the window takes it,
+  // and the next Tab goes to the first control of the page in front.
+  if ((focusBehind || !GetFocus()) && GetActiveWindow() == hwnd()) SetFocus(hwnd());
 }
 
 void frmMain::ShowSearchAssistant() {

@@ -4,6 +4,7 @@
 #include "app/single_instance.h"
 #include "runtime/app.h"
 #include "runtime/app_win32.h"
+#include "runtime/message_loop.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   oravin::InitApplication();
@@ -14,10 +15,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   }
   oravin::frmMain main;
   if (!main.Load()) return 1;
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  return int(msg.wParam);
+  return oravin::RunMessageLoop();
 }

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "runtime/do_events.h"
+#include "runtime/message_loop.h"
 
 namespace oravin {
 
@@ -11,8 +12,7 @@ void DoEvents() {
       PostQuitMessage(int(msg.wParam));
       return;
     }
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+    DispatchQueuedMessage(msg);
   }
 }
 

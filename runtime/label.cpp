@@ -21,7 +21,11 @@ bool Label::Create(HWND parent, const TwipsRect& at, const std::wstring& caption
   caption_ = caption;
   look_ = look;
   // The caption is also the window's text, for screen readers and other programs.
-  if (!Window::Create({.className = L"Oravin.Label", .style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, .title = caption.c_str(),
+  // A link is a control of its own, not part of the option group before it.
+  const DWORD tabStop = look.tabStop ? WS_TABSTOP | WS_GROUP : 0;
+  if (!Window::Create({.className = L"Oravin.Label",
+                       .style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | tabStop,
+                       .title = caption.c_str(),
                        .parent = parent})) {
     return false;
   }
@@ -64,13 +68,32 @@ void Label::OnPaint() {
     FillRect(dc, &r, back.get());
   }
   if (!caption_.empty()) {
-    ScopedSelect font(dc, gdiFont_ ? static_cast<HGDIOBJ>(gdiFont_.get()) : GetStockObject(DEFAULT_GUI_FONT));
+    ScopedSelect font(dc, DrawingFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ResolveColor(look_.foreColor));
     DrawTextW(dc, caption_.c_str(), int(caption_.size()), &r,
               DT_LEFT | (look_.wordWrap ? DT_WORDBREAK : DT_SINGLELINE));  // "&A" underlines the A
+    if (GetFocus() == hwnd()) DrawFocus(dc, r);  // only the keyboard gives a label the focus
   }
   EndPaint(hwnd(), &ps);
+}
+
+// Around the text, as far as the label reaches.
+void Label::DrawFocus(HDC dc, const RECT& client) {
+  RECT text = client;
+  DrawTextW(dc, caption_.c_str(), int(caption_.size()), &text,
+            DT_CALCRECT | DT_LEFT | (look_.wordWrap ? DT_WORDBREAK : DT_SINGLELINE));
+  IntersectRect(&text, &text, &client);
+  DrawFocusRect(dc, &text);
+}
+
+HFONT Label::DrawingFont() const {
+  return gdiFont_ ? gdiFont_.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+void Label::OnKeyDown(WPARAM key, LPARAM flags) {
+  const bool repeated = (flags & (1 << 30)) != 0;
+  if ((key == VK_RETURN || key == VK_SPACE) && !repeated && Click) Click();
 }
 
 LRESULT Label::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -85,6 +108,21 @@ LRESULT Label::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         SetCursor(look_.cursor);
         return TRUE;
       }
+      break;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(DrawingFont());
+    case WM_GETDLGCODE: {
+      // Enter clicks a focused link instead of reaching the window.
+      const auto* key = reinterpret_cast<const MSG*>(lp);
+      if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN) return DLGC_WANTMESSAGE;
+      break;
+    }
+    case WM_KEYDOWN:
+      OnKeyDown(wp, lp);
+      return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      InvalidateRect(hwnd(), nullptr, FALSE);
       break;
     case WM_LBUTTONDOWN:
       pressed_ = true;

@@ -1,6 +1,7 @@
 #pragma once
 // A label: text in a font and colour on a solid or see-through background,
-// with a click and an optional mouse pointer of its own. Also serves as a
+// with a click, an optional mouse pointer of its own and, for a link, a place
+// in the tab order. Also serves as a
 // one-pixel line, with no caption and the line's colour as background.
 #include <functional>
 #include <memory>
@@ -22,6 +23,8 @@ class Label : public Window, public Control {
     COLORREF backColor = kTransparent;   // kTransparent shows what the parent draws behind it
     HCURSOR cursor = nullptr;            // null: the arrow
     bool wordWrap = false;
+    // A link the keyboard reaches: Tab gives it the focus, Enter or Space clicks it.
+    bool tabStop = false;
   };
 
   bool Create(HWND parent, const TwipsRect& at, const std::wstring& caption, const Look& look);
@@ -40,6 +43,9 @@ class Label : public Window, public Control {
 
  private:
   void OnPaint();
+  void DrawFocus(HDC dc, const RECT& client);
+  void OnKeyDown(WPARAM key, LPARAM flags);
+  HFONT DrawingFont() const;
   void Changed();
 
   std::wstring caption_;

@@ -6,8 +6,10 @@ namespace oravin {
 
 bool PictureBox::Create(HWND parent, const TwipsRect& at, COLORREF backColor) {
   backColor_ = backColor;
+  // A container: Tab goes on into the controls it holds.
   if (!Window::Create({.className = L"Oravin.PictureBox",
                        .style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                       .exStyle = WS_EX_CONTROLPARENT,
                        .parent = parent})) {
     return false;
   }

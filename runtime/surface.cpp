@@ -33,13 +33,20 @@ MouseArgs MakeMouseArgs(int button, LPARAM lp) {
   return MouseArgs{button, ShiftState(), GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
 }
 
+// Every key but Tab is the surface's own, Enter and Escape too: each raises
+// its key events. Tab moves on to the next control, as in any dialog.
+LRESULT DialogCode(const MSG* key) {
+  const bool tab = key && key->message == WM_KEYDOWN && key->wParam == VK_TAB;
+  return DLGC_WANTARROWS | DLGC_WANTCHARS | (key && !tab ? DLGC_WANTMESSAGE : 0);
+}
+
 }  // namespace
 
 Surface::Surface() : font_(std::make_shared<oravin::Font>()) {}
 
-bool Surface::Create(HWND parent, const RECT& rect) {
+bool Surface::Create(HWND parent, const RECT& rect, bool tabStop) {
   CreateArgs args{kClassName};
-  args.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+  args.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (tabStop ? WS_TABSTOP : 0);
   args.rect = rect;
   args.parent = parent;
   args.classStyle = CS_DBLCLKS;
@@ -208,7 +215,7 @@ LRESULT Surface::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       leftPressed_ = false;
       return 0;
     case WM_GETDLGCODE:
-      return DLGC_WANTARROWS | DLGC_WANTCHARS;
+      return DialogCode(reinterpret_cast<const MSG*>(lp));
     case WM_KEYDOWN:
       RaiseEvent(Events.KeyDown, int(wp), ShiftState());
       return 0;

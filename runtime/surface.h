@@ -48,8 +48,9 @@ class Surface : public Window {
   enum class FillStyle { Solid, Transparent };
 
   Surface();
-  // A visible child of parent at rect (pixels in the parent's client area).
-  bool Create(HWND parent, const RECT& rect);
+  // A visible child of parent at rect (pixels in the parent's client area);
+  // a tab stop, Tab gives it the focus.
+  bool Create(HWND parent, const RECT& rect, bool tabStop = false);
 
   SurfaceEvents Events;
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "actions/tray_shell.h"
 #include "app/frmMain.h"
 #include "runtime/app.h"
+#include "runtime/handles.h"
 #include "testing/captured_message_boxes.h"
 #include "testing/scratch_dir.h"
 #include "testing/win32_testing.h"
@@ -69,6 +71,34 @@ class RecordingShell : public Shell {
   }
   std::vector<std::wstring> started, lookups, opened;
 };
+
+// The room a control needs for its caption, in the font it draws with: a
+// push button adds its edges, a check or option box its box and the gap
+// before the text (13 and 4 pixels at 96 dpi). Text boxes and our own
+// buttons carry no caption as their window text and need nothing here.
+int CaptionWidthNeeded(HWND control) {
+  constexpr int kPushEdges = 2 * 3, kBoxAndGap = 13 + 4;
+  const std::wstring caption = testing::WindowText(control);
+  wchar_t kind[32] = {};
+  GetClassNameW(control, kind, 32);
+  const bool label = _wcsicmp(kind, L"Oravin.Label") == 0, button = _wcsicmp(kind, L"Button") == 0;
+  if (caption.empty() || !(label || button)) return 0;
+  ScopedGetDC dc(control);
+  ScopedSelect font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  SIZE text{};
+  GetTextExtentPoint32W(dc.get(), caption.c_str(), int(caption.size()), &text);
+  if (label) return text.cx;
+  const LONG type = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
+  return text.cx + (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON ? kPushEdges : kBoxAndGap);
+}
+
+std::wstring Describe(HWND control) {
+  wchar_t kind[32] = {};
+  GetClassNameW(control, kind, 32);
+  const RECT r = testing::RectInParent(control);
+  return std::wstring(kind) + L" \"" + testing::WindowText(control) + L"\" at " + std::to_wstring(r.left) + L"," +
+         std::to_wstring(r.top);
+}
 
 int RegionKind(HWND hwnd) {
   HRGN rgn = CreateRectRgn(0, 0, 0, 0);
@@ -247,6 +277,75 @@ TEST_F(MainWindowInProcess, TheSearchButtonOpensARequestBuiltFromTheForm) {
   EXPECT_EQ(shell.opened[0], L"http://www.google.com/search?num=2&hl=en&lr=&ie=ISO-8859-1&as_qdr=all&q=%22%22");
   EXPECT_EQ(shell.opened[1], L"http://www.google.com/advanced_search?q=&hl=en&lr=&ie=UTF-8");
   EXPECT_EQ(CurrentMode, kModeSearch);
+}
+
+TEST_F(MainWindowInProcess, TheSearchPageShowsEveryControlWholeApartAndInsideThePage) {
+  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
+  ASSERT_TRUE(form.Load());
+  HWND page = GetParent(testing::ControlAt(form.hwnd(), 240 + 600, 720 + 100));  // the page of this header
+  RECT area;
+  GetClientRect(page, &area);
+  std::vector<HWND> controls;
+  for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) controls.push_back(c);
+  ASSERT_EQ(controls.size(), 14u);  // the header, the two home buttons and the eleven of the form
+  for (size_t i = 0; i < controls.size(); ++i) {
+    const RECT r = testing::RectInParent(controls[i]);
+    RECT inside;
+    IntersectRect(&inside, &r, &area);
+    EXPECT_TRUE(EqualRect(&inside, &r)) << Describe(controls[i]) << " reaches out of the page";
+    EXPECT_LE(CaptionWidthNeeded(controls[i]), r.right - r.left) << Describe(controls[i]) << " cuts its caption";
+    for (size_t j = i + 1; j < controls.size(); ++j) {
+      const RECT other = testing::RectInParent(controls[j]);
+      RECT both;
+      EXPECT_FALSE(IntersectRect(&both, &r, &other)) << Describe(controls[i]) << " overlaps " << Describe(controls[j]);
+    }
+  }
+}
+
+TEST_F(MainWindowInProcess, TabRunsThroughTheSearchFormInReadingOrderThenDownTheWindowAndRound) {
+  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
+  ASSERT_TRUE(form.Load());
+  // Points (twips of the window) on each stop; the page lies at (240, 720).
+  const POINT stops[] = {
+      {240 + 900, 720 + 600},   {240 + 900, 720 + 1600},  // the two home pages
+      {240 + 900, 720 + 2100},  {240 + 2200, 720 + 2100},  // the words and "Go"
+      {240 + 500, 720 + 2400},  {240 + 1000, 720 + 2400},  // the count and the exact phrase
+      {240 + 200, 720 + 2700},                               // the kind chosen (web)
+      {240 + 100, 720 + 3250},                               // the advanced search
+      {500, 4270},              {600, 4700},   {1400, 4700}, {2200, 4700},  // new window, delete, edit, add
+      {2100, 120},              {2500, 120},   {2340, 500},  // minimise, close, main menu
+  };
+  HWND at = nullptr;
+  for (const POINT& stop : stops) {
+    at = GetNextDlgTabItem(form.hwnd(), at, FALSE);
+    EXPECT_EQ(at, testing::ControlAt(form.hwnd(), stop.x, stop.y)) << Describe(at);
+  }
+  EXPECT_EQ(GetNextDlgTabItem(form.hwnd(), at, FALSE), testing::ControlAt(form.hwnd(), stops[0].x, stops[0].y));
+  // Only the page in front takes part: after the main menu slides in, Tab finds its first button.
+  form.ShowMainMenu();
+  EXPECT_EQ(GetNextDlgTabItem(form.hwnd(), nullptr, FALSE), testing::ControlAt(form.hwnd(), 240 + 300, 720 + 540));
+}
+
+TEST_F(MainWindowInProcess, EnterInTheSearchWordsSearchesOnAHomeButtonPressesItAndOnTheLinkFollowsIt) {
+  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
+  RecordingShell shell;
+  ScopedShell shellGuard(shell);
+  ASSERT_TRUE(form.Load());
+  HWND words = testing::ControlAt(form.hwnd(), 240 + 900, 720 + 2100);
+  SetWindowTextW(words, L"a b");
+  // Enter reaches the window as the dialog keys report it: IDOK from no control.
+  SetFocus(words);
+  SendMessageW(form.hwnd(), WM_COMMAND, IDOK, 0);
+  SetFocus(testing::ControlAt(form.hwnd(), 240 + 900, 720 + 600));
+  SendMessageW(form.hwnd(), WM_COMMAND, IDOK, 0);
+  // A focused link takes Enter itself.
+  HWND link = testing::ControlAt(form.hwnd(), 240 + 100, 720 + 3250);
+  SetFocus(link);
+  SendMessageW(link, WM_KEYDOWN, VK_RETURN, 0);
+  ASSERT_EQ(shell.opened.size(), 2u);
+  EXPECT_EQ(shell.opened[0], L"http://www.google.com/search?num=100&hl=en&lr=&ie=ISO-8859-1&as_qdr=all&q=a+b");
+  EXPECT_EQ(shell.opened[1], L"http://www.google.com/advanced_search?q=a+b&hl=en&lr=&ie=UTF-8");
+  EXPECT_EQ(shell.started, std::vector<std::wstring>{L"explorer.exe http://www.baidu.com/ @2"});
 }
 
 TEST_F(MainWindowInProcess, TheAddAndEditButtonsOpenTheEditorOnlyInAListMode) {

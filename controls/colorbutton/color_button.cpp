@@ -10,9 +10,11 @@ namespace oravin {
 namespace {
 
 constexpr UINT kHoverIntervalMs = 10;
+// The focus rectangle lies this far inside the button's edge, on the face.
+constexpr int kFocusInset = 3;
 
 HWND CreateSurface(Surface& surface, HWND parent) {
-  if (!surface.Create(parent, RECT{})) throw std::runtime_error("the button window could not be created");
+  if (!surface.Create(parent, RECT{}, true)) throw std::runtime_error("the button window could not be created");
   return surface.hwnd();
 }
 
@@ -38,8 +40,34 @@ void ColorButton::BindSurfaceEvents() {
   e.MouseDown = [this](const MouseArgs&) { RaiseEvent(Events.MouseDown); };
   e.MouseUp = [this](const MouseArgs&) { RaiseEvent(Events.MouseUp); };
   e.KeyPress = [this](wchar_t) { RaiseEvent(Events.KeyPress); };
-  e.KeyUp = [this](int, int) { RaiseEvent(Events.KeyUp); };
-  e.KeyDown = [this](int, int) { RaiseEvent(Events.KeyDown); };
+  e.KeyUp = [this](int key, int) { OnKeyUp(key); };
+  e.KeyDown = [this](int key, int) { OnKeyDown(key); };
+  // Tab shows where the focus went (the key is still down when the focus
+  // arrives); a click gives the focus without a frame, as pressing the button
+  // changes nothing on the screen.
+  e.GotFocus = [this] { ShowFocusCue(GetKeyState(VK_TAB) < 0); };
+  e.LostFocus = [this] { ShowFocusCue(false); };
+}
+
+void ColorButton::ShowFocusCue(bool shown) {
+  clickKey_ = 0;
+  if (shown == focusCue_) return;
+  focusCue_ = shown;
+  Refresh();
+}
+
+// Space or Enter, pressed and released on the focused button, clicks it, as
+// on any push button. Held down, the key repeats its KeyDown but clicks once.
+void ColorButton::OnKeyDown(int key) {
+  RaiseEvent(Events.KeyDown);
+  if (key == VK_SPACE || key == VK_RETURN) clickKey_ = key;
+}
+
+void ColorButton::OnKeyUp(int key) {
+  RaiseEvent(Events.KeyUp);
+  if (clickKey_ == 0 || key != clickKey_) return;
+  clickKey_ = 0;
+  RaiseEvent(Events.Click);
 }
 
 void ColorButton::SetCaption(const std::wstring& caption) {
@@ -90,7 +118,15 @@ void ColorButton::Refresh() {
   surface_.SetBackColor(values_.BorderColor);  // the rim is what the face leaves of this
   DrawRoundShape(0, 0, R(ExactWidth()), R(ExactHeight()));
   DrawContent();
+  DrawFocusCue();
   surface_.Refresh();
+}
+
+// A dotted frame on the face.
+void ColorButton::DrawFocusCue() {
+  if (!focusCue_) return;
+  RECT frame{kFocusInset, kFocusInset, R(ExactWidth()) - kFocusInset, R(ExactHeight()) - kFocusInset};
+  DrawFocusRect(surface_.hDC(), &frame);
 }
 
 void ColorButton::DrawRoundShape(int x1, int y1, int x2, int y2) {

@@ -18,9 +18,10 @@
 namespace oravin {
 
 // The events, in declaration order (hosts bind them by position). None
-// carries arguments: which key or button it was is not passed on.
+// carries arguments: which key or button it was is not passed on. Space or
+// Enter released on the focused button raises Click after KeyUp.
 struct ColorButtonEvents {
-  std::function<void()> Click;      // 1: a left press and release over the button
+  std::function<void()> Click;      // 1: a left press and release over the button, or Space or Enter
   std::function<void()> DbClick;    // 2: a left double click
   std::function<void()> MouseIn;    // 3: the pointer has come in
   std::function<void()> MouseOut;   // 4: the pointer has gone (noticed by the hover timer)
@@ -76,12 +77,18 @@ class ColorButton : public Control {
   double ExactWidth() const { return double(Width()) / scaleX_; }
   double ExactHeight() const { return double(Height()) / scaleY_; }
   void BindSurfaceEvents();
+  void DrawFocusCue();
+  void ShowFocusCue(bool shown);
   void OnSurfaceMouseMove();
   void OnHoverTick();
+  void OnKeyDown(int key);
+  void OnKeyUp(int key);
 
   Surface surface_;
   Timer tmrUpdate_;  // hover: on while the pointer is over the button
   int scaleX_ = 0, scaleY_ = 0;
+  int clickKey_ = 0;  // Space or Enter while held down on the button
+  bool focusCue_ = false;
   ColorButtonValues<oravin::Picture> values_;
 };
 

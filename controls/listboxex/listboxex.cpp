@@ -36,7 +36,8 @@ void ListBoxEX::RequestPaint() {
 bool ListBoxEX::Create(const ListBoxEXArgs& args) {
   ambientFont_ = args.ambientFont ? args.ambientFont : std::make_shared<oravin::Font>();
   CreateArgs window{kClassName};
-  window.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  // Tab stops at the control as a whole; the focus then goes on to the rows.
+  window.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP;
   window.parent = args.parent;
   if (!Window::Create(window) || !CreateChildren()) return false;
   WireSurfaceEvents();

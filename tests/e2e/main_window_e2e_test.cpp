@@ -20,6 +20,18 @@ constexpr POINT kMenuFolders{240 + 300, 720 + 1500};
 constexpr POINT kMenuSearch{240 + 300, 720 + 540};
 constexpr POINT kMenuOptions{240 + 300, 720 + 2460};
 constexpr POINT kMenuAbout{240 + 300, 720 + 2940};
+// The list's first row and the list buttons.
+constexpr POINT kFirstRow{600, 720 + 100};
+constexpr POINT kDelete{600, 4700};
+constexpr POINT kEdit{1400, 4700};
+constexpr POINT kAdd{2200, 4700};
+constexpr POINT kClose{2500, 120};
+// The search form, below the home buttons of the search page.
+constexpr POINT kWords{240 + 900, 720 + 2100};
+constexpr POINT kWeb{240 + 200, 720 + 2700};
+constexpr POINT kImages{240 + 1300, 720 + 2700};
+constexpr POINT kNews{240 + 200, 720 + 2950};
+constexpr POINT kGroups{240 + 1300, 720 + 2950};
 
 constexpr int kAnimationTimeoutMs = 30000;
 constexpr int kSettleMs = 300;
@@ -73,6 +85,10 @@ class MainWindow : public ::testing::Test {
     return true;
   }
   void Click(POINT at) { ClickAt(main, at.x, at.y); }
+  // The keyboard focus is on the control at a point (for the list: on its rows).
+  bool FocusIsAt(POINT at) const {
+    return PumpUntil([&] { return FocusOf(main) == ControlAt(main, at.x, at.y); });
+  }
   // The page in front at a point of the page area: the window there.
   HWND PageAt(POINT at) const { return ControlAt(main, at.x, at.y); }
   LRESULT Check(POINT at) const { return SendMessageW(ControlAt(main, at.x, at.y), BM_GETCHECK, 0, 0); }
@@ -236,6 +252,61 @@ TEST_F(MainWindow, ASecondStartBringsTheFirstForwardAndEnds) {
   EXPECT_EQ(second.ExitCode(), 0u);
   EXPECT_TRUE(PumpUntil([&] { return Shaped(); }, kAnimationTimeoutMs));  // out of the tray again
   EXPECT_EQ(program.ExitCode(), STILL_ACTIVE);
+  Close();
+}
+
+TEST_F(MainWindow, TypedWordsGoToTheBrowserAsTypedForEachKindPickedWhenEnterIsPressed) {
+  Put("Settings.txt", Settings("1<Split>0<Split>0<Split>0<Split>100<Split>0"));
+  RegisteredFakeBrowser browser(folder.path() / "browser.txt");
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(BringToKeyboard(main));
+  Click(kWords);
+  ASSERT_TRUE(FocusIsAt(kWords));
+  TypeText(L"C++ & C# 100%");
+  const struct {
+    POINT option;
+    std::string path;
+  } kinds[] = {{kImages, "images"}, {kNews, "news"}, {kGroups, "groups"}, {kWeb, "search"}};
+  for (const auto& kind : kinds) {
+    Click(kind.option);
+    EXPECT_TRUE(PumpUntil([&] { return Check(kind.option) == BST_CHECKED; })) << kind.path;
+    Click(kWords);
+    ASSERT_TRUE(FocusIsAt(kWords));
+    PressKey(VK_RETURN);
+    EXPECT_EQ(browser.TakeAddress(), "http://www.google.com/" + kind.path +
+                                         "?num=100&hl=en&lr=&ie=ISO-8859-1&as_qdr=all&q=C%2B%2B+%26+C%23+100%25");
+  }
+  Screenshot("main_search_typed");
+  Close();
+}
+
+TEST_F(MainWindow, TabRunsThroughThePageAndTheWindowAndAltOTicksTheNewWindowOptionFromTheList) {
+  Put("Settings.txt", Settings("1<Split>1<Split>0<Split>0<Split>100<Split>0"));
+  Put("Websites.txt", kThreeSites);
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(BringToKeyboard(main));
+  Click(kFirstRow);
+  ASSERT_TRUE(FocusIsAt(kFirstRow));
+  PressKey('O', {VK_MENU});
+  EXPECT_TRUE(PumpUntil([&] { return Check(kChkOpen) == BST_CHECKED; }));
+  EXPECT_TRUE(FocusIsAt(kChkOpen));  // as a click on it would
+  // Down the window, round through the title row, into the list and back.
+  for (const POINT& next : {kDelete, kEdit, kAdd, kMinimize, kClose, kPlug, kFirstRow, kChkOpen}) {
+    PressKey(VK_TAB);
+    EXPECT_TRUE(FocusIsAt(next)) << "Tab to " << next.x << "," << next.y;
+  }
+  for (const POINT& previous : {kFirstRow, kPlug}) {
+    PressKey(VK_TAB, {VK_SHIFT});
+    EXPECT_TRUE(FocusIsAt(previous)) << "Shift+Tab to " << previous.x << "," << previous.y;
+  }
+  Screenshot("main_keyboard_focus");
+  // Space on the focused menu button opens the main menu; Tab then goes into it, not into the list behind.
+  PressKey(VK_SPACE);
+  ASSERT_TRUE(WaitForTitle(L"Oravin"));
+  PressKey(VK_TAB);
+  EXPECT_TRUE(FocusIsAt(kMenuSearch));
+  PressKey('O', {VK_MENU});
+  EXPECT_TRUE(PumpUntil([&] { return Check(kChkOpen) == BST_UNCHECKED; }));
   Close();
 }
 

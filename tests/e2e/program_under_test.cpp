@@ -1,7 +1,10 @@
 #include "tests/e2e/program_under_test.h"
 
 #include <cstdlib>
+#include <iterator>
+#include <vector>
 
+#include "testing/scratch_dir.h"
 #include "testing/win32_testing.h"
 
 namespace oravin::testing {
@@ -107,6 +110,47 @@ void ClickAt(HWND main, int twipsX, int twipsY) {
   SendInput(2, clicks, sizeof(INPUT));
 }
 
+void PressKey(WORD key, std::initializer_list<WORD> held) {
+  std::vector<INPUT> keys;
+  const auto add = [&](WORD vk, DWORD flags) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.dwFlags = flags;
+    keys.push_back(in);
+  };
+  for (WORD h : held) add(h, 0);
+  add(key, 0);
+  add(key, KEYEVENTF_KEYUP);
+  for (auto h = std::rbegin(held); h != std::rend(held); ++h) add(*h, KEYEVENTF_KEYUP);
+  SendInput(UINT(keys.size()), keys.data(), sizeof(INPUT));
+}
+
+void TypeText(const std::wstring& text) {
+  std::vector<INPUT> keys;
+  for (const wchar_t c : text) {
+    for (const DWORD up : {DWORD(0), DWORD(KEYEVENTF_KEYUP)}) {
+      INPUT in{};
+      in.type = INPUT_KEYBOARD;
+      in.ki.wScan = c;
+      in.ki.dwFlags = KEYEVENTF_UNICODE | up;
+      keys.push_back(in);
+    }
+  }
+  SendInput(UINT(keys.size()), keys.data(), sizeof(INPUT));
+}
+
+bool BringToKeyboard(HWND main) {
+  SetForegroundWindow(main);
+  return PumpUntil([&] { return GetForegroundWindow() == main; });
+}
+
+HWND FocusOf(HWND main) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
 std::wstring WindowText(HWND window) {
   wchar_t text[512] = {};
   // For another process's window this reads the text Windows keeps for it,
@@ -155,6 +199,46 @@ DWORD ProgramUnderTest::ExitCode() const {
   DWORD code = STILL_ACTIVE;
   if (process_) GetExitCodeProcess(process_.get(), &code);
   return code;
+}
+
+namespace {
+
+void SetClassDefault(const std::wstring& key, const std::wstring& value) {
+  HKEY h = nullptr;
+  const LONG created = RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &h, nullptr);
+  if (created != ERROR_SUCCESS) return;
+  RegSetValueExW(h, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                 DWORD((value.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(h);
+}
+
+// Wine reads file types from HKEY_CLASSES_ROOT only, not from the user's classes.
+constexpr const wchar_t* kRegisteredKeys[] = {L".html", L"OravinTest.Page", L"http"};
+
+}  // namespace
+
+RegisteredFakeBrowser::RegisteredFakeBrowser(const std::filesystem::path& log) : log_(log) {
+  const char* stand_in = std::getenv("ORAVIN_FAKE_BROWSER");
+  const std::wstring command = L"\"" + std::filesystem::absolute(stand_in ? stand_in : "").wstring() + L"\" \"%1\"";
+  SetClassDefault(L".html", L"OravinTest.Page");
+  SetClassDefault(L"OravinTest.Page\\shell\\open\\command", command);
+  SetClassDefault(L"http\\shell\\open\\command", command);
+  SetEnvironmentVariableW(L"ORAVIN_FAKE_BROWSER_LOG", log_.wstring().c_str());
+}
+
+RegisteredFakeBrowser::~RegisteredFakeBrowser() {
+  for (const wchar_t* key : kRegisteredKeys) RegDeleteTreeW(HKEY_CLASSES_ROOT, key);
+  SetEnvironmentVariableW(L"ORAVIN_FAKE_BROWSER_LOG", nullptr);
+}
+
+std::string RegisteredFakeBrowser::TakeAddress(int timeoutMs) {
+  if (!PumpUntil([&] { return std::filesystem::exists(log_); }, timeoutMs)) return {};
+  // The stand-in's record: its raw command line, then each argument.
+  const std::string record = ReadBytes(log_);
+  std::filesystem::remove(log_);
+  const size_t first = record.find('\n');
+  if (first == std::string::npos) return {};
+  return record.substr(first + 1, record.find('\n', first + 1) - first - 1);
 }
 
 }  // namespace oravin::testing

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 
 #include "runtime/handles.h"
@@ -40,8 +41,34 @@ HWND ControlAt(HWND main, int twipsX, int twipsY);
 // A real left click at that point (the pointer moves there).
 void ClickAt(HWND main, int twipsX, int twipsY);
 std::wstring WindowText(HWND window);
+// Real key input to the window in front: PressKey(VK_TAB, {VK_SHIFT}) is Shift+Tab.
+void PressKey(WORD key, std::initializer_list<WORD> held = {});
+// Types characters as such, whatever the keyboard layout.
+void TypeText(const std::wstring& text);
+// Makes the main window the one the keyboard types into; false when it would not come.
+bool BringToKeyboard(HWND main);
+// The window of the main window's thread that has the keyboard focus.
+HWND FocusOf(HWND main);
 // Waits for a message box of the process with the given title, answers it with
 // OK and returns its text ("" when none came).
 std::wstring AnswerMessageBox(DWORD processId, const std::wstring& title, int timeoutMs = 10000);
+
+// A recording stand-in (ORAVIN_FAKE_BROWSER) registered as the program for
+// web pages and for http while the object lives. The program under test
+// inherits the test's environment, and with it where the stand-in writes.
+class RegisteredFakeBrowser {
+ public:
+  explicit RegisteredFakeBrowser(const std::filesystem::path& log);
+  ~RegisteredFakeBrowser();
+  RegisteredFakeBrowser(const RegisteredFakeBrowser&) = delete;
+  RegisteredFakeBrowser& operator=(const RegisteredFakeBrowser&) = delete;
+
+  // The address the stand-in was started with (UTF-8), once it has been
+  // started; "" when it was not. The next start is awaited afresh.
+  std::string TakeAddress(int timeoutMs = 10000);
+
+ private:
+  std::filesystem::path log_;
+};
 
 }  // namespace oravin::testing

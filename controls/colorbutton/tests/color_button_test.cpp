@@ -300,17 +300,28 @@ TEST_F(ColorButtonTest, AClickRaisesDownUpClickChangesNothingOnScreenAndTakesThe
   EXPECT_EQ(seen, (std::vector<std::string>{"MouseDown", "MouseUp", "Click", "DbClick", "MouseUp"}));
 }
 
-TEST_F(ColorButtonTest, RaisesKeyEventsWhileFocused) {
+TEST_F(ColorButtonTest, RaisesKeyEventsWhileFocusedAndSpaceOrEnterClicksIt) {
   auto button = MakeButton(80, 190, 60, 25, L"Go");
   std::vector<std::string> seen;
   button->Events.KeyDown = [&] { seen.push_back("KeyDown"); };
   button->Events.KeyPress = [&] { seen.push_back("KeyPress"); };
   button->Events.KeyUp = [&] { seen.push_back("KeyUp"); };
+  button->Events.Click = [&] { seen.push_back("Click"); };
   SetFocus(button->hwnd());
-  SendMessageW(button->hwnd(), WM_KEYDOWN, VK_SPACE, 0);
-  SendMessageW(button->hwnd(), WM_CHAR, L' ', 0);
-  SendMessageW(button->hwnd(), WM_KEYUP, VK_SPACE, 0);
-  EXPECT_EQ(seen, (std::vector<std::string>{"KeyDown", "KeyPress", "KeyUp"}));
+  const auto press = [&](WPARAM key, wchar_t character) {
+    SendMessageW(button->hwnd(), WM_KEYDOWN, key, 0);
+    SendMessageW(button->hwnd(), WM_CHAR, character, 0);
+    SendMessageW(button->hwnd(), WM_KEYUP, key, 0);
+  };
+  press(VK_SPACE, L' ');
+  press(VK_RETURN, L'\r');
+  press('A', L'a');
+  EXPECT_EQ(seen, (std::vector<std::string>{"KeyDown", "KeyPress", "KeyUp", "Click", "KeyDown", "KeyPress", "KeyUp",
+                                            "Click", "KeyDown", "KeyPress", "KeyUp"}));
+  // A release without its press here (the key went down elsewhere) clicks nothing.
+  seen.clear();
+  SendMessageW(button->hwnd(), WM_KEYUP, VK_RETURN, 0);
+  EXPECT_EQ(seen, std::vector<std::string>{"KeyUp"});
 }
 
 TEST_F(ColorButtonTest, HoldsNoMoreGdiObjectsAfterAThousandRepaints) {
