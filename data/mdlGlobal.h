@@ -51,8 +51,8 @@ bool CurrentListCanHold(std::wstring_view text);
 
 // Fills both lists from the file of CurrentMode (empties them for other modes).
 // A list whose last save failed comes back as it was then, not from the file.
-// When the file cannot be read, the entries added since it last could be are
-// shown, and they join the file's own once it can be read again.
+// While the file cannot be read, the list shows only what was added since,
+// which joins the file's own entries once it can be read again.
 void LoadList(FavoriteLists lists);
 // Writes the lists to the file of CurrentMode (nothing for other modes) and
 // empties them. A failed write is told to the user and the list is kept to be

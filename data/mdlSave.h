@@ -18,7 +18,8 @@ std::wstring ReadTextFile(const std::filesystem::path& path, bool* unreadable = 
 // read in, and leaves it alone when it already reads as the text. The old file
 // stays whole until the new one is; one that holds bytes the program would not
 // give back is first kept beside it (name + ".bak") and the user is told. A
-// missing folder is created. Failures are told to the user.
+// missing folder is created, and temporaries left in it by a save that was
+// cut short are removed. Failures are told to the user.
 bool WriteTextFile(const std::wstring& text, const std::filesystem::path& path);
 // The same in an encoding of the caller's choice.
 bool WriteTextFileIn(const std::wstring& text, const std::filesystem::path& path, TextEncoding encoding);

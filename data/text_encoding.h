@@ -26,9 +26,10 @@ struct FileText {
 };
 
 // A byte order mark decides. Without one, bytes that are valid UTF-8 and not
-// all ASCII are UTF-8: text in a Chinese code page is hardly ever valid UTF-8
-// (its lead bytes B0-F7 cannot start a UTF-8 sequence, and C0/C1 never appear
-// in it), and Notepad reads such files the same way. Anything else is the code page.
+// all ASCII are UTF-8, as Notepad reads them: text in a Chinese code page is
+// hardly ever valid UTF-8, whose sequences have a strict shape (a GBK
+// character beginning with B0-BF, C0 or C1 can never start one). Anything
+// else is the code page.
 TextEncoding DetectEncoding(std::string_view bytes);
 
 FileText DecodeFile(std::string_view bytes);
