@@ -135,7 +135,7 @@ void frmMain::ShutDown() {
   // Once only: Windows ending the session and the window closing both lead here.
   if (shutDown_) return;
   shutDown_ = true;
-  if (CurrentMode != kModeSearch) SaveList(Lists());
+  SaveListsAtExit(Lists());
   SaveSettings(CurrentOptions());
   CheckStartUp();
   RemoveTrayIcon();

@@ -17,20 +17,20 @@ constexpr TwipsRect kPageArea{240, 720, 2415, 3405};
 std::shared_ptr<Font> FormFont() { return std::make_shared<Font>(L"宋体", 9); }
 
 // The look both lists are stored with.
-PropertyBag ListLook() {
+PropertyBag ListLook(int32_t sortOrder) {
   PropertyBag bag;
   bag.Write<int32_t>(L"style", 1, 0);
   bag.Write<int32_t>(L"gradient", 0, 1);
   bag.Write<int32_t>(L"startcolor", 0x00A3E8FC, 0x00FFD6AC);
   bag.Write<int32_t>(L"endcolor", 0x0005BAFE, 0x00FFFFFF);
-  bag.Write<int32_t>(L"sortorder", -1, 0);
+  bag.Write<int32_t>(L"sortorder", sortOrder, 0);
   bag.Write<FontPtr>(L"font", std::make_shared<Font>(L"Tahoma", 9.75, false, 0), nullptr);
   return bag;
 }
 
-std::unique_ptr<ListBoxEX> MakeList(HWND parent) {
+std::unique_ptr<ListBoxEX> MakeList(HWND parent, int32_t sortOrder) {
   auto list = std::make_unique<ListBoxEX>();
-  const PropertyBag look = ListLook();
+  const PropertyBag look = ListLook(sortOrder);
   list->Create({.parent = parent, .at = kPageArea, .ambientFont = FormFont(), .saved = &look});
   return list;
 }
@@ -47,9 +47,10 @@ void frmMain::CreateControls() {
   clbClose = MakeButton(hwnd(), {{2280, 15, 375, 225}, L"X", nullptr, L"关闭程序", kButtonBackColor});
   clbPlug = MakeButton(hwnd(), {{2040, 330, 615, 375}, L"", ProgramPicture(IDI_MENU), L"主菜单", kButtonBackColor});
 
-  lstTitles = MakeList(hwnd());
+  // The entries keep the list sorted; each title stands at its entry's place.
+  lstTitles = MakeList(hwnd(), ListModel::kUnsorted);
   lstTitles->SetToolTipText(L"Address List");
-  lstAddress = MakeList(hwnd());
+  lstAddress = MakeList(hwnd(), ListModel::kAscending);
   picModes.Create(hwnd(), kPageArea);
   picSearch.Create(hwnd(), kPageArea);
   picOptions.Create(hwnd(), kPageArea);

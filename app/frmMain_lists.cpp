@@ -45,8 +45,7 @@ void frmMain::DeleteSelectedEntry() {
   if (CurrentMode == kModeSearch || lstTitles->Text().empty()) return;
   const auto i = SelectedEntry();
   if (!i) return;
-  lstTitles->Remove(*i);
-  lstAddress->Remove(*i);
+  RemoveEntry(Lists(), *i);
 }
 
 void frmMain::AddEntry() {

@@ -1,5 +1,6 @@
 #include "app/single_instance.h"
 
+#include <cwchar>
 #include <cwctype>
 #include <functional>
 
@@ -24,6 +25,25 @@ std::wstring Folded(std::wstring text) {
   return text;
 }
 
+// What names a folder whatever path reaches it: its volume and its number on
+// the volume. Only a folder that cannot be opened falls back to its path's text.
+std::wstring FolderIdentity(const std::wstring& folder) {
+  // Opening a folder needs backup semantics; asking for attributes only
+  // needs no right to its contents.
+  UniqueKernelHandle handle(CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                        FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (handle.get() == INVALID_HANDLE_VALUE) {
+    handle.release();  // INVALID_HANDLE_VALUE is not a handle to close
+    return Folded(folder);
+  }
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!GetFileInformationByHandle(handle.get(), &info)) return Folded(folder);
+  wchar_t id[32];
+  std::swprintf(id, 32, L"%08lX-%08lX%08lX", info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow);
+  return id;
+}
+
 struct RunningCopySearch {
   std::wstring folder;
   HWND found = nullptr;
@@ -37,7 +57,7 @@ BOOL CALLBACK FindRunningCopy(HWND window, LPARAM lp) {
   if (std::wstring(cls) != kMainClass) return TRUE;
   DWORD pid = 0;
   GetWindowThreadProcessId(window, &pid);
-  if (Folded(FolderOfProcess(pid)) != search->folder) return TRUE;
+  if (FolderIdentity(FolderOfProcess(pid)) != search->folder) return TRUE;
   search->found = window;
   return FALSE;
 }
@@ -46,7 +66,7 @@ BOOL CALLBACK FindRunningCopy(HWND window, LPARAM lp) {
 
 std::wstring InstanceName(const std::wstring& programFolder) {
   // Backslashes may not appear in a mutex name after the namespace.
-  return L"Local\\Oravin-" + std::to_wstring(std::hash<std::wstring>{}(Folded(programFolder)));
+  return L"Local\\Oravin-" + std::to_wstring(std::hash<std::wstring>{}(FolderIdentity(programFolder)));
 }
 
 bool SingleInstance::Claim(const std::wstring& programFolder) {
@@ -55,7 +75,7 @@ bool SingleInstance::Claim(const std::wstring& programFolder) {
 }
 
 void ActivateRunningCopy(const std::wstring& programFolder) {
-  RunningCopySearch search{Folded(programFolder)};
+  RunningCopySearch search{FolderIdentity(programFolder)};
   EnumWindows(FindRunningCopy, reinterpret_cast<LPARAM>(&search));
   if (!search.found) return;
   DWORD pid = 0;

@@ -23,7 +23,8 @@ class SingleInstance {
 // out of the notification area if it is hidden there.
 void ActivateRunningCopy(const std::wstring& programFolder);
 
-// The name that ties a folder to its copy (case does not matter on Windows).
+// The name that ties a folder to its copy, the same through every path that
+// reaches the folder (a drive letter, a mapped drive, its short 8.3 name).
 std::wstring InstanceName(const std::wstring& programFolder);
 
 }  // namespace oravin

@@ -1,28 +1,23 @@
 #include "data/mdlSave.h"
 
-#include <fstream>
-#include <iterator>
+#include <map>
 
+#include "data/entry.h"
 #include "data/file_errors.h"
-#include "runtime/ansi_codec.h"
 #include "runtime/durable_file.h"
 #include "runtime/message_box.h"
 
 namespace oravin {
 namespace {
 
-// Lines end in CR LF or in a lone CR; both are dropped and the lines joined.
-std::string JoinLines(const std::string& bytes) {
-  std::string joined;
-  joined.reserve(bytes.size());
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] == '\r') {
-      if (i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-      continue;
-    }
-    joined += bytes[i];
-  }
-  return joined;
+constexpr wchar_t kBackupSuffix[] = L".bak";
+// Every file of the program holds a "<Split>" within its first few KB; a
+// longer one without any is not one of them.
+constexpr size_t kSplitWithin = 4096;
+
+std::map<std::filesystem::path, TextEncoding>& Encodings() {
+  static std::map<std::filesystem::path, TextEncoding> encodings;
+  return encodings;
 }
 
 // Why a file cannot be read: a missing folder and a missing file are told apart.
@@ -40,31 +35,75 @@ std::error_code WhyUnreadable(const std::filesystem::path& path) {
   return std::make_error_code(std::errc::permission_denied);
 }
 
+// Whether replacing the file would lose more than the text it reads as.
+bool HoldsMoreThanItsText(const FileText& file) {
+  return !file.faithful ||
+         (file.text.size() > kSplitWithin && std::wstring_view(file.text).substr(0, kSplitWithin).find(kSplit) ==
+                                                 std::wstring_view::npos);
+}
+
+// Keeps the file's bytes beside it before a save changes them; an older copy
+// is replaced only by a different one, and the user hears of each new copy once.
+bool KeepOriginal(const std::filesystem::path& file, const std::string& bytes) {
+  std::filesystem::path backup = file;
+  backup += kBackupSuffix;
+  std::string kept;
+  std::error_code error;
+  if (ReadFileContents(backup, kept, error) && kept == bytes) return true;
+  error.clear();
+  if (!ReplaceFileContents(backup, bytes, error)) {
+    ShowFileError(error);
+    return false;
+  }
+  MsgBox(L"文件 \"" + file.filename().wstring() + L"\" 中有本程序无法原样保存的内容.\r\n保存之前, 原来的文件已复制为:\r\n" +
+             backup.wstring(),
+         L"提示", MsgIcon::Information);
+  return true;
+}
+
 }  // namespace
 
-std::wstring ReadTextFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in || std::filesystem::is_directory(path)) {
-    ShowFileError(WhyUnreadable(path));
+std::wstring ReadTextFile(const std::filesystem::path& path, bool* unreadable) {
+  std::string bytes;
+  std::error_code error;
+  if (!ReadFileContents(path, bytes, error)) {
+    const std::error_code why = WhyUnreadable(path);
+    ShowFileError(why);
+    if (unreadable)
+      *unreadable = why != std::errc::no_such_file_or_directory && why != std::errc::not_a_directory;
     return {};
   }
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    ShowFileError(std::make_error_code(std::errc::io_error));
-    return {};
-  }
-  return SystemCodec().Decode(JoinLines(bytes));
+  if (unreadable) *unreadable = false;
+  FileText file = DecodeFile(bytes);
+  Encodings()[path] = file.encoding;
+  return std::move(file.text);
 }
 
 bool WriteTextFile(const std::wstring& text, const std::filesystem::path& path) {
+  return WriteTextFileIn(text, path, EncodingOf(path));
+}
+
+bool WriteTextFileIn(const std::wstring& text, const std::filesystem::path& path, TextEncoding encoding) {
   std::error_code error;
   // A missing Bin folder would otherwise cost the user the whole list.
   std::filesystem::create_directories(path.parent_path(), error);
-  if (!error) ReplaceFileContents(path, SystemCodec().Encode(text) + "\r\n", error);
+  if (!error) {
+    RemoveLeftoverTemporaries(path.parent_path());
+    std::string old;
+    std::error_code unread;
+    if (ReadFileContents(path, old, unread)) {
+      const FileText current = DecodeFile(old);
+      // The file keeps its own line breaks and date when there is nothing to change.
+      if (current.text == text) return true;
+      if (HoldsMoreThanItsText(current) && !KeepOriginal(path, old)) return false;
+    }
+    ReplaceFileContents(path, EncodeFile(text, encoding), error);
+  }
   if (error) {
     ShowFileError(error);
     return false;
   }
+  Encodings()[path] = encoding;
   if (FileExists(path)) return true;
   MsgBox(L"未知错误. 文件无法保存", L"抱歉", MsgIcon::Critical);
   return false;
@@ -74,6 +113,11 @@ bool FileExists(const std::filesystem::path& path) {
   std::error_code error;
   (void)std::filesystem::file_size(path, error);
   return !error;
+}
+
+TextEncoding EncodingOf(const std::filesystem::path& path) {
+  const auto known = Encodings().find(path);
+  return known != Encodings().end() ? known->second : TextEncoding::CodePage;
 }
 
 }  // namespace oravin

@@ -4,7 +4,7 @@
 #include <cwctype>
 
 #include "data/entry.h"
-#include "runtime/ansi_codec.h"
+#include "data/mdlGlobal.h"
 
 namespace oravin {
 namespace {
@@ -29,11 +29,12 @@ std::wstring TidyWebAddress(std::wstring_view text) {
 }
 
 std::optional<std::wstring> EntryProblem(std::wstring_view title, std::wstring_view address) {
-  if (title.find(kAddressMarker) != std::wstring_view::npos || title.find(kSplit) != std::wstring_view::npos ||
-      address.find(kSplit) != std::wstring_view::npos) {
-    return L"标题和地址中不能有 \"<Split>\", 标题中也不能有 \" <Address>\".";
+  // The file has no escaping: either marker would cut the entry elsewhere when it is read back.
+  for (const std::wstring_view text : {title, address}) {
+    if (text.find(kAddressMarker) != std::wstring_view::npos || text.find(kSplit) != std::wstring_view::npos)
+      return L"标题和地址中不能有 \"<Split>\" 或 \" <Address>\".";
   }
-  if (!FitsCodePage(title) || !FitsCodePage(address)) {
+  if (!CurrentListCanHold(title) || !CurrentListCanHold(address)) {
     return L"标题或地址中有本系统的文本编码无法保存的字符, 请改用其他字符.";
   }
   return std::nullopt;

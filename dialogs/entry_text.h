@@ -13,8 +13,9 @@ namespace oravin {
 // it would break it.
 std::wstring TidyWebAddress(std::wstring_view text);
 
-// Why an entry cannot be stored as typed, or nothing when it can: the list
-// file has no escaping, and its code page cannot hold every character.
+// Why an entry cannot be stored as typed in the list of CurrentMode, or
+// nothing when it can: the list file has no escaping, and a file in the code
+// page cannot hold every character.
 std::optional<std::wstring> EntryProblem(std::wstring_view title, std::wstring_view address);
 
 }  // namespace oravin

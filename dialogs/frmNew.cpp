@@ -81,6 +81,7 @@ void frmNew::NewAddress() {
   if (!IsOpen()) return;
   const bool folders = CurrentMode == kModeFolders;
   SetJob(folders ? L"添加文件夹" : L"添加网址", folders ? L"路径:" : L"网址:", kAddCaption, L"添加");
+  edited_.reset();
 }
 
 void frmNew::EditAddress() {
@@ -88,9 +89,11 @@ void frmNew::EditAddress() {
   if (!IsOpen()) return;
   const bool folders = CurrentMode == kModeFolders;
   SetJob(folders ? L"编辑路径" : L"编辑网址", folders ? L"路径:" : L"网址:", kSaveCaption, L"保存");
+  edited_.reset();
   const int32_t i = lists_.lstTitles.ListIndex();
   if (i < 0 || i >= lists_.lstAddress.ListCount()) return;
-  controls_->txtAddress.SetText(AddressOf(lists_.lstAddress.ListItems(i)));
+  edited_ = Edited{lists_.lstAddress.ListItems(i), i};
+  controls_->txtAddress.SetText(AddressOf(edited_->entry));
   controls_->txtTitle.SetText(lists_.lstTitles.Text());
 }
 
@@ -109,11 +112,10 @@ void frmNew::Confirm() {
     MsgBox(*problem, L"抱歉", MsgIcon::Exclamation);
     return;
   }
-  // The list may have changed while the dialog was open: with no selection left, the entry is added.
-  if (controls_->clbAdd->Caption() != kAddCaption && lists_.lstTitles.ListIndex() >= 0) {
-    const int32_t i = lists_.lstTitles.ListIndex();
-    lists_.lstTitles.Remove(i);
-    lists_.lstAddress.Remove(i);
+  // Saving replaces the entry the dialog was opened for, wherever it stands
+  // now; one deleted meanwhile is added anew.
+  if (controls_->clbAdd->Caption() != kAddCaption && edited_) {
+    if (const auto i = FindEntry(lists_, edited_->entry, edited_->index)) RemoveEntry(lists_, *i);
   }
   AddEntry(lists_, title + std::wstring(kAddressMarker) + address);
   Unload();
@@ -129,6 +131,7 @@ void frmNew::Unload() {
 void frmNew::Discard() {
   // The controls go first, while the window that holds them is still there.
   controls_.reset();
+  edited_.reset();
   if (hwnd()) DestroyWindow(hwnd());
 }
 

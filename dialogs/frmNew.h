@@ -3,6 +3,8 @@
 // selected one. Modeless and on top of every window while it is open; it
 // writes straight into the main window's two lists.
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "controls/colorbutton/color_button.h"
 #include "data/mdlGlobal.h"
@@ -48,6 +50,13 @@ class frmNew : public Form {
 
   FavoriteLists lists_;
   std::unique_ptr<Controls> controls_;
+  // The entry EditAddress opened the dialog for, and where it stood then: the
+  // main window stays usable, so the selection may have moved on by the confirm.
+  struct Edited {
+    std::wstring entry;
+    int32_t index;
+  };
+  std::optional<Edited> edited_;
 };
 
 }  // namespace oravin

@@ -1,6 +1,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 #include "runtime/durable_file.h"
 
 namespace oravin {
@@ -23,9 +25,28 @@ bool WriteAll(int fd, const std::string& bytes) {
 
 }  // namespace
 
+bool ReadFileContents(const std::filesystem::path& file, std::string& bytes, std::error_code& error) {
+  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    error = LastError();
+    return false;
+  }
+  bytes.clear();
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n < 0) error = LastError();
+      ::close(fd);
+      return n == 0;
+    }
+    bytes.append(buffer, size_t(n));
+  }
+}
+
 bool ReplaceFileContents(const std::filesystem::path& target, const std::string& bytes, std::error_code& error) {
-  std::filesystem::path temp = target;
-  temp += ".saving";
+  const std::filesystem::path temp = TemporaryOf(target);
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) {
     error = LastError();

@@ -137,4 +137,17 @@ DWORD GdiObjectCount() {
   return reported ? reported : CountGdiHandleTable();
 }
 
+std::wstring ThroughDriveZ(const std::wstring& folder) {
+  using UnixFileName = char*(CDECL*)(const wchar_t*);
+  const auto unixName =
+      reinterpret_cast<UnixFileName>(GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name"));
+  if (!unixName) return {};
+  char* name = unixName(folder.c_str());
+  if (!name) return {};
+  std::wstring path = L"Z:";
+  for (const char* c = name; *c; ++c) path += *c == '/' ? L'\\' : wchar_t(static_cast<unsigned char>(*c));
+  HeapFree(GetProcessHeap(), 0, name);
+  return path;
+}
+
 }  // namespace oravin::testing

@@ -53,4 +53,8 @@ std::shared_ptr<Picture> SolidBitmap(int width, int height, COLORREF color);
 // GDI objects the process holds now.
 DWORD GdiObjectCount();
 
+// A second path to a folder: Wine shows the whole Unix file system as drive Z:.
+// Empty on Windows itself.
+std::wstring ThroughDriveZ(const std::wstring& folder);
+
 }  // namespace oravin::testing

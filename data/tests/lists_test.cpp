@@ -1,9 +1,16 @@
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <gtest/gtest.h>
 
 #include "controls/listboxex/list_model.h"
 #include "data/entry.h"
 #include "data/mdlGlobal.h"
 #include "runtime/app.h"
+#ifdef _WIN32
+#include "runtime/handles.h"
+#endif
 #include "testing/captured_message_boxes.h"
 #include "testing/latin1_codec.h"
 #include "testing/scratch_dir.h"
@@ -26,7 +33,7 @@ class FavoriteFiles : public ::testing::Test {
   void SetUp() override {
     App().Path = dir.wpath();
     CurrentMode = kModeWebsites;
-    titles.SetSortOrder(ListModel::kAscending);
+    // As the main window has them: the entries sorted, each title at its entry's place.
     address.SetSortOrder(ListModel::kAscending);
   }
   std::filesystem::path Bin() const { return dir.path() / "Bin"; }
@@ -90,10 +97,17 @@ TEST_F(FavoriteFiles, AnEmptyListIsAnEmptyLine) {
   EXPECT_TRUE(boxes.calls.empty());
 }
 
-TEST_F(FavoriteFiles, TheTextAfterTheLastSeparatorIsNeverAnEntry) {
-  PutWebsites("a <Address>1<Split>b <Address>2");
+TEST_F(FavoriteFiles, TheLastEntryOfAFileWrittenByHandNeedsNoSeparator) {
+  PutWebsites("a <Address>1<Split>b <Address>2\r\n");
   LoadList(lists);
-  EXPECT_EQ(ItemsOf(titles), (Texts{L"a"}));
+  EXPECT_EQ(ItemsOf(address), (Texts{L"a <Address>1", L"b <Address>2"}));
+  SaveList(lists);
+  EXPECT_EQ(ReadBytes(Bin() / "Websites.txt"), "a <Address>1<Split>b <Address>2<Split>\r\n");
+  // Only line ends after the last separator are no entry (a lone LF is one too).
+  PutWebsites("a <Address>1<Split>\n\r\n");
+  LoadList(lists);
+  EXPECT_EQ(ItemsOf(address), (Texts{L"a <Address>1"}));
+  EXPECT_TRUE(boxes.calls.empty());
 }
 
 TEST_F(FavoriteFiles, AFileBrokenOverSeveralLinesReadsAsOneLine) {
@@ -177,6 +191,83 @@ TEST_F(FavoriteFiles, AListThatCouldNotBeSavedComesBackWithItsChangesAndIsSavedL
   EXPECT_EQ(ItemsOf(titles), Texts{L"c"});
   EXPECT_EQ(boxes.calls.size(), 1u);
 }
+
+TEST_F(FavoriteFiles, AtShutDownAListThatStillCannotBeWrittenIsKeptBesideItsFile) {
+  PutWebsites("a <Address>http://a/<Split>b <Address>http://b/<Split>\r\n");
+  LoadList(lists);
+  RemoveEntry(lists, 0);
+  AddEntry(lists, L"\u00e9t\u00e9 <Address>http://c/");
+  std::filesystem::create_directory(Bin() / "Websites.txt.saving");  // no new copy can be made
+  SaveList(lists);
+  ASSERT_EQ(boxes.calls.size(), 1u);
+  CurrentMode = kModeFolders;
+  SaveListsAtExit(lists);
+  EXPECT_EQ(ReadBytes(Bin() / "Websites.txt"), "a <Address>http://a/<Split>b <Address>http://b/<Split>\r\n");
+  EXPECT_EQ(ReadBytes(Bin() / "Websites.unsaved.txt"),
+            "\xEF\xBB\xBF" "b <Address>http://b/<Split>\xC3\xA9t\xC3\xA9 <Address>http://c/<Split>\r\n");
+  ASSERT_EQ(boxes.calls.size(), 3u);  // the save failed twice, then where the list went
+  EXPECT_EQ(boxes.calls[2].title, L"抱歉");
+  EXPECT_NE(boxes.calls[2].text.find((Bin() / "Websites.unsaved.txt").wstring()), std::wstring::npos);
+  // Another shut-down that fails puts its list after the first one's.
+  CurrentMode = kModeWebsites;
+  LoadList(lists);
+  AddEntry(lists, L"d <Address>http://d/");
+  SaveListsAtExit(lists);
+  EXPECT_EQ(ReadBytes(Bin() / "Websites.unsaved.txt"),
+            "\xEF\xBB\xBF" "b <Address>http://b/<Split>\xC3\xA9t\xC3\xA9 <Address>http://c/<Split>"
+            "a <Address>http://a/<Split>b <Address>http://b/<Split>d <Address>http://d/<Split>\r\n");
+  EXPECT_EQ(boxes.calls.size(), 5u);
+}
+
+#ifdef _WIN32
+// Another program holding the file open without sharing it, which only Windows allows.
+UniqueKernelHandle HeldOpen(const std::filesystem::path& file) {
+  UniqueKernelHandle held(CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  EXPECT_NE(held.get(), INVALID_HANDLE_VALUE);
+  return held;
+}
+
+TEST_F(FavoriteFiles, AListFileThatCouldNotBeReadIsNeverReplacedByWhatTheWindowHolds) {
+  const std::string file = "a <Address>http://a/<Split>\r\n";
+  PutWebsites(file);
+  // Held at the load, free again at the save: nothing was added, so nothing is written.
+  {
+    const UniqueKernelHandle held = HeldOpen(Bin() / "Websites.txt");
+    LoadList(lists);
+  }
+  EXPECT_EQ(address.ListCount(), 0);
+  ASSERT_EQ(boxes.calls.size(), 1u);
+  EXPECT_EQ(boxes.calls[0].title, L"Error");
+  SaveList(lists);
+  EXPECT_EQ(ReadBytes(Bin() / "Websites.txt"), file);
+
+  // Entries added meanwhile wait, and come back with the list, until the file can be read.
+  {
+    const UniqueKernelHandle held = HeldOpen(Bin() / "Websites.txt");
+    LoadList(lists);
+    AddEntry(lists, L"b <Address>http://b/");
+    SaveList(lists);
+    LoadList(lists);
+    EXPECT_EQ(ItemsOf(address), Texts{L"b <Address>http://b/"});
+    SaveList(lists);
+  }
+  EXPECT_EQ(ReadBytes(Bin() / "Websites.txt"), file);
+  LoadList(lists);
+  EXPECT_EQ(ItemsOf(address), (Texts{L"a <Address>http://a/", L"b <Address>http://b/"}));
+  SaveList(lists);
+  EXPECT_EQ(ReadBytes(Bin() / "Websites.txt"), "a <Address>http://a/<Split>b <Address>http://b/<Split>\r\n");
+
+  // Free again by the save: the additions join the file's entries there and then.
+  {
+    const UniqueKernelHandle held = HeldOpen(Bin() / "Websites.txt");
+    LoadList(lists);
+    AddEntry(lists, L"c <Address>http://c/");
+  }
+  SaveList(lists);
+  EXPECT_EQ(ReadBytes(Bin() / "Websites.txt"),
+            "a <Address>http://a/<Split>b <Address>http://b/<Split>c <Address>http://c/<Split>\r\n");
+}
+#endif
 
 TEST_F(FavoriteFiles, AHundredThousandEntriesLoadWhole) {
   std::string file;

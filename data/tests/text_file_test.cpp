@@ -9,6 +9,7 @@
 namespace oravin {
 namespace {
 
+using namespace std::string_literals;
 using testing::ReadBytes;
 using testing::WriteBytes;
 
@@ -30,6 +31,77 @@ TEST_F(TextFiles, ReadingDropsEveryLineEndAndJoinsTheLines) {
 TEST_F(TextFiles, ReadingDecodesTheCodePage) {
   WriteBytes(dir.path() / "a.txt", "caf\xE9<Split>\r\n");
   EXPECT_EQ(ReadTextFile(dir.path() / "a.txt"), L"caf\u00e9<Split>");
+}
+
+TEST_F(TextFiles, AFileSavedByNotepadIsWrittenBackInTheEncodingItWasReadIn) {
+  struct Saved {
+    std::string bytes;  // holding "café<Split>"
+    std::string after;  // once "x<Split>" is added
+  };
+  const Saved saved[] = {
+      {"caf\xC3\xA9<Split>", "caf\xC3\xA9<Split>x<Split>\r\n"},                        // UTF-8
+      {"\xEF\xBB\xBF" "caf\xC3\xA9<Split>", "\xEF\xBB\xBF" "caf\xC3\xA9<Split>x<Split>\r\n"},  // UTF-8 with its mark
+      {"\xFF\xFE" "c\0a\0f\0\xE9\0<\0S\0p\0l\0i\0t\0>\0"s,                          // "Unicode"
+       "\xFF\xFE" "c\0a\0f\0\xE9\0<\0S\0p\0l\0i\0t\0>\0x\0<\0S\0p\0l\0i\0t\0>\0\r\0\n\0"s},
+      {"caf\xE9<Split>", "caf\xE9<Split>x<Split>\r\n"},  // the code page
+  };
+  const auto file = dir.path() / "Websites.txt";
+  for (const Saved& s : saved) {
+    WriteBytes(file, s.bytes);
+    EXPECT_EQ(ReadTextFile(file), L"caf\u00e9<Split>");
+    EXPECT_TRUE(WriteTextFile(L"caf\u00e9<Split>x<Split>", file));
+    EXPECT_EQ(ReadBytes(file), s.after);
+  }
+  EXPECT_TRUE(boxes.calls.empty());
+}
+
+TEST_F(TextFiles, AFileThatAlreadyReadsAsTheTextIsLeftAsItIs) {
+  // Lines and no final line end, as a person types them in Notepad.
+  const std::string typed = "a <Address>1<Split>\r\nb <Address>2<Split>";
+  WriteBytes(dir.path() / "a.txt", typed);
+  EXPECT_TRUE(WriteTextFile(ReadTextFile(dir.path() / "a.txt"), dir.path() / "a.txt"));
+  EXPECT_EQ(ReadBytes(dir.path() / "a.txt"), typed);
+}
+
+TEST_F(TextFiles, BytesASaveWouldChangeAreFirstKeptBesideTheFileAndTheUserIsToldOnce) {
+  const auto file = dir.path() / "Websites.txt", backup = dir.path() / "Websites.txt.bak";
+  const std::string damaged = "\xEF\xBB\xBF" "a\xFF <Address>1<Split>";  // not UTF-8 behind its mark
+  WriteBytes(file, damaged);
+  const std::wstring text = ReadTextFile(file);
+  EXPECT_TRUE(WriteTextFile(text, file));  // a save that changes nothing keeps nothing
+  EXPECT_EQ(ReadBytes(file), damaged);
+  EXPECT_FALSE(std::filesystem::exists(backup));
+  EXPECT_TRUE(WriteTextFile(text + L"b <Address>2<Split>", file));
+  EXPECT_EQ(ReadBytes(backup), damaged);
+  ASSERT_EQ(boxes.calls.size(), 1u);
+  EXPECT_EQ(boxes.calls[0].title, L"提示");
+  EXPECT_NE(boxes.calls[0].text.find(backup.wstring()), std::wstring::npos);
+  // The file the program wrote gives its bytes back: later saves keep no copy.
+  EXPECT_TRUE(WriteTextFile(L"c <Address>3<Split>", file));
+  EXPECT_EQ(ReadBytes(backup), damaged);
+  EXPECT_EQ(boxes.calls.size(), 1u);
+  // Several KB without a "<Split>" are no list: kept too, replacing the older copy.
+  const std::string notAList(5000, 'x');
+  WriteBytes(file, notAList);
+  EXPECT_TRUE(WriteTextFile(L"d <Address>4<Split>", file));
+  EXPECT_EQ(ReadBytes(backup), notAList);
+  EXPECT_EQ(boxes.calls.size(), 2u);
+  // The same bytes again: the copy beside it is already theirs, and nothing more is said.
+  WriteBytes(file, notAList);
+  EXPECT_TRUE(WriteTextFile(L"e <Address>5<Split>", file));
+  EXPECT_EQ(ReadBytes(backup), notAList);
+  EXPECT_EQ(boxes.calls.size(), 2u);
+}
+
+TEST_F(TextFiles, TemporariesLeftByASaveCutShortGoAtTheNextSave) {
+  WriteBytes(dir.path() / "Websites.txt.saving", "half a li");
+  WriteBytes(dir.path() / "Settings.txt.saving", "1<Spl");
+  std::filesystem::create_directory(dir.path() / "kept.saving");  // a folder is none of the program's
+  WriteBytes(dir.path() / "Settings.txt", "1<Split>0\r\n");
+  EXPECT_TRUE(WriteTextFile(L"1<Split>0", dir.path() / "Settings.txt"));
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "Websites.txt.saving"));
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "Settings.txt.saving"));
+  EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "kept.saving"));
 }
 
 TEST_F(TextFiles, AMissingFileIsReportedOnceAndReadsEmpty) {

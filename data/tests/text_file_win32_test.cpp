@@ -10,6 +10,7 @@
 namespace oravin {
 namespace {
 
+using namespace std::string_literals;
 using testing::ReadBytes;
 using testing::WriteBytes;
 
@@ -27,6 +28,50 @@ TEST_F(TextFilesOnWindows, ChineseTextIsStoredInTheSystemCodePageByteForByte) {
   EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
   EXPECT_EQ(ReadTextFile(dir.path() / "Bin" / "Websites.txt"), text);
   EXPECT_TRUE(boxes.calls.empty());
+}
+
+TEST_F(TextFilesOnWindows, TheCodePageAndNotepadsUtf8AreEachReadAndWrittenAsTheyCame) {
+  const auto file = dir.path() / "Websites.txt";
+  const std::wstring text = L"百度 <Address>http://www.baidu.com/<Split>新浪新闻 <Address>http://news.sina.com.cn/<Split>"
+                            L"联通 <Address>http://www.10010.com/<Split>";
+  struct Saved {
+    std::string bytes, added;  // the list, and 新 <Address>x<Split> in the same encoding
+  };
+  const Saved saved[] = {
+      {"\xB0\xD9\xB6\xC8 <Address>http://www.baidu.com/<Split>\xD0\xC2\xC0\xCB\xD0\xC2\xCE\xC5 "
+       "<Address>http://news.sina.com.cn/<Split>\xC1\xAA\xCD\xA8 <Address>http://www.10010.com/<Split>",
+       "\xD0\xC2 <Address>x<Split>"},
+      {"\xE7\x99\xBE\xE5\xBA\xA6 <Address>http://www.baidu.com/<Split>\xE6\x96\xB0\xE6\xB5\xAA\xE6\x96\xB0\xE9\x97\xBB "
+       "<Address>http://news.sina.com.cn/<Split>\xE8\x81\x94\xE9\x80\x9A <Address>http://www.10010.com/<Split>",
+       "\xE6\x96\xB0 <Address>x<Split>"},
+  };
+  for (const Saved& s : saved) {
+    WriteBytes(file, s.bytes);
+    EXPECT_EQ(ReadTextFile(file), text);
+    ASSERT_TRUE(WriteTextFile(text + L"新 <Address>x<Split>", file));
+    EXPECT_EQ(ReadBytes(file), s.bytes + s.added + "\r\n");
+  }
+  EXPECT_TRUE(boxes.calls.empty());
+}
+
+TEST_F(TextFilesOnWindows, BytesTheCodePageCannotReadAreKeptBesideTheFileBeforeASaveChangesThem) {
+  const auto file = dir.path() / "Websites.txt", backup = dir.path() / "Websites.txt.bak";
+  const std::string damaged[] = {
+      "a\x81 <Address>http://a/<Split>",             // a lead byte without its trail byte
+      "\x81\x30\x81\x30 <Address>http://b/<Split>",  // GB18030's four bytes, which GBK cannot read
+      "\x00\xFF\x01\xFE\xFF<Split>\x80"s,           // binary junk
+  };
+  for (const std::string& bytes : damaged) {
+    WriteBytes(file, bytes);
+    const std::wstring text = ReadTextFile(file);
+    EXPECT_TRUE(WriteTextFile(text, file));
+    EXPECT_EQ(ReadBytes(file), bytes);  // nothing changed, nothing written
+    const size_t told = boxes.calls.size();
+    EXPECT_TRUE(WriteTextFile(text + L"c <Address>http://c/<Split>", file));
+    EXPECT_EQ(ReadBytes(backup), bytes);
+    ASSERT_EQ(boxes.calls.size(), told + 1);
+    EXPECT_EQ(boxes.calls.back().title, L"提示");
+  }
 }
 
 TEST_F(TextFilesOnWindows, AFileHeldOpenByAnotherProgramKeepsItsOldContents) {

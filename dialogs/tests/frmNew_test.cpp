@@ -21,7 +21,7 @@ Texts ItemsOf(const ItemList& list) {
 class EditorDialog : public ::testing::Test {
  protected:
   void SetUp() override {
-    titles.SetSortOrder(ListModel::kAscending);
+    // As the main window has them: the entries sorted, each title at its entry's place.
     address.SetSortOrder(ListModel::kAscending);
     CurrentMode = kModeWebsites;
   }
@@ -95,6 +95,30 @@ TEST_F(EditorDialog, ANewTitleEqualButForCaseGoesOppositeItsOwnAddress) {
   dialog.EditAddress();
   EXPECT_EQ(c().txtTitle.Text(), L"news");
   EXPECT_EQ(c().txtAddress.Text(), L"http://z/");
+}
+
+// The main window stays usable while the dialog is open.
+TEST_F(EditorDialog, SavingReplacesTheEntryTheDialogWasOpenedForWhateverHappenedMeanwhile) {
+  Add(L"a", L"http://a/");
+  Add(L"c", L"http://c/");
+  titles.SetListIndex(0);
+  dialog.EditAddress();
+  c().txtTitle.SetText(L"a2");
+  Add(L"0", L"http://0/");  // the entry moves down a place
+  titles.SetListIndex(2);    // and the user selects another one
+  dialog.Confirm();
+  EXPECT_EQ(ItemsOf(address), (Texts{L"0 <Address>http://0/", L"a2 <Address>http://a/", L"c <Address>http://c/"}));
+  EXPECT_EQ(ItemsOf(titles), (Texts{L"0", L"a2", L"c"}));
+  ASSERT_TRUE(Closed());
+  // Deleted meanwhile: the texts come back as a new entry, and nothing else goes.
+  titles.SetListIndex(2);
+  dialog.EditAddress();
+  c().txtTitle.SetText(L"c2");
+  RemoveEntry({titles, address}, 2);
+  titles.SetListIndex(0);
+  dialog.Confirm();
+  EXPECT_EQ(ItemsOf(address), (Texts{L"0 <Address>http://0/", L"a2 <Address>http://a/", L"c2 <Address>http://c/"}));
+  EXPECT_TRUE(Closed());
 }
 
 TEST_F(EditorDialog, NewAddressOnAnOpenEditSwitchesToAddingAndKeepsTheTexts) {

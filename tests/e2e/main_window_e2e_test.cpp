@@ -89,6 +89,13 @@ class MainWindow : public ::testing::Test {
   bool FocusIsAt(POINT at) const {
     return PumpUntil([&] { return FocusOf(main) == ControlAt(main, at.x, at.y); });
   }
+  // Through the main menu to a page whose title is given.
+  bool Choose(POINT menuItem, const std::wstring& title) {
+    Click(kPlug);
+    if (!WaitForTitle(L"Oravin")) return false;
+    Click(menuItem);
+    return WaitForTitle(title);
+  }
   // The page in front at a point of the page area: the window there.
   HWND PageAt(POINT at) const { return ControlAt(main, at.x, at.y); }
   LRESULT Check(POINT at) const { return SendMessageW(ControlAt(main, at.x, at.y), BM_GETCHECK, 0, 0); }
@@ -142,6 +149,33 @@ TEST_F(MainWindow, AListOfThreeEntriesComesBackByteForByte) {
   Screenshot("main_web_list");
   Close();
   EXPECT_EQ(Get("Websites.txt"), kThreeSites);
+}
+
+// "Unicode" as Notepad saves it: UTF-16 after its byte order mark.
+std::string Utf16(const std::wstring& text) {
+  return "\xFF\xFE" + std::string(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
+}
+
+TEST_F(MainWindow, FilesSavedByNotepadComeBackByteForByteWhenNothingIsEdited) {
+  // In the lists' own order. UTF-8 without a mark, a line for each entry and
+  // no line end after the last: Baidu and 新闻网.
+  const std::string websites =
+      "Baidu <Address>http://www.baidu.com/<Split>\r\n"
+      "\xE6\x96\xB0\xE9\x97\xBB\xE7\xBD\x91 <Address>http://news.example.com/<Split>";
+  const std::string folders = Utf16(L"Temp <Address>C:\\temp<Split>\r\n文档 <Address>C:\\文档<Split>\r\n");
+  const std::string settings = Utf16(L"0<Split>2<Split>0<Split>0<Split>100<Split>0");
+  Put("Websites.txt", websites);
+  Put("FolderList.txt", folders);
+  Put("Settings.txt", settings);
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(Title(), L"文件夹助手");
+  // Through both lists and back: each is saved as it is left.
+  ASSERT_TRUE(Choose(kMenuWeb, L"网址助手"));
+  ASSERT_TRUE(Choose(kMenuFolders, L"文件夹助手"));
+  Close();
+  EXPECT_EQ(Get("Websites.txt"), websites);
+  EXPECT_EQ(Get("FolderList.txt"), folders);
+  EXPECT_EQ(Get("Settings.txt"), settings);
 }
 
 TEST_F(MainWindow, ASettingsFileOfTwoFieldsSetsOnlyThoseTwo) {
@@ -241,16 +275,20 @@ TEST_F(MainWindow, TheStartUpValueFollowsTheOptionAtEveryClose) {
   EXPECT_EQ(RunValue(L"oravin"), L"(none)");
 }
 
-TEST_F(MainWindow, ASecondStartBringsTheFirstForwardAndEnds) {
+TEST_F(MainWindow, ASecondStartThroughAnyPathToTheFolderBringsTheFirstForwardAndEnds) {
   Put("Settings.txt", Settings("1<Split>0<Split>0<Split>0<Split>100<Split>0"));
   ASSERT_TRUE(Start());
-  Click(kMinimize);
-  ASSERT_TRUE(PumpUntil([&] { return Hidden(); }, kAnimationTimeoutMs));
-  ProgramUnderTest second(folder.path());
-  ASSERT_TRUE(second.Start());
-  EXPECT_TRUE(second.WaitForExit());
-  EXPECT_EQ(second.ExitCode(), 0u);
-  EXPECT_TRUE(PumpUntil([&] { return Shaped(); }, kAnimationTimeoutMs));  // out of the tray again
+  // The same path, then the same folder through Wine's drive Z:.
+  for (const std::filesystem::path& path : {folder.path(), std::filesystem::path(ThroughDriveZ(folder.wpath()))}) {
+    ASSERT_FALSE(path.empty());
+    Click(kMinimize);
+    ASSERT_TRUE(PumpUntil([&] { return Hidden(); }, kAnimationTimeoutMs));
+    ProgramUnderTest second(path);
+    ASSERT_TRUE(second.Start());
+    EXPECT_TRUE(second.WaitForExit()) << path;
+    EXPECT_EQ(second.ExitCode(), 0u);
+    EXPECT_TRUE(PumpUntil([&] { return Shaped(); }, kAnimationTimeoutMs));  // out of the tray again
+  }
   EXPECT_EQ(program.ExitCode(), STILL_ACTIVE);
   Close();
 }

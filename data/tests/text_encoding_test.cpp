@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include "data/text_encoding.h"
+#include "testing/latin1_codec.h"
+
+namespace oravin {
+namespace {
+
+using namespace std::string_literals;
+
+// A list in the Chinese code page (GBK), as the program writes it: 百度,
+// 新浪新闻, 联通 and a folder 我的文档.
+const std::string kGbkList =
+    "\xB0\xD9\xB6\xC8 <Address>http://www.baidu.com/<Split>"
+    "\xD0\xC2\xC0\xCB\xD0\xC2\xCE\xC5 <Address>http://news.sina.com.cn/<Split>"
+    "\xC1\xAA\xCD\xA8 <Address>http://www.10010.com/<Split>"
+    "\xCE\xD2\xB5\xC4\xCE\xC4\xB5\xB5 <Address>C:\\\xCE\xD2\xB5\xC4\xCE\xC4\xB5\xB5<Split>";
+// 百度 and 新闻 as Notepad saves them by default, UTF-8 without a byte order
+// mark. The same bytes are valid GBK too, reading as 鐧惧害 and 鏂伴椈.
+const std::string kUtf8List =
+    "\xE7\x99\xBE\xE5\xBA\xA6 <Address>http://www.baidu.com/<Split>"
+    "\xE6\x96\xB0\xE9\x97\xBB <Address>http://news.example.com/<Split>";
+
+TEST(DetectEncoding, ReadsNotepadsUtf8AndLeavesTheCodePageItsOwnFiles) {
+  EXPECT_EQ(DetectEncoding(kGbkList), TextEncoding::CodePage);
+  EXPECT_EQ(DetectEncoding("\xC1\xAA\xCD\xA8"), TextEncoding::CodePage);  // 联通 alone, which fools some editors
+  EXPECT_EQ(DetectEncoding(kUtf8List), TextEncoding::Utf8);
+  EXPECT_EQ(DetectEncoding("News <Address>http://a/<Split>"), TextEncoding::CodePage);
+  EXPECT_EQ(DetectEncoding(""), TextEncoding::CodePage);
+  // Overlong forms, encoded surrogates and cut-off sequences are no UTF-8.
+  EXPECT_EQ(DetectEncoding("\xC0\xAF"), TextEncoding::CodePage);
+  EXPECT_EQ(DetectEncoding("\xED\xA0\x80"), TextEncoding::CodePage);
+  EXPECT_EQ(DetectEncoding("\xE6\x96"), TextEncoding::CodePage);
+  EXPECT_EQ(DetectEncoding("\xEF\xBB\xBF" "a"), TextEncoding::Utf8Bom);
+  EXPECT_EQ(DetectEncoding("\xFF\xFE" "a\0"s), TextEncoding::Utf16Le);
+  EXPECT_EQ(DetectEncoding("\xFE\xFF\0a"s), TextEncoding::Utf16Be);
+}
+
+TEST(FileText, EveryEncodingGivesTheTextAndTakesItBackByteForByte) {
+  testing::WithLatin1CodePage codePage;
+  EXPECT_EQ(DecodeFile(kUtf8List).text, L"百度 <Address>http://www.baidu.com/<Split>新闻 <Address>http://news.example.com/<Split>");
+  const std::wstring text = L"caf\u00e9 百度 \U0001F600 <Address>C:\\资料<Split>";
+  for (TextEncoding encoding :
+       {TextEncoding::Utf8, TextEncoding::Utf8Bom, TextEncoding::Utf16Le, TextEncoding::Utf16Be}) {
+    const std::string bytes = EncodeFile(text, encoding);
+    const FileText file = DecodeFile(bytes);
+    EXPECT_EQ(file.encoding, encoding);
+    EXPECT_EQ(file.text, text);
+    EXPECT_TRUE(file.faithful);
+    EXPECT_EQ(EncodeFile(file.text, encoding), bytes);
+    EXPECT_TRUE(CanHold(encoding, text));
+  }
+  EXPECT_EQ(EncodeFile(L"\u00e9<Split>", TextEncoding::Utf16Le), "\xFF\xFE\xE9\0<\0S\0p\0l\0i\0t\0>\0\r\0\n\0"s);
+  EXPECT_EQ(EncodeFile(L"\U0001F600", TextEncoding::Utf16Be), "\xFE\xFF\xD8\x3D\xDE\x00\0\r\0\n"s);
+  // Line ends go in every encoding, as a file read line by line loses them.
+  EXPECT_EQ(DecodeFile("\xFF\xFE" "a\0\r\0\n\0b\0\r\0c\0"s).text, L"abc");
+  EXPECT_EQ(DecodeFile("caf\xE9\r\n").text, L"caf\u00e9");
+  EXPECT_EQ(EncodeFile(L"caf\u00e9", TextEncoding::CodePage), "caf\xE9\r\n");
+  EXPECT_FALSE(CanHold(TextEncoding::CodePage, L"百度"));
+}
+
+TEST(FileText, SaysWhenASaveWouldChangeBytesBeyondTheText) {
+  EXPECT_FALSE(DecodeFile("\xEF\xBB\xBF" "a\xFF" "b").faithful);  // not UTF-8 behind its mark
+  EXPECT_FALSE(DecodeFile("\xFF\xFE" "a\0b"s).faithful);         // half a character at the end
+  // A lone surrogate is odd but goes back as it came; UTF-8 has no way to hold one.
+  const FileText lone = DecodeFile("\xFF\xFE\x00\xD8"s);
+  EXPECT_TRUE(lone.faithful);
+  EXPECT_TRUE(CanHold(TextEncoding::Utf16Le, lone.text));
+  EXPECT_FALSE(CanHold(TextEncoding::Utf8, lone.text));
+  // A GBK word that happens to be valid UTF-8 (陌路) reads wrongly, yet comes back whole.
+  const FileText misread = DecodeFile("\xC4\xB0\xC2\xB7");
+  EXPECT_EQ(misread.encoding, TextEncoding::Utf8);
+  EXPECT_EQ(EncodeFile(misread.text, misread.encoding), "\xC4\xB0\xC2\xB7\r\n");
+}
+
+}  // namespace
+}  // namespace oravin

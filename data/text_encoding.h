@@ -1,0 +1,45 @@
+#pragma once
+// How the bytes of a list or settings file become text and back. The program
+// writes its files in the system code page; people also save them from Notepad
+// as UTF-8 (with or without a byte order mark) or as "Unicode" (UTF-16 with one).
+#include <string>
+#include <string_view>
+
+namespace oravin {
+
+enum class TextEncoding {
+  CodePage,  // the system's ANSI code page: what the program creates
+  Utf8,      // without a byte order mark (Notepad's default)
+  Utf8Bom,
+  Utf16Le,  // Notepad's "Unicode", always with its byte order mark
+  Utf16Be,  // Notepad's "Unicode big endian"
+};
+
+// What a file's bytes read as.
+struct FileText {
+  std::wstring text;  // every line end (CR LF, or CR alone) dropped, the lines joined
+  TextEncoding encoding = TextEncoding::CodePage;
+  // Writing the text back in the same encoding gives the same bytes, line ends
+  // aside. False for bytes the encoding cannot read (a lone lead byte, a
+  // GB18030 four-byte sequence, binary junk), which a save would change.
+  bool faithful = true;
+};
+
+// A byte order mark decides. Without one, bytes that are valid UTF-8 and not
+// all ASCII are UTF-8, as Notepad reads them: text in a Chinese code page is
+// hardly ever valid UTF-8, whose sequences have a strict shape (a GBK
+// character beginning with B0-BF, C0 or C1 can never start one). Anything
+// else is the code page.
+TextEncoding DetectEncoding(std::string_view bytes);
+
+FileText DecodeFile(std::string_view bytes);
+
+// The text as one line ending in CR LF, after the encoding's byte order mark.
+// *lossy (when given) says whether a character could not be stored.
+std::string EncodeFile(std::wstring_view text, TextEncoding encoding, bool* lossy = nullptr);
+
+// Whether a file in this encoding can hold the text whole: the code page only
+// what it has characters for, UTF-8 and UTF-16 any text.
+bool CanHold(TextEncoding encoding, std::wstring_view text);
+
+}  // namespace oravin
