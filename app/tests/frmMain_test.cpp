@@ -21,7 +21,7 @@ namespace {
 using testing::ReadBytes;
 using testing::WriteBytes;
 
-// Scratch folders are ASCII, so the ANSI text the registry gets is the same.
+// Scratch folders are ASCII, and so is every text these tests give the registry.
 std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
 // Everything the shut-down does, in the order it happens.
@@ -38,14 +38,14 @@ class RecordingTray : public TrayShell {
 
 class RecordingRegistry : public RegistryCalls {
  public:
-  Key CreateKey(RegistryRoot, const std::string&) override { return this; }
-  bool SetStringValue(Key, const std::string& name, const std::string& data) override {
+  Key CreateKey(RegistryRoot, const std::wstring&) override { return this; }
+  bool SetStringValue(Key, const std::wstring& name, const std::wstring& data) override {
     settingsSavedBefore = std::filesystem::exists(std::filesystem::path(App().Path) / "Bin" / "Settings.txt");
-    events.push_back("registry set " + name + "=" + data);
+    events.push_back("registry set " + Narrow(name) + "=" + Narrow(data));
     return true;
   }
-  bool DeleteValue(Key, const std::string& name) override {
-    events.push_back("registry delete " + name);
+  bool DeleteValue(Key, const std::wstring& name) override {
+    events.push_back("registry delete " + Narrow(name));
     return true;
   }
   void CloseKey(Key) override {}
