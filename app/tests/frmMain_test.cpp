@@ -206,17 +206,24 @@ TEST_F(MainWindowInProcess, ChoosingTheSearchAssistantSavesTheListLeftAndEmpties
   EXPECT_EQ(form.Lists().lstAddress.ListCount(), 0);
 }
 
-TEST_F(MainWindowInProcess, ADoubleClickOpensTheSelectedFolderWithTheFolderFlag) {
+TEST_F(MainWindowInProcess, ADoubleClickOpensTheSelectedFolderWithTheFolderFlagOrNamesTheEntryItCannotOpen) {
   Settings("0<Split>2<Split>1<Split>0<Split>100<Split>0");
-  WriteBytes(dir.path() / "Bin" / "FolderList.txt", "a <Address>C:\\a<Split>b <Address>C:\\b b<Split>\r\n");
+  const std::string folder = Narrow(dir.wpath()) + "\\b b";
+  std::filesystem::create_directory(folder);
+  WriteBytes(dir.path() / "Bin" / "FolderList.txt", "a <Address>C:\\missing<Split>b <Address>" + folder + "<Split>\r\n");
   RecordingShell shell;
   ScopedShell shellGuard(shell);
   ASSERT_TRUE(form.Load());
   form.Lists().lstTitles.SetListIndex(1);
   form.OpenSelectedEntry();
   ASSERT_EQ(shell.opened.size(), 1u);
-  EXPECT_EQ(shell.opened[0], L"C:\\browser.exe \"C:\\b b\"");  // new window: the program with the address
+  EXPECT_EQ(Narrow(shell.opened[0]), "C:\\browser.exe \"" + folder + "\"");  // new window: the program with the address
   EXPECT_EQ(shell.lookups, std::vector<std::wstring>{dir.wpath()});  // a folder asks about the program's folder
+  form.Lists().lstTitles.SetListIndex(0);
+  form.OpenSelectedEntry();
+  EXPECT_EQ(shell.opened.size(), 1u);
+  ASSERT_EQ(boxes.calls.size(), 1u);
+  EXPECT_EQ(boxes.calls[0].text, L"\"a\" 的文件夹不存在, 没有打开.");
 }
 
 TEST_F(MainWindowInProcess, DeletingRemovesTheSelectedPairAndNothingInTheSearchMode) {
