@@ -2,13 +2,29 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "actions/command_line.h"
+#include "actions/web_address.h"
 #include "runtime/app.h"
 #include "runtime/message_box.h"
 
 namespace oravin {
 namespace {
+
+// The shell's open carries an address through fixed buffers of its own. Wine
+// puts the handler's command with the address in 1,024 characters and cuts or
+// drops the address beyond that without a word, and it overruns a buffer and
+// ends the program at about 1,000 characters of address (folder paths too);
+// Windows' URL handlers stop at 2,083 (INTERNET_MAX_URL_LENGTH). 512 leaves
+// room for a handler's path (at most MAX_PATH) and its switches. A longer
+// address goes to the handler program itself, as one argument, which takes any
+// length a command line can hold.
+constexpr size_t kLongestShellAddress = 512;
+// CreateProcess takes at most 32,767 characters, the terminating zero included.
+constexpr size_t kLongestCommandLine = 32766;
+
+constexpr wchar_t kNotOpenedTitle[] = L"无法打开";
 
 // Which program opens web pages is asked with an empty page of our own.
 FoundExecutable FindBrowser() {
@@ -26,20 +42,58 @@ bool LooksLikeSwitch(const std::wstring& address) {
   return !address.empty() && (address[0] == L'-' || address[0] == L'/');
 }
 
+// "the entry's address", or just "the address" for a search.
+std::wstring Subject(std::wstring_view title, std::wstring_view what) {
+  return title.empty() ? std::wstring(what) : L"\"" + std::wstring(title) + L"\" 的" + std::wstring(what);
+}
+
+void Refuse(const std::wstring& text) { MsgBox(text, kNotOpenedTitle, MsgIcon::Exclamation); }
+
+// A web entry never runs a program: only a web address reaches the shell.
+std::optional<std::wstring> WebPageToOpen(const std::wstring& address, std::wstring_view title) {
+  std::optional<std::wstring> page = WebAddressToOpen(address);
+  if (!page) {
+    Refuse(Subject(title, L"地址") + L"不是网页地址, 没有打开.\r\n只能打开 http://, https:// 或 ftp:// 开头的网址.");
+  }
+  return page;
+}
+
+// A folder entry never runs a program either: the shell would start a program
+// or a batch file it is given as readily as it opens a folder.
+std::optional<std::wstring> FolderToOpen(const std::wstring& path, std::wstring_view title) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (std::filesystem::is_directory(status)) return path;
+  Refuse(std::filesystem::exists(status) ? Subject(title, L"地址") + L"不是文件夹, 没有打开."
+                                         : Subject(title, L"文件夹") + L"不存在, 没有打开.");
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::wstring GetTempFolder() { return SystemShell().TempPath(); }
 
-void OpenAddress(WindowHandle owner, const std::wstring& address, bool newWindow, bool isFolder) {
+void OpenAddress(WindowHandle owner, const std::wstring& address, bool newWindow, bool isFolder,
+                 std::wstring_view title) {
+  const std::optional<std::wstring> target = isFolder ? FolderToOpen(address, title) : WebPageToOpen(address, title);
+  if (!target) return;
   const FoundExecutable handler = isFolder ? SystemShell().FindProgramFor(App().Path, L"") : FindBrowser();
   if (handler.code <= 32) {
     MsgBox(L"未找到关联的浏览器.", L"浏览器错误", MsgIcon::Exclamation);
     return;
   }
-  if (newWindow && !LooksLikeSwitch(address)) {
-    SystemShell().Execute(owner, L"open", handler.program, QuoteArgument(address), L"", kShowNormal);
+  const bool fitsTheShell = target->size() <= kLongestShellAddress;
+  const auto refuseAsTooLong = [&] {
+    Refuse(Subject(title, L"地址") + L"太长 (" + std::to_wstring(target->size()) + L" 个字符), 没有打开.");
+  };
+  if ((newWindow || !fitsTheShell) && !LooksLikeSwitch(*target)) {
+    const std::wstring argument = QuoteArgument(*target);
+    if (QuoteArgument(handler.program).size() + 1 + argument.size() > kLongestCommandLine) return refuseAsTooLong();
+    SystemShell().Execute(owner, L"open", handler.program, argument, L"", kShowNormal);
+  } else if (fitsTheShell) {
+    SystemShell().Execute(owner, L"open", *target, L"", L"", kShowNormal);
   } else {
-    SystemShell().Execute(owner, L"open", address, L"", L"", kShowNormal);
+    refuseAsTooLong();  // a folder path that begins like a switch: neither way is safe at this length
   }
 }
 

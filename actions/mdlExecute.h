@@ -2,6 +2,7 @@
 // Opening an address for the user: a web address with the program registered
 // for web pages, a folder with the program registered for folders.
 #include <string>
+#include <string_view>
 
 #include "actions/shell.h"
 
@@ -9,7 +10,12 @@ namespace oravin {
 
 // newWindow starts the registered program itself with the address, which gives
 // a new window; otherwise the shell opens the address with its handler.
-void OpenAddress(WindowHandle owner, const std::wstring& address, bool newWindow, bool isFolder);
+// A web address opens only as an http, https or ftp page and a folder only
+// when it is one; an address the shell or a command line cannot carry whole is
+// not cut. Each of these the user is told about, naming the entry by its title
+// when there is one, and nothing is started.
+void OpenAddress(WindowHandle owner, const std::wstring& address, bool newWindow, bool isFolder,
+                 std::wstring_view title = {});
 
 // The system's temporary folder with its trailing separator.
 std::wstring GetTempFolder();

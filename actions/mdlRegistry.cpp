@@ -1,12 +1,11 @@
 #include "actions/mdlRegistry.h"
 
 #include "actions/registry_calls.h"
-#include "runtime/ansi_codec.h"
 
 namespace oravin {
 namespace {
 
-constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 // The Run key of one hive, open for one operation.
 class RunKey {
@@ -18,10 +17,10 @@ class RunKey {
   RunKey(const RunKey&) = delete;
   RunKey& operator=(const RunKey&) = delete;
 
-  bool Set(const std::string& name, const std::string& data) {
+  bool Set(const std::wstring& name, const std::wstring& data) {
     return key_ && CurrentRegistry().SetStringValue(key_, name, data);
   }
-  void Delete(const std::string& name) {
+  void Delete(const std::wstring& name) {
     if (key_) CurrentRegistry().DeleteValue(key_, name);
   }
 
@@ -32,18 +31,16 @@ class RunKey {
 }  // namespace
 
 void SetStartWithWindows(const std::wstring& name, const std::wstring& command, int32_t addFlag) {
-  const std::string ansiName = SystemCodec().Encode(name);
   if ((addFlag & kAddFlagBits) == 0) {
-    RunKey(RegistryRoot::LocalMachine).Delete(ansiName);
-    RunKey(RegistryRoot::CurrentUser).Delete(ansiName);
+    RunKey(RegistryRoot::LocalMachine).Delete(name);
+    RunKey(RegistryRoot::CurrentUser).Delete(name);
     return;
   }
-  const std::string data = SystemCodec().Encode(command);
-  if (RunKey(RegistryRoot::LocalMachine).Set(ansiName, data)) {
+  if (RunKey(RegistryRoot::LocalMachine).Set(name, command)) {
     // Two copies would start the program twice at log-on.
-    RunKey(RegistryRoot::CurrentUser).Delete(ansiName);
+    RunKey(RegistryRoot::CurrentUser).Delete(name);
   } else {
-    RunKey(RegistryRoot::CurrentUser).Set(ansiName, data);
+    RunKey(RegistryRoot::CurrentUser).Set(name, command);
   }
 }
 

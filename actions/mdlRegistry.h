@@ -9,7 +9,7 @@ namespace oravin {
 // zero deletes it.
 constexpr int32_t kAddFlagBits = 0xFFFF;
 
-// Writes `command` (ANSI, REG_SZ) as the value `name` under the machine's Run
+// Writes `command` (REG_SZ) as the value `name` under the machine's Run
 // key; where the machine's key cannot be written (a user without
 // administrator rights) under the current user's Run key instead, and a copy
 // left there by an earlier such write goes once the machine's key holds it.

@@ -13,13 +13,14 @@ class RegistryCalls {
  public:
   using Key = void*;  // an open HKEY
   virtual ~RegistryCalls() = default;
-  // RegCreateKeyA: opens the key for writing, creating it when missing; null
+  // RegCreateKeyW: opens the key for writing, creating it when missing; null
   // when that is refused.
-  virtual Key CreateKey(RegistryRoot root, const std::string& subKey) = 0;
-  // RegSetValueExA with REG_SZ: the ANSI text and its terminating zero.
-  virtual bool SetStringValue(Key key, const std::string& name, const std::string& data) = 0;
-  // RegDeleteValueA; a value that is not there counts as deleted.
-  virtual bool DeleteValue(Key key, const std::string& name) = 0;
+  virtual Key CreateKey(RegistryRoot root, const std::wstring& subKey) = 0;
+  // RegSetValueExW with REG_SZ: the text and its terminating zero, in UTF-16,
+  // so a path the ANSI code page cannot spell is stored whole.
+  virtual bool SetStringValue(Key key, const std::wstring& name, const std::wstring& data) = 0;
+  // RegDeleteValueW; a value that is not there counts as deleted.
+  virtual bool DeleteValue(Key key, const std::wstring& name) = 0;
   // RegCloseKey.
   virtual void CloseKey(Key key) = 0;
 };

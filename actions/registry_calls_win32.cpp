@@ -11,19 +11,19 @@ HKEY RootKey(RegistryRoot root) {
 
 class SystemCalls : public RegistryCalls {
  public:
-  Key CreateKey(RegistryRoot root, const std::string& subKey) override {
+  Key CreateKey(RegistryRoot root, const std::wstring& subKey) override {
     HKEY key = nullptr;
-    return RegCreateKeyA(RootKey(root), subKey.c_str(), &key) == ERROR_SUCCESS ? key : nullptr;
+    return RegCreateKeyW(RootKey(root), subKey.c_str(), &key) == ERROR_SUCCESS ? key : nullptr;
   }
 
-  bool SetStringValue(Key key, const std::string& name, const std::string& data) override {
+  bool SetStringValue(Key key, const std::wstring& name, const std::wstring& data) override {
     const auto* bytes = reinterpret_cast<const BYTE*>(data.c_str());
-    const DWORD size = DWORD(data.size() + 1);  // with the terminating zero
-    return RegSetValueExA(HKEY(key), name.c_str(), 0, REG_SZ, bytes, size) == ERROR_SUCCESS;
+    const DWORD size = DWORD((data.size() + 1) * sizeof(wchar_t));  // in bytes, with the terminating zero
+    return RegSetValueExW(HKEY(key), name.c_str(), 0, REG_SZ, bytes, size) == ERROR_SUCCESS;
   }
 
-  bool DeleteValue(Key key, const std::string& name) override {
-    const LSTATUS status = RegDeleteValueA(HKEY(key), name.c_str());
+  bool DeleteValue(Key key, const std::wstring& name) override {
+    const LSTATUS status = RegDeleteValueW(HKEY(key), name.c_str());
     return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
   }
 

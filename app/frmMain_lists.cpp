@@ -35,10 +35,11 @@ void frmMain::ShowSelectedAddress() {
 void frmMain::OpenSelectedEntry() {
   const auto i = SelectedEntry();
   if (!i) return;
-  const std::wstring address = AddressOf(lstAddress->ListItems(*i));
+  const std::wstring entry = lstAddress->ListItems(*i);
+  const std::wstring address = AddressOf(entry);
   // Only a damaged file gives an entry without an address: there is nothing to open.
   if (address.empty()) return;
-  OpenAddress(hwnd(), address, chkOpen.Value() != 0, CurrentMode == kModeFolders);
+  OpenAddress(hwnd(), address, chkOpen.Value() != 0, CurrentMode == kModeFolders, TitleOf(entry));
 }
 
 void frmMain::DeleteSelectedEntry() {

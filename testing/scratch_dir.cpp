@@ -27,6 +27,16 @@ ScratchDir::~ScratchDir() {
   std::filesystem::remove_all(path_, ignored);
 }
 
+ScopedCurrentFolder::ScopedCurrentFolder(const std::filesystem::path& folder)
+    : previous_(std::filesystem::current_path()) {
+  std::filesystem::current_path(folder);
+}
+
+ScopedCurrentFolder::~ScopedCurrentFolder() {
+  std::error_code ignored;
+  std::filesystem::current_path(previous_, ignored);
+}
+
 std::string ReadBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   std::ostringstream out;

@@ -19,6 +19,18 @@ class ScratchDir {
   std::filesystem::path path_;
 };
 
+// Makes a folder the current one for a scope, for tests of relative paths.
+class ScopedCurrentFolder {
+ public:
+  explicit ScopedCurrentFolder(const std::filesystem::path& folder);
+  ~ScopedCurrentFolder();
+  ScopedCurrentFolder(const ScopedCurrentFolder&) = delete;
+  ScopedCurrentFolder& operator=(const ScopedCurrentFolder&) = delete;
+
+ private:
+  std::filesystem::path previous_;
+};
+
 // Whole-file helpers for checking what the program wrote, byte for byte.
 std::string ReadBytes(const std::filesystem::path& file);
 void WriteBytes(const std::filesystem::path& file, const std::string& bytes);

@@ -84,17 +84,55 @@ TEST_F(Launcher, ANewWindowStartsTheBrowserWithTheAddressAsOneArgument) {
   OpenAddress(owner, L"http://a.example.com/x y\"z", true, false);
   ASSERT_EQ(shell.executions.size(), 1u);
   EXPECT_EQ(shell.executions[0].file, L"C:\\Browsers\\browser.exe");
-  EXPECT_EQ(shell.executions[0].parameters, L"\"http://a.example.com/x y\\\"z\"");
+  EXPECT_EQ(shell.executions[0].parameters, L"\"http://a.example.com/x%20y%22z\"");
   EXPECT_EQ(shell.executions[0].verb, L"open");
 }
 
 TEST_F(Launcher, AFolderAsksForTheProgramThatOpensTheProgramsOwnFolder) {
   App().Path = L"C:\\Tools";
-  OpenAddress(owner, L"D:\\资料", true, true);
+  std::filesystem::create_directory(temp.path() / L"my folder");
+  testing::ScopedCurrentFolder current(temp.path());  // an absolute path begins with "/" off Windows
+  OpenAddress(owner, L"my folder", true, true);
   ASSERT_EQ(shell.lookups, std::vector<std::wstring>{L"C:\\Tools"});
   EXPECT_FALSE(std::filesystem::exists(probe()));  // no temporary page for folders
   ASSERT_EQ(shell.executions.size(), 1u);
-  EXPECT_EQ(shell.executions[0].parameters, L"\"D:\\资料\"");
+  EXPECT_EQ(shell.executions[0].parameters, L"\"my folder\"");
+}
+
+TEST_F(Launcher, WhatAWebEntryOrAFolderEntryCannotOpenIsRefusedByTheEntrysTitle) {
+  testing::WriteBytes(temp.path() / "run.bat", "@echo off\r\n");
+  OpenAddress(owner, L"C:\\evil\\run.exe", false, false, L"工具");
+  OpenAddress(owner, (temp.path() / "missing").wstring(), false, true, L"资料");
+  OpenAddress(owner, (temp.path() / "run.bat").wstring(), true, true, L"脚本");
+  OpenAddress(owner, L"file:///C:/evil/run.exe", true, false);
+  EXPECT_TRUE(shell.lookups.empty());
+  EXPECT_TRUE(shell.executions.empty());
+  ASSERT_EQ(boxes.calls.size(), 4u);
+  EXPECT_EQ(boxes.calls[0].text, L"\"工具\" 的地址不是网页地址, 没有打开.\r\n只能打开 http://, https:// 或 ftp:// 开头的网址.");
+  EXPECT_EQ(boxes.calls[1].text, L"\"资料\" 的文件夹不存在, 没有打开.");
+  EXPECT_EQ(boxes.calls[2].text, L"\"脚本\" 的地址不是文件夹, 没有打开.");
+  EXPECT_EQ(boxes.calls[3].text, L"地址不是网页地址, 没有打开.\r\n只能打开 http://, https:// 或 ftp:// 开头的网址.");
+  for (const MessageBoxCall& box : boxes.calls) {
+    EXPECT_EQ(box.title, L"无法打开");
+    EXPECT_EQ(box.icon, MsgIcon::Exclamation);
+  }
+}
+
+TEST_F(Launcher, ALongAddressGoesToTheBrowserAsOneArgumentUpToTheLongestCommandLine) {
+  const auto address = [](size_t length) { return L"http://x.example/" + std::wstring(length - 17, L'a'); };
+  OpenAddress(owner, address(512), false, false);
+  // The browser's quoted path, a blank and the quoted address fill 32,766 characters.
+  const size_t longest = 32766 - (shell.answer.program.size() + 2) - 1 - 2;
+  OpenAddress(owner, address(513), false, false);
+  OpenAddress(owner, address(longest), false, false);
+  OpenAddress(owner, address(longest + 1), true, false, L"长");
+  ASSERT_EQ(shell.executions.size(), 3u);
+  EXPECT_EQ(shell.executions[0].file, address(512));
+  EXPECT_EQ(shell.executions[1].file, shell.answer.program);
+  EXPECT_EQ(shell.executions[1].parameters, L"\"" + address(513) + L"\"");
+  EXPECT_EQ(shell.executions[2].parameters, L"\"" + address(longest) + L"\"");
+  ASSERT_EQ(boxes.calls.size(), 1u);
+  EXPECT_EQ(boxes.calls[0].text, L"\"长\" 的地址太长 (" + std::to_wstring(longest + 1) + L" 个字符), 没有打开.");
 }
 
 TEST_F(Launcher, WithoutABrowserTheUserIsToldAndNothingOpens) {
@@ -117,13 +155,17 @@ TEST_F(Launcher, AnExistingTemporaryPageIsUsedUnchangedAndDeletedAfterwards) {
 }
 
 TEST_F(Launcher, AnAddressThatLooksLikeASwitchNeverReachesACommandLine) {
-  OpenAddress(owner, L"-kiosk", true, false);
-  OpenAddress(owner, L"/e,C:\\", true, true);
-  ASSERT_EQ(shell.executions.size(), 2u);
-  for (const Execution& e : shell.executions) {
-    EXPECT_EQ(e.parameters, L"");
-    EXPECT_NE(e.file, L"C:\\Browsers\\browser.exe");
-  }
+  OpenAddress(owner, L"-kiosk", true, false);  // not a web address at all
+  const std::wstring longName(200, L'k');
+  std::filesystem::create_directories(temp.path() / L"-kiosk" / longName / longName / longName);
+  testing::ScopedCurrentFolder current(temp.path());
+  OpenAddress(owner, L"-kiosk", true, true);
+  // Too long for the shell, and no safe way onto a command line.
+  OpenAddress(owner, L"-kiosk/" + longName + L"/" + longName + L"/" + longName, false, true);
+  ASSERT_EQ(shell.executions.size(), 1u);
+  EXPECT_EQ(shell.executions[0].file, L"-kiosk");
+  EXPECT_EQ(shell.executions[0].parameters, L"");
+  EXPECT_EQ(boxes.calls.size(), 2u);
 }
 
 TEST_F(Launcher, HomePagesStartExplorerMinimisedWithoutWaiting) {

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 
 #include "actions/mdlExecute.h"
+#include "runtime/app.h"
 #include "testing/captured_message_boxes.h"
 #include "testing/scratch_dir.h"
 #include "testing/win32_testing.h"
@@ -23,6 +26,13 @@ std::wstring FullPath(const std::wstring& path) {
 std::wstring FakeBrowser() {
   const char* path = std::getenv("ORAVIN_FAKE_BROWSER");
   return path ? FullPath(std::filesystem::path(path).wstring()) : std::wstring();
+}
+
+std::wstring Default(const std::wstring& key) {
+  wchar_t value[1024] = {};
+  DWORD size = sizeof value;
+  RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size);
+  return value;
 }
 
 void SetDefault(const std::wstring& key, const std::wstring& value) {
@@ -61,6 +71,7 @@ class LauncherOnWindows : public ::testing::Test {
     SetEnvironmentVariableW(L"ORAVIN_FAKE_BROWSER_LOG", log().c_str());
   }
   void TearDown() override {
+    if (folderCommand) SetDefault(kFolderCommand, *folderCommand);
     RegDeleteTreeW(HKEY_CLASSES_ROOT, L"OravinTest.Page");
     RegDeleteTreeW(HKEY_CLASSES_ROOT, L".html");
     RegDeleteTreeW(HKEY_CLASSES_ROOT, L"http");
@@ -72,18 +83,104 @@ class LauncherOnWindows : public ::testing::Test {
     if (!testing::PumpUntil([&] { return std::filesystem::exists(log()); }, 10000)) return {};
     return Lines(testing::ReadBytes(log()));
   }
+  // What the stand-in got when it was asked to open the address; nothing when the user was told instead.
+  std::vector<std::string> Open(const std::wstring& address, bool newWindow, bool isFolder = false) {
+    std::filesystem::remove(log());
+    const size_t told = boxes.calls.size();
+    OpenAddress(nullptr, address, newWindow, isFolder, L"条目");
+    return boxes.calls.size() == told ? Received() : std::vector<std::string>{};
+  }
+  // A batch file that leaves a mark when anything runs it: ran.txt, or ran<first argument>.txt.
+  std::wstring Trap() {
+    testing::WriteBytes(dir.path() / L"run.bat", "@echo ran> \"" + Utf8(dir.wpath()) + "\\ran%1.txt\"\r\n");
+    return (dir.path() / L"run.bat").wstring();
+  }
+  std::wstring mark(const std::wstring& argument = L"") const {
+    return (dir.path() / (L"ran" + argument + L".txt")).wstring();
+  }
 
+  static constexpr wchar_t kFolderCommand[] = L"Folder\\shell\\open\\command";
+  std::optional<std::wstring> folderCommand;  // the prefix's own, while a test replaces it
   testing::ScratchDir dir;
   testing::CapturedMessageBoxes boxes;
 };
 
-TEST_F(LauncherOnWindows, ANewWindowGetsTheWholeAddressAsItsOneArgument) {
-  const std::wstring address = L"http://www.example.com/a b\tc\"d\\\" -x";
-  OpenAddress(nullptr, address, true, false);
-  const auto lines = Received();
-  ASSERT_EQ(lines.size(), 2u) << (lines.empty() ? "" : lines[0]);
-  EXPECT_EQ(lines[1], Utf8(address));
+TEST_F(LauncherOnWindows, QuotesAndBlanksCannotAddAnArgumentInEitherBranch) {
+  for (const bool newWindow : {false, true}) {
+    SCOPED_TRACE(newWindow ? "new window" : "shell");
+    auto lines = Open(L"http://x.example/\" --evil-switch \"y", newWindow);
+    ASSERT_EQ(lines.size(), 2u) << (lines.empty() ? "" : lines[0]);
+    EXPECT_EQ(lines[1], "http://x.example/%22%20--evil-switch%20%22y");
+    lines = Open(L"http://www.example.com/a b\tc\"d\\\" -x", newWindow);
+    ASSERT_EQ(lines.size(), 2u) << (lines.empty() ? "" : lines[0]);
+    EXPECT_EQ(lines[1], "http://www.example.com/a%20b%09c%22d\\%22%20-x");
+  }
   EXPECT_TRUE(boxes.calls.empty());
+}
+
+TEST_F(LauncherOnWindows, AnAddressOfAnyLengthReachesTheBrowserWholeOrTheUserIsTold) {
+  // The longest that fits: the browser's quoted path, a blank and the quoted address make 32,766 characters.
+  const size_t longest = 32766 - (FakeBrowser().size() + 2) - 1 - 2;
+  for (const bool newWindow : {false, true}) {
+    for (const size_t length : {size_t(1000), size_t(5000), longest, size_t(40000)}) {
+      SCOPED_TRACE((newWindow ? "new window, " : "shell, ") + std::to_string(length));
+      const std::wstring address = L"http://x.example/?q=" + std::wstring(length - 20, L'a');
+      const auto lines = Open(address, newWindow);
+      if (length <= longest) {
+        ASSERT_EQ(lines.size(), 2u);
+        EXPECT_EQ(lines[1], Utf8(address));
+      } else {
+        ASSERT_FALSE(boxes.calls.empty());
+        EXPECT_EQ(boxes.calls.back().text, L"\"条目\" 的地址太长 (40000 个字符), 没有打开.");
+      }
+    }
+  }
+  testing::PumpFor(500);
+  EXPECT_FALSE(std::filesystem::exists(log()));  // the refused one started nothing
+  EXPECT_EQ(boxes.calls.size(), 2u);
+}
+
+TEST_F(LauncherOnWindows, WebEntriesThatNameProgramsStartNothingInEitherBranch) {
+  const std::wstring trap = Trap();
+  SystemShell().Execute(nullptr, L"open", trap, L"-works", L"", kShowNormal);
+  ASSERT_TRUE(testing::PumpUntil([&] { return std::filesystem::exists(mark(L"-works")); }, 10000));
+  std::wstring fileUrl = L"file:///" + trap;
+  std::replace(fileUrl.begin(), fileUrl.end(), L'\\', L'/');
+  // The shell takes a relative path from the current folder.
+  std::filesystem::create_directory(dir.path() / L"sub");
+  testing::ScopedCurrentFolder current(dir.path() / L"sub");
+  for (const bool newWindow : {false, true}) {
+    for (const std::wstring& address : {trap, fileUrl, std::wstring(L"..\\run.bat")}) {
+      EXPECT_TRUE(Open(address, newWindow).empty());
+    }
+  }
+  testing::PumpFor(1000);
+  EXPECT_FALSE(std::filesystem::exists(mark()));
+  EXPECT_FALSE(std::filesystem::exists(log()));
+  ASSERT_EQ(boxes.calls.size(), 6u);
+  EXPECT_EQ(boxes.calls[0].text, L"\"条目\" 的地址不是网页地址, 没有打开.\r\n只能打开 http://, https:// 或 ftp:// 开头的网址.");
+}
+
+TEST_F(LauncherOnWindows, FolderEntriesOpenOnlyFoldersThatExistInEitherBranch) {
+  folderCommand = Default(kFolderCommand);
+  SetDefault(kFolderCommand, L"\"" + FakeBrowser() + L"\" \"%1\"");
+  App().Path = dir.wpath();
+  const std::wstring trap = Trap();
+  const std::filesystem::path folder = dir.path() / L"我的 资料";
+  std::filesystem::create_directory(folder);
+  for (const bool newWindow : {false, true}) {
+    SCOPED_TRACE(newWindow ? "new window" : "shell");
+    const auto lines = Open(folder.wstring(), newWindow, true);
+    ASSERT_EQ(lines.size(), 2u) << (lines.empty() ? "" : lines[0]);
+    EXPECT_EQ(lines[1], Utf8(folder.wstring()));
+    EXPECT_TRUE(Open((dir.path() / L"missing").wstring(), newWindow, true).empty());
+    EXPECT_TRUE(Open(trap, newWindow, true).empty());
+  }
+  testing::PumpFor(1000);
+  EXPECT_FALSE(std::filesystem::exists(mark()));
+  ASSERT_EQ(boxes.calls.size(), 4u);
+  EXPECT_EQ(boxes.calls[0].text, L"\"条目\" 的文件夹不存在, 没有打开.");
+  EXPECT_EQ(boxes.calls[1].text, L"\"条目\" 的地址不是文件夹, 没有打开.");
 }
 
 TEST_F(LauncherOnWindows, WithoutANewWindowTheShellOpensTheAddressWithItsHandler) {

@@ -21,7 +21,7 @@ constexpr char kAnsiName[] = "OravinTrayRegistryTest";
 constexpr int32_t kAdd = 1, kDelete = 0;
 
 HKEY Hive(RegistryRoot root) { return root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
-const char* HiveName(RegistryRoot root) { return root == RegistryRoot::LocalMachine ? "HKLM" : "HKCU"; }
+const wchar_t* HiveName(RegistryRoot root) { return root == RegistryRoot::LocalMachine ? L"HKLM" : L"HKCU"; }
 
 // The value as the registry holds it, read back with the wide API.
 struct Stored {
@@ -53,26 +53,26 @@ void WriteDirectly(RegistryRoot root, const std::wstring& text) {
 class WatchedRegistry : public RegistryCalls {
  public:
   WatchedRegistry() : guard_(*this) {}
-  Key CreateKey(RegistryRoot root, const std::string& subKey) override {
-    calls.push_back(std::string("CreateKey ") + HiveName(root) + " " + subKey);
+  Key CreateKey(RegistryRoot root, const std::wstring& subKey) override {
+    calls.push_back(std::wstring(L"CreateKey ") + HiveName(root) + L" " + subKey);
     if (refuseMachine && root == RegistryRoot::LocalMachine) return nullptr;
     Key key = SystemRegistry().CreateKey(root, subKey);
     if (key) roots_[key] = root;
     return key;
   }
-  bool SetStringValue(Key key, const std::string& name, const std::string& data) override {
-    calls.push_back(std::string("SetStringValue ") + HiveName(roots_[key]) + " " + name + " " + data);
+  bool SetStringValue(Key key, const std::wstring& name, const std::wstring& data) override {
+    calls.push_back(std::wstring(L"SetStringValue ") + HiveName(roots_[key]) + L" " + name + L" " + data);
     return SystemRegistry().SetStringValue(key, name, data);
   }
-  bool DeleteValue(Key key, const std::string& name) override {
-    calls.push_back(std::string("DeleteValue ") + HiveName(roots_[key]) + " " + name);
+  bool DeleteValue(Key key, const std::wstring& name) override {
+    calls.push_back(std::wstring(L"DeleteValue ") + HiveName(roots_[key]) + L" " + name);
     return SystemRegistry().DeleteValue(key, name);
   }
   void CloseKey(Key key) override {
-    calls.push_back(std::string("CloseKey ") + HiveName(roots_[key]));
+    calls.push_back(std::wstring(L"CloseKey ") + HiveName(roots_[key]));
     SystemRegistry().CloseKey(key);
   }
-  std::vector<std::string> calls;
+  std::vector<std::wstring> calls;
   bool refuseMachine = false;
 
  private:
@@ -94,9 +94,9 @@ TEST_F(StartWithWindows, WritesTheMachinesRunKeyAndClosesIt) {
   WatchedRegistry registry;
   SetStartWithWindows(kName, L"C:\\Oravin\\oravin.exe", kAdd);
   ASSERT_GE(registry.calls.size(), 3u);
-  EXPECT_EQ(registry.calls[0], std::string("CreateKey HKLM ") + kAnsiRunKey);
-  EXPECT_EQ(registry.calls[1], "SetStringValue HKLM OravinTrayRegistryTest C:\\Oravin\\oravin.exe");
-  EXPECT_EQ(registry.calls[2], "CloseKey HKLM");
+  EXPECT_EQ(registry.calls[0], std::wstring(L"CreateKey HKLM ") + kRunKey);
+  EXPECT_EQ(registry.calls[1], L"SetStringValue HKLM OravinTrayRegistryTest C:\\Oravin\\oravin.exe");
+  EXPECT_EQ(registry.calls[2], L"CloseKey HKLM");
   const auto stored = Read(RegistryRoot::LocalMachine);
   ASSERT_TRUE(stored);
   EXPECT_EQ(stored->type, DWORD(REG_SZ));
@@ -118,6 +118,15 @@ TEST_F(StartWithWindows, ChineseFolderNamesAreStoredWhole) {
   ASSERT_TRUE(stored);
   EXPECT_EQ(stored->text, command);
   EXPECT_EQ(stored->bytes, command.size() + 7 + 1);  // seven double-byte characters
+}
+
+TEST_F(StartWithWindows, AFolderTheCodePageCannotSpellIsStoredWhole) {
+  const std::wstring command = L"C:\\ทดสอบ\\oravin.exe";  // Thai, which code page 936 has no room for
+  SetStartWithWindows(kName, command, kAdd);
+  const auto stored = Read(RegistryRoot::LocalMachine);
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(stored->type, DWORD(REG_SZ));
+  EXPECT_EQ(stored->text, command);
 }
 
 TEST_F(StartWithWindows, DeletingRemovesTheValueAndDeletingTwiceIsHarmless) {
@@ -146,7 +155,7 @@ TEST_F(StartWithWindows, WithoutRightsToTheMachineTheUsersRunKeyHoldsTheValue) {
   const auto stored = Read(RegistryRoot::CurrentUser);
   ASSERT_TRUE(stored);
   EXPECT_EQ(stored->text, L"C:\\Oravin\\oravin.exe");
-  EXPECT_EQ(registry.calls.back(), "CloseKey HKCU");
+  EXPECT_EQ(registry.calls.back(), L"CloseKey HKCU");
 }
 
 TEST_F(StartWithWindows, TurningTheOptionOffDeletesFromBothKeys) {

@@ -25,7 +25,7 @@ namespace {
 using testing::ReadBytes;
 using testing::WriteBytes;
 
-// Scratch folders are ASCII, so the ANSI text the registry gets is the same.
+// Scratch folders are ASCII, and so is every text these tests give the registry.
 std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
 // Everything the shut-down does, in the order it happens.
@@ -42,14 +42,14 @@ class RecordingTray : public TrayShell {
 
 class RecordingRegistry : public RegistryCalls {
  public:
-  Key CreateKey(RegistryRoot, const std::string&) override { return this; }
-  bool SetStringValue(Key, const std::string& name, const std::string& data) override {
+  Key CreateKey(RegistryRoot, const std::wstring&) override { return this; }
+  bool SetStringValue(Key, const std::wstring& name, const std::wstring& data) override {
     settingsSavedBefore = std::filesystem::exists(std::filesystem::path(App().Path) / "Bin" / "Settings.txt");
-    events.push_back("registry set " + name + "=" + data);
+    events.push_back("registry set " + Narrow(name) + "=" + Narrow(data));
     return true;
   }
-  bool DeleteValue(Key, const std::string& name) override {
-    events.push_back("registry delete " + name);
+  bool DeleteValue(Key, const std::wstring& name) override {
+    events.push_back("registry delete " + Narrow(name));
     return true;
   }
   void CloseKey(Key) override {}
@@ -238,17 +238,24 @@ TEST_F(MainWindowInProcess, ChoosingTheSearchAssistantSavesTheListLeftAndEmpties
   EXPECT_EQ(form.Lists().lstAddress.ListCount(), 0);
 }
 
-TEST_F(MainWindowInProcess, ADoubleClickOpensTheSelectedFolderWithTheFolderFlag) {
+TEST_F(MainWindowInProcess, ADoubleClickOpensTheSelectedFolderWithTheFolderFlagOrNamesTheEntryItCannotOpen) {
   Settings("0<Split>2<Split>1<Split>0<Split>100<Split>0");
-  WriteBytes(dir.path() / "Bin" / "FolderList.txt", "a <Address>C:\\a<Split>b <Address>C:\\b b<Split>\r\n");
+  const std::string folder = Narrow(dir.wpath()) + "\\b b";
+  std::filesystem::create_directory(folder);
+  WriteBytes(dir.path() / "Bin" / "FolderList.txt", "a <Address>C:\\missing<Split>b <Address>" + folder + "<Split>\r\n");
   RecordingShell shell;
   ScopedShell shellGuard(shell);
   ASSERT_TRUE(form.Load());
   form.Lists().lstTitles.SetListIndex(1);
   form.OpenSelectedEntry();
   ASSERT_EQ(shell.opened.size(), 1u);
-  EXPECT_EQ(shell.opened[0], L"C:\\browser.exe \"C:\\b b\"");  // new window: the program with the address
+  EXPECT_EQ(Narrow(shell.opened[0]), "C:\\browser.exe \"" + folder + "\"");  // new window: the program with the address
   EXPECT_EQ(shell.lookups, std::vector<std::wstring>{dir.wpath()});  // a folder asks about the program's folder
+  form.Lists().lstTitles.SetListIndex(0);
+  form.OpenSelectedEntry();
+  EXPECT_EQ(shell.opened.size(), 1u);
+  ASSERT_EQ(boxes.calls.size(), 1u);
+  EXPECT_EQ(boxes.calls[0].text, L"\"a\" 的文件夹不存在, 没有打开.");
 }
 
 TEST_F(MainWindowInProcess, DeletingRemovesTheSelectedPairAndNothingInTheSearchMode) {

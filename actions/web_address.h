@@ -1,0 +1,24 @@
+#pragma once
+// What a web entry may open: only a page of the web, never a program or a file.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace oravin {
+
+// The address to hand to the browser, or nothing when the text is not a web
+// address. Accepted are http://, https:// and ftp:// addresses (letter case
+// ignored) and addresses without a scheme whose part before the first "/",
+// "?" or "#" is a host name, optionally with a port ("www.example.com",
+// "intranet:8080/wiki"); those get "http://" in front. Everything else is
+// refused: drive letters, backslash and relative paths, file:, mailto: and
+// every other scheme.
+//
+// Blanks and C0 control characters at either end go, as a browser's address bar
+// drops them. Inside, a quote, a blank or a control character becomes %XX: in
+// a command line they would end the address and start another argument, a
+// switch perhaps. "%" itself is never encoded, so an address that is already
+// percent-encoded passes unchanged.
+std::optional<std::wstring> WebAddressToOpen(std::wstring_view text);
+
+}  // namespace oravin
