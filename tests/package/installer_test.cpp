@@ -23,12 +23,16 @@ constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersi
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr wchar_t kRunValue[] = L"oravin";
 constexpr int kInstallerTimeoutMs = 60000;
-constexpr POINT kTitle{900, 300};  // lbTitle, in twips of the main window
+// In twips of the main window.
+constexpr POINT kTitle{900, 300};     // lbTitle
+constexpr POINT kOpenNew{450, 4275};  // chkOpen
+constexpr POINT kDelete{600, 4740};   // clbDelete
 
 const std::string kFirstRunSettings = "1<Split>0<Split>0<Split>1<Split>100<Split>0\r\n";
+const std::string kFirstRunWithNewWindows = "1<Split>0<Split>1<Split>1<Split>100<Split>0\r\n";
 const std::string kUserSettings = "0<Split>1<Split>1<Split>1<Split>50<Split>1\r\n";
-const std::string kUserList =
-    "Baidu <Address>http://www.baidu.com/<Split>\xD0\xC2\xCE\xC5 <Address>http://news.example.com/<Split>\r\n";
+const std::string kNewsEntry = "\xD0\xC2\xCE\xC5 <Address>http://news.example.com/<Split>";
+const std::string kUserList = "Baidu <Address>http://www.baidu.com/<Split>" + kNewsEntry + "\r\n";
 
 fs::path KnownFolder(REFKNOWNFOLDERID id) {
   PWSTR path = nullptr;
@@ -155,7 +159,6 @@ TEST_F(Installer, InstallsForTheUserUpgradesKeepingTheListsAndUninstallsLeavingO
   EXPECT_GE(RegNumber(HKEY_CURRENT_USER, kUninstallKey, L"EstimatedSize").value_or(0), fs::file_size(exe) / 1024);
 
   // The installed program starts without a message and saves its options in its own Bin.
-  const auto installedTime = fs::last_write_time(Bin(L"Settings.txt"));
   {
     ProgramUnderTest program(dir);
     ASSERT_TRUE(program.Start());
@@ -165,11 +168,11 @@ TEST_F(Installer, InstallsForTheUserUpgradesKeepingTheListsAndUninstallsLeavingO
     EXPECT_TRUE(ShowsPage(main, L"搜索助手"));
     EXPECT_EQ(FindWindowW(L"#32770", L"Error"), nullptr);
     EXPECT_EQ(WindowText(main), L"Oravin " + version);
+    SendMessageW(ControlAt(main, kOpenNew.x, kOpenNew.y), BM_CLICK, 0, 0);
     PostMessageW(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(program.WaitForExit());
   }
-  EXPECT_EQ(ReadBytes(Bin(L"Settings.txt")), kFirstRunSettings);
-  EXPECT_GT(fs::last_write_time(Bin(L"Settings.txt")), installedTime);
+  EXPECT_EQ(ReadBytes(Bin(L"Settings.txt")), kFirstRunWithNewWindows);
   // Start with Windows is on at first: the close registered the installed program.
   EXPECT_TRUE(SameFile(RegText(HKEY_LOCAL_MACHINE, kRunKey, kRunValue).value_or(L""), exe));
 
@@ -181,11 +184,13 @@ TEST_F(Installer, InstallsForTheUserUpgradesKeepingTheListsAndUninstallsLeavingO
   EXPECT_EQ(ReadBytes(Bin(L"Settings.txt")), kUserSettings);
 
   // A silent uninstall ends the installed program (which saves its list on the
-  // way out) but not a copy elsewhere, removes everything it installed and
-  // both start-up values, and keeps the list.
+  // way out: the first entry, deleted, is gone) but not a copy elsewhere,
+  // removes everything it installed and both start-up values, and keeps the list.
   ProgramUnderTest installed(dir);
   ASSERT_TRUE(installed.Start());
-  ASSERT_TRUE(ShowsPage(installed.WaitForMainWindow(), L"网址助手"));
+  const HWND installedMain = installed.WaitForMainWindow();
+  ASSERT_TRUE(ShowsPage(installedMain, L"网址助手"));
+  ClickAt(installedMain, kDelete.x, kDelete.y);
   ScratchDir elsewhere;
   fs::create_directories(elsewhere.path() / L"Bin");
   WriteBytes(elsewhere.path() / L"Bin" / L"Settings.txt", "1<Split>0<Split>0<Split>0<Split>100<Split>0\r\n");
@@ -195,12 +200,10 @@ TEST_F(Installer, InstallsForTheUserUpgradesKeepingTheListsAndUninstallsLeavingO
   // Where the program cannot write the machine's key it writes the user's, quoted when the path has a blank.
   RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, kRunValue, REG_SZ, (L"\"" + exe.wstring() + L"\"").c_str(),
                   DWORD((exe.wstring().size() + 3) * sizeof(wchar_t)));
-  const auto listTime = fs::last_write_time(Bin(L"Websites.txt"));
   ASSERT_TRUE(Uninstall());
   EXPECT_TRUE(installed.WaitForExit(1000));
   EXPECT_EQ(other.ExitCode(), STILL_ACTIVE);
-  EXPECT_EQ(ReadBytes(Bin(L"Websites.txt")), kUserList);
-  EXPECT_GT(fs::last_write_time(Bin(L"Websites.txt")), listTime);
+  EXPECT_EQ(ReadBytes(Bin(L"Websites.txt")), kNewsEntry + "\r\n");
   EXPECT_FALSE(fs::exists(exe));
   EXPECT_FALSE(fs::exists(dir / L"uninstall.exe"));
   EXPECT_FALSE(fs::exists(dir / L"说明.txt"));
