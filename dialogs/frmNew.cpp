@@ -6,6 +6,7 @@
 #include "effects/mdlAnimation.h"
 #include "effects/mdlDraw.h"
 #include "runtime/message_box.h"
+#include "runtime/message_loop.h"
 #include "runtime/screen.h"
 #include "runtime/twips.h"
 
@@ -37,6 +38,8 @@ void frmNew::Load() {
   }
   SetBackColor(kBackColor);
   CreateControls();
+  // Tab from the title to the address and on to the buttons, Enter to confirm, Escape to close.
+  UseDialogKeys(hwnd());
   const int tx = Screen::TwipsPerPixelX(), ty = Screen::TwipsPerPixelY();
   const int w = TwipsToPixels(kWidthTwips, tx), h = TwipsToPixels(kHeightTwips, ty);
   // In the middle of the screen, where the eye is.
@@ -121,6 +124,14 @@ void frmNew::Confirm() {
   Unload();
 }
 
+// Enter confirms as a click on the button does: the focus goes to the button
+// first, so the address box is tidied before its text is read.
+void frmNew::ConfirmFromKeyboard() {
+  if (!IsOpen()) return;
+  SetFocus(controls_->clbAdd->hwnd());
+  Confirm();
+}
+
 void frmNew::Unload() {
   if (!IsOpen()) return;
   AnimateWindowEffect(hwnd(), kAnimateClose, kEffect, kDelay, kSteps);
@@ -143,6 +154,17 @@ LRESULT frmNew::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       Unload();
       return 0;
+    case WM_COMMAND:
+      // Enter and Escape, as the dialog keys report them: IDOK and IDCANCEL from no control.
+      if (lp == 0 && LOWORD(wp) == IDOK) {
+        ConfirmFromKeyboard();
+        return 0;
+      }
+      if (lp == 0 && LOWORD(wp) == IDCANCEL) {
+        Unload();
+        return 0;
+      }
+      break;
   }
   return Form::OnMessage(msg, wp, lp);
 }

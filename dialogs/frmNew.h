@@ -46,6 +46,7 @@ class frmNew : public Form {
   void Load();
   void CreateControls();
   void Discard();
+  void ConfirmFromKeyboard();
   void SetJob(const wchar_t* title, const wchar_t* addressLabel, const wchar_t* confirm, const wchar_t* tip);
 
   FavoriteLists lists_;

@@ -4,6 +4,7 @@
 
 #include "controls/listboxex/list_model.h"
 #include "dialogs/frmNew.h"
+#include "runtime/message_loop.h"
 #include "testing/captured_message_boxes.h"
 #include "testing/win32_testing.h"
 
@@ -53,6 +54,37 @@ TEST_F(EditorDialog, AddsABareHostNameAsAWholeWebAddressAndCloses) {
   EXPECT_EQ(ItemsOf(titles), Texts{L"例子"});
   EXPECT_EQ(ItemsOf(address), Texts{L"例子 <Address>http://www.example.com"});
   EXPECT_TRUE(Closed());
+}
+
+// A key as the message loop takes it from the queue.
+void PressKey(HWND focus, UINT key) {
+  for (UINT message : {WM_KEYDOWN, WM_KEYUP}) {
+    MSG msg{.hwnd = focus, .message = message, .wParam = key, .lParam = message == WM_KEYUP ? LPARAM(0xC0000001) : 1};
+    DispatchQueuedMessage(msg);
+  }
+}
+
+TEST_F(EditorDialog, TabGoesFromTheTitleToTheAddressEnterConfirmsTidiedAndEscapeCloses) {
+  dialog.NewAddress();
+  ASSERT_TRUE(dialog.IsOpen());
+  EXPECT_EQ(GetFocus(), c().txtTitle.hwnd());
+  HWND stops[] = {c().txtAddress.hwnd(), c().clbAdd->hwnd(), c().clbClose->hwnd(), c().txtTitle.hwnd()};
+  for (HWND stop : stops) {
+    PressKey(GetFocus(), VK_TAB);
+    EXPECT_EQ(GetFocus(), stop);
+  }
+  c().txtTitle.SetText(L"例子");
+  c().txtAddress.SetText(L"example.com");
+  SetFocus(c().txtAddress.hwnd());
+  PressKey(c().txtAddress.hwnd(), VK_RETURN);
+  EXPECT_EQ(ItemsOf(address), Texts{L"例子 <Address>http://www.example.com"});
+  EXPECT_TRUE(Closed());
+
+  dialog.NewAddress();
+  c().txtTitle.SetText(L"kept out");
+  PressKey(c().txtTitle.hwnd(), VK_ESCAPE);
+  EXPECT_TRUE(Closed());
+  EXPECT_EQ(ItemsOf(titles), Texts{L"例子"});
 }
 
 TEST_F(EditorDialog, AFolderPathIsStoredExactlyAsTyped) {
