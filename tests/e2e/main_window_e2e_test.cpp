@@ -103,7 +103,9 @@ class MainWindow : public ::testing::Test {
     PostMessageW(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(program.WaitForExit());
   }
+  // With the pointer away, so that no tooltip hangs over the picture.
   void Screenshot(const std::string& name) {
+    SetCursorPos(0, 0);
     PumpFor(300);
     SaveArtifact(CaptureWindow(main), name);
   }
