@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cwchar>
 
 #include "runtime/com_object.h"
 #include "runtime/com_ptr.h"

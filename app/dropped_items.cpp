@@ -1,6 +1,7 @@
 #include "app/dropped_items.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <system_error>
 
 #include "actions/web_address.h"
