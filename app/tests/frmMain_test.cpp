@@ -118,6 +118,11 @@ class MainWindowInProcess : public ::testing::Test {
     App().EXEName = L"fav";
     CurrentMode = kModeSearch;
     std::filesystem::create_directories(dir.path() / "Bin");
+    // A window an earlier test closed asked the thread to quit, and no timer
+    // fires while that request waits (DoEvents keeps it waiting).
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
   }
   void Settings(const std::string& fields) { WriteBytes(dir.path() / "Bin" / "Settings.txt", fields + "\r\n"); }
   std::wstring Title() const { return testing::WindowText(testing::ControlAt(form.hwnd(), 900, 300)); }
