@@ -133,7 +133,7 @@ class DropTarget final : public ComObject<IDropTarget> {
     if (!effect) return E_INVALIDARG;
     // Never a move: the source would delete the file it thinks was moved here.
     const DWORD allowed = *effect;
-    *effect = !accepted_                      ? DROPEFFECT_NONE
+    *effect = !accepted_                  ? DROPEFFECT_NONE
               : allowed & DROPEFFECT_COPY ? DROPEFFECT_COPY
               : allowed & DROPEFFECT_LINK ? DROPEFFECT_LINK
                                           : DROPEFFECT_NONE;

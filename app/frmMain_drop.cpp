@@ -18,12 +18,13 @@ std::wstring VolumeLabel(const std::filesystem::path& root) {
 
 void frmMain::RegisterDropTarget() {
   dropTarget_ = std::make_unique<DropTargetRegistration>(
-      hwnd(), DropHandlers{.accepts = [this](const DroppedItems& items) { return DropKindHere(items) != DropKind::None; },
-                           .take =
-                               [this](DroppedItems items) {
-                                 drops_.push_back(std::move(items));
-                                 PostMessageW(hwnd(), kTakeDrops, 0, 0);
-                               }});
+      hwnd(),
+      DropHandlers{.accepts = [this](const DroppedItems& items) { return DropKindHere(items) != DropKind::None; },
+                   .take =
+                       [this](DroppedItems items) {
+                         drops_.push_back(std::move(items));
+                         PostMessageW(hwnd(), kTakeDrops, 0, 0);
+                       }});
 }
 
 // Only a list in front takes drops, and only what fits it.

@@ -62,7 +62,9 @@ size_t ReadTag(std::string_view bytes, size_t at, Tag& tag) {
     tag.end = true;
     ++i;
   }
-  const auto endsName = [&](size_t k) { return IsSpace(bytes[k]) || bytes[k] == '>' || bytes[k] == '/' || bytes[k] == '='; };
+  const auto endsName = [&](size_t k) {
+    return IsSpace(bytes[k]) || bytes[k] == '>' || bytes[k] == '/' || bytes[k] == '=';
+  };
   size_t start = i;
   while (i < size && !endsName(i)) ++i;
   tag.name = bytes.substr(start, i - start);
@@ -100,7 +102,8 @@ size_t ReadTag(std::string_view bytes, size_t at, Tag& tag) {
 // Where the "</A>" that ends a link's text begins, or npos.
 size_t EndOfLinkText(std::string_view bytes, size_t from) {
   for (size_t at = bytes.find('<', from); at != npos; at = bytes.find('<', at + 1)) {
-    if (at + 3 < bytes.size() && bytes[at + 1] == '/' && Lower(bytes[at + 2]) == 'a' && !IsAlnum(bytes[at + 3])) return at;
+    if (at + 3 < bytes.size() && bytes[at + 1] == '/' && Lower(bytes[at + 2]) == 'a' && !IsAlnum(bytes[at + 3]))
+      return at;
   }
   return npos;
 }
@@ -205,7 +208,8 @@ std::optional<uint32_t> CodePageNamed(std::string_view name) {
   for (const Label& label : kLabels)
     if (EqualsIgnoringCase(name, label.name)) return label.codePage;
   // "windows-936", "cp1252", "iso-8859-2": the number is the code page's, or its part of one.
-  for (const auto& [prefix, base] : {std::pair<std::string_view, uint32_t>{"windows-", 0}, {"cp", 0}, {"iso-8859-", 28590}}) {
+  using Numbered = std::pair<std::string_view, uint32_t>;
+  for (const auto& [prefix, base] : {Numbered{"windows-", 0}, Numbered{"cp", 0}, Numbered{"iso-8859-", 28590}}) {
     if (!StartsWithIgnoringCase(name, prefix)) continue;
     uint32_t number = 0;
     const std::string_view digits = name.substr(prefix.size());

@@ -37,7 +37,8 @@ std::optional<std::wstring> InternetShortcutAddress(std::string_view bytes) {
     const size_t equals = line.find(L'=');
     if (line.starts_with(L'[')) {
       inSection = EqualsIgnoringCase(line, kSection);
-    } else if (inSection && equals != std::wstring_view::npos && EqualsIgnoringCase(Trimmed(line.substr(0, equals)), kUrlKey)) {
+    } else if (inSection && equals != std::wstring_view::npos &&
+               EqualsIgnoringCase(Trimmed(line.substr(0, equals)), kUrlKey)) {
       const std::wstring_view address = Trimmed(line.substr(equals + 1));
       if (address.empty()) return std::nullopt;
       return std::wstring(address);

@@ -42,7 +42,8 @@ class DataObject final : public ComObject<IDataObject> {
   HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD direction, IEnumFORMATETC** out) override {
     if (direction != DATADIR_GET) return E_NOTIMPL;
     std::vector<FORMATETC> offered;
-    for (const auto& [format, bytes] : formats_) offered.push_back({format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL});
+    for (const auto& [format, bytes] : formats_)
+      offered.push_back({format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL});
     return SHCreateStdEnumFmtEtc(UINT(offered.size()), offered.data(), out);
   }
   HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override {

@@ -37,8 +37,8 @@ std::string BookmarksFile(int links) {
       file += "        <DL><p>\n";
     }
     file += "            <DT><A HREF=\"https://site" + n + ".example.com/path?a=1&amp;b=" + n +
-            "\" ADD_DATE=\"1700000000\" ICON=\"" + Icon(i) + "\">" +
-            (i % 2 ? "\xE7\xBD\x91\xE7\xAB\x99 " : "Site ") + n + " &lt;home&gt;</A>\n";
+            "\" ADD_DATE=\"1700000000\" ICON=\"" + Icon(i) + "\">" + (i % 2 ? "\xE7\xBD\x91\xE7\xAB\x99 " : "Site ") +
+            n + " &lt;home&gt;</A>\n";
   }
   return file + "        </DL><p>\n</DL><p>\n";
 }
@@ -86,9 +86,10 @@ void Summarize(const BenchTimes& ms) {
               parse, 100 * parse / kBudgetMs, kBudgetMs);
   const double small = ms.at("AddToAFullList/" + std::to_string(kLinks / 4));
   const double large = ms.at("AddToAFullList/" + std::to_string(kLinks));
-  std::printf("Adding %d links to a list of %d: %.1f ms; four times as many take %.1f times as long (n^%.2f;"
-              " a scan of the list per link would be n^2).\n",
-              kLinks, kLinks, large, large / small, std::log(large / small) / std::log(4.0));
+  std::printf(
+      "Adding %d links to a list of %d: %.1f ms; four times as many take %.1f times as long (n^%.2f;"
+      " a scan of the list per link would be n^2).\n",
+      kLinks, kLinks, large, large / small, std::log(large / small) / std::log(4.0));
 }
 
 }  // namespace

@@ -72,9 +72,10 @@ TEST_F(DroppedFavorites, TheWebListTakesWhatTheLauncherOpensOnceEachAndCountsWha
 TEST_F(DroppedFavorites, DroppedFilesGiveTheFavoritesOfTheListInFrontAndNameTheFilesThatCouldNotBeRead) {
   const auto shortcut = Put("Example Site.url", "[InternetShortcut]\r\nURL=http://site.example/\r\n");
   const auto noAddress = Put("B.URL", "[InternetShortcut]\r\nIconIndex=0\r\n");
-  const auto bookmarks = Put("bookmarks.HTML",
-                             "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n<DT><A HREF=\"http://a.example/\">A</A>\n"
-                             "<DT><H3>Folder</H3>\n<DL><p>\n<DT><A HREF=\"http://b.example/\">B</A>\n</DL><p>\n</DL><p>\n");
+  const auto bookmarks =
+      Put("bookmarks.HTML",
+          "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n<DT><A HREF=\"http://a.example/\">A</A>\n"
+          "<DT><H3>Folder</H3>\n<DL><p>\n<DT><A HREF=\"http://b.example/\">B</A>\n</DL><p>\n</DL><p>\n");
   const auto page = Put("page.htm", "<html><body><a href=\"http://c.example/\">C</a></body></html>");
   const auto notes = Put("notes.txt", "http://d.example/");
   const auto sub = dir.path() / "Sub";
@@ -121,7 +122,8 @@ TEST(DroppedLink, IsAWebAddressFromABrowserOrOneAddressAsTextTitledByItsDescript
   };
   EXPECT_EQ(link({.url = L"https://zh.wikipedia.org/wiki/A", .description = L" 维基百科 "}),
             L"维基百科 | https://zh.wikipedia.org/wiki/A");
-  EXPECT_EQ(link({.url = L"https://user@www.example.com:8080/p?q#f"}), L"www.example.com | https://user@www.example.com:8080/p?q#f");
+  EXPECT_EQ(link({.url = L"https://user@www.example.com:8080/p?q#f"}),
+            L"www.example.com | https://user@www.example.com:8080/p?q#f");
   EXPECT_EQ(link({.url = L"http://[::1]:8080/"}), L"[::1] | http://[::1]:8080/");
   EXPECT_EQ(link({.text = L"  example.com/a\r\n"}), L"example.com | http://example.com/a");
   EXPECT_EQ(link({.text = L"ftp://files.example/"}), L"files.example | ftp://files.example/");

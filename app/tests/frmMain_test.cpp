@@ -547,9 +547,9 @@ TEST_F(MainWindowInProcess, EachKindOfDropIsTakenOnlyByTheListItFitsAndThePointe
       EXPECT_EQ(drag.dropped, expected) << kind.name << " on the " << page.name;
       // A link opens the editor; files are added and counted in a message.
       const bool link = kind.data.Formats()[0].first != CF_HDROP;
-      EXPECT_EQ(testing::PumpUntil([&] { return form.Editor().IsOpen() || boxes.calls.size() > shown; }, fits ? 5000 : 200),
-                fits)
-          << kind.name << " on the " << page.name;
+      const bool answered = testing::PumpUntil(
+          [&] { return form.Editor().IsOpen() || boxes.calls.size() > shown; }, fits ? 5000 : 200);
+      EXPECT_EQ(answered, fits) << kind.name << " on the " << page.name;
       EXPECT_EQ(form.Editor().IsOpen(), fits && link) << kind.name << " on the " << page.name;
       form.Editor().Unload();
     }
@@ -560,13 +560,14 @@ TEST_F(MainWindowInProcess, DroppedFilesJoinTheWebListAtOnceSortedAndPairedAndRe
   Settings("0<Split>1<Split>0<Split>0<Split>100<Split>0");
   const std::string before = "Baidu <Address>http://www.baidu.com/<Split>\r\n";
   WriteBytes(dir.path() / "Bin" / "Websites.txt", before);
-  WriteBytes(dir.path() / "bookmarks.html", kBookmarks);
-  WriteBytes(dir.path() / L"新浪.url", "[InternetShortcut]\r\nURL=https://www.sina.com.cn/\r\n");
-  WriteBytes(dir.path() / "saved page.html", "<html><body><a href=\"http://c.example/\">C</a></body></html>");
-  WriteBytes(dir.path() / "notes.txt", "http://d.example/");
+  const auto in = [&](const std::filesystem::path& name) { return dir.path() / name; };
+  WriteBytes(in("bookmarks.html"), kBookmarks);
+  WriteBytes(in(L"新浪.url"), "[InternetShortcut]\r\nURL=https://www.sina.com.cn/\r\n");
+  WriteBytes(in("saved page.html"), "<html><body><a href=\"http://c.example/\">C</a></body></html>");
+  WriteBytes(in("notes.txt"), "http://d.example/");
   ASSERT_TRUE(form.Load());
-  const testing::DragResult drag = Drag(testing::DragData().Files(
-      {dir.path() / "bookmarks.html", dir.path() / L"新浪.url", dir.path() / "saved page.html", dir.path() / "notes.txt"}));
+  const testing::DragResult drag =
+      Drag(testing::DragData().Files({in("bookmarks.html"), in(L"新浪.url"), in("saved page.html"), in("notes.txt")}));
   EXPECT_EQ(drag.dropped, DWORD(DROPEFFECT_COPY));
   ASSERT_TRUE(testing::PumpUntil([&] { return !boxes.calls.empty(); }));
   EXPECT_EQ(boxes.calls[0].text,
