@@ -28,6 +28,12 @@ constexpr int kTrayLeftButtonUp = WM_LBUTTONUP;
 // Back from the taskbar, where the window went for want of a notification area.
 constexpr UINT kRestoreFromTaskbar = WM_APP + 1;
 
+// Taking drops starts OLE, which takes a while under Wine: the window registers
+// for them a moment after its start-up, once it has sat waiting for input, so
+// that first wait is not held up. A drop before then is not taken.
+constexpr UINT_PTR kDropTargetTimer = 1;
+constexpr UINT kDropTargetDelayMs = 500;
+
 constexpr int32_t kOpenEffect = 9;
 constexpr int32_t kCloseEffect = 0;
 constexpr int32_t kHideEffect = 2;
@@ -65,6 +71,7 @@ bool frmMain::Load() {
   ShapeForm(*this);
   OnTrayIconAdded(AddTrayIcon(hwnd(), ProgramIcon(), kTrayTip, kTrayCallback));
   WebBrowser1.Navigate(kBrowserStartPage);
+  SetTimer(hwnd(), kDropTargetTimer, kDropTargetDelayMs, nullptr);
   return true;
 }
 
@@ -183,7 +190,17 @@ LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case kRestoreFromTaskbar:
       RestoreFromTray();
       return 0;
+    case WM_TIMER:
+      if (wp != kDropTargetTimer) break;
+      KillTimer(hwnd(), kDropTargetTimer);
+      RegisterDropTarget();
+      return 0;
+    case kTakeDrops:
+      TakeDrops();
+      return 0;
     case WM_DESTROY:
+      // The window's drop target goes with it, and OLE with that.
+      dropTarget_.reset();
       PostQuitMessage(0);
       return 0;
   }

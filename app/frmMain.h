@@ -3,10 +3,13 @@
 // screen with a title row, a stack of pages (the main menu, the search page,
 // the list of the current assistant, the options and the about page), the
 // new-window option and the three list buttons.
+#include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/browser_stand_in.h"
+#include "app/drop_target.h"
 #include "app/pages/about_page.h"
 #include "app/pages/modes_page.h"
 #include "app/pages/options_page.h"
@@ -58,6 +61,8 @@ class frmMain : public Form {
   void AddEntry();
   void EditEntry();
   frmNew& Editor() { return *editor_; }
+  // Favorites dropped on the window: taken only once the start-up is over.
+  bool TakesDrops() const { return dropTarget_ && dropTarget_->Registered(); }
 
   // The search page's form.
   void Search();
@@ -76,6 +81,9 @@ class frmMain : public Form {
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
+  // Drops are taken from the message loop, once the source has its answer.
+  static constexpr UINT kTakeDrops = WM_APP + 2;
+
   void CreateControls();
   void BindEvents();
   void StackPagesInDesignOrder();
@@ -92,6 +100,12 @@ class frmMain : public Form {
   void OnTrayIconAdded(bool added);
   // The selected entry's position, or nothing when no entry is selected.
   std::optional<int32_t> SelectedEntry() const;
+  std::array<HWND, 6> Pages() const;
+  HWND FrontPage() const;
+  void RegisterDropTarget();
+  DropKind DropKindHere(const DroppedItems& items) const;
+  void TakeDrops();
+  void AddDroppedFiles(const std::vector<std::filesystem::path>& files);
 
   ImageBox imgTitle;
   Label lbTitle, Label8;
@@ -105,6 +119,9 @@ class frmMain : public Form {
   CheckBox chkOpen;
   std::unique_ptr<ColorButton> clbDelete, cmdEdit, clbAdd;
   std::unique_ptr<frmNew> editor_;
+  std::unique_ptr<DropTargetRegistration> dropTarget_;
+  // Dropped, and waiting for the message loop.
+  std::vector<DroppedItems> drops_;
 
   bool minimizedToTray_ = false;
   // Without a notification area the window minimises to the taskbar instead.

@@ -1,6 +1,5 @@
 // The assistants and pages: which page is in front and what the title row says.
 #include <algorithm>
-#include <iterator>
 
 #include "actions/command_line.h"
 #include "actions/mdlRegistry.h"
@@ -43,19 +42,26 @@ void frmMain::ShowPanel(Control& page) {
   AnimateWindowEffect(page.hwnd(), kAnimateOpen, kPageEffect, kAnimationDelay, kAnimationSteps);
 }
 
+std::array<HWND, 6> frmMain::Pages() const {
+  return {picModes.hwnd(), picSearch.hwnd(), picOptions.hwnd(), picAbout.hwnd(), lstTitles->hwnd(), lstAddress->hwnd()};
+}
+
+HWND frmMain::FrontPage() const {
+  const std::array<HWND, 6> pages = Pages();
+  for (HWND w = GetWindow(hwnd(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    if (std::find(pages.begin(), pages.end(), w) != pages.end()) return w;
+  }
+  return nullptr;
+}
+
 // The pages lie stacked and all shown, since an animation uncovers the page
 // behind. Only the page in front may take part in Tab and the access keys, so
 // the others are disabled, which leaves their look as it is.
 void frmMain::EnableFrontPageOnly() {
-  const HWND pages[] = {picModes.hwnd(),  picSearch.hwnd(),  picOptions.hwnd(),
-                        picAbout.hwnd(), lstTitles->hwnd(), lstAddress->hwnd()};
-  HWND front = nullptr;
-  for (HWND w = GetWindow(hwnd(), GW_CHILD); w && !front; w = GetWindow(w, GW_HWNDNEXT)) {
-    if (std::find(std::begin(pages), std::end(pages), w) != std::end(pages)) front = w;
-  }
+  const HWND front = FrontPage();
   HWND focus = GetFocus();
   bool focusBehind = false;
-  for (HWND page : pages) {
+  for (HWND page : Pages()) {
     if (page != front && (focus == page || IsChild(page, focus))) focusBehind = true;
     EnableWindow(page, page == front);
   }

@@ -54,19 +54,6 @@ bool NextUtf8(std::string_view bytes, size_t& i, char32_t& c) {
   return true;
 }
 
-// Windows keeps text in UTF-16, other systems in UTF-32.
-void AppendChar(std::wstring& text, char32_t c) {
-  if constexpr (sizeof(wchar_t) == 2) {
-    if (c > 0xFFFF) {
-      c -= 0x10000;
-      text += static_cast<wchar_t>(0xD800 + (c >> 10));
-      text += static_cast<wchar_t>(0xDC00 + (c & 0x3FF));
-      return;
-    }
-  }
-  text += static_cast<wchar_t>(c);
-}
-
 // The character at text[i]; a surrogate without its partner comes back as it is.
 char32_t NextChar(std::wstring_view text, size_t& i) {
   char32_t c = static_cast<char32_t>(text[i++]);
@@ -101,7 +88,7 @@ std::wstring DecodeUtf8(std::string_view bytes, bool& faithful) {
       c = kReplacement;
       faithful = false;
     }
-    AppendChar(text, c);
+    AppendCodePoint(text, c);
   }
   return text;
 }
@@ -202,27 +189,52 @@ TextEncoding DetectEncoding(std::string_view bytes) {
 FileText DecodeFile(std::string_view bytes) {
   FileText file;
   file.encoding = DetectEncoding(bytes);
-  switch (file.encoding) {
-    case TextEncoding::CodePage: {
-      // Joined first, as the bytes are: no code page has CR as a trail byte.
-      const std::string joined = JoinLines(std::string(bytes));
-      file.text = SystemCodec().Decode(joined);
-      file.faithful = SystemCodec().Encode(file.text) == joined;
-      break;
-    }
-    case TextEncoding::Utf8:
-      file.text = JoinLines(DecodeUtf8(bytes, file.faithful));
-      break;
-    case TextEncoding::Utf8Bom:
-      file.text = JoinLines(DecodeUtf8(bytes.substr(kUtf8Bom.size()), file.faithful));
-      break;
-    case TextEncoding::Utf16Le:
-    case TextEncoding::Utf16Be:
-      file.text = JoinLines(
-          DecodeUtf16(bytes.substr(kUtf16LeBom.size()), file.encoding == TextEncoding::Utf16Be, file.faithful));
-      break;
+  if (file.encoding == TextEncoding::CodePage) {
+    // Joined first, as the bytes are: no code page has CR as a trail byte.
+    const std::string joined = JoinLines(std::string(bytes));
+    file.text = SystemCodec().Decode(joined);
+    file.faithful = SystemCodec().Encode(file.text) == joined;
+  } else {
+    file.text = JoinLines(DecodeText(bytes, file.encoding, &file.faithful));
   }
   return file;
+}
+
+std::wstring DecodeText(std::string_view bytes, TextEncoding encoding, bool* faithful) {
+  bool whole = true;
+  std::wstring text;
+  switch (encoding) {
+    case TextEncoding::CodePage:
+      text = SystemCodec().Decode(bytes);
+      break;
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8Bom:
+      if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
+      text = DecodeUtf8(bytes, whole);
+      break;
+    case TextEncoding::Utf16Le:
+    case TextEncoding::Utf16Be: {
+      const bool bigEndian = encoding == TextEncoding::Utf16Be;
+      if (bytes.starts_with(bigEndian ? kUtf16BeBom : kUtf16LeBom)) bytes.remove_prefix(kUtf16LeBom.size());
+      text = DecodeUtf16(bytes, bigEndian, whole);
+      break;
+    }
+  }
+  if (faithful) *faithful = whole;
+  return text;
+}
+
+// Windows keeps text in UTF-16, other systems in UTF-32.
+void AppendCodePoint(std::wstring& text, char32_t c) {
+  if constexpr (sizeof(wchar_t) == 2) {
+    if (c > 0xFFFF) {
+      c -= 0x10000;
+      text += static_cast<wchar_t>(0xD800 + (c >> 10));
+      text += static_cast<wchar_t>(0xDC00 + (c & 0x3FF));
+      return;
+    }
+  }
+  text += static_cast<wchar_t>(c);
 }
 
 std::string EncodeFile(std::wstring_view text, TextEncoding encoding, bool* lossy) {

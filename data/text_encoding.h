@@ -34,6 +34,13 @@ TextEncoding DetectEncoding(std::string_view bytes);
 
 FileText DecodeFile(std::string_view bytes);
 
+// The bytes as text in the encoding, after its byte order mark when they
+// begin with one, line ends kept. *faithful (when given) as in FileText.
+std::wstring DecodeText(std::string_view bytes, TextEncoding encoding, bool* faithful = nullptr);
+
+// Appends a character given by its number (as a pair of surrogates where text is UTF-16).
+void AppendCodePoint(std::wstring& text, char32_t c);
+
 // The text as one line ending in CR LF, after the encoding's byte order mark.
 // *lossy (when given) says whether a character could not be stored.
 std::string EncodeFile(std::wstring_view text, TextEncoding encoding, bool* lossy = nullptr);

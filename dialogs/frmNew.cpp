@@ -87,6 +87,13 @@ void frmNew::NewAddress() {
   edited_.reset();
 }
 
+void frmNew::NewAddress(const std::wstring& title, const std::wstring& address) {
+  NewAddress();
+  if (!IsOpen()) return;
+  controls_->txtTitle.SetText(title);
+  controls_->txtAddress.SetText(address);
+}
+
 void frmNew::EditAddress() {
   if (!IsOpen()) Load();
   if (!IsOpen()) return;

@@ -22,6 +22,8 @@ class frmNew : public Form {
   // Both open the dialog first when it is not open.
   void NewAddress();
   void EditAddress();
+  // NewAddress with both boxes filled in (a link dropped on the main window).
+  void NewAddress(const std::wstring& title, const std::wstring& address);
 
   // Open and shown (a closed dialog is hidden until it is discarded).
   bool IsOpen() const { return controls_ != nullptr && IsWindowVisible(hwnd()); }

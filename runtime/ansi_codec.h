@@ -1,5 +1,7 @@
 #pragma once
 // Text files and a few system records are in the system's ANSI code page.
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,5 +25,10 @@ using ScopedSystemCodec = ScopedSeam<const AnsiCodec>;
 
 // Whether the system code page can hold the text whole.
 bool FitsCodePage(std::wstring_view text);
+
+// Text in a code page given by its Windows number (936, 950, 1252...), for a
+// file that says which one it is in; nothing when the system has no such code
+// page. Off Windows there are none: tests of such files run under Wine.
+std::optional<std::wstring> DecodeCodePage(uint32_t codePage, std::string_view bytes);
 
 }  // namespace oravin

@@ -10,4 +10,6 @@ const AnsiCodec& PlatformCodec() {
   std::abort();
 }
 
+std::optional<std::wstring> DecodeCodePage(uint32_t, std::string_view) { return std::nullopt; }
+
 }  // namespace oravin

@@ -5,6 +5,14 @@
 namespace oravin {
 namespace {
 
+std::wstring DecodeIn(UINT codePage, std::string_view bytes) {
+  if (bytes.empty()) return {};
+  const int n = MultiByteToWideChar(codePage, 0, bytes.data(), int(bytes.size()), nullptr, 0);
+  std::wstring text(size_t(n), L'\0');
+  MultiByteToWideChar(codePage, 0, bytes.data(), int(bytes.size()), text.data(), n);
+  return text;
+}
+
 class SystemCodePage : public AnsiCodec {
  public:
   std::string Encode(std::wstring_view text, bool* lossy) const override {
@@ -21,13 +29,7 @@ class SystemCodePage : public AnsiCodec {
     return bytes;
   }
 
-  std::wstring Decode(std::string_view bytes) const override {
-    if (bytes.empty()) return {};
-    const int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), int(bytes.size()), nullptr, 0);
-    std::wstring text(size_t(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), int(bytes.size()), text.data(), n);
-    return text;
-  }
+  std::wstring Decode(std::string_view bytes) const override { return DecodeIn(CP_ACP, bytes); }
 
  private:
   // Some code pages report no default character for text they still change
@@ -38,6 +40,11 @@ class SystemCodePage : public AnsiCodec {
 };
 
 }  // namespace
+
+std::optional<std::wstring> DecodeCodePage(uint32_t codePage, std::string_view bytes) {
+  if (!IsValidCodePage(codePage)) return std::nullopt;
+  return DecodeIn(codePage, bytes);
+}
 
 const AnsiCodec& PlatformCodec() {
   static SystemCodePage codec;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "testing/drag_and_drop.h"
 #include "testing/scratch_dir.h"
 #include "testing/win32_testing.h"
 #include "tests/e2e/program_under_test.h"
@@ -22,6 +23,7 @@ constexpr POINT kMenuOptions{240 + 300, 720 + 2460};
 constexpr POINT kMenuAbout{240 + 300, 720 + 2940};
 // The list's first row and the list buttons.
 constexpr POINT kFirstRow{600, 720 + 100};
+constexpr POINT kListMiddle{240 + 1200, 720 + 1700};
 constexpr POINT kDelete{600, 4700};
 constexpr POINT kEdit{1400, 4700};
 constexpr POINT kAdd{2200, 4700};
@@ -348,6 +350,39 @@ TEST_F(MainWindow, TabRunsThroughThePageAndTheWindowAndAltOTicksTheNewWindowOpti
   PressKey('O', {VK_MENU});
   EXPECT_TRUE(PumpUntil([&] { return Check(kChkOpen) == BST_UNCHECKED; }));
   Close();
+}
+
+TEST_F(MainWindow, ABookmarksFileDroppedOnTheWebListJoinsItAndIsWrittenWithTheListAtClose) {
+  Put("Settings.txt", Settings("0<Split>1<Split>0<Split>0<Split>100<Split>0"));
+  Put("Websites.txt", kThreeSites);
+  // As Chrome exports it (UTF-8): one address the list has, one new, one it cannot open.
+  const std::filesystem::path bookmarks = folder.path() / "bookmarks_1_2_24.html";
+  WriteBytes(bookmarks,
+             "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n"
+             "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\n"
+             "<TITLE>Bookmarks</TITLE>\n<H1>Bookmarks</H1>\n<DL><p>\n"
+             "    <DT><H3 ADD_DATE=\"1700000000\" PERSONAL_TOOLBAR_FOLDER=\"true\">Bookmarks bar</H3>\n    <DL><p>\n"
+             "        <DT><A HREF=\"http://www.baidu.com\" ADD_DATE=\"1700000001\">Baidu</A>\n"
+             "        <DT><A HREF=\"https://zh.wikipedia.org/\" ADD_DATE=\"1700000002\">Wiki \xE4\xB8\xAD\xE6\x96\x87</A>\n"
+             "        <DT><A HREF=\"javascript:void(0)\">Bookmarklet</A>\n"
+             "    </DL><p>\n</DL><p>\n");
+  ASSERT_TRUE(Start());
+  POINT at{kListMiddle.x / 15, kListMiddle.y / 15};
+  ClientToScreen(main, &at);
+  // The window takes drops a moment after it has started.
+  DragResult drag;
+  ASSERT_TRUE(PumpUntil([&] { return (drag = DragOnto(at, DragData().Files({bookmarks}))).dropped != DROPEFFECT_NONE; },
+                        kAnimationTimeoutMs));
+  EXPECT_EQ(drag.shown, DWORD(DROPEFFECT_COPY));
+  EXPECT_EQ(drag.dropped, DWORD(DROPEFFECT_COPY));
+  EXPECT_EQ(AnswerMessageBox(program.ProcessId(), L"提示"), L"已添加 1 项, 1 项已存在, 1 项无法保存");
+  EXPECT_EQ(Get("Websites.txt"), kThreeSites);  // nothing is written before the list is saved
+  Close();
+  // Wiki 中文 (in GBK) among the others, in the list's order.
+  EXPECT_EQ(Get("Websites.txt"),
+            "Baidu <Address>http://www.baidu.com/<Split>Example <Address>http://www.example.com/<Split>"
+            "Wiki \xD6\xD0\xCE\xC4 <Address>https://zh.wikipedia.org/<Split>"
+            "\xD0\xC2\xCE\xC5 <Address>http://news.example.com/<Split>\r\n");
 }
 
 }  // namespace

@@ -1,17 +1,15 @@
 // Loading a favorites list: the item model against the insertion scan the
 // list used to re-sort with after every add. The scan makes a load cubic, so
 // it is measured at sizes it can finish and extrapolated to the full list.
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "controls/listboxex/list_model.h"
+#include "testing/bench_main.h"
 
 namespace oravin {
 namespace {
@@ -62,20 +60,10 @@ BENCHMARK_CAPTURE(LoadModel, sorted, false)->Arg(512)->Arg(kFullList)->Unit(benc
 BENCHMARK_CAPTURE(LoadModel, shuffled, true)->Arg(kFullList)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadWithScan)->Arg(128)->Arg(256)->Arg(512)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-// Keeps each run's time (in seconds) by name for the summary.
-class Recorder : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) seconds[run.benchmark_name()] = run.GetAdjustedRealTime() / 1e3;
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> seconds;
-};
-
-void Summarize(const Recorder& recorder) {
-  const auto& s = recorder.seconds;
-  const double sorted = s.at("LoadModel/sorted/32767"), shuffled = s.at("LoadModel/shuffled/32767");
-  const double scan256 = s.at("LoadWithScan/256/iterations:1"), scan512 = s.at("LoadWithScan/512/iterations:1");
+void Summarize(const BenchTimes& ms) {
+  const auto seconds = [&](const char* name) { return ms.at(name) / 1e3; };
+  const double sorted = seconds("LoadModel/sorted/32767"), shuffled = seconds("LoadModel/shuffled/32767");
+  const double scan256 = seconds("LoadWithScan/256/iterations:1"), scan512 = seconds("LoadWithScan/512/iterations:1");
   const double exponent = std::log2(scan512 / scan256);
   const double scanFull = scan512 * std::pow(kFullList / 512.0, 3.0);
   std::printf("\nLoading %d entries with the item model: %.1f ms sorted, %.1f ms shuffled.\n", kFullList,
@@ -85,7 +73,7 @@ void Summarize(const Recorder& recorder) {
               scanFull, scanFull / 3600, kFullList);
   std::printf("about %.0f times the item model's sorted load (an estimate, not a measurement).\n",
               scanFull / sorted);
-  const double model512 = s.at("LoadModel/sorted/512");
+  const double model512 = seconds("LoadModel/sorted/512");
   std::printf("Measured at 512 entries: the scan takes %.1f ms, the item model %.3f ms (%.0f times faster).\n",
               scan512 * 1e3, model512 * 1e3, scan512 / model512);
 }
@@ -93,11 +81,4 @@ void Summarize(const Recorder& recorder) {
 }  // namespace
 }  // namespace oravin
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  oravin::Recorder recorder;
-  benchmark::RunSpecifiedBenchmarks(&recorder);
-  if (argc == 1) oravin::Summarize(recorder);
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return oravin::RunBenchmarks(argc, argv, oravin::Summarize); }

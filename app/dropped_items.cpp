@@ -1,0 +1,135 @@
+#include "app/dropped_items.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <system_error>
+
+#include "actions/web_address.h"
+#include "data/file_errors.h"
+#include "data/internet_shortcut.h"
+#include "data/mdlGlobal.h"
+#include "runtime/durable_file.h"
+
+namespace oravin {
+namespace {
+
+bool HasExtension(const std::filesystem::path& file, std::initializer_list<std::wstring_view> extensions) {
+  std::wstring extension = file.extension().wstring();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](wchar_t c) { return c >= L'A' && c <= L'Z' ? wchar_t(c - L'A' + L'a') : c; });
+  return std::find(extensions.begin(), extensions.end(), extension) != extensions.end();
+}
+
+bool IsShortcut(const std::filesystem::path& file) { return HasExtension(file, {L".url"}); }
+bool IsBookmarkFile(const std::filesystem::path& file) { return HasExtension(file, {L".htm", L".html"}); }
+bool IsFolder(const std::filesystem::path& file) {
+  std::error_code ignored;
+  return std::filesystem::is_directory(file, ignored);
+}
+
+bool IsBlankOrControl(wchar_t c) { return c <= L' '; }
+
+std::wstring_view Trimmed(std::wstring_view text) {
+  while (!text.empty() && IsBlankOrControl(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlankOrControl(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// Dragged text counts as a link when it is one web address and nothing else:
+// one word, with a web scheme or a dotted host, so that a word of prose does
+// not pass for the name of a host.
+std::optional<std::wstring> AddressInText(std::wstring_view text) {
+  text = Trimmed(text);
+  if (text.empty() || std::any_of(text.begin(), text.end(), IsBlankOrControl)) return std::nullopt;
+  auto address = WebAddressToOpen(text);
+  if (!address || (text.find(L"://") == std::wstring_view::npos && HostOf(*address).find(L'.') == std::wstring::npos))
+    return std::nullopt;
+  return address;
+}
+
+void AddShortcut(const std::filesystem::path& file, FilesFavorites& found) {
+  std::string bytes;
+  std::error_code error;
+  const auto address = ReadFileContents(file, bytes, error) ? InternetShortcutAddress(bytes) : std::nullopt;
+  if (!address) {
+    ++found.refused;
+    return;
+  }
+  found.favorites.push_back({file.stem().wstring(), *address});
+}
+
+void AddBookmarks(const std::filesystem::path& file, FilesFavorites& found) {
+  std::string bytes;
+  std::error_code error;
+  BookmarkFile bookmarks;
+  if (ReadFileContents(file, bytes, error))
+    bookmarks = ParseBookmarkFile(bytes);
+  else
+    bookmarks.problem = DescribeFileError(error).description;
+  if (!bookmarks.problem.empty()) {
+    found.problems.push_back(L"书签文件 \"" + file.filename().wstring() + L"\" 没有添加: " + bookmarks.problem + L".");
+    return;
+  }
+  for (Favorite& link : bookmarks.links) found.favorites.push_back(std::move(link));
+}
+
+std::wstring FolderTitle(const std::filesystem::path& folder, const DriveLabel& driveLabel) {
+  std::wstring path = folder.wstring();
+  while (path.size() > 1 && (path.back() == L'\\' || path.back() == L'/')) path.pop_back();
+  const std::filesystem::path named(path);
+  if (named.has_filename()) return named.filename().wstring();
+  // A drive has no name of its own: Explorer shows its label.
+  const std::wstring label = driveLabel(folder);
+  return label.empty() ? path : label;
+}
+
+}  // namespace
+
+std::wstring HostOf(std::wstring_view address) {
+  const size_t scheme = address.find(L"://");
+  std::wstring_view host = scheme == std::wstring_view::npos ? address : address.substr(scheme + 3);
+  host = host.substr(0, host.find_first_of(L"/?#"));
+  if (const size_t at = host.rfind(L'@'); at != std::wstring_view::npos) host.remove_prefix(at + 1);
+  // An IPv6 address in brackets has colons of its own before the port's.
+  const size_t close = host.starts_with(L'[') ? host.find(L']') : std::wstring_view::npos;
+  host = close != std::wstring_view::npos ? host.substr(0, close + 1) : host.substr(0, host.find(L':'));
+  return std::wstring(host);
+}
+
+std::optional<Favorite> DroppedLink(const DroppedItems& items) {
+  const auto address = !items.url.empty() ? WebAddressToOpen(items.url) : AddressInText(items.text);
+  if (!address) return std::nullopt;
+  const std::wstring_view description = Trimmed(items.description);
+  return Favorite{description.empty() ? HostOf(*address) : std::wstring(description), *address};
+}
+
+DropKind KindOfDrop(int32_t listMode, const DroppedItems& items) {
+  const auto any = [&](bool (*fits)(const std::filesystem::path&)) {
+    return std::any_of(items.files.begin(), items.files.end(), fits);
+  };
+  if (listMode == kModeWebsites) {
+    if (any(IsShortcut) || any(IsBookmarkFile)) return DropKind::Files;
+    if (DroppedLink(items)) return DropKind::Link;
+  } else if (listMode == kModeFolders) {
+    if (any(IsFolder)) return DropKind::Files;
+  }
+  return DropKind::None;
+}
+
+FilesFavorites FavoritesFromFiles(int32_t listMode, const std::vector<std::filesystem::path>& files,
+                                  const DriveLabel& driveLabel) {
+  FilesFavorites found;
+  for (const std::filesystem::path& file : files) {
+    if (listMode == kModeFolders && IsFolder(file))
+      found.favorites.push_back({FolderTitle(file, driveLabel), file.wstring()});
+    else if (listMode == kModeWebsites && IsShortcut(file))
+      AddShortcut(file, found);
+    else if (listMode == kModeWebsites && IsBookmarkFile(file))
+      AddBookmarks(file, found);
+    else
+      ++found.refused;
+  }
+  return found;
+}
+
+}  // namespace oravin

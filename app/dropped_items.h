@@ -1,0 +1,53 @@
+#pragma once
+// What is dropped on the main window and what it means on the page in front:
+// a link to put in the editor, or files whose favorites go straight into the list.
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "data/bookmark_file.h"
+
+namespace oravin {
+
+// The formats the window takes from a drag, as read from it.
+struct DroppedItems {
+  std::vector<std::filesystem::path> files;  // files and folders from Explorer
+  std::wstring url;                          // a link from a browser
+  std::wstring description;                  // the link's title, when the browser gives one
+  std::wstring text;                         // plain text, which counts when it is one web address
+};
+
+enum class DropKind {
+  None,   // nothing that fits: the pointer shows that it cannot drop here
+  Link,   // a web address for the editor
+  Files,  // favorites to add at once: shortcuts and bookmark files, or folders
+};
+
+// What the items are on a list of the mode (kModeSearch when no list is in front).
+DropKind KindOfDrop(int32_t listMode, const DroppedItems& items);
+
+// The link of a drop of kind Link as the editor gets it: the address the
+// launcher would open, titled by the description or else by the address's host.
+std::optional<Favorite> DroppedLink(const DroppedItems& items);
+
+// The host part of a web address ("www.example.com" of "http://a@www.example.com:81/x").
+std::wstring HostOf(std::wstring_view address);
+
+// The favorites that dropped files hold for the list of the mode: the web
+// list takes Internet Shortcuts (titled by their file names) and bookmark
+// files, the folder list takes folders (titled by their names, a drive by its
+// label). Whatever else was dropped is counted as refused; a file that could
+// not be read as what its name says is named in a problem for the user.
+struct FilesFavorites {
+  std::vector<Favorite> favorites;
+  int refused = 0;
+  std::vector<std::wstring> problems;
+};
+using DriveLabel = std::function<std::wstring(const std::filesystem::path& root)>;
+FilesFavorites FavoritesFromFiles(int32_t listMode, const std::vector<std::filesystem::path>& files,
+                                  const DriveLabel& driveLabel);
+
+}  // namespace oravin

@@ -1,0 +1,50 @@
+#include "data/internet_shortcut.h"
+
+#include <algorithm>
+
+#include "data/text_encoding.h"
+
+namespace oravin {
+namespace {
+
+constexpr std::wstring_view kSection = L"[InternetShortcut]";
+constexpr std::wstring_view kUrlKey = L"URL";
+
+bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r'; }
+
+std::wstring_view Trimmed(std::wstring_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// INI names are ASCII and match whatever their letter case.
+bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b) {
+  const auto lower = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? wchar_t(c - L'A' + L'a') : c; };
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](wchar_t x, wchar_t y) { return lower(x) == lower(y); });
+}
+
+}  // namespace
+
+std::optional<std::wstring> InternetShortcutAddress(std::string_view bytes) {
+  // Windows writes these in the code page; a few programs in UTF-8 or UTF-16.
+  const std::wstring text = DecodeText(bytes, DetectEncoding(bytes));
+  bool inSection = false;
+  for (size_t start = 0; start < text.size();) {
+    const size_t end = std::min(text.find(L'\n', start), text.size());
+    const std::wstring_view line = Trimmed(std::wstring_view(text).substr(start, end - start));
+    start = end + 1;
+    const size_t equals = line.find(L'=');
+    if (line.starts_with(L'[')) {
+      inSection = EqualsIgnoringCase(line, kSection);
+    } else if (inSection && equals != std::wstring_view::npos &&
+               EqualsIgnoringCase(Trimmed(line.substr(0, equals)), kUrlKey)) {
+      const std::wstring_view address = Trimmed(line.substr(equals + 1));
+      if (address.empty()) return std::nullopt;
+      return std::wstring(address);
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace oravin
