@@ -292,6 +292,7 @@ TEST_F(MainWindow, ASecondStartThroughAnyPathToTheFolderBringsTheFirstForwardAnd
     EXPECT_TRUE(second.WaitForExit()) << path;
     EXPECT_EQ(second.ExitCode(), 0u);
     EXPECT_TRUE(PumpUntil([&] { return Shaped(); }, kAnimationTimeoutMs));  // out of the tray again
+    PumpFor(kSettleMs);  // before the next click, as after every page switch
   }
   EXPECT_EQ(program.ExitCode(), STILL_ACTIVE);
   Close();
