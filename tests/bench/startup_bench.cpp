@@ -1,0 +1,241 @@
+// Start-up and page switches of the real program, against the smallest program
+// that shows a window, all in one run under the same load: rounds interleave
+// the programs, and the table gives medians and their ratios, not budgets.
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "runtime/handles.h"
+#include "testing/scratch_dir.h"
+#include "tests/e2e/program_under_test.h"
+
+namespace oravin::testing {
+namespace {
+
+constexpr int kRounds = 3;
+constexpr int kFewEntries = 10;
+constexpr int kMostEntries = 32767;  // the most a list can show
+constexpr int kReadyTimeoutMs = 120000;
+
+// Where a user clicks, in twips of the main window's client area.
+constexpr POINT kTitle{900, 300};                  // lbTitle, which names the list in front
+constexpr POINT kMainMenu{2340, 500};              // clbPlug
+constexpr POINT kMenuWeb{240 + 300, 720 + 1020};   // the web-address list
+constexpr POINT kMenuFolders{240 + 300, 720 + 1500};  // the folder list
+
+double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return double(to.QuadPart - from.QuadPart) * 1000.0 / double(frequency.QuadPart);
+}
+
+LARGE_INTEGER Now() {
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return now;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+// A list file as the program writes it, in the code page: title " <Address>" address "<Split>".
+void WriteList(const std::filesystem::path& file, const std::wstring& title, const std::wstring& address, int count) {
+  std::wstring text;
+  text.reserve(size_t(count) * (title.size() + address.size() + 24));
+  for (int i = 1; i <= count; ++i) {
+    const std::wstring n = std::to_wstring(100000 + i).substr(1);
+    text += title + n + L" <Address>" + address + n + L"<Split>";
+  }
+  const int length = WideCharToMultiByte(936, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string bytes(size_t(length), '\0');
+  WideCharToMultiByte(936, 0, text.data(), int(text.size()), bytes.data(), length, nullptr, nullptr);
+  WriteBytes(file, bytes);
+}
+
+// A program folder with both lists of the given size, opening on the web-address
+// list with animation off (the opening animation at start-up plays regardless).
+std::filesystem::path ProgramFolder(const std::filesystem::path& root, int entries) {
+  const std::filesystem::path folder = root / ("oravin-" + std::to_string(entries));
+  std::filesystem::create_directories(folder / "Bin");
+  WriteBytes(folder / "Bin" / "Settings.txt", "0<Split>1<Split>0<Split>0<Split>10<Split>0");
+  WriteList(folder / "Bin" / "Websites.txt", L"网站 ", L"http://www.example.com/page/", entries);
+  WriteList(folder / "Bin" / "FolderList.txt", L"文件夹 ", L"C:\\windows\\", entries);
+  return folder;
+}
+
+// One started program, closed as a user closes it when the object goes.
+class Running {
+ public:
+  // Times the start from the moment the process is asked for until it first
+  // waits for input, its start-up done and its list loaded. The opening
+  // animation plays at every start, whatever the options say, and its frames
+  // are paced by the animation itself: it is timed apart, from its first frame
+  // to its last, by watching the window's region change.
+  Running(const std::filesystem::path& exe, const wchar_t* windowClass) {
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    std::wstring command = L"\"" + exe.wstring() + L"\"";
+    const std::wstring folder = exe.parent_path().wstring();
+    const LARGE_INTEGER before = Now();
+    if (!CreateProcessW(exe.wstring().c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                        &si, &pi)) {
+      std::fprintf(stderr, "could not start %ls\n", exe.wstring().c_str());
+      std::exit(1);
+    }
+    CloseHandle(pi.hThread);
+    process_.reset(pi.hProcess);
+    std::optional<LARGE_INTEGER> firstFrame, lastFrame;
+    const UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+    while (WaitForInputIdle(pi.hProcess, 1) == WAIT_TIMEOUT && Milliseconds(before, Now()) < kReadyTimeoutMs) {
+      if (!window) window = WindowOf(pi.dwProcessId, windowClass);
+      if (!window || lastFrame) continue;
+      const int kind = GetWindowRgn(window, region.get());
+      if (kind == ERROR) continue;
+      if (!firstFrame) firstFrame = Now();
+      RECT box{}, whole{};
+      GetRgnBox(region.get(), &box);
+      GetWindowRect(window, &whole);
+      OffsetRect(&whole, -whole.left, -whole.top);
+      if (kind == SIMPLEREGION && EqualRect(&box, &whole)) lastFrame = Now();
+    }
+    const LARGE_INTEGER ready = Now();
+    readyMs = Milliseconds(before, ready);
+    if (firstFrame && lastFrame) animationMs = Milliseconds(*firstFrame, *lastFrame);
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(pi.hProcess, &memory, sizeof memory);
+    workingSetMiB = double(memory.WorkingSetSize) / (1024.0 * 1024.0);
+    if (!window) window = WindowOf(pi.dwProcessId, windowClass);
+  }
+  ~Running() {
+    if (window) PostMessageW(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process_.get(), 30000) != WAIT_OBJECT_0) TerminateProcess(process_.get(), 1);
+  }
+  Running(const Running&) = delete;
+  Running& operator=(const Running&) = delete;
+
+  double readyMs = 0;
+  double animationMs = 0;
+  double workingSetMiB = 0;
+  HWND window = nullptr;
+
+ private:
+  static HWND WindowOf(DWORD pid, const wchar_t* windowClass) {
+    for (HWND w = FindWindowExW(nullptr, nullptr, windowClass, nullptr); w;
+         w = FindWindowExW(nullptr, w, windowClass, nullptr)) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(w, &owner);
+      if (owner == pid) return w;
+    }
+    return nullptr;
+  }
+  UniqueKernelHandle process_;
+};
+
+// Waits until the program has dealt with everything it was given.
+void Settle(HWND main) {
+  DWORD_PTR ignored;
+  SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, kReadyTimeoutMs, &ignored);
+}
+
+// From the click on a list in the main menu until the program waits for input
+// again, the list it left saved and the chosen one loaded and named in the title.
+double SwitchList(HWND main, POINT menuItem, const std::wstring& title) {
+  ClickAt(main, kMainMenu.x, kMainMenu.y);
+  Sleep(300);
+  Settle(main);
+  HWND titleLabel = ControlAt(main, kTitle.x, kTitle.y);
+  const LARGE_INTEGER before = Now();
+  ClickAt(main, menuItem.x, menuItem.y);
+  while (WindowText(titleLabel) != title) Sleep(1);
+  Settle(main);
+  return Milliseconds(before, Now());
+}
+
+struct Row {
+  std::string name;
+  std::vector<double> ready, animation, workingSet;
+  void Add(const Running& program) {
+    ready.push_back(program.readyMs);
+    animation.push_back(program.animationMs);
+    workingSet.push_back(program.workingSetMiB);
+  }
+  double ReadyWithoutAnimation() const {
+    std::vector<double> net;
+    for (size_t i = 0; i < ready.size(); ++i) net.push_back(ready[i] - animation[i]);
+    return Median(net);
+  }
+};
+
+void PrintStartUps(const std::vector<Row>& rows) {
+  std::printf("\nStart-up until the program first waits for input (median of %d rounds)\n", kRounds);
+  std::printf("%-42s %9s %10s %12s %7s %13s %7s\n", "program", "ready ms", "opening ms", "ready-opening", "ratio",
+              "working set", "ratio");
+  const double baseReady = rows[0].ReadyWithoutAnimation(), baseSet = Median(rows[0].workingSet);
+  for (const Row& row : rows) {
+    const double net = row.ReadyWithoutAnimation(), set = Median(row.workingSet);
+    std::printf("%-42s %9.0f %10.0f %12.0f %6.2fx %9.1f MiB %6.2fx\n", row.name.c_str(), Median(row.ready),
+                Median(row.animation), net, net / baseReady, set, set / baseSet);
+  }
+  std::printf("working set, %d entries against %d: %.2fx\n", kMostEntries, kFewEntries,
+              Median(rows[2].workingSet) / Median(rows[1].workingSet));
+}
+
+void PrintSwitches(const std::vector<double> (&switches)[2][2]) {
+  std::printf("\nPage switch, click until the program waits for input again (median of %d rounds)\n", kRounds);
+  std::printf("%-44s %10s %10s\n", "entries in each list", "to folders", "to web");
+  const int sizes[2] = {kFewEntries, kMostEntries};
+  for (int s = 0; s < 2; ++s) {
+    std::printf("%-44d %8.0f ms %7.0f ms\n", sizes[s], Median(switches[s][0]), Median(switches[s][1]));
+  }
+  std::printf("%d against %d entries: %.2fx to folders, %.2fx to web\n", kMostEntries, kFewEntries,
+              Median(switches[1][0]) / Median(switches[0][0]), Median(switches[1][1]) / Median(switches[0][1]));
+}
+
+int Run(const std::filesystem::path& oravin, const std::filesystem::path& minimal) {
+  ScratchDir scratch;
+  const std::filesystem::path folders[2] = {ProgramFolder(scratch.path(), kFewEntries),
+                                            ProgramFolder(scratch.path(), kMostEntries)};
+  for (const std::filesystem::path& folder : folders) std::filesystem::copy_file(oravin, folder / "oravin.exe");
+  std::vector<Row> rows = {{"smallest program with a 195 x 354 window", {}, {}},
+                           {"Oravin, web list of " + std::to_string(kFewEntries) + " entries", {}, {}},
+                           {"Oravin, web list of " + std::to_string(kMostEntries) + " entries", {}, {}}};
+  std::vector<double> switches[2][2];
+  for (int round = 0; round < kRounds; ++round) {
+    {
+      Running program(minimal, L"Oravin.MinimalWindow");
+      rows[0].Add(program);
+    }
+    for (int s = 0; s < 2; ++s) {
+      Running program(folders[s] / "oravin.exe", L"Oravin.frmMain");
+      rows[1 + s].Add(program);
+      switches[s][0].push_back(SwitchList(program.window, kMenuFolders, L"文件夹助手"));
+      switches[s][1].push_back(SwitchList(program.window, kMenuWeb, L"网址助手"));
+    }
+    std::fprintf(stderr, "round %d of %d done\n", round + 1, kRounds);
+  }
+  PrintStartUps(rows);
+  PrintSwitches(switches);
+  return 0;
+}
+
+}  // namespace
+}  // namespace oravin::testing
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: startup_bench oravin.exe minimal_window.exe\n");
+    return 2;
+  }
+  return oravin::testing::Run(argv[1], argv[2]);
+}
