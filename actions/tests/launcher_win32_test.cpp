@@ -80,8 +80,13 @@ class LauncherOnWindows : public ::testing::Test {
   std::wstring log() const { return (dir.path() / L"received.txt").wstring(); }
   // The lines the stand-in recorded: its raw command line, then each argument.
   std::vector<std::string> Received() {
-    if (!testing::PumpUntil([&] { return std::filesystem::exists(log()); }, 10000)) return {};
-    return Lines(testing::ReadBytes(log()));
+    std::vector<std::string> lines;
+    testing::PumpUntil([&] { return !(lines = Lines(testing::ReadBytes(log()))).empty(); }, 10000);
+    return lines;
+  }
+  // Why nothing was received, for a failure's message.
+  std::string Why() const {
+    return boxes.calls.empty() ? "the browser was not started" : "told: " + Utf8(boxes.calls.back().text);
   }
   // What the stand-in got when it was asked to open the address; nothing when the user was told instead.
   std::vector<std::string> Open(const std::wstring& address, bool newWindow, bool isFolder = false) {
@@ -109,10 +114,10 @@ TEST_F(LauncherOnWindows, QuotesAndBlanksCannotAddAnArgumentInEitherBranch) {
   for (const bool newWindow : {false, true}) {
     SCOPED_TRACE(newWindow ? "new window" : "shell");
     auto lines = Open(L"http://x.example/\" --evil-switch \"y", newWindow);
-    ASSERT_EQ(lines.size(), 2u) << (lines.empty() ? "" : lines[0]);
+    ASSERT_EQ(lines.size(), 2u) << (lines.empty() ? Why() : lines[0]);
     EXPECT_EQ(lines[1], "http://x.example/%22%20--evil-switch%20%22y");
     lines = Open(L"http://www.example.com/a b\tc\"d\\\" -x", newWindow);
-    ASSERT_EQ(lines.size(), 2u) << (lines.empty() ? "" : lines[0]);
+    ASSERT_EQ(lines.size(), 2u) << (lines.empty() ? Why() : lines[0]);
     EXPECT_EQ(lines[1], "http://www.example.com/a%20b%09c%22d\\%22%20-x");
   }
   EXPECT_TRUE(boxes.calls.empty());
