@@ -135,10 +135,11 @@ bool CurrentListCanHold(std::wstring_view text) { return CanHold(EncodingOf(List
 
 void LoadList(FavoriteLists lists) {
   const std::filesystem::path file = ListFileOf(CurrentMode);
-  const std::vector<std::wstring> entries = file.empty() ? std::vector<std::wstring>() : EntriesFor(file);
-  lists.lstAddress.Clear();
-  lists.lstTitles.Clear();
-  for (const std::wstring& entry : entries) AddEntry(lists, entry);
+  lists.lstAddress.SetItems(file.empty() ? std::vector<std::wstring>() : EntriesFor(file));
+  std::vector<std::wstring> titles;
+  titles.reserve(size_t(lists.lstAddress.ListCount()));
+  for (int32_t i = 0; i < lists.lstAddress.ListCount(); ++i) titles.push_back(TitleOf(lists.lstAddress.ListItems(i)));
+  lists.lstTitles.SetItems(std::move(titles));
 }
 
 void SaveList(FavoriteLists lists) {

@@ -4,6 +4,7 @@
 // logic runs the same against either.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace oravin {
 
@@ -18,6 +19,9 @@ class ItemList {
   // vIndex -1 removes the selected item. An index that names no item throws std::out_of_range.
   virtual void Remove(int32_t vIndex = -1) = 0;
   virtual void Clear() = 0;
+  // Replaces every item at once, leaving them as Clear and an AddItem of each
+  // text in turn would (a sorted list sorts them), with one repaint.
+  virtual void SetItems(std::vector<std::wstring> texts) = 0;
   virtual int32_t ListCount() const = 0;
   // -1 while the list is empty.
   virtual int32_t ListIndex() const = 0;

@@ -121,6 +121,32 @@ void ListModel::Clear() {
   Changed(ListChange::Cleared);
 }
 
+// A list file comes in the order it was saved in, so checking the order costs
+// one comparison per item and sorting is rarely needed; the texts are sorted by
+// index, so a comparison that fails leaves them whole for adding one by one.
+void ListModel::SetItems(std::vector<std::wstring> texts) {
+  std::vector<std::size_t> order(texts.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  try {
+    if (KeepsSorted()) {
+      const auto before = [&](std::size_t a, std::size_t b) { return SortsBefore(texts[a], texts[b]); };
+      if (!std::is_sorted(order.begin(), order.end(), before)) std::stable_sort(order.begin(), order.end(), before);
+    }
+  } catch (const std::exception&) {
+    Clear();
+    for (const std::wstring& text : texts) AddItem(text);
+    return;
+  }
+  std::vector<Entry> entries;
+  entries.reserve(texts.size());
+  for (const std::size_t i : order) entries.push_back({std::move(texts[i]), nullptr});
+  items_.assign(std::move(entries));
+  keys_.clear();
+  sortedBy_ = sortOrder_;
+  ClampListIndex();
+  Changed(ListChange::Cleared);
+}
+
 void ListModel::SetListIndex(int32_t value) {
   listIndex_ = value;
   ClampListIndex();

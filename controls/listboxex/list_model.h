@@ -34,6 +34,7 @@ class ListModel : public ItemList {
   int32_t AddItem(const std::wstring& vText, int32_t vIndex = -1, const std::wstring& vKey = L"Null") override;
   void Remove(int32_t vIndex = -1) override;
   void Clear() override;
+  void SetItems(std::vector<std::wstring> texts) override;
   int32_t ListCount() const override { return static_cast<int32_t>(items_.size()); }
   int32_t ListIndex() const override { return items_.empty() ? -1 : listIndex_; }
   // Stores the value as it is; the next paint keeps it within the items.

@@ -111,6 +111,8 @@ void ListBoxEX::Remove(int32_t vIndex) { items_.Remove(vIndex); }
 
 void ListBoxEX::Clear() { items_.Clear(); }
 
+void ListBoxEX::SetItems(std::vector<std::wstring> texts) { items_.SetItems(std::move(texts)); }
+
 void ListBoxEX::Refresh() {
   Layout();
   DrawItems();

@@ -55,6 +55,7 @@ class ListBoxEX : public Control, public ItemList, private Window {
   int32_t AddItem(const std::wstring& vText, int32_t vIndex = -1, const std::wstring& vKey = L"Null") override;
   void Remove(int32_t vIndex = -1) override;
   void Clear() override;
+  void SetItems(std::vector<std::wstring> texts) override;
   int32_t ListCount() const override { return items_.ListCount(); }
   int32_t ListIndex() const override { return items_.ListIndex(); }
   void SetListIndex(int32_t value) override { items_.SetListIndex(value); }

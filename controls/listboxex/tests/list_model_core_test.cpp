@@ -165,6 +165,40 @@ TEST(ListModelSorting, OrdersExactlyLikeTheInsertionScan) {
   }
 }
 
+// A whole list at once ends exactly as adding its items one by one would, in
+// every order, with one change to redo; a list in order costs one comparison per item.
+TEST(ListModelFilling, EndsAsAddingEachItemWouldWithOneChangeAndOrderedInputIsNotSorted) {
+  std::mt19937 random(20261207);
+  const std::vector<std::wstring> words = {L"apple", L"Apple", L"APPLE", L"b", L"B", L"cherry", L"", L"10", L"9"};
+  for (const int32_t order : {-1, 0, 1}) {
+    for (int round = 0; round < 20; ++round) {
+      std::vector<std::wstring> texts(random() % 40);
+      for (std::wstring& text : texts) text = words[random() % words.size()];
+      ListModel oneByOne;
+      oneByOne.SetSortOrder(order);
+      for (const std::wstring& text : texts) oneByOne.AddItem(text);
+      ListModel filled = ListOf(order, {L"old"});
+      std::vector<ListChange> changes;
+      filled.OnChange([&](ListChange change) { changes.push_back(change); });
+      filled.SetItems(texts);
+      ASSERT_EQ(Items(filled), Items(oneByOne)) << "order " << order << ", round " << round;
+      EXPECT_THAT(changes, ElementsAre(ListChange::Cleared));
+      EXPECT_EQ(filled.ListIndex(), filled.ListCount() ? 0 : -1);
+    }
+  }
+  int comparisons = 0;
+  ListModel list([&](std::wstring_view a, std::wstring_view b) {
+    ++comparisons;
+    return CompareUserLocale(a, b);
+  });
+  list.SetSortOrder(-1);
+  std::vector<std::wstring> inOrder;
+  for (int i = 0; i < 1000; ++i) inOrder.push_back(std::to_wstring(1000 + i));
+  list.SetItems(inOrder);
+  EXPECT_EQ(comparisons, 999);
+  EXPECT_EQ(Items(list), inOrder);
+}
+
 TEST(ListModelAdding, AnIndexInsertsInFrontOfThatItem) {
   ListModel list = ListOf(0, {L"a", L"b"});
   list.AddItem(L"first", 0);
