@@ -237,6 +237,7 @@ LRESULT Surface::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 void Surface::OnPaint() {
   SyncImageSize();
+  RaiseEvent(Events.BeforePaint);
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd(), &ps);
   image_.PaintTo(dc, ps.rcPaint);

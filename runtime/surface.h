@@ -33,6 +33,8 @@ struct SurfaceEvents {
   std::function<void(int keyCode, int shift)> KeyDown, KeyUp;
   std::function<void(wchar_t character)> KeyPress;
   std::function<void()> GotFocus, LostFocus;
+  // Just before the image goes to the screen, for an owner that draws late.
+  std::function<void()> BeforePaint;
 };
 
 using FontPtr = std::shared_ptr<Font>;

@@ -47,6 +47,9 @@ void ColorButton::BindSurfaceEvents() {
   // changes nothing on the screen.
   e.GotFocus = [this] { ShowFocusCue(GetKeyState(VK_TAB) < 0); };
   e.LostFocus = [this] { ShowFocusCue(false); };
+  e.BeforePaint = [this] {
+    if (stale_) Draw();
+  };
 }
 
 void ColorButton::ShowFocusCue(bool shown) {
@@ -110,7 +113,19 @@ void ColorButton::WriteProperties(PropertyBag& bag) {
   Refresh();
 }
 
+// A button that is not on the screen is drawn when it first shows, so that
+// building a window draws each button once, not once for every property set.
 void ColorButton::Refresh() {
+  if (!IsWindowVisible(hwnd())) {
+    stale_ = true;
+    return;
+  }
+  Draw();
+  surface_.Refresh();
+}
+
+void ColorButton::Draw() {
+  stale_ = false;
   surface_.Cls();
   surface_.SetForeColor(values_.ForeColor);
   // The caption is always drawn in the surface's own font; only its weight follows the pointer.
@@ -119,7 +134,6 @@ void ColorButton::Refresh() {
   DrawRoundShape(0, 0, R(ExactWidth()), R(ExactHeight()));
   DrawContent();
   DrawFocusCue();
-  surface_.Refresh();
 }
 
 // A dotted frame on the face.

@@ -70,6 +70,7 @@ class ColorButton : public Control {
   void Resize() override { Refresh(); }
 
  private:
+  void Draw();
   void DrawRoundShape(int x1, int y1, int x2, int y2);
   void DrawContent();
   bool IsMouseInside() const;
@@ -89,6 +90,7 @@ class ColorButton : public Control {
   int scaleX_ = 0, scaleY_ = 0;
   int clickKey_ = 0;  // Space or Enter while held down on the button
   bool focusCue_ = false;
+  bool stale_ = false;  // changed while off the screen: drawn when it first shows
   ColorButtonValues<oravin::Picture> values_;
 };
 
