@@ -89,15 +89,19 @@ bool WriteTextFileIn(const std::wstring& text, const std::filesystem::path& path
   std::filesystem::create_directories(path.parent_path(), error);
   if (!error) {
     RemoveLeftoverTemporaries(path.parent_path());
+    const std::string bytes = EncodeFile(text, encoding);
     std::string old;
     std::error_code unread;
     if (ReadFileContents(path, old, unread)) {
+      // The file keeps its own line breaks and date when there is nothing to
+      // change. Most saves change nothing and find the same bytes, which is
+      // quicker to see than decoding the file.
+      if (old == bytes) return true;
       const FileText current = DecodeFile(old);
-      // The file keeps its own line breaks and date when there is nothing to change.
       if (current.text == text) return true;
       if (HoldsMoreThanItsText(current) && !KeepOriginal(path, old)) return false;
     }
-    ReplaceFileContents(path, EncodeFile(text, encoding), error);
+    ReplaceFileContents(path, bytes, error);
   }
   if (error) {
     ShowFileError(error);
