@@ -1,12 +1,12 @@
 #include "actions/mdlExecute.h"
 
-#include <filesystem>
-#include <fstream>
 #include <optional>
 
 #include "actions/command_line.h"
 #include "actions/web_address.h"
 #include "runtime/app.h"
+#include "runtime/durable_file.h"
+#include "runtime/file_path.h"
 #include "runtime/message_box.h"
 
 namespace oravin {
@@ -28,11 +28,10 @@ constexpr wchar_t kNotOpenedTitle[] = L"无法打开";
 
 // Which program opens web pages is asked with an empty page of our own.
 FoundExecutable FindBrowser() {
-  const std::filesystem::path probe = std::filesystem::path(GetTempFolder()) / L"Temp.html";
-  std::error_code ignored;
-  if (!std::filesystem::exists(probe, ignored)) std::ofstream(probe, std::ios::binary);
-  FoundExecutable found = SystemShell().FindProgramFor(probe.wstring(), L"");
-  std::filesystem::remove(probe, ignored);
+  const std::wstring probe = JoinPath(GetTempFolder(), L"Temp.html");
+  CreateEmptyFile(probe);
+  FoundExecutable found = SystemShell().FindProgramFor(probe, L"");
+  RemoveFile(probe);
   return found;
 }
 
@@ -61,11 +60,10 @@ std::optional<std::wstring> WebPageToOpen(const std::wstring& address, std::wstr
 // A folder entry never runs a program either: the shell would start a program
 // or a batch file it is given as readily as it opens a folder.
 std::optional<std::wstring> FolderToOpen(const std::wstring& path, std::wstring_view title) {
-  std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(path, error);
-  if (std::filesystem::is_directory(status)) return path;
-  Refuse(std::filesystem::exists(status) ? Subject(title, L"地址") + L"不是文件夹, 没有打开."
-                                         : Subject(title, L"文件夹") + L"不存在, 没有打开.");
+  const PathKind kind = KindOfPath(path);
+  if (kind == PathKind::Folder) return path;
+  Refuse(kind == PathKind::File ? Subject(title, L"地址") + L"不是文件夹, 没有打开."
+                                : Subject(title, L"文件夹") + L"不存在, 没有打开.");
   return std::nullopt;
 }
 

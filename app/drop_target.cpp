@@ -76,11 +76,11 @@ std::wstring TextOf(IDataObject* data, CLIPFORMAT format) {
   return std::wstring(text, std::find(text, text + lock.Size() / sizeof(wchar_t), L'\0'));
 }
 
-std::vector<std::filesystem::path> FilesOf(IDataObject* data) {
+std::vector<std::wstring> FilesOf(IDataObject* data) {
   ScopedMedium medium;
   if (!medium.Get(data, CF_HDROP)) return {};
   const auto drop = static_cast<HDROP>(medium.Global());
-  std::vector<std::filesystem::path> files;
+  std::vector<std::wstring> files;
   const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
     std::wstring name(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');

@@ -9,23 +9,21 @@
 #include "data/internet_shortcut.h"
 #include "data/mdlGlobal.h"
 #include "runtime/durable_file.h"
+#include "runtime/file_path.h"
 
 namespace oravin {
 namespace {
 
-bool HasExtension(const std::filesystem::path& file, std::initializer_list<std::wstring_view> extensions) {
-  std::wstring extension = file.extension().wstring();
+bool HasExtension(const std::wstring& file, std::initializer_list<std::wstring_view> extensions) {
+  std::wstring extension = ExtensionOf(file);
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](wchar_t c) { return c >= L'A' && c <= L'Z' ? wchar_t(c - L'A' + L'a') : c; });
   return std::find(extensions.begin(), extensions.end(), extension) != extensions.end();
 }
 
-bool IsShortcut(const std::filesystem::path& file) { return HasExtension(file, {L".url"}); }
-bool IsBookmarkFile(const std::filesystem::path& file) { return HasExtension(file, {L".htm", L".html"}); }
-bool IsFolder(const std::filesystem::path& file) {
-  std::error_code ignored;
-  return std::filesystem::is_directory(file, ignored);
-}
+bool IsShortcut(const std::wstring& file) { return HasExtension(file, {L".url"}); }
+bool IsBookmarkFile(const std::wstring& file) { return HasExtension(file, {L".htm", L".html"}); }
+bool IsFolder(const std::wstring& file) { return KindOfPath(file) == PathKind::Folder; }
 
 bool IsBlankOrControl(wchar_t c) { return c <= L' '; }
 
@@ -47,7 +45,7 @@ std::optional<std::wstring> AddressInText(std::wstring_view text) {
   return address;
 }
 
-void AddShortcut(const std::filesystem::path& file, FilesFavorites& found) {
+void AddShortcut(const std::wstring& file, FilesFavorites& found) {
   std::string bytes;
   std::error_code error;
   const auto address = ReadFileContents(file, bytes, error) ? InternetShortcutAddress(bytes) : std::nullopt;
@@ -55,10 +53,10 @@ void AddShortcut(const std::filesystem::path& file, FilesFavorites& found) {
     ++found.refused;
     return;
   }
-  found.favorites.push_back({file.stem().wstring(), *address});
+  found.favorites.push_back({StemOf(file), *address});
 }
 
-void AddBookmarks(const std::filesystem::path& file, FilesFavorites& found) {
+void AddBookmarks(const std::wstring& file, FilesFavorites& found) {
   std::string bytes;
   std::error_code error;
   BookmarkFile bookmarks;
@@ -67,17 +65,17 @@ void AddBookmarks(const std::filesystem::path& file, FilesFavorites& found) {
   else
     bookmarks.problem = DescribeFileError(error).description;
   if (!bookmarks.problem.empty()) {
-    found.problems.push_back(L"书签文件 \"" + file.filename().wstring() + L"\" 没有添加: " + bookmarks.problem + L".");
+    found.problems.push_back(L"书签文件 \"" + FileNameOf(file) + L"\" 没有添加: " + bookmarks.problem + L".");
     return;
   }
   for (Favorite& link : bookmarks.links) found.favorites.push_back(std::move(link));
 }
 
-std::wstring FolderTitle(const std::filesystem::path& folder, const DriveLabel& driveLabel) {
-  std::wstring path = folder.wstring();
+std::wstring FolderTitle(const std::wstring& folder, const DriveLabel& driveLabel) {
+  std::wstring path = folder;
   while (path.size() > 1 && (path.back() == L'\\' || path.back() == L'/')) path.pop_back();
-  const std::filesystem::path named(path);
-  if (named.has_filename()) return named.filename().wstring();
+  const std::wstring name = FileNameOf(path);
+  if (!name.empty()) return name;
   // A drive has no name of its own: Explorer shows its label.
   const std::wstring label = driveLabel(folder);
   return label.empty() ? path : label;
@@ -104,7 +102,7 @@ std::optional<Favorite> DroppedLink(const DroppedItems& items) {
 }
 
 DropKind KindOfDrop(int32_t listMode, const DroppedItems& items) {
-  const auto any = [&](bool (*fits)(const std::filesystem::path&)) {
+  const auto any = [&](bool (*fits)(const std::wstring&)) {
     return std::any_of(items.files.begin(), items.files.end(), fits);
   };
   if (listMode == kModeWebsites) {
@@ -116,12 +114,12 @@ DropKind KindOfDrop(int32_t listMode, const DroppedItems& items) {
   return DropKind::None;
 }
 
-FilesFavorites FavoritesFromFiles(int32_t listMode, const std::vector<std::filesystem::path>& files,
+FilesFavorites FavoritesFromFiles(int32_t listMode, const std::vector<std::wstring>& files,
                                   const DriveLabel& driveLabel) {
   FilesFavorites found;
-  for (const std::filesystem::path& file : files) {
+  for (const std::wstring& file : files) {
     if (listMode == kModeFolders && IsFolder(file))
-      found.favorites.push_back({FolderTitle(file, driveLabel), file.wstring()});
+      found.favorites.push_back({FolderTitle(file, driveLabel), file});
     else if (listMode == kModeWebsites && IsShortcut(file))
       AddShortcut(file, found);
     else if (listMode == kModeWebsites && IsBookmarkFile(file))

@@ -2,7 +2,6 @@
 // What is dropped on the main window and what it means on the page in front:
 // a link to put in the editor, or files whose favorites go straight into the list.
 #include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -14,10 +13,10 @@ namespace oravin {
 
 // The formats the window takes from a drag, as read from it.
 struct DroppedItems {
-  std::vector<std::filesystem::path> files;  // files and folders from Explorer
-  std::wstring url;                          // a link from a browser
-  std::wstring description;                  // the link's title, when the browser gives one
-  std::wstring text;                         // plain text, which counts when it is one web address
+  std::vector<std::wstring> files;  // files and folders from Explorer
+  std::wstring url;                 // a link from a browser
+  std::wstring description;         // the link's title, when the browser gives one
+  std::wstring text;                // plain text, which counts when it is one web address
 };
 
 enum class DropKind {
@@ -46,8 +45,8 @@ struct FilesFavorites {
   int refused = 0;
   std::vector<std::wstring> problems;
 };
-using DriveLabel = std::function<std::wstring(const std::filesystem::path& root)>;
-FilesFavorites FavoritesFromFiles(int32_t listMode, const std::vector<std::filesystem::path>& files,
+using DriveLabel = std::function<std::wstring(const std::wstring& root)>;
+FilesFavorites FavoritesFromFiles(int32_t listMode, const std::vector<std::wstring>& files,
                                   const DriveLabel& driveLabel);
 
 }  // namespace oravin

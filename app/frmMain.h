@@ -105,7 +105,7 @@ class frmMain : public Form {
   void RegisterDropTarget();
   DropKind DropKindHere(const DroppedItems& items) const;
   void TakeDrops();
-  void AddDroppedFiles(const std::vector<std::filesystem::path>& files);
+  void AddDroppedFiles(const std::vector<std::wstring>& files);
 
   ImageBox imgTitle;
   Label lbTitle, Label8;

@@ -8,7 +8,7 @@ namespace oravin {
 namespace {
 
 // Explorer shows a drive by its label; a drive without one by its letter.
-std::wstring VolumeLabel(const std::filesystem::path& root) {
+std::wstring VolumeLabel(const std::wstring& root) {
   wchar_t label[MAX_PATH + 1] = {};
   if (!GetVolumeInformationW(root.c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0)) return {};
   return label;
@@ -50,7 +50,7 @@ void frmMain::TakeDrops() {
   }
 }
 
-void frmMain::AddDroppedFiles(const std::vector<std::filesystem::path>& files) {
+void frmMain::AddDroppedFiles(const std::vector<std::wstring>& files) {
   const FilesFavorites found = FavoritesFromFiles(CurrentMode, files, VolumeLabel);
   AddedCounts counts = AddFavorites(Lists(), found.favorites);
   counts.refused += found.refused;

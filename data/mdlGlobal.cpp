@@ -6,6 +6,7 @@
 #include "data/mdlSave.h"
 #include "data/text_encoding.h"
 #include "runtime/app.h"
+#include "runtime/file_path.h"
 #include "runtime/message_box.h"
 
 namespace oravin {
@@ -23,8 +24,8 @@ struct KeptList {
 
 // By file: kept until a write goes through, so the user's changes come back
 // with the list rather than the older file.
-std::map<std::filesystem::path, KeptList>& KeptLists() {
-  static std::map<std::filesystem::path, KeptList> lists;
+std::map<std::wstring, KeptList>& KeptLists() {
+  static std::map<std::wstring, KeptList> lists;
   return lists;
 }
 
@@ -46,7 +47,7 @@ std::wstring TakeText(FavoriteLists lists) {
 
 // What a list loads: a list kept from a failed save as it was then; else the
 // file's entries, followed by additions kept while the file could not be read.
-std::vector<std::wstring> EntriesFor(const std::filesystem::path& file) {
+std::vector<std::wstring> EntriesFor(const std::wstring& file) {
   auto kept = KeptLists().find(file);
   if (kept != KeptLists().end() && !kept->second.additionsOnly) return EntriesOf(kept->second.text);
   const std::wstring added = kept != KeptLists().end() ? kept->second.text : std::wstring();
@@ -64,7 +65,7 @@ std::vector<std::wstring> EntriesFor(const std::filesystem::path& file) {
 
 // Writes a kept list to its file. Additions go after the file's own entries,
 // and only once those could be read; then the list is the whole of both.
-bool Store(const std::filesystem::path& file, KeptList& list) {
+bool Store(const std::wstring& file, KeptList& list) {
   if (list.additionsOnly) {
     // Nothing added: the file, whatever it holds, is left as it is.
     if (list.text.empty()) return true;
@@ -78,28 +79,26 @@ bool Store(const std::filesystem::path& file, KeptList& list) {
 
 // The last resort at shut-down: the list goes into a file of its own beside
 // the one it could not be written to, after whatever an earlier shut-down put there.
-void KeepBeside(const std::filesystem::path& file, const KeptList& list) {
-  const std::filesystem::path beside =
-      file.parent_path() / (file.stem().wstring() + kUnsavedSuffix + file.extension().wstring());
+void KeepBeside(const std::wstring& file, const KeptList& list) {
+  const std::wstring beside = JoinPath(ParentOf(file), StemOf(file) + kUnsavedSuffix + ExtensionOf(file));
   bool unreadable = false;
   const std::wstring before = FileExists(beside) ? ReadTextFile(beside, &unreadable) : std::wstring();
   // UTF-8 holds whatever text the list came with.
   if (!unreadable && WriteTextFileIn(Joined(EntriesOf(before)) + list.text, beside, TextEncoding::Utf8Bom)) {
-    MsgBox(L"列表无法保存到 \"" + file.wstring() + L"\".\r\n未保存的条目已另存为:\r\n" + beside.wstring(), L"抱歉",
-           MsgIcon::Exclamation);
+    MsgBox(L"列表无法保存到 \"" + file + L"\".\r\n未保存的条目已另存为:\r\n" + beside, L"抱歉", MsgIcon::Exclamation);
   } else {
-    MsgBox(L"列表无法保存到 \"" + file.wstring() + L"\", 本次的更改已丢失.", L"抱歉", MsgIcon::Critical);
+    MsgBox(L"列表无法保存到 \"" + file + L"\", 本次的更改已丢失.", L"抱歉", MsgIcon::Critical);
   }
 }
 
 }  // namespace
 
-std::filesystem::path ListFileOf(int32_t mode) {
-  const std::filesystem::path bin = std::filesystem::path(App().Path) / L"Bin";
+std::wstring ListFileOf(int32_t mode) {
+  const std::wstring bin = JoinPath(App().Path, L"Bin");
   switch (mode) {
     // Written and read under one spelling, so a case-sensitive disk finds it too.
-    case kModeWebsites: return bin / L"Websites.txt";
-    case kModeFolders: return bin / L"FolderList.txt";
+    case kModeWebsites: return JoinPath(bin, L"Websites.txt");
+    case kModeFolders: return JoinPath(bin, L"FolderList.txt");
     default: return {};
   }
 }
@@ -134,7 +133,7 @@ std::optional<int32_t> FindEntry(FavoriteLists lists, const std::wstring& entry,
 bool CurrentListCanHold(std::wstring_view text) { return CanHold(EncodingOf(ListFileOf(CurrentMode)), text); }
 
 void LoadList(FavoriteLists lists) {
-  const std::filesystem::path file = ListFileOf(CurrentMode);
+  const std::wstring file = ListFileOf(CurrentMode);
   lists.lstAddress.SetItems(file.empty() ? std::vector<std::wstring>() : EntriesFor(file));
   std::vector<std::wstring> titles;
   titles.reserve(size_t(lists.lstAddress.ListCount()));
@@ -144,7 +143,7 @@ void LoadList(FavoriteLists lists) {
 
 void SaveList(FavoriteLists lists) {
   KeptList list{TakeText(lists)};
-  const std::filesystem::path file = ListFileOf(CurrentMode);
+  const std::wstring file = ListFileOf(CurrentMode);
   if (file.empty()) return;
   const auto kept = KeptLists().find(file);
   list.additionsOnly = kept != KeptLists().end() && kept->second.additionsOnly;
@@ -158,7 +157,7 @@ void SaveList(FavoriteLists lists) {
 
 void SaveListsAtExit(FavoriteLists lists) {
   std::wstring text = TakeText(lists);
-  const std::filesystem::path current = ListFileOf(CurrentMode);
+  const std::wstring current = ListFileOf(CurrentMode);
   // The current list joins the kept ones, so each file is tried once.
   if (!current.empty()) KeptLists()[current].text = std::move(text);
   for (auto& [file, list] : KeptLists())

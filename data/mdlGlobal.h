@@ -1,7 +1,6 @@
 #pragma once
 // The favorites lists between their files and the main window's two lists.
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,7 +28,7 @@ struct FavoriteLists {
 };
 
 // The list file of a mode under the program's folder; empty for modes without a list.
-std::filesystem::path ListFileOf(int32_t mode);
+std::wstring ListFileOf(int32_t mode);
 
 // The entries of a list file's text: each piece before a "<Split>", and the
 // piece after the last one too when more than line ends is left of it (a file

@@ -5,6 +5,7 @@
 #include "data/entry.h"
 #include "data/file_errors.h"
 #include "runtime/durable_file.h"
+#include "runtime/file_path.h"
 #include "runtime/message_box.h"
 
 namespace oravin {
@@ -15,23 +16,22 @@ constexpr wchar_t kBackupSuffix[] = L".bak";
 // longer one without any is not one of them.
 constexpr size_t kSplitWithin = 4096;
 
-std::map<std::filesystem::path, TextEncoding>& Encodings() {
-  static std::map<std::filesystem::path, TextEncoding> encodings;
+std::map<std::wstring, TextEncoding>& Encodings() {
+  static std::map<std::wstring, TextEncoding> encodings;
   return encodings;
 }
 
 // Why a file cannot be read: a missing folder and a missing file are told apart.
-std::error_code WhyUnreadable(const std::filesystem::path& path) {
+std::error_code WhyUnreadable(const std::wstring& path) {
   std::error_code error;
-  const auto status = std::filesystem::status(path, error);
-  if (status.type() == std::filesystem::file_type::not_found) {
-    std::error_code ignored;
-    const bool folderThere = std::filesystem::is_directory(path.parent_path(), ignored);
+  const PathKind kind = KindOfPath(path, &error);
+  if (error) return error;
+  if (kind == PathKind::Missing) {
+    const bool folderThere = KindOfPath(ParentOf(path)) == PathKind::Folder;
     return folderThere ? std::make_error_code(std::errc::no_such_file_or_directory)
                        : std::make_error_code(std::errc::not_a_directory);
   }
-  if (error) return error;
-  if (status.type() == std::filesystem::file_type::directory) return std::make_error_code(std::errc::is_a_directory);
+  if (kind == PathKind::Folder) return std::make_error_code(std::errc::is_a_directory);
   return std::make_error_code(std::errc::permission_denied);
 }
 
@@ -44,9 +44,8 @@ bool HoldsMoreThanItsText(const FileText& file) {
 
 // Keeps the file's bytes beside it before a save changes them; an older copy
 // is replaced only by a different one, and the user hears of each new copy once.
-bool KeepOriginal(const std::filesystem::path& file, const std::string& bytes) {
-  std::filesystem::path backup = file;
-  backup += kBackupSuffix;
+bool KeepOriginal(const std::wstring& file, const std::string& bytes) {
+  const std::wstring backup = file + kBackupSuffix;
   std::string kept;
   std::error_code error;
   if (ReadFileContents(backup, kept, error) && kept == bytes) return true;
@@ -55,15 +54,14 @@ bool KeepOriginal(const std::filesystem::path& file, const std::string& bytes) {
     ShowFileError(error);
     return false;
   }
-  MsgBox(L"文件 \"" + file.filename().wstring() + L"\" 中有本程序无法原样保存的内容.\r\n保存之前, 原来的文件已复制为:\r\n" +
-             backup.wstring(),
+  MsgBox(L"文件 \"" + FileNameOf(file) + L"\" 中有本程序无法原样保存的内容.\r\n保存之前, 原来的文件已复制为:\r\n" + backup,
          L"提示", MsgIcon::Information);
   return true;
 }
 
 }  // namespace
 
-std::wstring ReadTextFile(const std::filesystem::path& path, bool* unreadable) {
+std::wstring ReadTextFile(const std::wstring& path, bool* unreadable) {
   std::string bytes;
   std::error_code error;
   if (!ReadFileContents(path, bytes, error)) {
@@ -79,16 +77,16 @@ std::wstring ReadTextFile(const std::filesystem::path& path, bool* unreadable) {
   return std::move(file.text);
 }
 
-bool WriteTextFile(const std::wstring& text, const std::filesystem::path& path) {
+bool WriteTextFile(const std::wstring& text, const std::wstring& path) {
   return WriteTextFileIn(text, path, EncodingOf(path));
 }
 
-bool WriteTextFileIn(const std::wstring& text, const std::filesystem::path& path, TextEncoding encoding) {
+bool WriteTextFileIn(const std::wstring& text, const std::wstring& path, TextEncoding encoding) {
   std::error_code error;
+  const std::wstring folder = ParentOf(path);
   // A missing Bin folder would otherwise cost the user the whole list.
-  std::filesystem::create_directories(path.parent_path(), error);
-  if (!error) {
-    RemoveLeftoverTemporaries(path.parent_path());
+  if (CreateFolders(folder, error)) {
+    RemoveLeftoverTemporaries(folder);
     const std::string bytes = EncodeFile(text, encoding);
     std::string old;
     std::error_code unread;
@@ -113,13 +111,9 @@ bool WriteTextFileIn(const std::wstring& text, const std::filesystem::path& path
   return false;
 }
 
-bool FileExists(const std::filesystem::path& path) {
-  std::error_code error;
-  (void)std::filesystem::file_size(path, error);
-  return !error;
-}
+bool FileExists(const std::wstring& path) { return KindOfPath(path) == PathKind::File; }
 
-TextEncoding EncodingOf(const std::filesystem::path& path) {
+TextEncoding EncodingOf(const std::wstring& path) {
   const auto known = Encodings().find(path);
   return known != Encodings().end() ? known->second : TextEncoding::CodePage;
 }

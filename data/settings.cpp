@@ -7,6 +7,7 @@
 #include "data/entry.h"
 #include "data/mdlSave.h"
 #include "runtime/app.h"
+#include "runtime/file_path.h"
 #include "runtime/leading_number.h"
 #include "runtime/rounding.h"
 
@@ -53,7 +54,7 @@ std::wstring FormatSettings(const Options& o) {
          std::to_wstring(o.chkExact);
 }
 
-std::filesystem::path SettingsFile() { return std::filesystem::path(App().Path) / L"Bin" / L"Settings.txt"; }
+std::wstring SettingsFile() { return JoinPath(JoinPath(App().Path, L"Bin"), L"Settings.txt"); }
 
 SettingsFields LoadSettings() { return ParseSettings(ReadTextFile(SettingsFile())); }
 

@@ -2,7 +2,6 @@
 // The settings file: one line of six numbers joined by "<Split>", read when
 // the main window starts and written when it closes.
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,7 +36,7 @@ std::wstring FormatSettings(const Options& options);
 // A number as decimal text: whole numbers without a point, no leading zeros.
 std::wstring NumberText(double value);
 
-std::filesystem::path SettingsFile();
+std::wstring SettingsFile();
 
 // Reads the file (a missing one is reported by the file reading, once).
 SettingsFields LoadSettings();

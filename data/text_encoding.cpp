@@ -1,6 +1,7 @@
 #include "data/text_encoding.h"
 
 #include "runtime/ansi_codec.h"
+#include "runtime/utf8.h"
 
 namespace oravin {
 namespace {
@@ -8,10 +9,6 @@ namespace {
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
 constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
-constexpr char32_t kReplacement = 0xFFFD;
-constexpr char32_t kLastChar = 0x10FFFF;
-
-bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
 
 unsigned Byte(std::string_view bytes, size_t i) { return static_cast<unsigned char>(bytes[i]); }
 
@@ -54,16 +51,6 @@ bool NextUtf8(std::string_view bytes, size_t& i, char32_t& c) {
   return true;
 }
 
-// The character at text[i]; a surrogate without its partner comes back as it is.
-char32_t NextChar(std::wstring_view text, size_t& i) {
-  char32_t c = static_cast<char32_t>(text[i++]);
-  if constexpr (sizeof(wchar_t) == 2) {
-    if (c >= 0xD800 && c <= 0xDBFF && i < text.size() && text[i] >= 0xDC00 && text[i] <= 0xDFFF)
-      c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(text[i++]) - 0xDC00);
-  }
-  return c;
-}
-
 // Drops CR LF and lone CRs, as reading a file line by line does.
 template <typename Text>
 Text JoinLines(const Text& text) {
@@ -85,7 +72,7 @@ std::wstring DecodeUtf8(std::string_view bytes, bool& faithful) {
   for (size_t i = 0; i < bytes.size();) {
     char32_t c = 0;
     if (!NextUtf8(bytes, i, c)) {
-      c = kReplacement;
+      c = kReplacementCharacter;
       faithful = false;
     }
     AppendCodePoint(text, c);
@@ -115,38 +102,6 @@ std::wstring DecodeUtf16(std::string_view bytes, bool bigEndian, bool& faithful)
   return text;
 }
 
-void AppendUtf8(std::string& bytes, char32_t c) {
-  if (c < 0x80) {
-    bytes += static_cast<char>(c);
-  } else if (c < 0x800) {
-    bytes += static_cast<char>(0xC0 | c >> 6);
-    bytes += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    bytes += static_cast<char>(0xE0 | c >> 12);
-    bytes += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-    bytes += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    bytes += static_cast<char>(0xF0 | c >> 18);
-    bytes += static_cast<char>(0x80 | (c >> 12 & 0x3F));
-    bytes += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-    bytes += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
-std::string EncodeUtf8(std::wstring_view text, bool& lossy) {
-  std::string bytes;
-  bytes.reserve(text.size());
-  for (size_t i = 0; i < text.size();) {
-    char32_t c = NextChar(text, i);
-    if (IsSurrogate(c) || c > kLastChar) {
-      c = kReplacement;
-      lossy = true;
-    }
-    AppendUtf8(bytes, c);
-  }
-  return bytes;
-}
-
 std::string EncodeUtf16(std::wstring_view text, bool bigEndian, bool& lossy) {
   std::string bytes;
   bytes.reserve(text.size() * 2);
@@ -156,9 +111,9 @@ std::string EncodeUtf16(std::wstring_view text, bool bigEndian, bool& lossy) {
     bytes += bigEndian ? low : high;
   };
   for (size_t i = 0; i < text.size();) {
-    char32_t c = NextChar(text, i);
-    if (c > kLastChar) {
-      c = kReplacement;
+    char32_t c = NextCodePoint(text, i);
+    if (c > kLastCodePoint) {
+      c = kReplacementCharacter;
       lossy = true;
     }
     if (c > 0xFFFF) {
@@ -246,10 +201,10 @@ std::string EncodeFile(std::wstring_view text, TextEncoding encoding, bool* loss
       bytes = SystemCodec().Encode(text, &lost) + "\r\n";
       break;
     case TextEncoding::Utf8:
-      bytes = EncodeUtf8(line, lost);
+      bytes = EncodeUtf8(line, &lost);
       break;
     case TextEncoding::Utf8Bom:
-      bytes = std::string(kUtf8Bom) + EncodeUtf8(line, lost);
+      bytes = std::string(kUtf8Bom) + EncodeUtf8(line, &lost);
       break;
     case TextEncoding::Utf16Le:
       bytes = std::string(kUtf16LeBom) + EncodeUtf16(line, false, lost);

@@ -1,26 +1,27 @@
 #include "runtime/durable_file.h"
 
+#include "runtime/file_path.h"
+
 namespace oravin {
-namespace {
 
-constexpr wchar_t kTemporarySuffix[] = L".saving";
+std::wstring TemporaryOf(const std::wstring& target) { return target + std::wstring(kTemporarySuffix); }
 
-}  // namespace
-
-std::filesystem::path TemporaryOf(const std::filesystem::path& target) {
-  std::filesystem::path temp = target;
-  temp += kTemporarySuffix;
-  return temp;
-}
-
-void RemoveLeftoverTemporaries(const std::filesystem::path& folder) {
-  std::error_code error;
-  for (std::filesystem::directory_iterator item(folder, error), end; !error && item != end; item.increment(error)) {
-    std::error_code ignored;
-    // Only files: a folder of that name is none of ours.
-    if (item->path().extension() == kTemporarySuffix && item->is_regular_file(ignored))
-      std::filesystem::remove(item->path(), ignored);
+bool CreateFolders(const std::wstring& folder, std::error_code& error) {
+  // An empty path names no folder, not even the current one.
+  if (folder.empty()) {
+    error = std::make_error_code(std::errc::invalid_argument);
+    return false;
   }
+  const PathKind kind = KindOfPath(folder, &error);
+  if (kind == PathKind::Folder) return true;
+  if (error) return false;
+  if (kind == PathKind::File) {
+    error = std::make_error_code(std::errc::not_a_directory);
+    return false;
+  }
+  const std::wstring parent = ParentOf(folder);
+  if (!parent.empty() && parent != folder && !CreateFolders(parent, error)) return false;
+  return CreateFolder(folder, error);
 }
 
 }  // namespace oravin

@@ -1,24 +1,46 @@
 #pragma once
+// Files and folders by their paths in the system's form (runtime/file_path.h).
+//
 // Whole files as bytes. Replacing one leaves, whatever fails at any moment,
 // either the old file or the new one whole: the new contents go to a temporary
 // file in the same folder (the target's name + ".saving"), are flushed to the
 // disk, and then take the old file's place in one step.
-#include <filesystem>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace oravin {
 
+inline constexpr std::wstring_view kTemporarySuffix = L".saving";
+
 // Where a replacement is written before it takes the target's place.
-std::filesystem::path TemporaryOf(const std::filesystem::path& target);
+std::wstring TemporaryOf(const std::wstring& target);
 // A temporary is there only while a replacement runs: one found in the folder
 // now was left by a save that was cut short, and goes.
-void RemoveLeftoverTemporaries(const std::filesystem::path& folder);
+void RemoveLeftoverTemporaries(const std::wstring& folder);
 
 // Reads while other programs read or write the file too; fails when one holds
 // it without sharing.
-bool ReadFileContents(const std::filesystem::path& file, std::string& bytes, std::error_code& error);
+bool ReadFileContents(const std::wstring& file, std::string& bytes, std::error_code& error);
 
-bool ReplaceFileContents(const std::filesystem::path& target, const std::string& bytes, std::error_code& error);
+bool ReplaceFileContents(const std::wstring& target, const std::string& bytes, std::error_code& error);
+
+enum class PathKind { Missing, File, Folder };
+
+// What is at the path. *error (when given) is set only when the path could not
+// be looked at for another reason than that nothing is there (or no folder on
+// the way); the kind is then Missing.
+PathKind KindOfPath(const std::wstring& path, std::error_code* error = nullptr);
+
+// The folder with every folder above it that is missing; true when it is there.
+// A file in its place or on its way is not_a_directory.
+bool CreateFolders(const std::wstring& folder, std::error_code& error);
+// One folder, in a folder that is there.
+bool CreateFolder(const std::wstring& folder, std::error_code& error);
+
+// An empty file where there is nothing; whatever is there already stays as it
+// is. Neither this nor removing a file says whether it could.
+void CreateEmptyFile(const std::wstring& file);
+void RemoveFile(const std::wstring& file);
 
 }  // namespace oravin

@@ -1,14 +1,22 @@
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <memory>
 
 #include "runtime/durable_file.h"
+#include "runtime/file_path.h"
+#include "runtime/utf8.h"
 
 namespace oravin {
 namespace {
 
 std::error_code LastError() { return {errno, std::generic_category()}; }
+
+// File names are UTF-8 bytes here.
+std::string Native(const std::wstring& path) { return EncodeUtf8(path); }
 
 bool WriteAll(int fd, const std::string& bytes) {
   size_t done = 0;
@@ -25,8 +33,22 @@ bool WriteAll(int fd, const std::string& bytes) {
 
 }  // namespace
 
-bool ReadFileContents(const std::filesystem::path& file, std::string& bytes, std::error_code& error) {
-  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+void RemoveLeftoverTemporaries(const std::wstring& folder) {
+  const std::string path = Native(folder), suffix = Native(std::wstring(kTemporarySuffix));
+  const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(path.c_str()), ::closedir);
+  if (!dir) return;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    const std::string_view name = entry->d_name;
+    if (name.size() <= suffix.size() || !name.ends_with(suffix)) continue;
+    const std::string file = path + "/" + std::string(name);
+    struct stat status {};
+    // Only files: a folder of that name is none of ours.
+    if (::stat(file.c_str(), &status) == 0 && S_ISREG(status.st_mode)) ::unlink(file.c_str());
+  }
+}
+
+bool ReadFileContents(const std::wstring& file, std::string& bytes, std::error_code& error) {
+  const int fd = ::open(Native(file).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
     error = LastError();
     return false;
@@ -45,8 +67,8 @@ bool ReadFileContents(const std::filesystem::path& file, std::string& bytes, std
   }
 }
 
-bool ReplaceFileContents(const std::filesystem::path& target, const std::string& bytes, std::error_code& error) {
-  const std::filesystem::path temp = TemporaryOf(target);
+bool ReplaceFileContents(const std::wstring& target, const std::string& bytes, std::error_code& error) {
+  const std::string temp = Native(TemporaryOf(target)), named = Native(target);
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) {
     error = LastError();
@@ -55,18 +77,39 @@ bool ReplaceFileContents(const std::filesystem::path& target, const std::string&
   const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
   if (!written) error = LastError();
   if (::close(fd) != 0 && written) error = LastError();
-  if (error || ::rename(temp.c_str(), target.c_str()) != 0) {
+  if (error || ::rename(temp.c_str(), named.c_str()) != 0) {
     if (!error) error = LastError();
     ::unlink(temp.c_str());
     return false;
   }
   // The rename itself must reach the disk too.
-  const int dir = ::open(target.parent_path().empty() ? "." : target.parent_path().c_str(), O_RDONLY | O_CLOEXEC);
+  const std::string folder = Native(ParentOf(target));
+  const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_CLOEXEC);
   if (dir >= 0) {
     ::fsync(dir);
     ::close(dir);
   }
   return true;
 }
+
+PathKind KindOfPath(const std::wstring& path, std::error_code* error) {
+  struct stat status {};
+  if (::stat(Native(path).c_str(), &status) == 0) return S_ISDIR(status.st_mode) ? PathKind::Folder : PathKind::File;
+  if (error && errno != ENOENT && errno != ENOTDIR) *error = LastError();
+  return PathKind::Missing;
+}
+
+bool CreateFolder(const std::wstring& folder, std::error_code& error) {
+  if (::mkdir(Native(folder).c_str(), 0777) == 0) return true;
+  error = LastError();
+  return false;
+}
+
+void CreateEmptyFile(const std::wstring& file) {
+  const int fd = ::open(Native(file).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd >= 0) ::close(fd);
+}
+
+void RemoveFile(const std::wstring& file) { ::unlink(Native(file).c_str()); }
 
 }  // namespace oravin

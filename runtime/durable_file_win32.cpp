@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "runtime/durable_file.h"
+#include "runtime/file_path.h"
 #include "runtime/handles.h"
 
 namespace oravin {
@@ -10,13 +11,29 @@ namespace {
 
 std::error_code LastError() { return {int(GetLastError()), std::system_category()}; }
 
+// CreateFileW fails with INVALID_HANDLE_VALUE, which is no handle to close.
+UniqueKernelHandle OwnedFile(HANDLE file) { return UniqueKernelHandle(file == INVALID_HANDLE_VALUE ? nullptr : file); }
+
 }  // namespace
 
-bool ReadFileContents(const std::filesystem::path& file, std::string& bytes, std::error_code& error) {
-  UniqueKernelHandle handle(CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (handle.get() == INVALID_HANDLE_VALUE) {
-    handle.release();  // INVALID_HANDLE_VALUE is not a handle to close
+void RemoveLeftoverTemporaries(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  const HANDLE first = FindFirstFileW(JoinPath(folder, L"*" + std::wstring(kTemporarySuffix)).c_str(), &found);
+  if (first == INVALID_HANDLE_VALUE) return;
+  const UniqueFindHandle search(first);
+  do {
+    // Only files: a folder of that name is none of ours. The pattern also
+    // takes ".saving" itself, which is a name without an extension.
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && ExtensionOf(found.cFileName) == kTemporarySuffix)
+      DeleteFileW(JoinPath(folder, found.cFileName).c_str());
+  } while (FindNextFileW(search.get(), &found));
+}
+
+bool ReadFileContents(const std::wstring& file, std::string& bytes, std::error_code& error) {
+  const UniqueKernelHandle handle = OwnedFile(CreateFileW(file.c_str(), GENERIC_READ,
+                                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!handle) {
     error = LastError();
     return false;
   }
@@ -41,13 +58,12 @@ bool ReadFileContents(const std::filesystem::path& file, std::string& bytes, std
   return true;
 }
 
-bool ReplaceFileContents(const std::filesystem::path& target, const std::string& bytes, std::error_code& error) {
-  const std::filesystem::path temp = TemporaryOf(target);
+bool ReplaceFileContents(const std::wstring& target, const std::string& bytes, std::error_code& error) {
+  const std::wstring temp = TemporaryOf(target);
   {
-    UniqueKernelHandle file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) {
-      file.release();  // INVALID_HANDLE_VALUE is not a handle to close
+    UniqueKernelHandle file = OwnedFile(
+        CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
       error = LastError();
       return false;
     }
@@ -68,5 +84,29 @@ bool ReplaceFileContents(const std::filesystem::path& target, const std::string&
   }
   return true;
 }
+
+PathKind KindOfPath(const std::wstring& path, std::error_code* error) {
+  // Windows finds a folder named with a separator at its end, but not a file.
+  const std::wstring named = FileNameOf(path).empty() ? ParentOf(path) : path;
+  const DWORD attributes = GetFileAttributesW(named.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES)
+    return attributes & FILE_ATTRIBUTE_DIRECTORY ? PathKind::Folder : PathKind::File;
+  const std::error_code why = LastError();
+  if (error && why != std::errc::no_such_file_or_directory && why != std::errc::not_a_directory) *error = why;
+  return PathKind::Missing;
+}
+
+bool CreateFolder(const std::wstring& folder, std::error_code& error) {
+  if (CreateDirectoryW(folder.c_str(), nullptr)) return true;
+  error = LastError();
+  return false;
+}
+
+void CreateEmptyFile(const std::wstring& file) {
+  // Closed at once: only that the file is there counts.
+  OwnedFile(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+void RemoveFile(const std::wstring& file) { DeleteFileW(file.c_str()); }
 
 }  // namespace oravin

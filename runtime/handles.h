@@ -51,6 +51,9 @@ struct WindowDeleter {
 struct KernelDeleter {
   void operator()(HANDLE h) const { CloseHandle(h); }
 };
+struct FindDeleter {
+  void operator()(HANDLE h) const { FindClose(h); }
+};
 
 using UniqueBrush = UniqueHandle<HBRUSH, GdiDeleter>;
 using UniquePen = UniqueHandle<HPEN, GdiDeleter>;
@@ -62,6 +65,7 @@ using UniqueIcon = UniqueHandle<HICON, IconDeleter>;
 using UniqueCursor = UniqueHandle<HCURSOR, CursorDeleter>;
 using UniqueWindow = UniqueHandle<HWND, WindowDeleter>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, KernelDeleter>;
+using UniqueFindHandle = UniqueHandle<HANDLE, FindDeleter>;  // FindFirstFileW's
 
 // Selects an object into a device context for one scope and puts the old one back.
 class ScopedSelect {

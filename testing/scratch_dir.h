@@ -14,6 +14,8 @@ class ScratchDir {
 
   const std::filesystem::path& path() const { return path_; }
   std::wstring wpath() const { return path_.wstring(); }
+  // A path inside the folder ("Bin/Settings.txt"), in the form the program takes paths.
+  std::wstring wpath(const std::filesystem::path& inside) const { return (path_ / inside).make_preferred().wstring(); }
 
  private:
   std::filesystem::path path_;

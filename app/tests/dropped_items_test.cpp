@@ -32,9 +32,9 @@ class DroppedFavorites : public ::testing::Test {
     EXPECT_EQ(titles.ListCount(), address.ListCount());
     return texts;
   }
-  std::filesystem::path Put(const char* name, const std::string& bytes) {
+  std::wstring Put(const char* name, const std::string& bytes) {
     WriteBytes(dir.path() / name, bytes);
-    return dir.path() / name;
+    return dir.wpath(name);
   }
 
   testing::WithLatin1CodePage codePage;
@@ -78,11 +78,11 @@ TEST_F(DroppedFavorites, DroppedFilesGiveTheFavoritesOfTheListInFrontAndNameTheF
           "<DT><H3>Folder</H3>\n<DL><p>\n<DT><A HREF=\"http://b.example/\">B</A>\n</DL><p>\n</DL><p>\n");
   const auto page = Put("page.htm", "<html><body><a href=\"http://c.example/\">C</a></body></html>");
   const auto notes = Put("notes.txt", "http://d.example/");
-  const auto sub = dir.path() / "Sub";
+  const std::wstring sub = dir.wpath("Sub");
   std::filesystem::create_directory(sub);
-  const auto missing = dir.path() / "gone.html";
-  const std::vector<std::filesystem::path> all{shortcut, noAddress, bookmarks, page, notes, sub, missing};
-  const auto labels = [](const std::filesystem::path&) { return std::wstring(L"System"); };
+  const std::wstring missing = dir.wpath("gone.html");
+  const std::vector<std::wstring> all{shortcut, noAddress, bookmarks, page, notes, sub, missing};
+  const auto labels = [](const std::wstring&) { return std::wstring(L"System"); };
 
   EXPECT_EQ(KindOfDrop(kModeWebsites, {.files = all}), DropKind::Files);
   FilesFavorites web = FavoritesFromFiles(kModeWebsites, all, labels);
@@ -98,14 +98,14 @@ TEST_F(DroppedFavorites, DroppedFilesGiveTheFavoritesOfTheListInFrontAndNameTheF
   // The folder list takes folders, a drive (the root here) by its label.
   EXPECT_EQ(KindOfDrop(kModeFolders, {.files = all}), DropKind::Files);
   EXPECT_EQ(KindOfDrop(kModeFolders, {.files = {shortcut, notes}}), DropKind::None);
-  const FilesFavorites folders = FavoritesFromFiles(kModeFolders, {sub, notes, "/"}, labels);
+  const FilesFavorites folders = FavoritesFromFiles(kModeFolders, {sub, notes, L"/"}, labels);
   ASSERT_EQ(folders.favorites.size(), 2u);
   EXPECT_EQ(folders.favorites[0].title, L"Sub");
-  EXPECT_EQ(folders.favorites[0].address, sub.wstring());
+  EXPECT_EQ(folders.favorites[0].address, sub);
   EXPECT_EQ(folders.favorites[1].title, L"System");
   EXPECT_EQ(folders.refused, 1);
   CurrentMode = kModeFolders;
-  AddEntry(lists, L"Sub <Address>" + sub.wstring() + L"/");
+  AddEntry(lists, L"Sub <Address>" + sub + L"/");
   EXPECT_EQ(AddedSummary(AddFavorites(lists, folders.favorites)), L"已添加 1 项, 1 项已存在, 0 项无法保存");
 
   // Nothing fits the other pages, and a list takes only its own kind.

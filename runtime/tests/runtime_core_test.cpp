@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "runtime/app.h"
+#include "runtime/durable_file.h"
+#include "runtime/file_path.h"
 #include "runtime/leading_number.h"
 #include "runtime/rounding.h"
 #include "runtime/twips.h"
+#include "testing/scratch_dir.h"
 
 namespace oravin {
 namespace {
@@ -59,6 +62,52 @@ TEST(Application, DirectoryHasNoTrailingSeparatorExceptAtADriveRoot) {
   EXPECT_EQ(ExeNameOfModule(L"C:\\Tools\\fav.exe"), L"fav");
   EXPECT_EQ(ExeNameOfModule(L"C:\\Tools\\my.fav.exe"), L"my.fav");
   EXPECT_EQ(ExeNameOfModule(L"C:\\收藏\\收藏夹.EXE"), L"收藏夹");
+}
+
+TEST(FilesAndFolders, PathsInTheSystemsFormNameWhatIsThereAndWhatCanBeMade) {
+  testing::ScratchDir dir;
+  const std::wstring folder = JoinPath(JoinPath(dir.wpath(), L"资料"), L"b");
+  const std::wstring file = JoinPath(folder, L"list.unsaved.txt");
+  EXPECT_EQ(ParentOf(file), folder);
+  EXPECT_EQ(FileNameOf(file), L"list.unsaved.txt");
+  EXPECT_EQ(StemOf(file), L"list.unsaved");
+  EXPECT_EQ(ExtensionOf(file), L".txt");
+  EXPECT_EQ(ExtensionOf(JoinPath(folder, L".saving")), L"");  // its only dot comes first
+
+  std::error_code error;
+  EXPECT_EQ(KindOfPath(folder, &error), PathKind::Missing);
+  ASSERT_TRUE(CreateFolders(folder, error)) << error.message();
+  // The name reaches the system whole: UTF-8 on Linux, UTF-16 on Windows.
+  const std::filesystem::path made = dir.path() / u8"资料" / "b";
+  EXPECT_TRUE(std::filesystem::is_directory(made));
+  EXPECT_EQ(KindOfPath(folder, &error), PathKind::Folder);
+  EXPECT_TRUE(CreateFolders(folder, error));
+  CreateEmptyFile(file);
+  EXPECT_EQ(KindOfPath(file, &error), PathKind::File);
+  testing::WriteBytes(made / "list.unsaved.txt", "kept");
+  CreateEmptyFile(file);
+  EXPECT_EQ(testing::ReadBytes(made / "list.unsaved.txt"), "kept");
+  // Nothing is below a file: no error to look there, and no folder to make.
+  EXPECT_EQ(KindOfPath(JoinPath(file, L"c"), &error), PathKind::Missing);
+  EXPECT_FALSE(error);
+  EXPECT_FALSE(CreateFolders(JoinPath(file, L"c"), error));
+  EXPECT_EQ(error, std::errc::not_a_directory);
+#ifdef _WIN32
+  // Windows reads either slash, writes the backslash and keeps a drive's root.
+  EXPECT_EQ(KindOfPath(folder + L"\\"), PathKind::Folder);
+  EXPECT_EQ(KindOfPath(file + L"\\"), PathKind::File);
+  EXPECT_EQ(JoinPath(L"C:\\Tools", L"Bin"), L"C:\\Tools\\Bin");
+  EXPECT_EQ(JoinPath(L"C:\\", L"Bin"), L"C:\\Bin");
+  EXPECT_EQ(ParentOf(L"C:\\fav.exe"), L"C:\\");
+  EXPECT_EQ(ParentOf(L"C:/Tools//fav.exe"), L"C:/Tools");
+  EXPECT_EQ(FileNameOf(L"C:"), L"");
+#else
+  // Elsewhere only "/" separates: a backslash is part of a name.
+  EXPECT_EQ(ParentOf(L"/fav"), L"/");
+  EXPECT_EQ(FileNameOf(L"/a\\b"), L"a\\b");
+#endif
+  RemoveFile(file);
+  EXPECT_EQ(KindOfPath(file), PathKind::Missing);
 }
 
 }  // namespace
