@@ -261,32 +261,39 @@ TEST(Controls, ArePlacedInTwipsAndResizedOnlyWhenTheSizeChanges) {
   EXPECT_TRUE(control.Visible());
 }
 
+// The tooltip window is made only when the pointer first comes over the control.
 TEST(Controls, CarryAStandardTooltip) {
   SurfaceControl control(Host());
   control.Move(0, 0, 1500, 600);
   EXPECT_EQ(control.tooltipWindow(), nullptr);
   control.SetToolTipText(L"添加一个网址");
+  control.SetToolTipText(L"删除");
+  EXPECT_EQ(control.tooltipWindow(), nullptr);
+  // The pointer resting on the control brings the tooltip up, with the last text set.
+  RECT r;
+  GetWindowRect(control.hwnd(), &r);
+  SetCursorPos(r.left + 20, r.top + 20);
+  EXPECT_TRUE(PumpUntil([&] { return control.tooltipWindow() && IsWindowVisible(control.tooltipWindow()); }, 4000));
   HWND tip = control.tooltipWindow();
   ASSERT_NE(tip, nullptr);
   wchar_t className[64] = {};
   GetClassNameW(tip, className, 64);
   EXPECT_STREQ(className, TOOLTIPS_CLASSW);
   EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
-  control.SetToolTipText(L"删除");
+  const auto shownText = [&] {
+    wchar_t text[64] = {};
+    TTTOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    info.hwnd = Host();
+    info.uId = reinterpret_cast<UINT_PTR>(control.hwnd());
+    info.lpszText = text;
+    SendMessageW(tip, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&info));
+    return std::wstring(text);
+  };
+  EXPECT_EQ(shownText(), L"删除");
+  control.SetToolTipText(L"编辑");
   EXPECT_EQ(control.tooltipWindow(), tip);
-  wchar_t text[64] = {};
-  TTTOOLINFOW info{};
-  info.cbSize = TTTOOLINFOW_V2_SIZE;
-  info.hwnd = Host();
-  info.uId = reinterpret_cast<UINT_PTR>(control.hwnd());
-  info.lpszText = text;
-  SendMessageW(tip, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&info));
-  EXPECT_STREQ(text, L"删除");
-  // The pointer resting on the control brings the tooltip up.
-  RECT r;
-  GetWindowRect(control.hwnd(), &r);
-  SetCursorPos(r.left + 20, r.top + 20);
-  EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(tip) != FALSE; }, 4000));
+  EXPECT_EQ(shownText(), L"编辑");
   control.SetToolTipText(L"");
   EXPECT_EQ(control.tooltipWindow(), nullptr);
   EXPECT_FALSE(IsWindow(tip));

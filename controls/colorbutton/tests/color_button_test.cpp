@@ -337,7 +337,10 @@ TEST_F(ColorButtonTest, HoldsNoMoreGdiObjectsAfterAThousandRepaints) {
 TEST_F(ColorButtonTest, CarriesATooltip) {
   auto button = MakeButton(220, 190, 60, 25, L"Go");
   button->SetToolTipText(L"搜索");
-  EXPECT_NE(button->tooltipWindow(), nullptr);
+  RECT r;
+  GetWindowRect(button->hwnd(), &r);
+  SetCursorPos(r.left + 10, r.top + 10);
+  EXPECT_TRUE(PumpUntil([&] { return button->tooltipWindow() && IsWindowVisible(button->tooltipWindow()); }, 4000));
 }
 
 }  // namespace
