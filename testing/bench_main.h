@@ -15,8 +15,10 @@ namespace oravin {
 using BenchTimes = std::map<std::string, double>;
 
 inline int RunBenchmarks(int argc, char** argv, const std::function<void(const BenchTimes&)>& summarize) {
+  // Plain text: the table goes to logs and terminals alike.
   class Recorder : public benchmark::ConsoleReporter {
    public:
+    Recorder() : ConsoleReporter(OO_Tabular) {}
     void ReportRuns(const std::vector<Run>& runs) override {
       for (const Run& run : runs) times[run.benchmark_name()] = run.GetAdjustedRealTime();
       ConsoleReporter::ReportRuns(runs);
