@@ -195,22 +195,22 @@ void AppendCodePoint(std::wstring& text, char32_t c) {
 std::string EncodeFile(std::wstring_view text, TextEncoding encoding, bool* lossy) {
   bool lost = false;
   std::string bytes;
-  const std::wstring line = std::wstring(text) + L"\r\n";
+  const auto line = [&] { return std::wstring(text) + L"\r\n"; };
   switch (encoding) {
     case TextEncoding::CodePage:
       bytes = SystemCodec().Encode(text, &lost) + "\r\n";
       break;
     case TextEncoding::Utf8:
-      bytes = EncodeUtf8(line, &lost);
+      bytes = EncodeUtf8(line(), &lost);
       break;
     case TextEncoding::Utf8Bom:
-      bytes = std::string(kUtf8Bom) + EncodeUtf8(line, &lost);
+      bytes = std::string(kUtf8Bom) + EncodeUtf8(line(), &lost);
       break;
     case TextEncoding::Utf16Le:
-      bytes = std::string(kUtf16LeBom) + EncodeUtf16(line, false, lost);
+      bytes = std::string(kUtf16LeBom) + EncodeUtf16(line(), false, lost);
       break;
     case TextEncoding::Utf16Be:
-      bytes = std::string(kUtf16BeBom) + EncodeUtf16(line, true, lost);
+      bytes = std::string(kUtf16BeBom) + EncodeUtf16(line(), true, lost);
       break;
   }
   if (lossy) *lossy = lost;

@@ -47,7 +47,8 @@ double Median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
-// A list file as the program writes it, in the code page: title " <Address>" address "<Split>".
+// A list file as the program writes it, in the code page: title " <Address>"
+// address "<Split>" for each entry, and a line end.
 void WriteList(const std::filesystem::path& file, const std::wstring& title, const std::wstring& address, int count) {
   std::wstring text;
   text.reserve(size_t(count) * (title.size() + address.size() + 24));
@@ -55,6 +56,7 @@ void WriteList(const std::filesystem::path& file, const std::wstring& title, con
     const std::wstring n = std::to_wstring(100000 + i).substr(1);
     text += title + n + L" <Address>" + address + n + L"<Split>";
   }
+  text += L"\r\n";
   const int length = WideCharToMultiByte(936, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
   std::string bytes(size_t(length), '\0');
   WideCharToMultiByte(936, 0, text.data(), int(text.size()), bytes.data(), length, nullptr, nullptr);
