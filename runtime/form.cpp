@@ -1,6 +1,7 @@
 #include "runtime/form.h"
 
 #include "runtime/child_control.h"
+#include "runtime/label.h"
 
 namespace oravin {
 
@@ -40,8 +41,13 @@ void Form::Cls() {
 }
 
 void Form::Refresh() {
-  // Children that let the form show through must repaint with it.
-  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  // Children that let the form show through must repaint with it; the others
+  // cover their part whatever the form draws, and repainting them all would
+  // cost as much again.
+  for (HWND child = GetWindow(hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (ShowsParent(child)) RedrawWindow(child, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  }
 }
 
 void Form::SetBackColor(COLORREF color) {

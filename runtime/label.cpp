@@ -7,7 +7,14 @@
 
 namespace oravin {
 
+namespace {
+
+constexpr wchar_t kShowsParentProperty[] = L"Oravin.ShowsParent";
+
+}  // namespace
+
 void PaintParentBackground(HWND child, HDC dc) {
+  if (!GetPropW(child, kShowsParentProperty)) SetPropW(child, kShowsParentProperty, child);
   HWND parent = GetParent(child);
   POINT origin{0, 0};
   MapWindowPoints(child, parent, &origin, 1);
@@ -16,6 +23,8 @@ void PaintParentBackground(HWND child, HDC dc) {
   SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
   SetViewportOrgEx(dc, old.x, old.y, nullptr);
 }
+
+bool ShowsParent(HWND child) { return GetPropW(child, kShowsParentProperty) != nullptr; }
 
 bool Label::Create(HWND parent, const TwipsRect& at, const std::wstring& caption, const Look& look) {
   caption_ = caption;

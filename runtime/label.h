@@ -56,5 +56,7 @@ class Label : public Window, public Control {
 
 // Lets a see-through child show what its parent draws at its place.
 void PaintParentBackground(HWND child, HDC dc);
+// Whether the child has shown its parent's drawing through (and must repaint when that changes).
+bool ShowsParent(HWND child);
 
 }  // namespace oravin

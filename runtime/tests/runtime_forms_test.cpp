@@ -127,7 +127,7 @@ TEST_F(FormControls, ASeeThroughLabelShowsThePageBehindItAndASolidOneItsColour) 
   EXPECT_EQ(shot.ColorAt(20, 45), RGB(26, 155, 251));
 }
 
-TEST_F(FormControls, ASeeThroughLabelOnTheFormShowsTheFormsImage) {
+TEST_F(FormControls, ASeeThroughLabelOnTheFormShowsTheFormsImageAndRepaintsWithIt) {
   // Draw something on the form's image where the label will be.
   UniqueBrush brush(CreateSolidBrush(RGB(200, 0, 0)));
   const RECT painted{0, 0, 60, 12};
@@ -139,6 +139,11 @@ TEST_F(FormControls, ASeeThroughLabelOnTheFormShowsTheFormsImage) {
   const testing::Capture shot = testing::CaptureWindow(clear.hwnd());
   EXPECT_EQ(shot.ColorAt(5, 5), RGB(200, 0, 0));
   EXPECT_EQ(shot.ColorAt(5, 11), RGB(200, 0, 0));
+  // Drawn over again: a refresh of the form brings the change through the label.
+  UniqueBrush green(CreateSolidBrush(RGB(0, 160, 0)));
+  FillRect(form->hDC(), &painted, green.get());
+  form->Refresh();
+  EXPECT_EQ(testing::CaptureWindow(clear.hwnd()).ColorAt(5, 5), RGB(0, 160, 0));
   form->Cls();
 }
 
