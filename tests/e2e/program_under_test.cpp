@@ -232,13 +232,21 @@ RegisteredFakeBrowser::~RegisteredFakeBrowser() {
 }
 
 std::string RegisteredFakeBrowser::TakeAddress(int timeoutMs) {
-  if (!PumpUntil([&] { return std::filesystem::exists(log_); }, timeoutMs)) return {};
-  // The stand-in's record: its raw command line, then each argument.
-  const std::string record = ReadBytes(log_);
+  // The stand-in's record: its raw command line, then each argument. Read
+  // until the first argument is there: the file may be seen before it can be read.
+  std::string record;
+  size_t first = std::string::npos, second = std::string::npos;
+  const bool whole = PumpUntil(
+      [&] {
+        record = ReadBytes(log_);
+        first = record.find('\n');
+        second = first == std::string::npos ? first : record.find('\n', first + 1);
+        return second != std::string::npos;
+      },
+      timeoutMs);
+  if (!whole) return {};
   std::filesystem::remove(log_);
-  const size_t first = record.find('\n');
-  if (first == std::string::npos) return {};
-  return record.substr(first + 1, record.find('\n', first + 1) - first - 1);
+  return record.substr(first + 1, second - first - 1);
 }
 
 }  // namespace oravin::testing
