@@ -6,7 +6,6 @@
 #include "runtime/persistent_image.h"
 
 namespace oravin {
-
 namespace {
 
 constexpr wchar_t kShowsParentProperty[] = L"Oravin.ShowsParent";
@@ -14,7 +13,7 @@ constexpr wchar_t kShowsParentProperty[] = L"Oravin.ShowsParent";
 }  // namespace
 
 void PaintParentBackground(HWND child, HDC dc) {
-  if (!GetPropW(child, kShowsParentProperty)) SetPropW(child, kShowsParentProperty, child);
+  SetPropW(child, kShowsParentProperty, child);
   HWND parent = GetParent(child);
   POINT origin{0, 0};
   MapWindowPoints(child, parent, &origin, 1);

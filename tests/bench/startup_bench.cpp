@@ -14,6 +14,7 @@
 
 #include "runtime/handles.h"
 #include "testing/scratch_dir.h"
+#include "tests/e2e/main_window_points.h"
 #include "tests/e2e/program_under_test.h"
 
 namespace oravin::testing {
@@ -23,12 +24,6 @@ constexpr int kRounds = 3;
 constexpr int kFewEntries = 10;
 constexpr int kMostEntries = 32767;  // the most a list can show
 constexpr int kReadyTimeoutMs = 120000;
-
-// Where a user clicks, in twips of the main window's client area.
-constexpr POINT kTitle{900, 300};                  // lbTitle, which names the list in front
-constexpr POINT kMainMenu{2340, 500};              // clbPlug
-constexpr POINT kMenuWeb{240 + 300, 720 + 1020};   // the web-address list
-constexpr POINT kMenuFolders{240 + 300, 720 + 1500};  // the folder list
 
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
   LARGE_INTEGER frequency;
@@ -153,7 +148,7 @@ void Settle(HWND main) {
 // From the click on a list in the main menu until the program waits for input
 // again, the list it left saved and the chosen one loaded and named in the title.
 double SwitchList(HWND main, POINT menuItem, const std::wstring& title) {
-  ClickAt(main, kMainMenu.x, kMainMenu.y);
+  ClickAt(main, kPlug.x, kPlug.y);
   Sleep(300);
   Settle(main);
   HWND titleLabel = ControlAt(main, kTitle.x, kTitle.y);
@@ -209,9 +204,9 @@ int Run(const std::filesystem::path& oravin, const std::filesystem::path& minima
   const std::filesystem::path folders[2] = {ProgramFolder(scratch.path(), kFewEntries),
                                             ProgramFolder(scratch.path(), kMostEntries)};
   for (const std::filesystem::path& folder : folders) std::filesystem::copy_file(oravin, folder / "oravin.exe");
-  std::vector<Row> rows = {{"smallest program with a 195 x 354 window", {}, {}},
-                           {"Oravin, web list of " + std::to_string(kFewEntries) + " entries", {}, {}},
-                           {"Oravin, web list of " + std::to_string(kMostEntries) + " entries", {}, {}}};
+  std::vector<Row> rows = {{"smallest program with a 195 x 354 window"},
+                           {"Oravin, web list of " + std::to_string(kFewEntries) + " entries"},
+                           {"Oravin, web list of " + std::to_string(kMostEntries) + " entries"}};
   std::vector<double> switches[2][2];
   for (int round = 0; round < kRounds; ++round) {
     {

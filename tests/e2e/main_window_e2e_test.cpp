@@ -5,35 +5,11 @@
 #include "testing/drag_and_drop.h"
 #include "testing/scratch_dir.h"
 #include "testing/win32_testing.h"
+#include "tests/e2e/main_window_points.h"
 #include "tests/e2e/program_under_test.h"
 
 namespace oravin::testing {
 namespace {
-
-// Where the main window's controls are (twips of its client area).
-constexpr POINT kTitle{900, 300};        // lbTitle
-constexpr POINT kMinimize{2100, 120};    // clbMinimize
-constexpr POINT kPlug{2340, 500};        // clbPlug: the main menu
-constexpr POINT kChkOpen{500, 4270};     // chkOpen
-// On the main menu page, which starts at (240, 720).
-constexpr POINT kMenuWeb{240 + 300, 720 + 1020};
-constexpr POINT kMenuFolders{240 + 300, 720 + 1500};
-constexpr POINT kMenuSearch{240 + 300, 720 + 540};
-constexpr POINT kMenuOptions{240 + 300, 720 + 2460};
-constexpr POINT kMenuAbout{240 + 300, 720 + 2940};
-// The list's first row and the list buttons.
-constexpr POINT kFirstRow{600, 720 + 100};
-constexpr POINT kListMiddle{240 + 1200, 720 + 1700};
-constexpr POINT kDelete{600, 4700};
-constexpr POINT kEdit{1400, 4700};
-constexpr POINT kAdd{2200, 4700};
-constexpr POINT kClose{2500, 120};
-// The search form, below the home buttons of the search page.
-constexpr POINT kWords{240 + 900, 720 + 2100};
-constexpr POINT kWeb{240 + 200, 720 + 2700};
-constexpr POINT kImages{240 + 1300, 720 + 2700};
-constexpr POINT kNews{240 + 200, 720 + 2950};
-constexpr POINT kGroups{240 + 1300, 720 + 2950};
 
 constexpr int kAnimationTimeoutMs = 30000;
 constexpr int kSettleMs = 300;

@@ -1,0 +1,32 @@
+#pragma once
+// Where a user clicks on the main window, for the programs that drive it from outside.
+#include <windows.h>
+
+namespace oravin::testing {
+
+// Where the main window's controls are (twips of its client area).
+inline constexpr POINT kTitle{900, 300};        // lbTitle
+inline constexpr POINT kMinimize{2100, 120};    // clbMinimize
+inline constexpr POINT kPlug{2340, 500};        // clbPlug: the main menu
+inline constexpr POINT kChkOpen{500, 4270};     // chkOpen
+// On the main menu page, which starts at (240, 720).
+inline constexpr POINT kMenuWeb{240 + 300, 720 + 1020};
+inline constexpr POINT kMenuFolders{240 + 300, 720 + 1500};
+inline constexpr POINT kMenuSearch{240 + 300, 720 + 540};
+inline constexpr POINT kMenuOptions{240 + 300, 720 + 2460};
+inline constexpr POINT kMenuAbout{240 + 300, 720 + 2940};
+// The list's first row and the list buttons.
+inline constexpr POINT kFirstRow{600, 720 + 100};
+inline constexpr POINT kListMiddle{240 + 1200, 720 + 1700};
+inline constexpr POINT kDelete{600, 4700};
+inline constexpr POINT kEdit{1400, 4700};
+inline constexpr POINT kAdd{2200, 4700};
+inline constexpr POINT kClose{2500, 120};
+// The search form, below the home buttons of the search page.
+inline constexpr POINT kWords{240 + 900, 720 + 2100};
+inline constexpr POINT kWeb{240 + 200, 720 + 2700};
+inline constexpr POINT kImages{240 + 1300, 720 + 2700};
+inline constexpr POINT kNews{240 + 200, 720 + 2950};
+inline constexpr POINT kGroups{240 + 1300, 720 + 2950};
+
+}  // namespace oravin::testing
