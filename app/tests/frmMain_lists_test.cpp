@@ -1,0 +1,163 @@
+// The main window's assistants and the lists they show.
+#include "app/tests/main_window_fixture.h"
+
+namespace oravin {
+namespace {
+
+TEST_F(MainWindowInProcess, SetModeFollowsTheModeAndIgnoresUnknownOnes) {
+  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
+  ASSERT_TRUE(form.Load());
+  EXPECT_EQ(Title(), L"搜索助手");
+  CurrentMode = kModeFolders;
+  form.SetMode();
+  EXPECT_EQ(Title(), L"文件夹助手");
+  CurrentMode = 3;
+  form.SetMode();
+  EXPECT_EQ(Title(), L"文件夹助手");
+  form.ShowMainMenu();
+  EXPECT_EQ(Title(), L"Oravin");
+  CurrentMode = kModeWebsites;
+  form.ShowOptions();
+  EXPECT_EQ(Title(), L"网址助手");
+  form.ShowAbout();
+  EXPECT_EQ(Title(), L"网址助手");  // the about page leaves the title row alone
+}
+
+TEST_F(MainWindowInProcess, ChoosingTheSearchAssistantSavesTheListLeftAndEmptiesIt) {
+  Settings("0<Split>2<Split>0<Split>0<Split>100<Split>0");
+  WriteBytes(dir.path() / "Bin" / "FolderList.txt", "d <Address>C:\\d<Split>\r\n");
+  ASSERT_TRUE(form.Load());
+  WriteBytes(dir.path() / "Bin" / "FolderList.txt", "changed");
+  form.ShowMainMenu();
+  form.ShowSearchAssistant();
+  EXPECT_EQ(Title(), L"搜索助手");
+  EXPECT_EQ(CurrentMode, kModeSearch);
+  EXPECT_EQ(ReadBytes(dir.path() / "Bin" / "FolderList.txt"), "d <Address>C:\\d<Split>\r\n");
+  EXPECT_EQ(form.Lists().lstTitles.ListCount(), 0);
+  EXPECT_EQ(form.Lists().lstAddress.ListCount(), 0);
+}
+
+TEST_F(MainWindowInProcess, ADoubleClickOpensTheSelectedFolderWithTheFolderFlagOrNamesTheEntryItCannotOpen) {
+  Settings("0<Split>2<Split>1<Split>0<Split>100<Split>0");
+  const std::string folder = Narrow(dir.wpath()) + "\\b b";
+  std::filesystem::create_directory(folder);
+  WriteBytes(dir.path() / "Bin" / "FolderList.txt", "a <Address>C:\\missing<Split>b <Address>" + folder + "<Split>\r\n");
+  RecordingShell shell;
+  ScopedShell shellGuard(shell);
+  ASSERT_TRUE(form.Load());
+  form.Lists().lstTitles.SetListIndex(1);
+  form.OpenSelectedEntry();
+  ASSERT_EQ(shell.opened.size(), 1u);
+  EXPECT_EQ(Narrow(shell.opened[0]), "C:\\browser.exe \"" + folder + "\"");  // new window: the program with the address
+  EXPECT_EQ(shell.lookups, std::vector<std::wstring>{dir.wpath()});  // a folder asks about the program's folder
+  form.Lists().lstTitles.SetListIndex(0);
+  form.OpenSelectedEntry();
+  EXPECT_EQ(shell.opened.size(), 1u);
+  ASSERT_EQ(boxes.calls.size(), 1u);
+  EXPECT_EQ(boxes.calls[0].text, L"\"a\" 的文件夹不存在, 没有打开.");
+}
+
+TEST_F(MainWindowInProcess, DeletingRemovesTheSelectedPairAndNothingInTheSearchMode) {
+  Settings("0<Split>1<Split>0<Split>0<Split>100<Split>0");
+  WriteBytes(dir.path() / "Bin" / "Websites.txt", "a <Address>1<Split>b <Address>2<Split>c <Address>3<Split>\r\n");
+  ASSERT_TRUE(form.Load());
+  FavoriteLists lists = form.Lists();
+  lists.lstTitles.SetListIndex(2);
+  form.DeleteSelectedEntry();
+  ASSERT_EQ(lists.lstAddress.ListCount(), 2);
+  EXPECT_EQ(lists.lstAddress.ListItems(1), L"b <Address>2");
+  EXPECT_EQ(lists.lstTitles.ListItems(1), L"b");
+  EXPECT_EQ(lists.lstTitles.ListIndex(), 1);  // the selection moved to the new last entry
+  CurrentMode = kModeSearch;
+  form.DeleteSelectedEntry();
+  EXPECT_EQ(lists.lstAddress.ListCount(), 2);
+}
+
+TEST_F(MainWindowInProcess, ClosingOnAnotherPageStillWritesAListWhoseSaveFailed) {
+  Settings("0<Split>1<Split>0<Split>0<Split>100<Split>0");
+  WriteBytes(dir.path() / "Bin" / "Websites.txt", "a <Address>1<Split>b <Address>2<Split>\r\n");
+  WriteBytes(dir.path() / "Bin" / "FolderList.txt", "d <Address>C:\\d<Split>\r\n");
+  ASSERT_TRUE(form.Load());
+  form.Lists().lstTitles.SetListIndex(0);
+  form.DeleteSelectedEntry();
+  // No new copy of the file can be made while a folder stands where it goes.
+  const auto blocker = dir.path() / "Bin" / "Websites.txt.saving";
+  std::filesystem::create_directory(blocker);
+  form.ShowFolderAssistant();
+  ASSERT_EQ(boxes.calls.size(), 1u);
+  EXPECT_EQ(boxes.calls[0].title, L"Error");
+  std::filesystem::remove(blocker);
+  form.Unload();
+  EXPECT_EQ(ReadBytes(dir.path() / "Bin" / "Websites.txt"), "b <Address>2<Split>\r\n");
+  EXPECT_EQ(boxes.calls.size(), 1u);
+}
+
+// The user's locale sorts "coop" and "co-op", "its" and "it's", "ＡＢＣ" and
+// "ABC" as neighbours, and "News" and "news" as equals, so whole entries go by
+// the addresses that follow, of which the titles alone know nothing.
+TEST_F(MainWindowInProcess, EachTitleStandsOppositeItsOwnEntryThroughLoadAddEditAndDelete) {
+  Settings("0<Split>1<Split>0<Split>0<Split>100<Split>0");
+  const std::pair<std::wstring, std::wstring> neighbours[] = {
+      {L"coop", L"co-op"}, {L"its", L"it's"}, {L"ＡＢＣ", L"ABC"}, {L"News", L"news"}, {L"same", L"same"}};
+  std::wstring file;
+  for (const auto& [x, y] : neighbours)
+    file += x + L" <Address>http://1/<Split>" + y + L" <Address>http://2/<Split>" + x + L" <Address>http://3/<Split>";
+  ASSERT_TRUE(WriteTextFile(file, dir.path() / "Bin" / "Websites.txt"));
+  ASSERT_TRUE(form.Load());
+  FavoriteLists lists = form.Lists();
+  const auto expectPaired = [&](const char* step) {
+    ASSERT_EQ(lists.lstTitles.ListCount(), lists.lstAddress.ListCount()) << step;
+    for (int32_t i = 0; i < lists.lstTitles.ListCount(); ++i)
+      EXPECT_EQ(lists.lstTitles.ListItems(i), TitleOf(lists.lstAddress.ListItems(i))) << step << " " << i;
+  };
+  const auto rowOf = [&](const std::wstring& entry) {
+    for (int32_t i = 0; i < lists.lstAddress.ListCount(); ++i)
+      if (lists.lstAddress.ListItems(i) == entry) return i;
+    return -1;
+  };
+  EXPECT_EQ(lists.lstAddress.ListCount(), 15);
+  expectPaired("load");
+
+  form.AddEntry();
+  form.Editor().controls()->txtTitle.SetText(L"co-op");
+  form.Editor().controls()->txtAddress.SetText(L"http://0/");
+  form.Editor().Confirm();
+  expectPaired("add");
+
+  lists.lstTitles.SetListIndex(rowOf(L"co-op <Address>http://2/"));
+  form.EditEntry();
+  EXPECT_EQ(form.Editor().controls()->txtTitle.Text(), L"co-op");
+  EXPECT_EQ(form.Editor().controls()->txtAddress.Text(), L"http://2/");
+  form.Editor().controls()->txtTitle.SetText(L"Co-Op");
+  form.Editor().Confirm();
+  EXPECT_EQ(rowOf(L"co-op <Address>http://2/"), -1);
+  EXPECT_NE(rowOf(L"Co-Op <Address>http://2/"), -1);
+  expectPaired("edit");
+
+  while (lists.lstAddress.ListCount() > 0) {
+    const int32_t i = lists.lstAddress.ListCount() / 2;
+    const std::wstring entry = lists.lstAddress.ListItems(i);
+    lists.lstTitles.SetListIndex(i);
+    form.DeleteSelectedEntry();
+    EXPECT_EQ(rowOf(entry), -1);
+    expectPaired("delete");
+  }
+}
+
+TEST_F(MainWindowInProcess, TheAddAndEditButtonsOpenTheEditorOnlyInAListMode) {
+  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
+  WriteBytes(dir.path() / "Bin" / "Websites.txt", "a <Address>http://a/<Split>\r\n");
+  ASSERT_TRUE(form.Load());
+  form.AddEntry();
+  form.EditEntry();
+  EXPECT_FALSE(form.Editor().IsOpen());
+  form.ShowWebAssistant();
+  form.EditEntry();
+  ASSERT_TRUE(form.Editor().IsOpen());
+  EXPECT_EQ(form.Editor().controls()->txtTitle.Text(), L"a");
+  EXPECT_EQ(form.Editor().controls()->txtAddress.Text(), L"http://a/");
+  form.Editor().Unload();
+}
+
+}  // namespace
+}  // namespace oravin

@@ -1,0 +1,108 @@
+// The main window's search page and its keys.
+#include "app/tests/main_window_fixture.h"
+
+namespace oravin {
+namespace {
+
+TEST_F(MainWindowInProcess, TheHomePageButtonsAndTheAboutLinkStartExplorerMinimised) {
+  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
+  RecordingShell shell;
+  ScopedShell shellGuard(shell);
+  ASSERT_TRUE(form.Load());
+  // The search page is in front; its buttons lie at (240, 360) and (240, 1320) of the page area (240, 720).
+  SendMessageW(testing::ControlAt(form.hwnd(), 240 + 300, 720 + 900), BM_CLICK, 0, 0);
+  SendMessageW(testing::ControlAt(form.hwnd(), 240 + 300, 720 + 1500), BM_CLICK, 0, 0);
+  form.ShowAbout();
+  HWND link = testing::ControlAt(form.hwnd(), 240 + 400, 720 + 3050);
+  SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+  SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+  EXPECT_EQ(shell.started, (std::vector<std::wstring>{L"explorer.exe http://www.baidu.com/ @2",
+                                                      L"explorer.exe http://www.google.com/ @2",
+                                                      L"explorer.exe http://www.oravin.example/ @2"}));
+}
+
+TEST_F(MainWindowInProcess, TheSearchButtonOpensARequestBuiltFromTheForm) {
+  Settings("0<Split>0<Split>0<Split>0<Split>2.5<Split>1");
+  RecordingShell shell;
+  ScopedShell shellGuard(shell);
+  ASSERT_TRUE(form.Load());
+  form.Search();
+  form.AdvancedSearch();
+  ASSERT_EQ(shell.opened.size(), 2u);
+  // 2.5 rounds to the even 2; web is the kind selected at first; exact phrase is on.
+  EXPECT_EQ(shell.opened[0], L"http://www.google.com/search?num=2&hl=en&lr=&ie=ISO-8859-1&as_qdr=all&q=%22%22");
+  EXPECT_EQ(shell.opened[1], L"http://www.google.com/advanced_search?q=&hl=en&lr=&ie=UTF-8");
+  EXPECT_EQ(CurrentMode, kModeSearch);
+}
+
+TEST_F(MainWindowInProcess, TheSearchPageShowsEveryControlWholeApartAndInsideThePage) {
+  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
+  ASSERT_TRUE(form.Load());
+  HWND page = GetParent(testing::ControlAt(form.hwnd(), 240 + 600, 720 + 100));  // the page of this header
+  RECT area;
+  GetClientRect(page, &area);
+  std::vector<HWND> controls;
+  for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) controls.push_back(c);
+  ASSERT_EQ(controls.size(), 14u);  // the header, the two home buttons and the eleven of the form
+  for (size_t i = 0; i < controls.size(); ++i) {
+    const RECT r = testing::RectInParent(controls[i]);
+    RECT inside;
+    IntersectRect(&inside, &r, &area);
+    EXPECT_TRUE(EqualRect(&inside, &r)) << Describe(controls[i]) << " reaches out of the page";
+    EXPECT_LE(CaptionWidthNeeded(controls[i]), r.right - r.left) << Describe(controls[i]) << " cuts its caption";
+    for (size_t j = i + 1; j < controls.size(); ++j) {
+      const RECT other = testing::RectInParent(controls[j]);
+      RECT both;
+      EXPECT_FALSE(IntersectRect(&both, &r, &other)) << Describe(controls[i]) << " overlaps " << Describe(controls[j]);
+    }
+  }
+}
+
+TEST_F(MainWindowInProcess, TabRunsThroughTheSearchFormInReadingOrderThenDownTheWindowAndRound) {
+  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
+  ASSERT_TRUE(form.Load());
+  // Points (twips of the window) on each stop; the page lies at (240, 720).
+  const POINT stops[] = {
+      {240 + 900, 720 + 600},   {240 + 900, 720 + 1600},  // the two home pages
+      {240 + 900, 720 + 2100},  {240 + 2200, 720 + 2100},  // the words and "Go"
+      {240 + 500, 720 + 2400},  {240 + 1000, 720 + 2400},  // the count and the exact phrase
+      {240 + 200, 720 + 2700},                               // the kind chosen (web)
+      {240 + 100, 720 + 3250},                               // the advanced search
+      {500, 4270},              {600, 4700},   {1400, 4700}, {2200, 4700},  // new window, delete, edit, add
+      {2100, 120},              {2500, 120},   {2340, 500},  // minimise, close, main menu
+  };
+  HWND at = nullptr;
+  for (const POINT& stop : stops) {
+    at = GetNextDlgTabItem(form.hwnd(), at, FALSE);
+    EXPECT_EQ(at, testing::ControlAt(form.hwnd(), stop.x, stop.y)) << Describe(at);
+  }
+  EXPECT_EQ(GetNextDlgTabItem(form.hwnd(), at, FALSE), testing::ControlAt(form.hwnd(), stops[0].x, stops[0].y));
+  // Only the page in front takes part: after the main menu slides in, Tab finds its first button.
+  form.ShowMainMenu();
+  EXPECT_EQ(GetNextDlgTabItem(form.hwnd(), nullptr, FALSE), testing::ControlAt(form.hwnd(), 240 + 300, 720 + 540));
+}
+
+TEST_F(MainWindowInProcess, EnterInTheSearchWordsSearchesOnAHomeButtonPressesItAndOnTheLinkFollowsIt) {
+  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
+  RecordingShell shell;
+  ScopedShell shellGuard(shell);
+  ASSERT_TRUE(form.Load());
+  HWND words = testing::ControlAt(form.hwnd(), 240 + 900, 720 + 2100);
+  SetWindowTextW(words, L"a b");
+  // Enter reaches the window as the dialog keys report it: IDOK from no control.
+  SetFocus(words);
+  SendMessageW(form.hwnd(), WM_COMMAND, IDOK, 0);
+  SetFocus(testing::ControlAt(form.hwnd(), 240 + 900, 720 + 600));
+  SendMessageW(form.hwnd(), WM_COMMAND, IDOK, 0);
+  // A focused link takes Enter itself.
+  HWND link = testing::ControlAt(form.hwnd(), 240 + 100, 720 + 3250);
+  SetFocus(link);
+  SendMessageW(link, WM_KEYDOWN, VK_RETURN, 0);
+  ASSERT_EQ(shell.opened.size(), 2u);
+  EXPECT_EQ(shell.opened[0], L"http://www.google.com/search?num=100&hl=en&lr=&ie=ISO-8859-1&as_qdr=all&q=a+b");
+  EXPECT_EQ(shell.opened[1], L"http://www.google.com/advanced_search?q=a+b&hl=en&lr=&ie=UTF-8");
+  EXPECT_EQ(shell.started, std::vector<std::wstring>{L"explorer.exe http://www.baidu.com/ @2"});
+}
+
+}  // namespace
+}  // namespace oravin

@@ -1,0 +1,86 @@
+// The main window in the notification area and at shut-down.
+#include "app/tests/main_window_fixture.h"
+
+namespace oravin {
+namespace {
+
+TEST_F(MainWindowInProcess, WithoutANotificationAreaItMinimisesToTheTaskbarAndComesBackShaped) {
+  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
+  tray.accept = false;
+  ASSERT_TRUE(form.Load());
+  EXPECT_TRUE(ExStyle() & WS_EX_APPWINDOW);
+  EXPECT_FALSE(ExStyle() & WS_EX_TOOLWINDOW);
+  form.Minimize();
+  EXPECT_TRUE(IsIconic(form.hwnd()));
+  ShowWindow(form.hwnd(), SW_RESTORE);
+  EXPECT_TRUE(testing::PumpUntil([&] { return RegionKind(form.hwnd()) == COMPLEXREGION; }));
+  EXPECT_FALSE(form.MinimizedToTray());
+}
+
+TEST_F(MainWindowInProcess, InTheNotificationAreaItHasNoTaskbarButtonAndHidesByItsRegion) {
+  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
+  ASSERT_TRUE(form.Load());
+  EXPECT_TRUE(ExStyle() & WS_EX_TOOLWINDOW);
+  form.Minimize();
+  EXPECT_FALSE(IsIconic(form.hwnd()));
+  EXPECT_EQ(RegionKind(form.hwnd()), NULLREGION);
+  EXPECT_TRUE(form.MinimizedToTray());
+  SendMessageW(form.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(WM_LBUTTONUP, 0));
+  EXPECT_EQ(RegionKind(form.hwnd()), COMPLEXREGION);
+  EXPECT_FALSE(form.MinimizedToTray());
+}
+
+TEST_F(MainWindowInProcess, ARecreatedTaskbarGetsTheIconBackAndEndsTheTaskbarFallback) {
+  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
+  tray.accept = false;
+  ASSERT_TRUE(form.Load());
+  tray.accept = true;
+  SendMessageW(form.hwnd(), TaskbarCreatedMessage(), 0, 0);
+  EXPECT_EQ(std::count(events.begin(), events.end(), "tray add"), 2);
+  EXPECT_TRUE(ExStyle() & WS_EX_TOOLWINDOW);
+}
+
+TEST_F(MainWindowInProcess, EndingTheSessionRunsTheShutDownInItsOrderOnce) {
+  Settings("0<Split>1<Split>0<Split>1<Split>100<Split>0");
+  WriteBytes(dir.path() / "Bin" / "Websites.txt", "a <Address>http://a/<Split>\r\n");
+  ASSERT_TRUE(form.Load());
+  WriteBytes(dir.path() / "Bin" / "Websites.txt", "changed");
+  std::filesystem::remove(dir.path() / "Bin" / "Settings.txt");
+  events.clear();
+  SendMessageW(form.hwnd(), WM_QUERYENDSESSION, 0, 0);
+  SendMessageW(form.hwnd(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_EQ(ReadBytes(dir.path() / "Bin" / "Websites.txt"), "a <Address>http://a/<Split>\r\n");
+  EXPECT_EQ(ReadBytes(dir.path() / "Bin" / "Settings.txt"), "0<Split>1<Split>0<Split>1<Split>100<Split>0\r\n");
+  ASSERT_GE(events.size(), 2u);
+  EXPECT_EQ(events.front(), "registry set fav=" + Narrow(dir.wpath()) + "\\fav.exe");
+  EXPECT_TRUE(registry.settingsSavedBefore);
+  EXPECT_EQ(events.back(), "tray delete");
+  // The window closing afterwards does not save a second time.
+  const size_t seen = events.size();
+  form.Unload();
+  EXPECT_EQ(events.size(), seen);
+}
+
+TEST_F(MainWindowInProcess, TheStartUpCommandIsTheProgramsFolderAndNameAndOnlyATickWritesIt) {
+  Settings("0<Split>0<Split>0<Split>2<Split>100<Split>0");  // greyed is not ticked
+  ASSERT_TRUE(form.Load());
+  events.clear();
+  form.CheckStartUp();
+  ASSERT_FALSE(events.empty());
+  for (const std::string& e : events) EXPECT_EQ(e, "registry delete fav");
+}
+
+TEST_F(MainWindowInProcess, AStartUpCommandWithABlankIsQuoted) {
+  Settings("0<Split>0<Split>0<Split>1<Split>100<Split>0");
+  ASSERT_TRUE(form.Load());
+  events.clear();
+  const std::wstring folder = App().Path;
+  App().Path = L"C:\\Program Files\\Oravin";
+  form.CheckStartUp();
+  App().Path = folder;
+  ASSERT_FALSE(events.empty());
+  EXPECT_EQ(events.front(), "registry set fav=\"C:\\Program Files\\Oravin\\fav.exe\"");
+}
+
+}  // namespace
+}  // namespace oravin

@@ -1,0 +1,159 @@
+#pragma once
+// The main window in this process, with the tray, the registry and the shell recorded.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include "actions/registry_calls.h"
+#include "actions/shell.h"
+#include "actions/tray_shell.h"
+#include "app/frmMain.h"
+#include "data/entry.h"
+#include "data/mdlSave.h"
+#include "runtime/app.h"
+#include "runtime/handles.h"
+#include "testing/captured_message_boxes.h"
+#include "testing/drag_and_drop.h"
+#include "testing/scratch_dir.h"
+#include "testing/win32_testing.h"
+#include "tests/e2e/program_under_test.h"
+
+namespace oravin {
+
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+// Scratch folders are ASCII, and so is every text these tests give the registry.
+inline std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+
+// Everything the shut-down does, in the order it happens.
+inline std::vector<std::string> events;
+
+class RecordingTray : public TrayShell {
+ public:
+  bool NotifyIcon(DWORD message, const TrayIconData&) override {
+    events.push_back(message == NIM_ADD ? "tray add" : message == NIM_DELETE ? "tray delete" : "tray other");
+    return accept;
+  }
+  bool accept = true;
+};
+
+class RecordingRegistry : public RegistryCalls {
+ public:
+  Key CreateKey(RegistryRoot, const std::wstring&) override { return this; }
+  bool SetStringValue(Key, const std::wstring& name, const std::wstring& data) override {
+    settingsSavedBefore = std::filesystem::exists(std::filesystem::path(App().Path) / "Bin" / "Settings.txt");
+    events.push_back("registry set " + Narrow(name) + "=" + Narrow(data));
+    return true;
+  }
+  bool DeleteValue(Key, const std::wstring& name) override {
+    events.push_back("registry delete " + Narrow(name));
+    return true;
+  }
+  void CloseKey(Key) override {}
+  bool settingsSavedBefore = false;
+};
+
+// What the main window asks of the shell: a browser is always found.
+class RecordingShell : public Shell {
+ public:
+  std::wstring TempPath() override { return App().Path + L"\\"; }
+  FoundExecutable FindProgramFor(const std::wstring& file, const std::wstring&) override {
+    lookups.push_back(file);
+    return {42, L"C:\\browser.exe"};
+  }
+  void Execute(WindowHandle, const std::wstring&, const std::wstring& file, const std::wstring& parameters,
+               const std::wstring&, int) override {
+    opened.push_back(parameters.empty() ? file : file + L" " + parameters);
+  }
+  void StartProcess(const std::wstring& commandLine, int show) override {
+    started.push_back(commandLine + L" @" + std::to_wstring(show));
+  }
+  std::vector<std::wstring> started, lookups, opened;
+};
+
+// The room a control needs for its caption, in the font it draws with: a
+// push button adds its edges, a check or option box its box and the gap
+// before the text (13 and 4 pixels at 96 dpi). Text boxes and our own
+// buttons carry no caption as their window text and need nothing here.
+inline int CaptionWidthNeeded(HWND control) {
+  constexpr int kPushEdges = 2 * 3, kBoxAndGap = 13 + 4;
+  const std::wstring caption = testing::WindowText(control);
+  wchar_t kind[32] = {};
+  GetClassNameW(control, kind, 32);
+  const bool label = _wcsicmp(kind, L"Oravin.Label") == 0, button = _wcsicmp(kind, L"Button") == 0;
+  if (caption.empty() || !(label || button)) return 0;
+  ScopedGetDC dc(control);
+  ScopedSelect font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  SIZE text{};
+  GetTextExtentPoint32W(dc.get(), caption.c_str(), int(caption.size()), &text);
+  if (label) return text.cx;
+  const LONG type = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
+  return text.cx + (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON ? kPushEdges : kBoxAndGap);
+}
+
+inline std::wstring Describe(HWND control) {
+  wchar_t kind[32] = {};
+  GetClassNameW(control, kind, 32);
+  const RECT r = testing::RectInParent(control);
+  return std::wstring(kind) + L" \"" + testing::WindowText(control) + L"\" at " + std::to_wstring(r.left) + L"," +
+         std::to_wstring(r.top);
+}
+
+inline int RegionKind(HWND hwnd) {
+  HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+  const int kind = GetWindowRgn(hwnd, rgn);
+  DeleteObject(rgn);
+  return kind;
+}
+
+class MainWindowInProcess : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    events.clear();
+    App().Path = dir.wpath();
+    App().EXEName = L"fav";
+    CurrentMode = kModeSearch;
+    std::filesystem::create_directories(dir.path() / "Bin");
+    // A window an earlier test closed asked the thread to quit, and no timer
+    // fires while that request waits (DoEvents keeps it waiting).
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+  }
+  void Settings(const std::string& fields) { WriteBytes(dir.path() / "Bin" / "Settings.txt", fields + "\r\n"); }
+  std::wstring Title() const { return testing::WindowText(testing::ControlAt(form.hwnd(), 900, 300)); }
+  LONG ExStyle() const { return GetWindowLongW(form.hwnd(), GWL_EXSTYLE); }
+  // Drags the data to the middle of the page area once the window takes drops.
+  testing::DragResult Drag(const testing::DragData& data) {
+    EXPECT_TRUE(testing::PumpUntil([&] { return form.TakesDrops(); }));
+    POINT at{(240 + 1200) / 15, (720 + 1700) / 15};
+    ClientToScreen(form.hwnd(), &at);
+    return testing::DragOnto(at, data);
+  }
+  // Every entry's whole text, each title checked against its own.
+  std::vector<std::wstring> Entries() {
+    FavoriteLists lists = form.Lists();
+    std::vector<std::wstring> entries;
+    EXPECT_EQ(lists.lstTitles.ListCount(), lists.lstAddress.ListCount());
+    for (int32_t i = 0; i < lists.lstAddress.ListCount(); ++i) {
+      entries.push_back(lists.lstAddress.ListItems(i));
+      EXPECT_EQ(lists.lstTitles.ListItems(i), TitleOf(entries.back())) << i;
+    }
+    return entries;
+  }
+
+  testing::ScratchDir dir;
+  testing::CapturedMessageBoxes boxes;
+  RecordingTray tray;
+  ScopedTrayShell trayGuard{tray};
+  RecordingRegistry registry;
+  ScopedRegistryCalls registryGuard{registry};
+  frmMain form;
+};
+
+}  // namespace oravin
