@@ -78,8 +78,10 @@ void frmMain::ShowSearchAssistant() {
   SetMode();
 }
 
+// The list shown is always what was saved: choosing the current assistant
+// again saves it too, rather than reading the file back over the user's changes.
 void frmMain::ShowWebAssistant() {
-  if (CurrentMode == kModeFolders) SaveList(Lists());
+  if (CurrentMode != kModeSearch) SaveList(Lists());
   CurrentMode = kModeWebsites;
   ShowPanel(*lstTitles);
   LoadList(Lists());
@@ -87,7 +89,7 @@ void frmMain::ShowWebAssistant() {
 }
 
 void frmMain::ShowFolderAssistant() {
-  if (CurrentMode == kModeWebsites) SaveList(Lists());
+  if (CurrentMode != kModeSearch) SaveList(Lists());
   CurrentMode = kModeFolders;
   ShowPanel(*lstTitles);
   LoadList(Lists());
