@@ -11,7 +11,7 @@ kTGHZ2013 is kept, without its tone, in lowercase ASCII with "ü" written "v"
 Extension A, the Yijing symbols between (which have none) and the Unified
 Ideographs.
 
-Layout, to stay small (about 60 KB):
+Layout, to stay small (about 53 KB):
 - the distinct syllables, sorted, numbered from 0: their letters end to end
   and where each ends;
 - per character a 12-bit code: a syllable's number when the character has one
