@@ -63,6 +63,7 @@ void frmMain::CreateControls() {
   cmdEdit = MakeButton(hwnd(), {{1080, 4440, 735, 615}, L"编辑  ", nullptr, L"编辑", kButtonBackColor});
   clbAdd = MakeButton(hwnd(), {{1920, 4440, 735, 615}, L"添加  ", nullptr, L"添加", kButtonBackColor});
   editor_ = std::make_unique<frmNew>(Lists());
+  CreateQuickOpen();
 
   // Animations follow the options page's check box from now on.
   WireAnimateOption([this] { return int32_t(picOptions.chkAnimate.Value()); });

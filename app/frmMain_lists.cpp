@@ -36,10 +36,13 @@ void frmMain::OpenSelectedEntry() {
   const auto i = SelectedEntry();
   if (!i) return;
   const std::wstring entry = lstAddress->ListItems(*i);
-  const std::wstring address = AddressOf(entry);
+  OpenFavorite({TitleOf(entry), AddressOf(entry)}, CurrentMode == kModeFolders);
+}
+
+void frmMain::OpenFavorite(const Favorite& favorite, bool isFolder) {
   // Only a damaged file gives an entry without an address: there is nothing to open.
-  if (address.empty()) return;
-  OpenAddress(hwnd(), address, chkOpen.Value() != 0, CurrentMode == kModeFolders, TitleOf(entry));
+  if (favorite.address.empty()) return;
+  OpenAddress(hwnd(), favorite.address, chkOpen.Value() != 0, isFolder, favorite.title);
 }
 
 void frmMain::DeleteSelectedEntry() {

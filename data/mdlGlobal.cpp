@@ -6,6 +6,7 @@
 #include "data/mdlSave.h"
 #include "data/text_encoding.h"
 #include "runtime/app.h"
+#include "runtime/durable_file.h"
 #include "runtime/file_path.h"
 #include "runtime/message_box.h"
 
@@ -109,6 +110,13 @@ std::vector<std::wstring> EntriesOf(std::wstring_view contents) {
   while (!last.empty() && (last.back() == L'\n' || last.back() == L'\r')) last.pop_back();
   if (last.empty()) entries.pop_back();
   return entries;
+}
+
+std::vector<std::wstring> EntriesInFile(int32_t mode) {
+  std::string bytes;
+  std::error_code error;
+  if (!ReadFileContents(ListFileOf(mode), bytes, error)) return {};
+  return EntriesOf(DecodeFile(bytes).text);
 }
 
 void AddEntry(FavoriteLists lists, const std::wstring& entry) {

@@ -35,6 +35,10 @@ std::wstring ListFileOf(int32_t mode);
 // written by hand may lack the final separator; the program's own end with one).
 std::vector<std::wstring> EntriesOf(std::wstring_view contents);
 
+// The entries the list file of a mode holds now, read without a word to the
+// user: nothing when it cannot be read.
+std::vector<std::wstring> EntriesInFile(int32_t mode);
+
 // Adds an entry's whole text and its title opposite each other.
 void AddEntry(FavoriteLists lists, const std::wstring& entry);
 // Removes the entry at index i and its title.
