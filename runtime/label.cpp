@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "runtime/dpi.h"
 #include "runtime/font_win32.h"
 #include "runtime/persistent_image.h"
 
@@ -57,10 +58,7 @@ void Label::SetFontBold(bool bold) {
 }
 
 void Label::Changed() {
-  if (look_.font) {
-    ScopedGetDC screen(nullptr);
-    gdiFont_ = CreateGdiFont(*look_.font, GetDeviceCaps(screen.get(), LOGPIXELSY));
-  }
+  if (look_.font) gdiFont_ = CreateGdiFont(*look_.font, DpiOf(hwnd()));
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
@@ -113,7 +111,7 @@ LRESULT Label::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 1;
     case WM_SETCURSOR:
       if (look_.cursor && LOWORD(lp) == HTCLIENT) {
-        SetCursor(look_.cursor);
+        SetCursor(look_.cursor(DpiOf(hwnd())));
         return TRUE;
       }
       break;

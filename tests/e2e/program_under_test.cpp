@@ -4,11 +4,19 @@
 #include <iterator>
 #include <vector>
 
+#include "runtime/dpi.h"
+#include "runtime/twips.h"
 #include "testing/scratch_dir.h"
 #include "testing/win32_testing.h"
 
 namespace oravin::testing {
 namespace {
+
+// A point of the main window given in twips, in pixels at the window's DPI.
+POINT PixelsOf(HWND main, int twipsX, int twipsY) {
+  const int dpi = DpiOf(main);
+  return {twipsX * dpi / kTwipsPerInch, twipsY * dpi / kTwipsPerInch};
+}
 
 std::filesystem::path BuiltProgram() {
   const char* exe = std::getenv("ORAVIN_EXE");
@@ -81,7 +89,7 @@ HWND ProgramUnderTest::WaitForMainWindow(int timeoutMs) {
 }
 
 HWND ControlAt(HWND main, int twipsX, int twipsY) {
-  POINT at{twipsX / 15, twipsY / 15};
+  POINT at = PixelsOf(main, twipsX, twipsY);
   HWND window = main;
   for (;;) {
     HWND child = ChildWindowFromPointEx(window, at, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
@@ -96,7 +104,7 @@ void ClickAt(HWND main, int twipsX, int twipsY) {
   // control takes, which Windows drops when no button is really down. The
   // position travels with each button event, so the click cannot land where
   // the pointer was before.
-  POINT at{twipsX / 15, twipsY / 15};
+  POINT at = PixelsOf(main, twipsX, twipsY);
   ClientToScreen(main, &at);
   SetCursorPos(at.x, at.y);
   INPUT clicks[2] = {};
