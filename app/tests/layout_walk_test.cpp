@@ -116,6 +116,8 @@ class LayoutWalk : public MainWindowInProcess {
     const std::vector<Overlap> designed{{At(2000, 120), At(2600, 120)}, {label8, At(2340, 500)}, {label8, front}};
     ExpectWholeApartAndInside(form.hwnd(), controls, designed, view);
     ExpectWholeApartAndInside(front, VisibleChildren(front), designedOnThePage, view + ", its page");
+    // What waits to be painted is painted before the picture is taken.
+    RedrawWindow(form.hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     testing::SaveArtifact(testing::CaptureWindow(form.hwnd()),
                           "walk_" + std::to_string(DpiOf(form.hwnd())) + "_" + view);
   }

@@ -14,6 +14,7 @@
 #include "controls/listboxex/hand_cursor_win32.h"
 #include "controls/listboxex/listboxex.h"
 #include "controls/listboxex/tests/list_host.h"
+#include "runtime/dpi.h"
 
 namespace oravin {
 namespace {
@@ -164,17 +165,27 @@ TEST(ListBoxEXPointer, HandOverRowsArrowBelowTheLastRow) {
   Fill(host.list, 2);
   const HWND surface = host.list.picDraw();
   SendMessageW(surface, WM_MOUSEMOVE, 0, MAKELPARAM(10, 2));
-  EXPECT_EQ(GetCursor(), HandCursor());
+  EXPECT_EQ(GetCursor(), HandCursor(DpiOf(surface)));
   SendMessageW(surface, WM_MOUSEMOVE, 0, MAKELPARAM(10, host.list.ItemHeight() * 2));
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
   Fill(host.list, 50);
   SendMessageW(surface, WM_MOUSEMOVE, 0, MAKELPARAM(10, host.list.ItemHeight() * 2));
-  EXPECT_EQ(GetCursor(), HandCursor());
+  EXPECT_EQ(GetCursor(), HandCursor(DpiOf(surface)));
 }
 
-TEST(ListBoxEXPointer, TheHandIs32By32WithItsHotSpotAtTheFingerTip) {
+TEST(ListBoxEXPointer, TheHandIs32By32WithItsHotSpotAtTheFingerTipAndGrowsWithTheDpi) {
+  {
+    // At 150% it is half as large again, the hot spot still at the finger tip.
+    ICONINFO scaled{};
+    ASSERT_TRUE(GetIconInfo(HandCursor(144), &scaled));
+    UniqueBitmap mask(scaled.hbmMask), color(scaled.hbmColor);
+    BITMAP bm{};
+    GetObjectW(scaled.hbmMask, sizeof bm, &bm);
+    EXPECT_EQ(bm.bmWidth, 48);
+    EXPECT_EQ(scaled.xHotspot, 6u);
+  }
   ICONINFO info{};
-  ASSERT_TRUE(GetIconInfo(HandCursor(), &info));
+  ASSERT_TRUE(GetIconInfo(HandCursor(96), &info));
   UniqueBitmap mask(info.hbmMask), color(info.hbmColor);
   BITMAP bm{};
   GetObjectW(info.hbmMask, sizeof bm, &bm);
@@ -196,7 +207,7 @@ TEST(ListBoxEXPointer, TheHandIs32By32WithItsHotSpotAtTheFingerTip) {
     UniqueBrush yellow(CreateSolidBrush(kMainListColor));
     const RECT all{0, 0, kSide, kSide};
     FillRect(dc.get(), &all, yellow.get());
-    DrawIconEx(dc.get(), kAt, kAt, HandCursor(), kHandCursorSize, kHandCursorSize, 0, nullptr, DI_NORMAL);
+    DrawIconEx(dc.get(), kAt, kAt, HandCursor(96), kHandCursorSize, kHandCursorSize, 0, nullptr, DI_NORMAL);
     GdiFlush();
   }
   Capture shot;
