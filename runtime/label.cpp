@@ -58,7 +58,19 @@ void Label::SetFontBold(bool bold) {
 }
 
 void Label::Changed() {
-  if (look_.font) gdiFont_ = CreateGdiFont(*look_.font, DpiOf(hwnd()));
+  const int dpi = DpiOf(hwnd());
+  if (look_.font) {
+    gdiFont_ = CreateGdiFont(*look_.font, dpi);
+  } else if (dpi != SystemDpi()) {
+    // The system's font is made for the system's DPI; on a monitor of another
+    // scale the label takes the same font at its own.
+    LOGFONTW system{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof system, &system);
+    system.lfHeight = MulDiv(system.lfHeight, dpi, SystemDpi());
+    gdiFont_.reset(CreateFontIndirectW(&system));
+  } else {
+    gdiFont_.reset();
+  }
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
 

@@ -204,5 +204,23 @@ TEST_F(LayoutWalk, EveryCaptionIsWholeApartAndInsideAtTheScreensDpi) {
   WalkMainWindow("about");
 }
 
+// Under Wine every monitor has the screen's DPI, so the change is to the same
+// DPI: what is checked is that the window goes where the system says, at its
+// size, with its outline and every control in place again.
+TEST_F(LayoutWalk, AChangeOfDpiLaysTheWindowOutAgainWhereTheSystemSuggests) {
+  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
+  ASSERT_TRUE(form.Load());
+  const int dpi = DpiOf(form.hwnd());
+  RECT suggested{100, 50, 100 + 200, 50 + 300};
+  SendMessageW(form.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  RECT window;
+  GetWindowRect(form.hwnd(), &window);
+  EXPECT_EQ(window.left, 100);
+  EXPECT_EQ(window.top, 50);
+  EXPECT_EQ(window.right - window.left, TwipsToPixelsAtDpi(2925, dpi));
+  EXPECT_EQ(RegionKind(form.hwnd()), COMPLEXREGION);  // rounded again
+  WalkMainWindow("search, after a change of DPI");
+}
+
 }  // namespace
 }  // namespace oravin
