@@ -117,6 +117,7 @@ class LayoutWalk : public MainWindowInProcess {
     ExpectWholeApartAndInside(form.hwnd(), controls, designed, view);
     ExpectWholeApartAndInside(front, VisibleChildren(front), designedOnThePage, view + ", its page");
     // What waits to be painted is painted before the picture is taken.
+    EXPECT_TRUE(testing::PumpUntil([&] { return !Titles().PaintPending(); }));
     RedrawWindow(form.hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     testing::SaveArtifact(testing::CaptureWindow(form.hwnd()),
                           "walk_" + std::to_string(DpiOf(form.hwnd())) + "_" + view);
@@ -130,11 +131,12 @@ class LayoutWalk : public MainWindowInProcess {
     testing::PumpUntil([&] { return !IsWindow(editor); });
   }
 
+  // The lists of the README's pictures.
   void WriteLists() {
     WriteBytes(dir.path() / "Bin" / "Websites.txt",
                "Baidu <Address>http://www.baidu.com/<Split>Example <Address>http://www.example.com/<Split>"
-               "Wikipedia <Address>http://www.wikipedia.org/<Split>");
-    WriteBytes(dir.path() / "Bin" / "FolderList.txt", "Windows <Address>C:\\windows<Split>Temp <Address>C:\\temp<Split>");
+               "\xD0\xC2\xCE\xC5 <Address>http://news.example.com/<Split>\r\n");  // 新闻 in GBK
+    WriteBytes(dir.path() / "Bin" / "FolderList.txt", "Docs <Address>C:\\docs<Split>Temp <Address>C:\\temp<Split>\r\n");
   }
 
   // The width of the icon pixels in the second row's icon square, which no
@@ -157,7 +159,7 @@ class LayoutWalk : public MainWindowInProcess {
 
 TEST_F(LayoutWalk, EveryCaptionIsWholeApartAndInsideAtTheScreensDpi) {
   WriteLists();
-  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
+  Settings("0<Split>0<Split>1<Split>0<Split>100<Split>0");
   ASSERT_TRUE(form.Load());
   const int dpi = DpiOf(form.hwnd());
   ASSERT_EQ(dpi, ExpectedDpi()) << "the prefix's DPI did not take";
@@ -176,7 +178,6 @@ TEST_F(LayoutWalk, EveryCaptionIsWholeApartAndInsideAtTheScreensDpi) {
   }
   WalkMainWindow("menu", buttonsAndLabels);
   form.ShowWebAssistant();
-  ASSERT_TRUE(testing::PumpUntil([&] { return !Titles().PaintPending(); }));
   WalkMainWindow("web_list");
   // The row's icon is drawn at its size at this DPI: 16 pixels at 96 dpi,
   // 24 at 144; the globe fills five sixths of it.
