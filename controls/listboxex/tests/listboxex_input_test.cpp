@@ -173,27 +173,30 @@ TEST(ListBoxEXPointer, HandOverRowsArrowBelowTheLastRow) {
   EXPECT_EQ(GetCursor(), HandCursor(DpiOf(surface)));
 }
 
-TEST(ListBoxEXPointer, TheHandIs32By32WithItsHotSpotAtTheFingerTipAndGrowsWithTheDpi) {
-  {
-    // At 150% it is half as large again, the hot spot still at the finger tip.
-    ICONINFO scaled{};
-    ASSERT_TRUE(GetIconInfo(HandCursor(144), &scaled));
-    UniqueBitmap mask(scaled.hbmMask), color(scaled.hbmColor);
-    BITMAP bm{};
-    GetObjectW(scaled.hbmMask, sizeof bm, &bm);
-    EXPECT_EQ(bm.bmWidth, 48);
-    EXPECT_EQ(scaled.xHotspot, 6u);
-  }
+// A cursor's kind, hot spot and mask size.
+struct CursorShape {
   ICONINFO info{};
-  ASSERT_TRUE(GetIconInfo(HandCursor(96), &info));
-  UniqueBitmap mask(info.hbmMask), color(info.hbmColor);
-  BITMAP bm{};
-  GetObjectW(info.hbmMask, sizeof bm, &bm);
-  EXPECT_EQ(bm.bmWidth, 32);
-  EXPECT_EQ(bm.bmHeight, 64);  // monochrome: AND and XOR masks stacked
-  EXPECT_FALSE(info.fIcon);
-  EXPECT_EQ(info.xHotspot, 4u);
-  EXPECT_EQ(info.yHotspot, 0u);
+  BITMAP mask{};
+};
+CursorShape ShapeOf(HCURSOR cursor) {
+  CursorShape shape;
+  if (!GetIconInfo(cursor, &shape.info)) return shape;
+  UniqueBitmap mask(shape.info.hbmMask), color(shape.info.hbmColor);
+  GetObjectW(shape.info.hbmMask, sizeof shape.mask, &shape.mask);
+  return shape;
+}
+
+TEST(ListBoxEXPointer, TheHandIs32By32WithItsHotSpotAtTheFingerTipAndGrowsWithTheDpi) {
+  const CursorShape hand = ShapeOf(HandCursor(96));
+  EXPECT_EQ(hand.mask.bmWidth, 32);
+  EXPECT_EQ(hand.mask.bmHeight, 64);  // monochrome: AND and XOR masks stacked
+  EXPECT_FALSE(hand.info.fIcon);
+  EXPECT_EQ(hand.info.xHotspot, 4u);
+  EXPECT_EQ(hand.info.yHotspot, 0u);
+  // At 150% it is half as large again, the hot spot still at the finger tip.
+  const CursorShape scaled = ShapeOf(HandCursor(144));
+  EXPECT_EQ(scaled.mask.bmWidth, 48);
+  EXPECT_EQ(scaled.info.xHotspot, 6u);
 
   // A picture of it for people, drawn on the list's yellow.
   constexpr int kSide = 48, kAt = 8;
