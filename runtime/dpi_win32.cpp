@@ -17,9 +17,13 @@ using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
 
 }  // namespace
 
+// A process keeps the system's DPI it started with, whatever the user sets later.
 int SystemDpi() {
-  ScopedGetDC screen(nullptr);
-  return GetDeviceCaps(screen.get(), LOGPIXELSY);
+  static const int dpi = [] {
+    ScopedGetDC screen(nullptr);
+    return GetDeviceCaps(screen.get(), LOGPIXELSY);
+  }();
+  return dpi;
 }
 
 int DpiOf(HWND window) {

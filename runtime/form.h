@@ -35,8 +35,8 @@ class Form : public Window {
 
  private:
   void OnDpiChanged(const RECT& suggested);
-  SIZE twipsSize_{};
   void SyncImageSize();
+  SIZE twipsSize_{};
   PersistentImage image_;
   COLORREF backColor_ = 0x8000000F;  // the system's button face
 };

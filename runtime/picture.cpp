@@ -12,6 +12,10 @@ int ScreenDpi(int index) {
   return GetDeviceCaps(screen.get(), index);
 }
 
+HICON LoadIconAt(int id, int cx, int cy) {
+  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, cx, cy, 0));
+}
+
 }  // namespace
 
 std::shared_ptr<Picture> Picture::FromBitmap(HBITMAP bitmap) {
@@ -44,14 +48,6 @@ std::shared_ptr<Picture> Picture::LoadBitmapResource(int id) {
   HANDLE bitmap = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0);
   return bitmap ? FromBitmap(static_cast<HBITMAP>(bitmap)) : nullptr;
 }
-
-namespace {
-
-HICON LoadIconAt(int id, int cx, int cy) {
-  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, cx, cy, 0));
-}
-
-}  // namespace
 
 std::shared_ptr<Picture> Picture::LoadIconResource(int id, int designPixels) {
   HICON icon = LoadIconAt(id, designPixels, designPixels);
