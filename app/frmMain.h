@@ -89,6 +89,7 @@ class frmMain : public Form {
 
  protected:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  void Rescaled() override;
 
  private:
   // Drops are taken from the message loop, once the source has its answer.
