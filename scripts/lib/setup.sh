@@ -52,12 +52,13 @@ configure_tree() {
   echo "$stamp" > "$tree/.configured-with"
 }
 
-# Configures the two Windows trees: the 64-bit program with its tests, the
-# 32-bit program that ships, which is built for size.
+# Configures the two Windows trees: the 64-bit program with its tests and the
+# checks of the program that ships, the 32-bit program that ships, which is
+# built for size.
 configure_windows() {
   local root=$1 build=$2
   configure_tree "$root" "$build/win64" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64.cmake"
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64.cmake" -DORAVIN_SHIPPED_PROGRAM="$build/win32/oravin.exe"
   configure_tree "$root" "$build/win32" -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686.cmake"
 }
