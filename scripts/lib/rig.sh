@@ -106,7 +106,10 @@ rig_start_wine() {
 
 rig_stop() {
   rig_environment
+  # The server holds the prefix's lock until it is gone: waiting for it frees
+  # the prefix for the next run.
   "$(rig_wineserver)" -k >/dev/null 2>&1 || true
+  "$(rig_wineserver)" -w >/dev/null 2>&1 || true
   local pid
   for pid in "${RIG_PIDS[@]}"; do kill "$pid" >/dev/null 2>&1 || true; done
   for pid in "${RIG_PIDS[@]}"; do wait "$pid" >/dev/null 2>&1 || true; done
