@@ -102,6 +102,18 @@ rig_start_wine() {
     echo "rig: Wine could not run a program in $WINEPREFIX within 120 s" >&2
     return 1
   fi
+  # So does the desktop process, which the first program to want a window
+  # starts: if that is a test, CTest waits for the test until the desktop
+  # closes, a second after the last window program ends, which with tests
+  # running one after another may be never. Started here it holds no test's
+  # output, and it serves the whole run, since the starter waits on it.
+  "$(rig_wine)" explorer.exe /desktop </dev/null >/dev/null 2>&1 &
+  RIG_PIDS+=($!)
+  # Returns once the desktop window is there.
+  if ! timeout 60 "$(rig_wine)" rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1; then
+    echo "rig: Wine did not make its desktop in $WINEPREFIX within 60 s" >&2
+    return 1
+  fi
 }
 
 rig_stop() {
