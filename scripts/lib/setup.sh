@@ -37,19 +37,19 @@ setup_install() {
 # configure_tree ROOT TREE CMAKE_ARGUMENTS...
 # CMake keeps the compilers a tree was first configured with, whatever its
 # toolchain file names later, so a tree is configured afresh when its
-# arguments or the toolchain files have changed since it last was. Otherwise
-# it is left to `cmake --build`, which re-runs CMake itself when a CMakeLists
-# changes.
+# arguments or the toolchain files have changed since it last was (the cache
+# keeps a digest of them). Otherwise it is left to `cmake --build`, which
+# re-runs CMake itself when a CMakeLists changes.
 configure_tree() {
-  local root=$1 tree=$2 stamp
+  local root=$1 tree=$2 digest
   shift 2
-  stamp=$({ printf '%s\n' "$@"; cat "$root"/cmake/toolchain-*.cmake "$root/cmake/mingw-common.cmake"; } | md5sum)
-  if [ -f "$tree/CMakeCache.txt" ] && [ "$(cat "$tree/.configured-with" 2>/dev/null)" == "$stamp" ]; then
+  digest=$({ printf '%s\n' "$@"; cat "$root"/cmake/toolchain-*.cmake "$root/cmake/mingw-common.cmake"; } | md5sum)
+  digest=${digest%% *}
+  if grep -qx "ORAVIN_CONFIGURED_WITH:STRING=$digest" "$tree/CMakeCache.txt" 2>/dev/null; then
     return 0
   fi
   rm -rf "$tree/CMakeCache.txt" "$tree/CMakeFiles"
-  cmake -S "$root" -B "$tree" -G Ninja "$@" >/dev/null
-  echo "$stamp" > "$tree/.configured-with"
+  cmake -S "$root" -B "$tree" -G Ninja "$@" -DORAVIN_CONFIGURED_WITH:STRING="$digest" --no-warn-unused-cli >/dev/null
 }
 
 # Configures the two Windows trees: the 64-bit program with its tests and the
