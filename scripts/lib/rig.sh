@@ -29,6 +29,7 @@ rig_wineserver() {
 }
 
 RIG_PIDS=()
+RIG_PREFIX=""
 
 # Starts a virtual 1024 x 768 screen of our own and exports ORAVIN_DISPLAY.
 # Xvfb takes the first display number no other server holds and says which
@@ -58,6 +59,7 @@ rig_claim_prefix() {
     exec {fd}<"$prefix"
     if flock -n "$fd"; then
       export WINEPREFIX=$prefix
+      RIG_PREFIX=$prefix
       return 0
     fi
     exec {fd}<&-
@@ -117,11 +119,12 @@ rig_start_wine() {
 }
 
 rig_stop() {
-  rig_environment
-  # The server holds the prefix's lock until it is gone: waiting for it frees
-  # the prefix for the next run.
-  "$(rig_wineserver)" -k >/dev/null 2>&1 || true
-  "$(rig_wineserver)" -w >/dev/null 2>&1 || true
+  # Only the server of the prefix this run holds: another run may be using
+  # the others. Waiting for it to end frees the prefix for the next run.
+  if [ -n "${RIG_PREFIX:-}" ]; then
+    WINEPREFIX=$RIG_PREFIX "$(rig_wineserver)" -k >/dev/null 2>&1 || true
+    WINEPREFIX=$RIG_PREFIX timeout 60 "$(rig_wineserver)" -w >/dev/null 2>&1 || true
+  fi
   local pid
   for pid in "${RIG_PIDS[@]}"; do kill "$pid" >/dev/null 2>&1 || true; done
   for pid in "${RIG_PIDS[@]}"; do wait "$pid" >/dev/null 2>&1 || true; done
