@@ -1,13 +1,34 @@
 # Helpers shared by every folder's CMakeLists.
 
+# The tests build GoogleTest from its sources: Debian's by default. Where
+# there are none, as on Windows, ORAVIN_FETCH_GOOGLETEST=ON downloads the
+# release Debian ships; nothing is downloaded unless asked.
+set(ORAVIN_GOOGLETEST_DIR /usr/src/googletest CACHE PATH "GoogleTest source tree the tests build with")
+option(ORAVIN_FETCH_GOOGLETEST "Download GoogleTest where ORAVIN_GOOGLETEST_DIR holds none" OFF)
+
 function(oravin_setup_googletest)
   if(WIN32)
     # Plain Win32 threads would do, but GoogleTest's own pthread use is not needed at all.
     set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
   endif()
+  # Visual C++: GoogleTest links the C runtime as everything else does.
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
-  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  if(EXISTS ${ORAVIN_GOOGLETEST_DIR}/CMakeLists.txt)
+    add_subdirectory(${ORAVIN_GOOGLETEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  elseif(ORAVIN_FETCH_GOOGLETEST)
+    include(FetchContent)
+    FetchContent_Declare(googletest
+      GIT_REPOSITORY https://github.com/google/googletest.git
+      GIT_TAG release-1.12.1
+      GIT_SHALLOW TRUE)
+    FetchContent_MakeAvailable(googletest)
+  else()
+    message(FATAL_ERROR "The tests need GoogleTest, and ${ORAVIN_GOOGLETEST_DIR} holds none. "
+      "Set ORAVIN_GOOGLETEST_DIR to a GoogleTest source tree, or ORAVIN_FETCH_GOOGLETEST=ON to download one, "
+      "or BUILD_TESTING=OFF to build without the tests.")
+  endif()
 endfunction()
 
 # oravin_test(NAME name SOURCES ... LIBS ... [GUI] [TIMEOUT s])

@@ -6,11 +6,9 @@
 # build of the same script (package_installer_test).
 set -euo pipefail
 export LC_ALL=C.UTF-8
-root=$1 build=$2
-x86=$build/win32/oravin.exe x64=$build/win64/oravin.exe
-version=$(cat "$build/win32/version.txt")
-work=$build/package-check
-rm -rf "$work"
+root=$1 version=$2 x86=$3 x64=$4
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 "$root/scripts/lib/make-package" all "$version" "$x86" "$x64" "$work/dist"
 
 failures=0
