@@ -12,6 +12,7 @@
 #include "effects/animate_option.h"
 #include "effects/mdlAnimation.h"
 #include "effects/mdlDraw.h"
+#include "runtime/message_box.h"
 #include "runtime/message_loop.h"
 #include "runtime/screen.h"
 #include "runtime/twips.h"
@@ -67,7 +68,7 @@ bool frmMain::Load() {
   AnimateWindowEffect(hwnd(), kAnimateOpen, kOpenEffect, kAnimationDelay, kAnimationSteps);
   ApplySettings();
   SetMode();
-  LoadList(Lists());
+  ShowCurrentList();
   ShapeForm(*this);
   OnTrayIconAdded(AddTrayIcon(hwnd(), ProgramIcon(), kTrayTip, kTrayCallback));
   WebBrowser1.Navigate(kBrowserStartPage);
@@ -83,10 +84,13 @@ void frmMain::PlaceAtBottomRight() {
 }
 
 void frmMain::ApplySettings() {
-  const SettingsFields f = LoadSettings();
+  Notices notices;
+  const SettingsFields f = LoadSettings(notices);
+  Tell(notices);
+  settingsEncoding_ = f.encoding;
   // The fields come in file order and stop at the first damaged one.
   if (f.chkAnimate) picOptions.chkAnimate.SetValue(*f.chkAnimate);
-  if (f.mode) CurrentMode = *f.mode;
+  if (f.mode) favorites_.SetCurrent(Assistant(*f.mode));
   if (f.chkOpen) chkOpen.SetValue(*f.chkOpen);
   if (f.chkStartUp) picOptions.chkStartUp.SetValue(*f.chkStartUp);
   if (f.txtCount) picSearch.txtCount.SetText(*f.txtCount);
@@ -94,8 +98,9 @@ void frmMain::ApplySettings() {
 }
 
 Options frmMain::CurrentOptions() const {
-  return {picOptions.chkAnimate.Value(), CurrentMode,   chkOpen.Value(), picOptions.chkStartUp.Value(),
-          picSearch.txtCount.Text(),     picSearch.chkExact.Value()};
+  return {picOptions.chkAnimate.Value(), int32_t(favorites_.Current()), chkOpen.Value(),
+          picOptions.chkStartUp.Value(), picSearch.txtCount.Text(),        picSearch.chkExact.Value(),
+          settingsEncoding_};
 }
 
 void frmMain::OnTrayIconAdded(bool added) {
@@ -142,8 +147,12 @@ void frmMain::ShutDown() {
   // Once only: Windows ending the session and the window closing both lead here.
   if (shutDown_) return;
   shutDown_ = true;
-  SaveListsAtExit(Lists());
-  SaveSettings(CurrentOptions());
+  Notices notices;
+  favorites_.SaveListsAtExit(notices);
+  Tell(notices);
+  notices.clear();
+  SaveSettings(CurrentOptions(), notices);
+  Tell(notices);
   CheckStartUp();
   RemoveTrayIcon();
 }

@@ -17,7 +17,7 @@
 #include "controls/colorbutton/color_button.h"
 #include "controls/listboxex/listboxex.h"
 #include "dialogs/frmNew.h"
-#include "data/mdlGlobal.h"
+#include "data/favorites.h"
 #include "data/settings.h"
 #include "runtime/check_box.h"
 #include "runtime/form.h"
@@ -39,7 +39,7 @@ class frmMain : public Form {
   // Runs the shut-down and ends the program.
   void Unload();
 
-  // Brings the title row and the visible page in line with CurrentMode.
+  // Brings the title row and the visible page in line with the current assistant.
   void SetMode();
   // Writes or deletes the start-with-Windows value as chkStartUp says.
   void CheckStartUp();
@@ -75,7 +75,9 @@ class frmMain : public Form {
   void RestoreFromTray();
 
   bool MinimizedToTray() const { return minimizedToTray_; }
-  FavoriteLists Lists() { return {*lstTitles, *lstAddress}; }
+  // The lists, and the titles of the current one as the list page shows them.
+  Favorites& Store() { return favorites_; }
+  ListBoxEX& TitleList() { return *lstTitles; }
 
  protected:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -94,13 +96,20 @@ class frmMain : public Form {
   Options CurrentOptions() const;
   void ShutDown();
   void ShowPanel(Control& page);
+  void ChooseAssistant(Assistant assistant, Control& page);
+  // Fills the list page with the titles of the current list, read first if need be.
+  void ShowCurrentList();
+  void ShowEdit(ListKind list, const ListEdit& edit);
+  // Opens in a new window as chkOpen says, and tells the user what kept it from opening.
+  void Open(const std::wstring& address, bool isFolder, std::wstring_view title = {});
   void EnableFrontPageOnly();
   void OnEnterKey();
   void OnMouseMove(LPARAM lp);
   void OnTrayIconAdded(bool added);
   // The selected entry's position, or nothing when no entry is selected.
   std::optional<int32_t> SelectedEntry() const;
-  std::array<HWND, 6> Pages() const;
+  std::wstring SelectedEntryText() const;
+  std::array<HWND, 5> Pages() const;
   HWND FrontPage() const;
   void RegisterDropTarget();
   DropKind DropKindHere(const DroppedItems& items) const;
@@ -110,7 +119,7 @@ class frmMain : public Form {
   ImageBox imgTitle;
   Label lbTitle, Label8;
   std::unique_ptr<ColorButton> clbMinimize, clbClose, clbPlug;
-  std::unique_ptr<ListBoxEX> lstTitles, lstAddress;
+  std::unique_ptr<ListBoxEX> lstTitles;
   ModesPage picModes;
   SearchPage picSearch;
   OptionsPage picOptions;
@@ -118,6 +127,10 @@ class frmMain : public Form {
   BrowserStandIn WebBrowser1;
   CheckBox chkOpen;
   std::unique_ptr<ColorButton> clbDelete, cmdEdit, clbAdd;
+  // Front to back as the window first stacks them, each on the page area.
+  std::array<Control*, 5> pages_{};
+  Favorites favorites_;
+  TextEncoding settingsEncoding_ = TextEncoding::CodePage;
   std::unique_ptr<frmNew> editor_;
   std::unique_ptr<DropTargetRegistration> dropTarget_;
   // Dropped, and waiting for the message loop.

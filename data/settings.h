@@ -6,6 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "data/text_encoding.h"
+#include "runtime/message_box.h"
+
 namespace oravin {
 
 // The option values as the main window holds them.
@@ -16,6 +19,8 @@ struct Options {
   int16_t chkStartUp = 1;
   std::wstring txtCount = L"100";
   int16_t chkExact = 0;
+  // The file's own, kept from the start (a file saved from Notepad stays as it was saved).
+  TextEncoding encoding = TextEncoding::CodePage;
 };
 
 // What a settings file gives: the fields up to the first damaged one.
@@ -26,6 +31,7 @@ struct SettingsFields {
   std::optional<int16_t> chkStartUp;
   std::optional<std::wstring> txtCount;
   std::optional<int16_t> chkExact;
+  TextEncoding encoding = TextEncoding::CodePage;
 };
 
 // Reads fields in order and stops silently at the first that is missing, too
@@ -38,9 +44,9 @@ std::wstring NumberText(double value);
 
 std::wstring SettingsFile();
 
-// Reads the file (a missing one is reported by the file reading, once).
-SettingsFields LoadSettings();
+// Reads the file (a missing one is reported in the notices, once).
+SettingsFields LoadSettings(Notices& notices);
 // Replaces the file with the current options.
-void SaveSettings(const Options& options);
+void SaveSettings(const Options& options, Notices& notices);
 
 }  // namespace oravin
