@@ -25,14 +25,10 @@ constexpr size_t kLongestCommandLine = 32766;
 
 constexpr wchar_t kNotOpenedTitle[] = L"无法打开";
 
-// Which program opens web pages is asked with an empty page of our own.
-FoundExecutable FindBrowser() {
-  const std::wstring probe = JoinPath(GetTempFolder(), L"Temp.html");
-  CreateEmptyFile(probe);
-  FoundExecutable found = SystemShell().FindProgramFor(probe, L"");
-  RemoveFile(probe);
-  return found;
-}
+// The browser is the program that opens web pages. It is asked of the
+// association itself: a page of our own to ask about would have to be made in
+// the temporary folder, where a file of the user's may bear its name.
+FoundExecutable FindBrowser() { return SystemShell().FindProgramForType(L".html"); }
 
 // An address that begins like a switch must never reach a program's command
 // line, where it would be read as an option instead of a page.
@@ -70,8 +66,6 @@ std::optional<std::wstring> FolderToOpen(const std::wstring& path, std::wstring_
 }
 
 }  // namespace
-
-std::wstring GetTempFolder() { return SystemShell().TempPath(); }
 
 std::optional<Notice> OpenAddress(WindowHandle owner, const std::wstring& address, bool newWindow, bool isFolder,
                                   std::wstring_view title) {

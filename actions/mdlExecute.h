@@ -20,9 +20,6 @@ namespace oravin {
 std::optional<Notice> OpenAddress(WindowHandle owner, const std::wstring& address, bool newWindow, bool isFolder,
                                   std::wstring_view title = {});
 
-// The system's temporary folder with its trailing separator.
-std::wstring GetTempFolder();
-
 // The fixed home pages: "explorer.exe " + address as a new process, minimised and active.
 void OpenHomePage(const std::wstring& address);
 

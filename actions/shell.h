@@ -21,10 +21,10 @@ struct FoundExecutable {
 class Shell {
  public:
   virtual ~Shell() = default;
-  // The system's temporary folder, with its trailing separator; "" on failure.
-  virtual std::wstring TempPath() = 0;
   // The program registered to open the given document (or folder).
   virtual FoundExecutable FindProgramFor(const std::wstring& file, const std::wstring& directory) = 0;
+  // The program that opens files of a type (".html"), as the user chose it.
+  virtual FoundExecutable FindProgramForType(const std::wstring& extension) = 0;
   // Opens a file, address or program with a verb, as the shell does.
   virtual void Execute(WindowHandle owner, const std::wstring& verb, const std::wstring& file,
                        const std::wstring& parameters, const std::wstring& directory, int show) = 0;

@@ -1,5 +1,6 @@
 #include <windows.h>
 #include <shellapi.h>
+#include <shlwapi.h>
 
 #include "actions/shell.h"
 #include "runtime/handles.h"
@@ -11,17 +12,32 @@ const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr 
 
 class WindowsShell : public Shell {
  public:
-  std::wstring TempPath() override {
-    wchar_t buffer[MAX_PATH + 1];
-    const DWORD n = GetTempPathW(MAX_PATH + 1, buffer);
-    return n > 0 && n <= MAX_PATH ? std::wstring(buffer, n) : std::wstring();
-  }
-
   FoundExecutable FindProgramFor(const std::wstring& file, const std::wstring& directory) override {
     wchar_t program[MAX_PATH] = {};
     const auto code = reinterpret_cast<intptr_t>(FindExecutableW(file.c_str(), directory.c_str(), program));
     return {code, code > 32 ? std::wstring(program) : std::wstring()};
   }
+
+  // Asking the association, rather than the shell about a file of that type,
+  // honours the default browser the user picked in Settings (Windows 10 and
+  // later keep that choice apart from the file type's own handler).
+  FoundExecutable FindProgramForType(const std::wstring& extension) override {
+    DWORD size = 0;
+    if (AssocQueryStringW(ASSOCF_NONE, ASSOCSTR_EXECUTABLE, extension.c_str(), L"open", nullptr, &size) != S_FALSE ||
+        size == 0) {
+      return {kNoAssociation, {}};
+    }
+    std::wstring program(size, L'\0');
+    if (FAILED(AssocQueryStringW(ASSOCF_NONE, ASSOCSTR_EXECUTABLE, extension.c_str(), L"open", program.data(), &size)))
+      return {kNoAssociation, {}};
+    program.resize(size > 0 ? size - 1 : 0);  // the count includes the terminating zero
+    return {kFound, program};
+  }
+
+ private:
+  // What FindExecutable answers: SE_ERR_NOASSOC, or any value above 32.
+  static constexpr intptr_t kNoAssociation = SE_ERR_NOASSOC;
+  static constexpr intptr_t kFound = 33;
 
   void Execute(WindowHandle owner, const std::wstring& verb, const std::wstring& file, const std::wstring& parameters,
                const std::wstring& directory, int show) override {

@@ -1,8 +1,8 @@
 #include "app/single_instance.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <cwctype>
-#include <functional>
 
 #include "runtime/app.h"
 
@@ -10,6 +10,7 @@ namespace oravin {
 namespace {
 
 constexpr wchar_t kMainClass[] = L"Oravin.frmMain";
+constexpr wchar_t kNamePrefix[] = L"Local\\Oravin-";
 
 std::wstring FolderOfProcess(DWORD processId) {
   UniqueKernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
@@ -20,32 +21,15 @@ std::wstring FolderOfProcess(DWORD processId) {
   return DirectoryOfModule(std::wstring(path, size));
 }
 
-std::wstring Folded(std::wstring text) {
+// A path as part of a kernel object's name, where a backslash may not stand.
+std::wstring NameOfPath(std::wstring text) {
   for (wchar_t& c : text) c = wchar_t(std::towlower(c));
-  return text;
-}
-
-// What names a folder whatever path reaches it: its volume and its number on
-// the volume. Only a folder that cannot be opened falls back to its path's text.
-std::wstring FolderIdentity(const std::wstring& folder) {
-  // Opening a folder needs backup semantics; asking for attributes only
-  // needs no right to its contents.
-  UniqueKernelHandle handle(CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                        FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-  if (handle.get() == INVALID_HANDLE_VALUE) {
-    handle.release();  // INVALID_HANDLE_VALUE is not a handle to close
-    return Folded(folder);
-  }
-  BY_HANDLE_FILE_INFORMATION info{};
-  if (!GetFileInformationByHandle(handle.get(), &info)) return Folded(folder);
-  wchar_t id[32];
-  std::swprintf(id, 32, L"%08lX-%08lX%08lX", info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow);
-  return id;
+  std::replace(text.begin(), text.end(), L'\\', L'/');
+  return kNamePrefix + text;
 }
 
 struct RunningCopySearch {
-  std::wstring folder;
+  std::wstring name;
   HWND found = nullptr;
 };
 
@@ -57,16 +41,34 @@ BOOL CALLBACK FindRunningCopy(HWND window, LPARAM lp) {
   if (std::wstring(cls) != kMainClass) return TRUE;
   DWORD pid = 0;
   GetWindowThreadProcessId(window, &pid);
-  if (FolderIdentity(FolderOfProcess(pid)) != search->folder) return TRUE;
+  if (InstanceName(FolderOfProcess(pid)) != search->name) return TRUE;
   search->found = window;
   return FALSE;
 }
 
 }  // namespace
 
+// What names a folder whatever path reaches it: its volume and its number on
+// the volume. Only a folder that cannot be opened falls back to its path's text.
 std::wstring InstanceName(const std::wstring& programFolder) {
-  // Backslashes may not appear in a mutex name after the namespace.
-  return L"Local\\Oravin-" + std::to_wstring(std::hash<std::wstring>{}(FolderIdentity(programFolder)));
+  // Opening a folder needs backup semantics; asking for attributes only
+  // needs no right to its contents.
+  UniqueKernelHandle handle(CreateFileW(programFolder.c_str(), FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                        FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (handle.get() == INVALID_HANDLE_VALUE) {
+    handle.release();  // INVALID_HANDLE_VALUE is not a handle to close
+    return NameOfPath(programFolder);
+  }
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!GetFileInformationByHandle(handle.get(), &info)) return NameOfPath(programFolder);
+  return InstanceNameFor(info.dwVolumeSerialNumber, (uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow);
+}
+
+std::wstring InstanceNameFor(uint32_t volumeSerial, uint64_t fileIndex) {
+  wchar_t id[32];
+  std::swprintf(id, 32, L"%08X-%016llX", unsigned(volumeSerial), static_cast<unsigned long long>(fileIndex));
+  return kNamePrefix + std::wstring(id);
 }
 
 bool SingleInstance::Claim(const std::wstring& programFolder) {
@@ -75,7 +77,7 @@ bool SingleInstance::Claim(const std::wstring& programFolder) {
 }
 
 void ActivateRunningCopy(const std::wstring& programFolder) {
-  RunningCopySearch search{FolderIdentity(programFolder)};
+  RunningCopySearch search{InstanceName(programFolder)};
   EnumWindows(FindRunningCopy, reinterpret_cast<LPARAM>(&search));
   if (!search.found) return;
   DWORD pid = 0;

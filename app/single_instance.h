@@ -4,6 +4,7 @@
 // overwrite what the other saved.
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 #include "runtime/handles.h"
@@ -24,7 +25,11 @@ class SingleInstance {
 void ActivateRunningCopy(const std::wstring& programFolder);
 
 // The name that ties a folder to its copy, the same through every path that
-// reaches the folder (a drive letter, a mapped drive, its short 8.3 name).
+// reaches the folder (a drive letter, a mapped drive, its short 8.3 name) and
+// for every build of the program: a 32-bit and a 64-bit copy started from one
+// folder must see each other, or the one closed last overwrites the other's lists.
 std::wstring InstanceName(const std::wstring& programFolder);
+// The name for a folder known by its volume's serial number and its index on the volume.
+std::wstring InstanceNameFor(uint32_t volumeSerial, uint64_t fileIndex);
 
 }  // namespace oravin

@@ -11,9 +11,6 @@ namespace oravin {
 namespace {
 
 constexpr wchar_t kBackupSuffix[] = L".bak";
-// Every file of the program holds a "<Split>" within its first few KB; a
-// longer one without any is not one of them.
-constexpr size_t kSplitWithin = 4096;
 
 // Why a file cannot be read: a missing folder and a missing file are told apart.
 std::error_code WhyUnreadable(const std::wstring& path) {
@@ -29,12 +26,16 @@ std::error_code WhyUnreadable(const std::wstring& path) {
   return std::make_error_code(std::errc::permission_denied);
 }
 
-// Whether replacing the file would lose more than the text it reads as.
-bool HoldsMoreThanItsText(const FileText& file) {
-  return !file.faithful ||
-         (file.text.size() > kSplitWithin && std::wstring_view(file.text).substr(0, kSplitWithin).find(kSplit) ==
-                                                 std::wstring_view::npos);
+// Whether the text is one of the program's files, as the program wrote it or
+// a person typed it: empty, or with a "<Split>" or an entry anywhere. Where it
+// stands does not count: a list's first entry may run to many KB.
+bool ReadsAsOurs(std::wstring_view text) {
+  return text.empty() || text.find(kSplit) != std::wstring_view::npos ||
+         text.find(kAddressMarker) != std::wstring_view::npos;
 }
+
+// Whether replacing the file would lose more than the text it reads as.
+bool HoldsMoreThanItsText(const FileText& file) { return !file.faithful || !ReadsAsOurs(file.text); }
 
 // Keeps the file's bytes beside it before a save changes them; an older copy
 // is replaced only by a different one, and the user hears of each new copy once.

@@ -97,10 +97,12 @@ Section
   File "${STAGE}\oravin.exe"
   File "${STAGE}\说明.txt"
   SetOutPath "$INSTDIR\Bin"
-  ; The first-run options spare a first start the missing-file message;
-  ; an upgrade keeps the user's own.
+  ; The first-run options and the empty lists spare a first start the
+  ; missing-file message; an upgrade or a reinstall keeps the user's own.
   SetOverwrite off
   File "${STAGE}\Bin\Settings.txt"
+  File "${STAGE}\Bin\Websites.txt"
+  File "${STAGE}\Bin\FolderList.txt"
   SetOverwrite on
   SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\uninstall.exe"

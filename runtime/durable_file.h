@@ -38,9 +38,4 @@ bool CreateFolders(const std::wstring& folder, std::error_code& error);
 // One folder, in a folder that is there.
 bool CreateFolder(const std::wstring& folder, std::error_code& error);
 
-// An empty file where there is nothing; whatever is there already stays as it
-// is. Neither this nor removing a file says whether it could.
-void CreateEmptyFile(const std::wstring& file);
-void RemoveFile(const std::wstring& file);
-
 }  // namespace oravin

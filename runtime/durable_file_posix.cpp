@@ -105,11 +105,4 @@ bool CreateFolder(const std::wstring& folder, std::error_code& error) {
   return false;
 }
 
-void CreateEmptyFile(const std::wstring& file) {
-  const int fd = ::open(Native(file).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-  if (fd >= 0) ::close(fd);
-}
-
-void RemoveFile(const std::wstring& file) { ::unlink(Native(file).c_str()); }
-
 }  // namespace oravin

@@ -102,11 +102,4 @@ bool CreateFolder(const std::wstring& folder, std::error_code& error) {
   return false;
 }
 
-void CreateEmptyFile(const std::wstring& file) {
-  // Closed at once: only that the file is there counts.
-  OwnedFile(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-}
-
-void RemoveFile(const std::wstring& file) { DeleteFileW(file.c_str()); }
-
 }  // namespace oravin

@@ -27,14 +27,15 @@ struct Execution {
 // Records what the launcher asks of the shell; answers the look-up as told.
 class RecordingShell : public Shell {
  public:
-  explicit RecordingShell(std::wstring temp) : temp_(std::move(temp)), guard_(*this) {}
+  RecordingShell() : guard_(*this) {}
 
-  std::wstring TempPath() override { return temp_; }
   FoundExecutable FindProgramFor(const std::wstring& file, const std::wstring& directory) override {
     lookups.push_back(file);
     lookupDirectories.push_back(directory);
-    fileExistedDuringLookup = std::filesystem::exists(std::filesystem::path(file));
-    if (fileExistedDuringLookup) contentDuringLookup = testing::ReadBytes(std::filesystem::path(file));
+    return answer;
+  }
+  FoundExecutable FindProgramForType(const std::wstring& extension) override {
+    lookups.push_back(extension);
     return answer;
   }
   void Execute(WindowHandle owner, const std::wstring& verb, const std::wstring& file, const std::wstring& parameters,
@@ -50,31 +51,22 @@ class RecordingShell : public Shell {
   std::vector<std::wstring> lookups, lookupDirectories, started;
   std::vector<int> startShows;
   std::vector<Execution> executions;
-  bool fileExistedDuringLookup = false;
-  std::string contentDuringLookup;
 
  private:
-  std::wstring temp_;
   ScopedShell guard_;
 };
 
 class Launcher : public ::testing::Test {
  protected:
   testing::ScratchDir temp;
-  RecordingShell shell{temp.path().wstring() + L"/"};
+  RecordingShell shell;
   testing::CapturedMessageBoxes boxes;
   WindowHandle owner = reinterpret_cast<WindowHandle>(0x1234);
-  std::filesystem::path probe() const { return temp.path() / L"Temp.html"; }
 };
 
-TEST_F(Launcher, AWebAddressIsOpenedByTheShellAfterAskingForTheBrowserWithATemporaryPage) {
+TEST_F(Launcher, AWebAddressIsOpenedByTheShellAfterAskingWhichProgramOpensWebPages) {
   OpenAndTell(owner, L"http://www.example.com/", false, false);
-  ASSERT_EQ(shell.lookups.size(), 1u);
-  EXPECT_EQ(std::filesystem::path(shell.lookups[0]), probe());
-  EXPECT_EQ(shell.lookupDirectories[0], L"");
-  EXPECT_TRUE(shell.fileExistedDuringLookup);
-  EXPECT_EQ(shell.contentDuringLookup, "");
-  EXPECT_FALSE(std::filesystem::exists(probe()));
+  EXPECT_EQ(shell.lookups, std::vector<std::wstring>{L".html"});
   ASSERT_EQ(shell.executions.size(), 1u);
   const Execution& e = shell.executions[0];
   EXPECT_EQ(e.owner, owner);
@@ -100,7 +92,7 @@ TEST_F(Launcher, AFolderAsksForTheProgramThatOpensTheProgramsOwnFolder) {
   testing::ScopedCurrentFolder current(temp.path());  // an absolute path begins with "/" off Windows
   OpenAndTell(owner, L"my folder", true, true);
   ASSERT_EQ(shell.lookups, std::vector<std::wstring>{L"C:\\Tools"});
-  EXPECT_FALSE(std::filesystem::exists(probe()));  // no temporary page for folders
+  EXPECT_EQ(shell.lookupDirectories, std::vector<std::wstring>{L""});
   ASSERT_EQ(shell.executions.size(), 1u);
   EXPECT_EQ(shell.executions[0].parameters, L"\"my folder\"");
 }
@@ -145,19 +137,11 @@ TEST_F(Launcher, WithoutABrowserTheUserIsToldAndNothingOpens) {
   shell.answer = {31, L""};
   OpenAndTell(owner, L"http://www.example.com/", true, false);
   EXPECT_TRUE(shell.executions.empty());
-  EXPECT_FALSE(std::filesystem::exists(probe()));
   ASSERT_EQ(boxes.calls.size(), 1u);
   EXPECT_EQ(boxes.calls[0].text, L"未找到关联的浏览器.");
   EXPECT_EQ(boxes.calls[0].title, L"浏览器错误");
   EXPECT_EQ(boxes.calls[0].icon, MsgIcon::Exclamation);
   EXPECT_EQ(boxes.calls[0].buttons, MsgButtons::Ok);
-}
-
-TEST_F(Launcher, AnExistingTemporaryPageIsUsedUnchangedAndDeletedAfterwards) {
-  testing::WriteBytes(probe(), "<html>mine</html>");
-  OpenAndTell(owner, L"http://www.example.com/", false, false);
-  EXPECT_EQ(shell.contentDuringLookup, "<html>mine</html>");
-  EXPECT_FALSE(std::filesystem::exists(probe()));
 }
 
 TEST_F(Launcher, AnAddressThatLooksLikeASwitchNeverReachesACommandLine) {

@@ -1,4 +1,6 @@
 // The main window's assistants and the lists they show.
+#include <functional>
+
 #include "app/tests/main_window_fixture.h"
 
 namespace oravin {
@@ -34,6 +36,59 @@ TEST_F(MainWindowInProcess, ChoosingTheSearchAssistantSavesTheListLeftAndEmpties
   EXPECT_EQ(form.Store().Current(), Assistant::Search);
   EXPECT_EQ(ReadBytes(dir.path() / "Bin" / "FolderList.txt"), "d <Address>C:\\d<Split>\r\n");
   EXPECT_EQ(form.TitleList().ListCount(), 0);
+}
+
+// Every way back to the list shown: straight from the main menu, or after
+// the options or the about page. None of them may cost an edit.
+TEST_F(MainWindowInProcess, GoingBackToTheSameAssistantKeepsEveryAddEditAndDelete) {
+  const struct {
+    const char* settings;
+    const char* file;
+    std::function<void(frmMain&)> showAgain;
+  } lists[] = {
+      {"0<Split>1<Split>0<Split>0<Split>100<Split>0", "Websites.txt", [](frmMain& f) { f.ShowWebAssistant(); }},
+      {"0<Split>2<Split>0<Split>0<Split>100<Split>0", "FolderList.txt", [](frmMain& f) { f.ShowFolderAssistant(); }},
+  };
+  const std::function<void(frmMain&)> detours[] = {
+      [](frmMain& f) { f.ShowMainMenu(); },
+      [](frmMain& f) { f.ShowOptions(); f.ShowMainMenu(); },
+      [](frmMain& f) { f.ShowAbout(); f.ShowMainMenu(); },
+  };
+  for (const auto& list : lists) {
+    SCOPED_TRACE(list.file);
+    Settings(list.settings);
+    WriteBytes(dir.path() / "Bin" / list.file, "a <Address>1<Split>b <Address>2<Split>c <Address>3<Split>\r\n");
+    frmMain window;
+    ASSERT_TRUE(window.Load());
+    ListBoxEX& shown = window.TitleList();
+    const auto edit = [&](int step) {
+      if (step == 0) {
+        window.AddEntry();
+        window.Editor().controls()->txtTitle.SetText(L"d");
+        window.Editor().controls()->txtAddress.SetText(L"4");
+        window.Editor().Confirm();
+      } else {
+        shown.SetListIndex(step);  // b, then c
+        if (step == 1) {
+          window.EditEntry();
+          window.Editor().controls()->txtTitle.SetText(L"B2");
+          window.Editor().Confirm();
+        } else {
+          window.DeleteSelectedEntry();
+        }
+      }
+    };
+    for (int step = 0; step < 3; ++step) {
+      edit(step);
+      detours[step](window);
+      list.showAgain(window);
+    }
+    EXPECT_EQ(shown.ListCount(), 3);
+    window.Unload();
+    ForgetQuitRequests();
+    EXPECT_EQ(ReadBytes(dir.path() / "Bin" / list.file), "a <Address>1<Split>B2 <Address>2<Split>d <Address>4<Split>\r\n");
+    EXPECT_TRUE(boxes.calls.empty());
+  }
 }
 
 TEST_F(MainWindowInProcess, ADoubleClickOpensTheSelectedFolderWithTheFolderFlagOrNamesTheEntryItCannotOpen) {

@@ -62,9 +62,12 @@ class RecordingRegistry : public RegistryCalls {
 // What the main window asks of the shell: a browser is always found.
 class RecordingShell : public Shell {
  public:
-  std::wstring TempPath() override { return App().Path + L"\\"; }
   FoundExecutable FindProgramFor(const std::wstring& file, const std::wstring&) override {
     lookups.push_back(file);
+    return {42, L"C:\\browser.exe"};
+  }
+  FoundExecutable FindProgramForType(const std::wstring& extension) override {
+    lookups.push_back(extension);
     return {42, L"C:\\browser.exe"};
   }
   void Execute(WindowHandle, const std::wstring&, const std::wstring& file, const std::wstring& parameters,
@@ -119,8 +122,11 @@ class MainWindowInProcess : public ::testing::Test {
     App().Path = dir.wpath();
     App().EXEName = L"fav";
     std::filesystem::create_directories(dir.path() / "Bin");
-    // A window an earlier test closed asked the thread to quit, and no timer
-    // fires while that request waits (DoEvents keeps it waiting).
+    ForgetQuitRequests();
+  }
+  // A window closed earlier asked the thread to quit, and no timer fires
+  // while that request waits (DoEvents keeps it waiting).
+  static void ForgetQuitRequests() {
     MSG quit;
     while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }

@@ -37,5 +37,12 @@ TEST(SingleInstance, OneCopyPerFolderWhicheverPathReachesIt) {
   EXPECT_TRUE(third.Claim(elsewhere.wpath()));
 }
 
+// A text of the identity itself, not a hash whose value differs between the
+// 32-bit and the 64-bit build or between compilers.
+TEST(SingleInstance, TheNameIsTheFoldersIdentityAsText) {
+  EXPECT_EQ(InstanceNameFor(0x1234ABCDu, 0x0000000500C0FFEEull), L"Local\\Oravin-1234ABCD-0000000500C0FFEE");
+  EXPECT_EQ(InstanceNameFor(0, 1), L"Local\\Oravin-00000000-0000000000000001");
+}
+
 }  // namespace
 }  // namespace oravin

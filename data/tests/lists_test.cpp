@@ -124,6 +124,27 @@ TEST_F(FavoriteFiles, TheLastEntryOfAFileWrittenByHandNeedsNoSeparator) {
   EXPECT_TRUE(boxes.calls.empty());
 }
 
+// A list is told from no list by all it holds: a long first entry (a
+// tracking link, a data: address) makes no backup and no message.
+TEST_F(FavoriteFiles, OnlyAFileThatIsNoListIsKeptBeforeASaveReplacesIt) {
+  const std::string longEntry = "z <Address>http://z/?" + std::string(6000, 'q');
+  PutWebsites(longEntry + "<Split>a <Address>http://a/<Split>\r\n");
+  LoadList();
+  SaveList();
+  EXPECT_EQ(ReadBytes(Bin() / "Websites.txt"), "a <Address>http://a/<Split>" + longEntry + "<Split>\r\n");
+  EXPECT_FALSE(std::filesystem::exists(Bin() / "Websites.txt.bak"));
+  EXPECT_TRUE(boxes.calls.empty());
+
+  std::string junk(4096, '\0');
+  for (size_t i = 0; i < junk.size(); ++i) junk[i] = char(i * 37 % 256);
+  PutWebsites(junk);
+  LoadList();
+  SaveList();
+  EXPECT_EQ(ReadBytes(Bin() / "Websites.txt.bak"), junk);
+  ASSERT_EQ(boxes.calls.size(), 1u);
+  EXPECT_EQ(boxes.calls[0].title, L"提示");
+}
+
 TEST_F(FavoriteFiles, AFileBrokenOverSeveralLinesReadsAsOneLine) {
   PutWebsites("a <Address>ht\r\ntp://a/<Sp\rlit>b <Address>2<Split>\r\n");
   LoadList();

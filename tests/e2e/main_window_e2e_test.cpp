@@ -53,27 +53,13 @@ class MainWindow : public ::testing::Test {
     return kind == NULLREGION;
   }
   std::wstring Title() const { return WindowText(ControlAt(main, kTitle.x, kTitle.y)); }
-  // A page switch ends with its animation, 34 frames, which a busy machine may stretch.
-  // The title changes at the end of a switch, before the handler has quite
-  // returned; a click that follows within milliseconds can be lost under Wine,
-  // which no person's click is, so the test leaves the program a moment.
-  bool WaitForTitle(const std::wstring& title) {
-    if (!PumpUntil([&] { return Title() == title; }, kAnimationTimeoutMs)) return false;
-    PumpFor(kSettleMs);
-    return true;
-  }
+  bool WaitForTitle(const std::wstring& title) { return testing::WaitForTitle(main, title); }
   void Click(POINT at) { ClickAt(main, at.x, at.y); }
   // The keyboard focus is on the control at a point (for the list: on its rows).
   bool FocusIsAt(POINT at) const {
     return PumpUntil([&] { return FocusOf(main) == ControlAt(main, at.x, at.y); });
   }
-  // Through the main menu to a page whose title is given.
-  bool Choose(POINT menuItem, const std::wstring& title) {
-    Click(kPlug);
-    if (!WaitForTitle(L"Oravin")) return false;
-    Click(menuItem);
-    return WaitForTitle(title);
-  }
+  bool Choose(POINT menuItem, const std::wstring& title) { return ChooseFromMainMenu(main, menuItem, title); }
   // The page in front at a point of the page area: the window there.
   HWND PageAt(POINT at) const { return ControlAt(main, at.x, at.y); }
   LRESULT Check(POINT at) const { return SendMessageW(ControlAt(main, at.x, at.y), BM_GETCHECK, 0, 0); }

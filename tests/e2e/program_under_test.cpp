@@ -6,9 +6,14 @@
 
 #include "testing/scratch_dir.h"
 #include "testing/win32_testing.h"
+#include "tests/e2e/main_window_points.h"
 
 namespace oravin::testing {
 namespace {
+
+// A page switch ends with its animation, 34 frames, which a busy machine may stretch.
+constexpr int kPageSwitchTimeoutMs = 30000;
+constexpr int kSettleMs = 300;
 
 std::filesystem::path BuiltProgram() {
   const char* exe = std::getenv("ORAVIN_EXE");
@@ -157,6 +162,20 @@ std::wstring WindowText(HWND window) {
   // without waiting on that process.
   GetWindowTextW(window, text, 512);
   return text;
+}
+
+bool WaitForTitle(HWND main, const std::wstring& title) {
+  if (!PumpUntil([&] { return WindowText(ControlAt(main, kTitle.x, kTitle.y)) == title; }, kPageSwitchTimeoutMs))
+    return false;
+  PumpFor(kSettleMs);
+  return true;
+}
+
+bool ChooseFromMainMenu(HWND main, POINT menuItem, const std::wstring& title) {
+  ClickAt(main, kPlug.x, kPlug.y);
+  if (!WaitForTitle(main, L"Oravin")) return false;
+  ClickAt(main, menuItem.x, menuItem.y);
+  return WaitForTitle(main, title);
 }
 
 namespace {

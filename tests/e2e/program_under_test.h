@@ -41,6 +41,13 @@ HWND ControlAt(HWND main, int twipsX, int twipsY);
 // A real left click at that point (the pointer moves there).
 void ClickAt(HWND main, int twipsX, int twipsY);
 std::wstring WindowText(HWND window);
+// Waits until the title row shows the title, as it does when a page switch
+// ends, and then leaves the program a moment: the title changes before the
+// switch's handler has quite returned, and a click that follows within
+// milliseconds can be lost under Wine, which no person's click is.
+bool WaitForTitle(HWND main, const std::wstring& title);
+// Through the main menu to the page whose title is given.
+bool ChooseFromMainMenu(HWND main, POINT menuItem, const std::wstring& title);
 // Real key input to the window in front: PressKey(VK_TAB, {VK_SHIFT}) is Shift+Tab.
 void PressKey(WORD key, std::initializer_list<WORD> held = {});
 // Types characters as such, whatever the keyboard layout.

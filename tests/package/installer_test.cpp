@@ -12,6 +12,7 @@
 #include "runtime/handles.h"
 #include "testing/scratch_dir.h"
 #include "testing/win32_testing.h"
+#include "tests/e2e/main_window_points.h"
 #include "tests/e2e/program_under_test.h"
 
 namespace oravin::testing {
@@ -23,16 +24,14 @@ constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersi
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr wchar_t kRunValue[] = L"oravin";
 constexpr int kInstallerTimeoutMs = 60000;
-// In twips of the main window.
-constexpr POINT kTitle{900, 300};     // lbTitle
-constexpr POINT kOpenNew{450, 4275};  // chkOpen
-constexpr POINT kDelete{600, 4740};   // clbDelete
 
 const std::string kFirstRunSettings = "1<Split>0<Split>0<Split>1<Split>100<Split>0\r\n";
 const std::string kFirstRunWithNewWindows = "1<Split>0<Split>1<Split>1<Split>100<Split>0\r\n";
 const std::string kUserSettings = "0<Split>1<Split>1<Split>1<Split>50<Split>1\r\n";
 const std::string kNewsEntry = "\xD0\xC2\xCE\xC5 <Address>http://news.example.com/<Split>";
 const std::string kUserList = "Baidu <Address>http://www.baidu.com/<Split>" + kNewsEntry + "\r\n";
+const std::string kUserFolders = "Docs <Address>C:\\docs<Split>\r\n";
+const std::string kEmptyList = "\r\n";
 
 fs::path KnownFolder(REFKNOWNFOLDERID id) {
   PWSTR path = nullptr;
@@ -149,6 +148,8 @@ TEST_F(Installer, InstallsForTheUserUpgradesKeepingTheListsAndUninstallsLeavingO
   EXPECT_TRUE(fs::exists(dir / L"说明.txt"));
   EXPECT_TRUE(fs::exists(dir / L"uninstall.exe"));
   EXPECT_EQ(ReadBytes(Bin(L"Settings.txt")), kFirstRunSettings);
+  EXPECT_EQ(ReadBytes(Bin(L"Websites.txt")), kEmptyList);
+  EXPECT_EQ(ReadBytes(Bin(L"FolderList.txt")), kEmptyList);
   EXPECT_TRUE(SameFile(ShortcutTarget(shortcut), exe));
   EXPECT_EQ(RegText(HKEY_CURRENT_USER, kUninstallKey, L"DisplayName"), L"Oravin");
   EXPECT_EQ(RegText(HKEY_CURRENT_USER, kUninstallKey, L"DisplayVersion"), version);
@@ -158,29 +159,41 @@ TEST_F(Installer, InstallsForTheUserUpgradesKeepingTheListsAndUninstallsLeavingO
             L"\"" + (dir / L"uninstall.exe").wstring() + L"\" /S");
   EXPECT_GE(RegNumber(HKEY_CURRENT_USER, kUninstallKey, L"EstimatedSize").value_or(0), fs::file_size(exe) / 1024);
 
-  // The installed program starts without a message and saves its options in its own Bin.
+  // The installed program starts without a message, shows both lists empty
+  // without one either, and saves its options in its own Bin.
   {
     ProgramUnderTest program(dir);
     ASSERT_TRUE(program.Start());
     HWND main = program.WaitForMainWindow();
     ASSERT_TRUE(main);
     // The page's title comes after the options are read, where a missing file would have stopped it.
-    EXPECT_TRUE(ShowsPage(main, L"搜索助手"));
+    EXPECT_TRUE(WaitForTitle(main, L"搜索助手"));
     EXPECT_EQ(FindWindowW(L"#32770", L"Error"), nullptr);
     EXPECT_EQ(WindowText(main), L"Oravin " + version);
-    SendMessageW(ControlAt(main, kOpenNew.x, kOpenNew.y), BM_CLICK, 0, 0);
+    const struct {
+      POINT menuEntry;
+      const wchar_t* title;
+    } pages[] = {{kMenuWeb, L"网址助手"}, {kMenuFolders, L"文件夹助手"}, {kMenuSearch, L"搜索助手"}};
+    for (const auto& page : pages) {
+      EXPECT_TRUE(ChooseFromMainMenu(main, page.menuEntry, page.title))
+          << page.menuEntry.y << ": " << AnswerMessageBox(program.ProcessId(), L"Error", 0);
+    }
+    SendMessageW(ControlAt(main, kChkOpen.x, kChkOpen.y), BM_CLICK, 0, 0);
     PostMessageW(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(program.WaitForExit());
   }
   EXPECT_EQ(ReadBytes(Bin(L"Settings.txt")), kFirstRunWithNewWindows);
+  EXPECT_EQ(ReadBytes(Bin(L"Websites.txt")), kEmptyList);
   // Start with Windows is on at first: the close registered the installed program.
   EXPECT_TRUE(SameFile(RegText(HKEY_LOCAL_MACHINE, kRunKey, kRunValue).value_or(L""), exe));
 
-  // An upgrade keeps the user's list and options byte for byte.
+  // An upgrade keeps the user's lists and options byte for byte.
   WriteBytes(Bin(L"Websites.txt"), kUserList);
+  WriteBytes(Bin(L"FolderList.txt"), kUserFolders);
   WriteBytes(Bin(L"Settings.txt"), kUserSettings);
   ASSERT_EQ(Install(), 0u);
   EXPECT_EQ(ReadBytes(Bin(L"Websites.txt")), kUserList);
+  EXPECT_EQ(ReadBytes(Bin(L"FolderList.txt")), kUserFolders);
   EXPECT_EQ(ReadBytes(Bin(L"Settings.txt")), kUserSettings);
 
   // A silent uninstall ends the installed program (which saves its list on the

@@ -1,0 +1,83 @@
+#pragma once
+// Quick open: finds a favorite of either list by its title, its address or
+// the pinyin of its title, as the user types.
+//
+// Letter case (of ASCII and Latin-1 letters) and full-width forms are ignored
+// throughout: ＱＱ is qq, the ideographic space a blank. The query is split at blanks; a query of blanks
+// only finds nothing. Every word must match the entry's title or its address.
+//
+// A word matches a title when the title contains it, or when it spells the
+// title's consecutive characters from one of them on: an ideograph by one of
+// its readings (data/pinyin.h), whole or by its initial (its first letter, or
+// zh, ch, sh), and the last one also by any beginning of a reading, so that
+// the results narrow as a word is typed ("b", "ba", "bai", "baid" find 百度;
+// "cq" and "zq" 重庆). Every character also stands for itself, so a Latin run
+// is spelled letter by letter ("qqyy" finds QQ音乐, "百du" 百度), never by its
+// initial alone. A spelling starts at an ideograph or at the start of a Latin
+// word, and skips nothing: a blank or punctuation in the title is typed, or
+// the query split there. Words longer than 63 characters match as text only.
+//
+// A word matches an address when the address contains it; the address's
+// scheme ("https://") and "www." are left out, and so are they from a word
+// that begins with them.
+//
+// Order: each word earns a place: it begins the title (as text or pinyin), it
+// matches at the start of a word or character of the title, elsewhere in the
+// title, or in the address only. An entry ranks at the lowest place its words
+// earn, where only the first word has to begin the title: the others count as
+// beginning it when they match at the start of a word or character. Within a
+// place the shorter title comes first, then the web addresses before the
+// folders, then each list's own order.
+//
+// The start of a word or character is the title's start, or where either the
+// character or the one before it is not an ASCII letter or digit (an
+// ideograph, a blank, punctuation).
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/bookmark_file.h"
+
+namespace oravin {
+
+enum class QuickList : uint8_t { kWebsites, kFolders };
+
+struct QuickMatch {
+  QuickList list;
+  size_t index;  // in the entries the list was given
+  bool operator==(const QuickMatch&) const = default;
+};
+
+// Built once per list, rebuilt when the list changes; a search reads every
+// entry of both lists, with no other work per keystroke.
+class QuickIndex {
+ public:
+  // Replaces what the index holds of one list.
+  void SetList(QuickList list, std::span<const Favorite> favorites);
+  // The best `limit` matches of the query, best first.
+  std::vector<QuickMatch> Search(std::wstring_view query, size_t limit) const;
+
+ private:
+  struct Entry {
+    uint32_t title;  // where the entry's folded text starts in List::titles
+    uint32_t titleLength;
+    uint32_t address;  // where it starts in List::addresses, scheme and "www." left out
+    uint32_t addressLength;
+    // A bit for every character a word could need to match (CharBit in the
+    // .cpp): the title's, the letters of its readings; the address's.
+    uint64_t titleChars;
+    uint64_t addressChars;
+  };
+  struct List {
+    std::wstring titles;
+    // Opposite each character of titles, a bit for each first letter of its readings.
+    std::vector<uint32_t> initials;
+    std::wstring addresses;
+    std::vector<Entry> entries;
+  };
+  List lists_[2];
+};
+
+}  // namespace oravin

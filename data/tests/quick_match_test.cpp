@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "data/quick_match.h"
+
+namespace oravin {
+namespace {
+
+using Titles = std::vector<std::wstring>;
+
+class QuickMatchTest : public testing::Test {
+ protected:
+  void Set(std::vector<Favorite> websites, std::vector<Favorite> folders) {
+    websites_ = std::move(websites);
+    folders_ = std::move(folders);
+    index_.SetList(QuickList::kWebsites, websites_);
+    index_.SetList(QuickList::kFolders, folders_);
+  }
+  Titles Found(std::wstring_view query, size_t limit = 100) const {
+    Titles titles;
+    for (const QuickMatch& match : index_.Search(query, limit)) {
+      titles.push_back((match.list == QuickList::kWebsites ? websites_ : folders_).at(match.index).title);
+    }
+    return titles;
+  }
+
+  std::vector<Favorite> websites_, folders_;
+  QuickIndex index_;
+};
+
+TEST_F(QuickMatchTest, FindsByTitleAddressOrPinyin) {
+  Set({{L"百度一下", L"https://www.baidu.com/"},
+       {L"重庆银行", L"https://www.cqcbank.com/"},
+       {L"QQ音乐", L"https://y.qq.com/"},
+       {L"ＧｉｔＨｕｂ 项目", L"https://github.com/"},
+       {L"中国银行", L"http://WWW.boc.cn/"}},
+      {{L"绿色软件", L"D:\\Green"}, {L"下载", L"D:\\Downloads"}});
+  const struct {
+    const wchar_t* query;
+    std::set<std::wstring> found;
+  } cases[] = {
+      {L"bd", {L"百度一下"}},
+      {L"baidu", {L"百度一下"}},
+      {L"bdyx", {L"百度一下"}},
+      {L"baiduyixia", {L"百度一下"}},
+      {L"duyi", {L"百度一下"}},
+      {L"baiduyixi", {L"百度一下"}},  // as it is typed: the last syllable is not whole yet
+      {L"ＢＤ", {L"百度一下"}},
+      {L"百du", {L"百度一下"}},
+      {L"bdx", {}},  // 一 cannot be left out
+      {L"cq", {L"重庆银行"}},
+      {L"zq", {L"重庆银行"}},
+      {L"zhq", {L"重庆银行"}},
+      {L"chongqing", {L"重庆银行"}},
+      {L"yh", {L"重庆银行", L"中国银行"}},
+      {L"yx", {L"百度一下", L"重庆银行", L"中国银行"}},
+      {L"lvs", {L"绿色软件"}},
+      {L"qqyy", {L"QQ音乐"}},
+      {L"qq音乐", {L"QQ音乐"}},
+      {L"qyy", {}},  // a spelling does not start inside a Latin word
+      {L"github", {L"ＧｉｔＨｕｂ 项目"}},
+      {L"ＧＩＴ", {L"ＧｉｔＨｕｂ 项目"}},
+      {L"hub", {L"ＧｉｔＨｕｂ 项目"}},
+      {L"xm", {L"ＧｉｔＨｕｂ 项目"}},
+      {L"githubxm", {}},  // the blank is not skipped
+      {L"cqcbank", {L"重庆银行"}},
+      {L"boc", {L"中国银行"}},
+      {L"downloads", {L"下载"}},
+      {L"www.baidu", {L"百度一下"}},
+      {L"https", {}},
+      {L"www", {}},
+      {L"yh zg", {L"中国银行"}},
+      {L"  yh　cq ", {L"重庆银行"}},
+      {L"bd github", {}},
+      {L"", {}},
+      {L" 　", {}},
+  };
+  for (const auto& c : cases) {
+    const Titles found = Found(c.query);
+    EXPECT_EQ(std::set<std::wstring>(found.begin(), found.end()), c.found) << testing::PrintToString(c.query);
+  }
+}
+
+TEST_F(QuickMatchTest, BeginningThenWordStartThenInsideThenAddressShorterFirst) {
+  Set({{L"QQ音乐", L"https://y.qq.com/"},
+       {L"音乐 Music 频道", L"https://m.example.com/"},
+       {L"Tommyy", L"https://t.example.com/"},
+       {L"音乐台", L"https://radio.example.com/"},
+       {L"Music", L"https://yy.example.com/"},
+       {L"QQ音乐 Music", L"https://y.qq.com/mv"}},
+      {{L"我的音乐", L"D:\\Mine"}, {L"音乐", L"D:\\Music"}, {L"他的音乐", L"D:\\His"}});
+  EXPECT_EQ(Found(L"yy"),
+            (Titles{L"音乐", L"音乐台", L"音乐 Music 频道", L"QQ音乐", L"我的音乐", L"他的音乐", L"QQ音乐 Music", L"Tommyy",
+                    L"Music"}));
+  EXPECT_EQ(Found(L"yy", 3), (Titles{L"音乐", L"音乐台", L"音乐 Music 频道"}));
+  // Only the first word has to begin the title; one found in the address only places the entry there.
+  EXPECT_EQ(Found(L"yy music"), (Titles{L"音乐 Music 频道", L"QQ音乐 Music", L"音乐", L"Music"}));
+}
+
+TEST_F(QuickMatchTest, AListIsReplacedWholeAndTheOtherKept) {
+  Set({{L"百度", L"https://www.baidu.com/"}}, {{L"百度网盘", L"D:\\Pan"}});
+  websites_ = {{L"必应", L"https://www.bing.com/"}, {L"百度", L"https://www.baidu.com/"}};
+  index_.SetList(QuickList::kWebsites, websites_);
+  EXPECT_EQ(index_.Search(L"b", 9),
+            (std::vector<QuickMatch>{{QuickList::kWebsites, 0}, {QuickList::kWebsites, 1}, {QuickList::kFolders, 0}}));
+}
+
+}  // namespace
+}  // namespace oravin
