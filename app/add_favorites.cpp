@@ -12,7 +12,7 @@ namespace {
 // What the list would open for the address: web addresses as the launcher
 // takes them; nothing for one it would not open.
 std::optional<std::wstring> AddressToStore(ListKind list, const std::wstring& address) {
-  if (list == ListKind::Websites) return WebAddressToOpen(address);
+  if (AddressesOf(list) == AddressKind::Web) return WebAddressToOpen(address);
   if (address.empty()) return std::nullopt;
   return address;
 }

@@ -93,11 +93,15 @@ DropKind KindOfDrop(std::optional<ListKind> list, const DroppedItems& items) {
   const auto any = [&](bool (*fits)(const std::wstring&)) {
     return std::any_of(items.files.begin(), items.files.end(), fits);
   };
-  if (list == ListKind::Websites) {
-    if (any(IsShortcut) || any(IsBookmarkFile)) return DropKind::Files;
-    if (DroppedLink(items)) return DropKind::Link;
-  } else if (list == ListKind::Folders) {
-    if (any(IsFolder)) return DropKind::Files;
+  if (!list) return DropKind::None;
+  switch (AddressesOf(*list)) {
+    case AddressKind::Web:
+      if (any(IsShortcut) || any(IsBookmarkFile)) return DropKind::Files;
+      if (DroppedLink(items)) return DropKind::Link;
+      break;
+    case AddressKind::Folder:
+      if (any(IsFolder)) return DropKind::Files;
+      break;
   }
   return DropKind::None;
 }
@@ -105,12 +109,13 @@ DropKind KindOfDrop(std::optional<ListKind> list, const DroppedItems& items) {
 FilesFavorites FavoritesFromFiles(ListKind list, const std::vector<std::wstring>& files,
                                   const DriveLabel& driveLabel) {
   FilesFavorites found;
+  const bool web = AddressesOf(list) == AddressKind::Web;
   for (const std::wstring& file : files) {
-    if (list == ListKind::Folders && IsFolder(file))
+    if (!web && IsFolder(file))
       found.favorites.push_back({FolderTitle(file, driveLabel), file});
-    else if (list == ListKind::Websites && IsShortcut(file))
+    else if (web && IsShortcut(file))
       AddShortcut(file, found);
-    else if (list == ListKind::Websites && IsBookmarkFile(file))
+    else if (web && IsBookmarkFile(file))
       AddBookmarks(file, found);
     else
       ++found.refused;

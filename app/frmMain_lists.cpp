@@ -45,7 +45,7 @@ void frmMain::OpenSelectedEntry() {
   const std::wstring address = AddressOf(entry);
   // Only a damaged file gives an entry without an address: there is nothing to open.
   if (address.empty()) return;
-  Open(address, favorites_.CurrentList() == ListKind::Folders, TitleOf(entry));
+  Open(address, AddressesOf(*favorites_.CurrentList()) == AddressKind::Folder, TitleOf(entry));
 }
 
 void frmMain::DeleteSelectedEntry() {

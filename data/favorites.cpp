@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <iterator>
 #include <stdexcept>
 
 #include "data/entry.h"
@@ -12,6 +13,18 @@ namespace oravin {
 namespace {
 
 constexpr wchar_t kUnsavedSuffix[] = L".unsaved";
+
+struct ListKindInfo {
+  // Written and read under one spelling, so a case-sensitive disk finds it too.
+  const wchar_t* fileName;
+  AddressKind addresses;
+};
+// In the order of ListKind.
+constexpr ListKindInfo kListInfo[] = {
+    {L"Websites.txt", AddressKind::Web},
+    {L"FolderList.txt", AddressKind::Folder},
+};
+static_assert(std::size(kListInfo) == kListKinds.size());
 
 std::wstring Joined(const std::vector<std::wstring>& entries) {
   size_t size = 0;
@@ -41,17 +54,15 @@ void KeepBeside(const std::wstring& file, const std::wstring& text, Notices& not
 }  // namespace
 
 std::optional<ListKind> ListOf(Assistant assistant) {
-  switch (assistant) {
-    case Assistant::Websites: return ListKind::Websites;
-    case Assistant::Folders: return ListKind::Folders;
-    default: return std::nullopt;
-  }
+  const auto n = static_cast<int32_t>(assistant);
+  if (n < 1 || n > int32_t(kListKinds.size())) return std::nullopt;
+  return kListKinds[size_t(n - 1)];
 }
 
+AddressKind AddressesOf(ListKind list) { return kListInfo[size_t(list)].addresses; }
+
 std::wstring ListFileOf(ListKind list) {
-  // Written and read under one spelling, so a case-sensitive disk finds it too.
-  const wchar_t* name = list == ListKind::Websites ? L"Websites.txt" : L"FolderList.txt";
-  return JoinPath(JoinPath(App().Path, L"Bin"), name);
+  return JoinPath(JoinPath(App().Path, L"Bin"), kListInfo[size_t(list)].fileName);
 }
 
 std::vector<std::wstring> EntriesOf(std::wstring_view contents) {

@@ -17,8 +17,9 @@
 
 namespace oravin {
 
-// The assistants, by the number the settings file keeps. A damaged settings
-// file can give any other number: that names no assistant and shows no list.
+// The assistants, by the number the settings file keeps: the search, then
+// one for each list, in the order of the lists. A damaged settings file can
+// give any other number: that names no assistant and shows no list.
 enum class Assistant : int32_t { Search = 0, Websites = 1, Folders = 2 };
 
 // The lists, a file each.
@@ -27,6 +28,10 @@ inline constexpr std::array<ListKind, 2> kListKinds{ListKind::Websites, ListKind
 
 // The list an assistant shows, if any.
 std::optional<ListKind> ListOf(Assistant assistant);
+
+// What a list's addresses are, which decides how they are typed, dropped and opened.
+enum class AddressKind { Web, Folder };
+AddressKind AddressesOf(ListKind list);
 
 // The list's file in the Bin folder under the program's folder.
 std::wstring ListFileOf(ListKind list);

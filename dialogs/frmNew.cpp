@@ -26,6 +26,9 @@ constexpr int32_t kEffect = 8, kDelay = 1, kSteps = 33;
 // Discarding the dialog waits until the handler that closed it has returned.
 constexpr UINT kDiscard = WM_APP + 1;
 
+// The editor asks for a path on a folder list, for a web address otherwise.
+bool IsFolderList(std::optional<ListKind> list) { return list && AddressesOf(*list) == AddressKind::Folder; }
+
 }  // namespace
 
 frmNew::~frmNew() { Discard(); }
@@ -82,7 +85,7 @@ void frmNew::SetJob(const wchar_t* title, const wchar_t* addressLabel, const wch
 void frmNew::NewAddress() {
   if (!IsOpen()) Load();
   if (!IsOpen()) return;
-  const bool folders = favorites_.CurrentList() == ListKind::Folders;
+  const bool folders = IsFolderList(favorites_.CurrentList());
   SetJob(folders ? L"添加文件夹" : L"添加网址", folders ? L"路径:" : L"网址:", kAddCaption, L"添加");
   edited_.reset();
 }
@@ -98,8 +101,8 @@ void frmNew::EditAddress(int32_t index) {
   if (!IsOpen()) Load();
   if (!IsOpen()) return;
   const std::optional<ListKind> list = favorites_.CurrentList();
-  SetJob(list == ListKind::Folders ? L"编辑路径" : L"编辑网址", list == ListKind::Folders ? L"路径:" : L"网址:",
-         kSaveCaption, L"保存");
+  const bool folders = IsFolderList(list);
+  SetJob(folders ? L"编辑路径" : L"编辑网址", folders ? L"路径:" : L"网址:", kSaveCaption, L"保存");
   edited_.reset();
   if (!list || index < 0 || size_t(index) >= favorites_.Entries(*list).size()) return;
   edited_ = Edited{*list, favorites_.Entries(*list)[size_t(index)], index};
@@ -109,7 +112,8 @@ void frmNew::EditAddress(int32_t index) {
 
 void frmNew::TidyAddress() {
   // Folder paths are never changed.
-  if (!IsOpen() || favorites_.CurrentList() != ListKind::Websites) return;
+  const std::optional<ListKind> list = favorites_.CurrentList();
+  if (!IsOpen() || !list || AddressesOf(*list) != AddressKind::Web) return;
   TextBox& box = controls_->txtAddress;
   const std::wstring tidy = TidyWebAddress(box.Text());
   if (tidy != box.Text()) box.SetText(tidy);
