@@ -34,6 +34,10 @@ constexpr UINT kRestoreFromTaskbar = WM_APP + 1;
 // that first wait is not held up. A drop before then is not taken.
 constexpr UINT_PTR kDropTargetTimer = 1;
 constexpr UINT kDropTargetDelayMs = 500;
+// The lists not shown are read as soon as the start-up has first waited for
+// input, so that the first switch to one, like every later one, only shows it.
+constexpr UINT_PTR kPreloadTimer = 2;
+constexpr UINT kPreloadDelayMs = 200;
 
 constexpr int32_t kOpenEffect = 9;
 constexpr int32_t kCloseEffect = 0;
@@ -73,6 +77,7 @@ bool frmMain::Load() {
   OnTrayIconAdded(AddTrayIcon(hwnd(), ProgramIcon(), kTrayTip, kTrayCallback));
   WebBrowser1.Navigate(kBrowserStartPage);
   SetTimer(hwnd(), kDropTargetTimer, kDropTargetDelayMs, nullptr);
+  SetTimer(hwnd(), kPreloadTimer, kPreloadDelayMs, nullptr);
   return true;
 }
 
@@ -200,6 +205,11 @@ LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       RestoreFromTray();
       return 0;
     case WM_TIMER:
+      if (wp == kPreloadTimer) {
+        KillTimer(hwnd(), kPreloadTimer);
+        for (const ListKind list : kListKinds) favorites_.Preload(list);
+        return 0;
+      }
       if (wp != kDropTargetTimer) break;
       KillTimer(hwnd(), kDropTargetTimer);
       RegisterDropTarget();

@@ -83,6 +83,7 @@ class frmMain : public Form {
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
+  static constexpr size_t kPageCount = 5;
   // Drops are taken from the message loop, once the source has its answer.
   static constexpr UINT kTakeDrops = WM_APP + 2;
 
@@ -109,7 +110,7 @@ class frmMain : public Form {
   // The selected entry's position, or nothing when no entry is selected.
   std::optional<int32_t> SelectedEntry() const;
   std::wstring SelectedEntryText() const;
-  std::array<HWND, 5> Pages() const;
+  std::array<HWND, kPageCount> Pages() const;
   HWND FrontPage() const;
   void RegisterDropTarget();
   DropKind DropKindHere(const DroppedItems& items) const;
@@ -128,7 +129,7 @@ class frmMain : public Form {
   CheckBox chkOpen;
   std::unique_ptr<ColorButton> clbDelete, cmdEdit, clbAdd;
   // Front to back as the window first stacks them, each on the page area.
-  std::array<Control*, 5> pages_{};
+  std::array<Control*, kPageCount> pages_{};
   Favorites favorites_;
   TextEncoding settingsEncoding_ = TextEncoding::CodePage;
   std::unique_ptr<frmNew> editor_;

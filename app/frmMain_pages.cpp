@@ -45,14 +45,14 @@ void frmMain::ShowPanel(Control& page) {
   AnimateWindowEffect(page.hwnd(), kAnimateOpen, kPageEffect, kAnimationDelay, kAnimationSteps);
 }
 
-std::array<HWND, 5> frmMain::Pages() const {
-  std::array<HWND, 5> pages{};
+std::array<HWND, frmMain::kPageCount> frmMain::Pages() const {
+  std::array<HWND, kPageCount> pages{};
   std::transform(pages_.begin(), pages_.end(), pages.begin(), [](const Control* page) { return page->hwnd(); });
   return pages;
 }
 
 HWND frmMain::FrontPage() const {
-  const std::array<HWND, 5> pages = Pages();
+  const std::array<HWND, kPageCount> pages = Pages();
   for (HWND w = GetWindow(hwnd(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
     if (std::find(pages.begin(), pages.end(), w) != pages.end()) return w;
   }

@@ -35,6 +35,17 @@ std::wstring Joined(const std::vector<std::wstring>& entries) {
   return joined;
 }
 
+// Whether the text is the entries joined, each followed by "<Split>": then a
+// save would find the file holding the list already. Compared in place, for a
+// list of many entries is read at start-up.
+bool IsJoined(const std::vector<std::wstring>& entries, std::wstring_view text) {
+  for (const std::wstring& entry : entries) {
+    if (!text.starts_with(entry) || text.substr(entry.size(), kSplit.size()) != kSplit) return false;
+    text.remove_prefix(entry.size() + kSplit.size());
+  }
+  return text.empty();
+}
+
 // The last resort at shut-down: the list goes into a file of its own beside
 // the one it could not be written to, after whatever an earlier shut-down put there.
 void KeepBeside(const std::wstring& file, const std::wstring& text, Notices& notices) {
@@ -106,6 +117,14 @@ void Favorites::LoadList(ListKind kind, Notices& notices) {
   Read(kind, notices);
 }
 
+void Favorites::Preload(ListKind kind) {
+  List& list = lists_[Slot(kind)];
+  if (list.loaded) return;
+  Notices notices;
+  Read(kind, notices);
+  if (!notices.empty()) list = List{.revision = list.revision + 1};
+}
+
 void Favorites::Read(ListKind kind, Notices& notices) {
   List& list = lists_[Slot(kind)];
   TextFileRead file = ReadTextFile(ListFileOf(kind), notices);
@@ -131,7 +150,7 @@ void Favorites::Read(ListKind kind, Notices& notices) {
   if (file.outcome == ReadOutcome::Read) {
     list.encoding = file.encoding;
     list.file = file.fingerprint;
-    list.fileHoldsEntries = !withAdditions && Joined(list.entries) == file.text;
+    list.fileHoldsEntries = !withAdditions && IsJoined(list.entries, file.text);
   } else {
     list.file.reset();
     list.fileHoldsEntries = false;

@@ -66,6 +66,10 @@ class Favorites {
   // read, the list holds what is added meanwhile, which joins the file's own
   // entries once it can be read.
   void LoadList(ListKind list, Notices& notices);
+  // Reads a list not loaded yet ahead of its first showing, while the program
+  // has nothing else to do. Only a clean read is kept: a file that is missing
+  // or cannot be read is left to the first LoadList, which tells the user.
+  void Preload(ListKind list);
   // Writes the list to its file, unless the file holds it already. A list
   // that could not be written stays unsaved, to be written at the next save.
   // A file that could not be read is never replaced by what the list holds:

@@ -134,6 +134,22 @@ TEST_F(FavoritesStore, EntriesOfAListAddedBeforeItsFileIsReadJoinTheFilesOwn) {
   EXPECT_EQ(store.Entries(ListKind::Folders), (Texts{L"c <Address>C:\\c", L"d <Address>C:\\d"}));
 }
 
+// Read ahead while the program is idle, a list keeps only what reads cleanly:
+// the user hears of a missing file when the list is shown, as ever.
+TEST_F(FavoritesStore, APreloadKeepsOnlyACleanReadAndTellsNothing) {
+  WriteBytes(File(ListKind::Websites), "a <Address>http://a/<Split>\r\n");
+  for (const ListKind list : kListKinds) store.Preload(list);
+  EXPECT_EQ(store.Entries(ListKind::Websites), Texts{L"a <Address>http://a/"});
+  EXPECT_TRUE(store.Entries(ListKind::Folders).empty());
+  store.LoadList(ListKind::Folders, notices);
+  ASSERT_EQ(notices.size(), 1u);
+  EXPECT_EQ(notices[0].text, L"Error 53\r\n文件未找到");
+  const uint64_t revision = store.Revision(ListKind::Websites);
+  store.LoadList(ListKind::Websites, notices);
+  EXPECT_EQ(store.Revision(ListKind::Websites), revision);  // not read again
+  EXPECT_EQ(notices.size(), 1u);
+}
+
 TEST_F(FavoritesStore, EntryProblemRefusesWhatTheListFileCouldNotGiveBack) {
   const auto problem = [&](std::wstring_view title, std::wstring_view address) {
     return store.EntryProblem(ListKind::Websites, title, address).has_value();
