@@ -45,10 +45,14 @@ class TrayIcon {
   // the icon again from the record. False when no add was asked for since the
   // last removal, or the shell refused it.
   bool Restore();
+  // A new tip, kept in the record for the restore; shown at once while the icon is there.
+  void SetTip(const std::wstring& tip);
 
   const TrayIconData& Data() const { return data_; }
 
  private:
+  void FillTip(const std::wstring& tip);
+
   TrayIconData data_{};
   bool wanted_ = false;
 };
@@ -58,6 +62,7 @@ class TrayIcon {
 bool AddTrayIcon(HWND window, HICON icon, const std::wstring& tip, UINT callbackMessage);
 void RemoveTrayIcon();
 bool RestoreTrayIcon();
+void SetTrayTip(const std::wstring& tip);
 const TrayIconData& ProgramTrayIconData();
 
 // The message the shell broadcasts to top-level windows when the taskbar is

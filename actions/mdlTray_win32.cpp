@@ -16,8 +16,7 @@ bool TrayIcon::Add(HWND window, HICON icon, const std::wstring& tip, UINT callba
   data_.uFlags = kTrayIconFlags;
   data_.uCallbackMessage = callbackMessage;
   data_.hIcon = icon;
-  const auto field = TrayTipField(tip);
-  std::copy(field.begin(), field.end(), data_.szTip);
+  FillTip(tip);
   wanted_ = true;
   return CurrentTrayShell().NotifyIcon(NIM_ADD, data_);
 }
@@ -28,6 +27,16 @@ void TrayIcon::Remove() {
 }
 
 bool TrayIcon::Restore() { return wanted_ && CurrentTrayShell().NotifyIcon(NIM_ADD, data_); }
+
+void TrayIcon::SetTip(const std::wstring& tip) {
+  FillTip(tip);
+  if (wanted_) CurrentTrayShell().NotifyIcon(NIM_MODIFY, data_);
+}
+
+void TrayIcon::FillTip(const std::wstring& tip) {
+  const auto field = TrayTipField(tip);
+  std::copy(field.begin(), field.end(), data_.szTip);
+}
 
 namespace {
 
@@ -45,6 +54,8 @@ bool AddTrayIcon(HWND window, HICON icon, const std::wstring& tip, UINT callback
 void RemoveTrayIcon() { ProgramTrayIcon().Remove(); }
 
 bool RestoreTrayIcon() { return ProgramTrayIcon().Restore(); }
+
+void SetTrayTip(const std::wstring& tip) { ProgramTrayIcon().SetTip(tip); }
 
 const TrayIconData& ProgramTrayIconData() { return ProgramTrayIcon().Data(); }
 

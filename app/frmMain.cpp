@@ -22,10 +22,10 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"Oravin.frmMain";
 constexpr wchar_t kCaption[] = L"Oravin " ORAVIN_VERSION_TEXT;
-constexpr wchar_t kTrayTip[] = L"Oravin";
 // The icon's mouse messages arrive as mouse moves whose x is the icon's own message.
 constexpr UINT kTrayCallback = WM_MOUSEMOVE;
 constexpr int kTrayLeftButtonUp = WM_LBUTTONUP;
+constexpr int kTrayRightButtonUp = WM_RBUTTONUP;
 // Back from the taskbar, where the window went for want of a notification area.
 constexpr UINT kRestoreFromTaskbar = WM_APP + 1;
 
@@ -73,8 +73,9 @@ bool frmMain::Load() {
   ApplySettings();
   SetMode();
   ShowCurrentList();
+  RegisterQuickOpenKey();
   ShapeForm(*this);
-  OnTrayIconAdded(AddTrayIcon(hwnd(), ProgramIcon(), kTrayTip, kTrayCallback));
+  OnTrayIconAdded(AddTrayIcon(hwnd(), ProgramIcon(), TrayTip(), kTrayCallback));
   WebBrowser1.Navigate(kBrowserStartPage);
   SetTimer(hwnd(), kDropTargetTimer, kDropTargetDelayMs, nullptr);
   SetTimer(hwnd(), kPreloadTimer, kPreloadDelayMs, nullptr);
@@ -100,12 +101,14 @@ void frmMain::ApplySettings() {
   if (f.chkStartUp) picOptions.chkStartUp.SetValue(*f.chkStartUp);
   if (f.txtCount) picSearch.txtCount.SetText(*f.txtCount);
   if (f.chkExact) picSearch.chkExact.SetValue(*f.chkExact);
+  picOptions.hotQuickOpen.SetValue(f.quickOpenKey.value_or(kDefaultQuickOpenKey));
 }
 
 Options frmMain::CurrentOptions() const {
-  return {picOptions.chkAnimate.Value(), int32_t(favorites_.Current()), chkOpen.Value(),
-          picOptions.chkStartUp.Value(), picSearch.txtCount.Text(),        picSearch.chkExact.Value(),
-          settingsEncoding_};
+  return {picOptions.chkAnimate.Value(), int32_t(favorites_.Current()),
+          chkOpen.Value(),                picOptions.chkStartUp.Value(),
+          picSearch.txtCount.Text(),      picSearch.chkExact.Value(),
+          picOptions.hotQuickOpen.Value(), settingsEncoding_};
 }
 
 void frmMain::OnTrayIconAdded(bool added) {
@@ -175,6 +178,7 @@ void frmMain::OnEnterKey() {
 
 void frmMain::OnMouseMove(LPARAM lp) {
   if (GET_X_LPARAM(lp) == kTrayLeftButtonUp) RestoreFromTray();
+  if (GET_X_LPARAM(lp) == kTrayRightButtonUp) ShowTrayMenu();
 }
 
 LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -207,7 +211,7 @@ LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
       if (wp == kPreloadTimer) {
         KillTimer(hwnd(), kPreloadTimer);
-        for (const ListKind list : kListKinds) favorites_.Preload(list);
+        for (const ListKind list : kListKinds) favorites_.ReadQuietly(list);
         return 0;
       }
       if (wp != kDropTargetTimer) break;
@@ -216,6 +220,9 @@ LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case kTakeDrops:
       TakeDrops();
+      return 0;
+    case WM_HOTKEY:
+      ToggleQuickOpen();
       return 0;
     case WM_DESTROY:
       // The window's drop target goes with it, and OLE with that.

@@ -10,6 +10,7 @@
 
 #include "app/browser_stand_in.h"
 #include "app/drop_target.h"
+#include "app/frmQuickOpen.h"
 #include "app/pages/about_page.h"
 #include "app/pages/modes_page.h"
 #include "app/pages/options_page.h"
@@ -18,6 +19,7 @@
 #include "controls/listboxex/listboxex.h"
 #include "dialogs/frmNew.h"
 #include "data/favorites.h"
+#include "data/quick_match.h"
 #include "data/settings.h"
 #include "runtime/check_box.h"
 #include "runtime/form.h"
@@ -73,6 +75,14 @@ class frmMain : public Form {
   void Close();
   // The notification icon's left-button release.
   void RestoreFromTray();
+  // The notification icon's menu, on a right-click.
+  void ShowTrayMenu();
+
+  // The quick-open box: the global key opens it, and closes it again.
+  void ToggleQuickOpen();
+  frmQuickOpen& QuickOpen() { return *quickOpen_; }
+  // Whether the quick-open key could be registered (another program may hold it).
+  bool QuickOpenKeyWorks() const { return quickOpenKeyWorks_; }
 
   bool MinimizedToTray() const { return minimizedToTray_; }
   // The lists, and the titles of the current one as the list page shows them.
@@ -110,6 +120,12 @@ class frmMain : public Form {
   // The selected entry's position, or nothing when no entry is selected.
   std::optional<int32_t> SelectedEntry() const;
   std::wstring SelectedEntryText() const;
+  // Opens a favorite's address as a double-click does.
+  void OpenFavorite(const Favorite& favorite, bool isFolder);
+  void CreateQuickOpen();
+  void RegisterQuickOpenKey();
+  std::wstring TrayTip() const;
+  void IndexFavorites();
   std::array<HWND, kPageCount> Pages() const;
   HWND FrontPage() const;
   void RegisterDropTarget();
@@ -133,6 +149,13 @@ class frmMain : public Form {
   Favorites favorites_;
   TextEncoding settingsEncoding_ = TextEncoding::CodePage;
   std::unique_ptr<frmNew> editor_;
+  std::unique_ptr<frmQuickOpen> quickOpen_;
+  // What the quick-open box searches: both lists as they were when it opened,
+  // and the revisions of the store's lists they were indexed at.
+  QuickIndex quickIndex_;
+  std::vector<Favorite> quickFavorites_[2];
+  std::optional<uint64_t> quickRevisions_[2];
+  bool quickOpenKeyWorks_ = false;
   std::unique_ptr<DropTargetRegistration> dropTarget_;
   // Dropped, and waiting for the message loop.
   std::vector<DroppedItems> drops_;

@@ -63,6 +63,7 @@ void frmMain::CreateControls() {
   clbAdd = MakeButton(hwnd(), {{1920, 4440, 735, 615}, L"添加  ", nullptr, L"添加", kButtonBackColor});
   editor_ = std::make_unique<frmNew>(favorites_);
   favorites_.OnEdit([this](ListKind list, const ListEdit& edit) { ShowEdit(list, edit); });
+  CreateQuickOpen();
 
   // Animations follow the options page's check box from now on.
   WireAnimateOption([this] { return int32_t(picOptions.chkAnimate.Value()); });

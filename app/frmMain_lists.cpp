@@ -42,10 +42,13 @@ void frmMain::ShowSelectedAddress() {
 void frmMain::OpenSelectedEntry() {
   if (!SelectedEntry()) return;
   const std::wstring entry = SelectedEntryText();
-  const std::wstring address = AddressOf(entry);
+  OpenFavorite({TitleOf(entry), AddressOf(entry)}, AddressesOf(*favorites_.CurrentList()) == AddressKind::Folder);
+}
+
+void frmMain::OpenFavorite(const Favorite& favorite, bool isFolder) {
   // Only a damaged file gives an entry without an address: there is nothing to open.
-  if (address.empty()) return;
-  Open(address, AddressesOf(*favorites_.CurrentList()) == AddressKind::Folder, TitleOf(entry));
+  if (favorite.address.empty()) return;
+  Open(favorite.address, isFolder, favorite.title);
 }
 
 void frmMain::DeleteSelectedEntry() {

@@ -114,20 +114,19 @@ void Favorites::LoadList(ListKind kind, Notices& notices) {
     const std::optional<Fingerprint> now = FingerprintOnDisk(ListFileOf(kind));
     if (now && now == list.file) return;
   }
-  Read(kind, notices);
+  Take(kind, ReadTextFile(ListFileOf(kind), notices));
 }
 
-void Favorites::Preload(ListKind kind) {
-  List& list = lists_[Slot(kind)];
-  if (list.loaded) return;
-  Notices notices;
-  Read(kind, notices);
-  if (!notices.empty()) list = List{.revision = list.revision + 1};
+void Favorites::ReadQuietly(ListKind kind) {
+  const List& list = lists_[Slot(kind)];
+  if (list.loaded && (list.additionsOnly || list.unsaved || FingerprintOnDisk(ListFileOf(kind)) == list.file)) return;
+  Notices unheard;
+  TextFileRead file = ReadTextFile(ListFileOf(kind), unheard);
+  if (file.outcome == ReadOutcome::Read) Take(kind, std::move(file));
 }
 
-void Favorites::Read(ListKind kind, Notices& notices) {
+void Favorites::Take(ListKind kind, TextFileRead file) {
   List& list = lists_[Slot(kind)];
-  TextFileRead file = ReadTextFile(ListFileOf(kind), notices);
   list.loaded = true;
   ++list.revision;
   if (file.outcome == ReadOutcome::Unreadable) {

@@ -66,10 +66,11 @@ class Favorites {
   // read, the list holds what is added meanwhile, which joins the file's own
   // entries once it can be read.
   void LoadList(ListKind list, Notices& notices);
-  // Reads a list not loaded yet ahead of its first showing, while the program
-  // has nothing else to do. Only a clean read is kept: a file that is missing
-  // or cannot be read is left to the first LoadList, which tells the user.
-  void Preload(ListKind list);
+  // The same without a word to the user, for a list not shown (read ahead
+  // while the program is idle, or searched by quick open): only a clean read
+  // is taken, and a list whose file cannot be read stays as it was, for
+  // LoadList to read and tell.
+  void ReadQuietly(ListKind list);
   // Writes the list to its file, unless the file holds it already. A list
   // that could not be written stays unsaved, to be written at the next save.
   // A file that could not be read is never replaced by what the list holds:
@@ -116,7 +117,7 @@ class Favorites {
   };
 
   static size_t Slot(ListKind list) { return static_cast<size_t>(list); }
-  void Read(ListKind list, Notices& notices);
+  void Take(ListKind list, TextFileRead file);
   bool JoinFileTo(ListKind list, Notices& notices);
   void SortEntries(std::vector<std::wstring>& entries) const;
   bool SortsBefore(std::wstring_view a, std::wstring_view b) const { return compare_(a, b) < 0; }

@@ -22,6 +22,21 @@ std::optional<int16_t> CheckValue(const std::wstring& field) {
   return value;
 }
 
+// "0" is no key; junk, which also reads as the number 0, is not.
+Hotkey QuickOpenKey(const std::wstring& field) {
+  const size_t first = field.find_first_not_of(L' '), last = field.find_last_not_of(L' ');
+  if (first != std::wstring::npos && field.substr(first, last - first + 1) == L"0") return kNoHotkey;
+  const double number = LeadingNumber(field);
+  const bool whole = number > 0 && number <= 0xFFFF && number == std::trunc(number);
+  return whole && IsSoundHotkey(Hotkey(number)) ? Hotkey(number) : kDefaultQuickOpenKey;
+}
+
+// Only a key of the user's own choosing is written: with the default key the
+// file stays as the first version wrote it, byte for byte.
+std::wstring QuickOpenKeyField(Hotkey key) {
+  return key == kDefaultQuickOpenKey ? std::wstring() : std::wstring(kSplit) + std::to_wstring(key);
+}
+
 }  // namespace
 
 std::wstring NumberText(double value) {
@@ -42,8 +57,9 @@ SettingsFields ParseSettings(std::wstring_view text) {
   if (count < 4 || !(fields.chkStartUp = CheckValue(f[3]))) return fields;
   if (count < 5) return fields;
   fields.txtCount = NumberText(LeadingNumber(f[4]));
-  if (count < 6) return fields;
-  fields.chkExact = CheckValue(f[5]);
+  if (count < 6 || !(fields.chkExact = CheckValue(f[5]))) return fields;
+  if (count < 7) return fields;
+  fields.quickOpenKey = QuickOpenKey(f[6]);
   return fields;
 }
 
@@ -51,7 +67,7 @@ std::wstring FormatSettings(const Options& o) {
   const std::wstring split(kSplit);
   return std::to_wstring(o.chkAnimate) + split + std::to_wstring(o.mode) + split + std::to_wstring(o.chkOpen) +
          split + std::to_wstring(o.chkStartUp) + split + NumberText(LeadingNumber(o.txtCount)) + split +
-         std::to_wstring(o.chkExact);
+         std::to_wstring(o.chkExact) + QuickOpenKeyField(o.quickOpenKey);
 }
 
 std::wstring SettingsFile() { return JoinPath(JoinPath(App().Path, L"Bin"), L"Settings.txt"); }

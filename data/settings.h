@@ -1,11 +1,13 @@
 #pragma once
-// The settings file: one line of six numbers joined by "<Split>", read when
-// the main window starts and written when it closes.
+// The settings file: one line of numbers joined by "<Split>", read when the
+// main window starts and written when it closes. The six of the first
+// version keep their places; the quick-open key came seventh.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "data/hotkey.h"
 #include "data/text_encoding.h"
 #include "runtime/message_box.h"
 
@@ -19,6 +21,7 @@ struct Options {
   int16_t chkStartUp = 1;
   std::wstring txtCount = L"100";
   int16_t chkExact = 0;
+  Hotkey quickOpenKey = kDefaultQuickOpenKey;
   // The file's own, kept from the start (a file saved from Notepad stays as it was saved).
   TextEncoding encoding = TextEncoding::CodePage;
 };
@@ -31,11 +34,15 @@ struct SettingsFields {
   std::optional<int16_t> chkStartUp;
   std::optional<std::wstring> txtCount;
   std::optional<int16_t> chkExact;
+  std::optional<Hotkey> quickOpenKey;
   TextEncoding encoding = TextEncoding::CodePage;
 };
 
 // Reads fields in order and stops silently at the first that is missing, too
-// large for its target, or (for a check box) other than 0, 1 or 2.
+// large for its target, or (for a check box) other than 0, 1 or 2. A
+// quick-open key that is not a sound one (junk, a bare letter) reads as the
+// default, so that no file can take a plain key from every other program;
+// 0 is no key at all.
 SettingsFields ParseSettings(std::wstring_view text);
 std::wstring FormatSettings(const Options& options);
 

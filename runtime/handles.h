@@ -51,6 +51,9 @@ struct WindowDeleter {
 struct KernelDeleter {
   void operator()(HANDLE h) const { CloseHandle(h); }
 };
+struct MenuDeleter {
+  void operator()(HMENU h) const { DestroyMenu(h); }
+};
 struct FindDeleter {
   void operator()(HANDLE h) const { FindClose(h); }
 };
@@ -66,6 +69,7 @@ using UniqueCursor = UniqueHandle<HCURSOR, CursorDeleter>;
 using UniqueWindow = UniqueHandle<HWND, WindowDeleter>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, KernelDeleter>;
 using UniqueFindHandle = UniqueHandle<HANDLE, FindDeleter>;  // FindFirstFileW's
+using UniqueMenu = UniqueHandle<HMENU, MenuDeleter>;
 
 // Selects an object into a device context for one scope and puts the old one back.
 class ScopedSelect {

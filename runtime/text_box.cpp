@@ -20,12 +20,14 @@ bool TextBox::OnReflected(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
     result = Colors(reinterpret_cast<HDC>(wp), backColor_, 0x80000008);
     return true;
   }
-  if (msg == WM_COMMAND && HIWORD(wp) == EN_KILLFOCUS && LostFocus) {
-    LostFocus();
-    result = 0;
-    return true;
-  }
-  return false;
+  const std::function<void()>* handler = msg != WM_COMMAND          ? nullptr
+                                          : HIWORD(wp) == EN_KILLFOCUS ? &LostFocus
+                                          : HIWORD(wp) == EN_CHANGE    ? &Changed
+                                                                       : nullptr;
+  if (!handler || !*handler) return false;
+  (*handler)();
+  result = 0;
+  return true;
 }
 
 }  // namespace oravin

@@ -15,6 +15,8 @@ class TextBox : public ChildControl {
 
   // The box has just lost the keyboard focus.
   std::function<void()> LostFocus;
+  // The text has changed, by typing or by SetText.
+  std::function<void()> Changed;
 
   bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "runtime/common_controls.h"
+
 namespace oravin {
 namespace {
 
@@ -19,6 +21,8 @@ TTTOOLINFOW ToolInfo(HWND tool, std::wstring* text) {
   return info;
 }
 
+}  // namespace
+
 void EnsureCommonControls() {
   static const bool initialised = [] {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
@@ -26,8 +30,6 @@ void EnsureCommonControls() {
   }();
   (void)initialised;
 }
-
-}  // namespace
 
 void ToolTip::Set(HWND window, const std::wstring& text) {
   if (text.empty() || window != tool_) Remove();

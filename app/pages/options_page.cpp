@@ -3,6 +3,11 @@
 #include "app/pages/page_look.h"
 
 namespace oravin {
+namespace {
+
+constexpr COLORREF kTakenColor = 0x000000C0;  // a dark red
+
+}  // namespace
 
 bool OptionsPage::Create(HWND parent, const TwipsRect& at) {
   if (!PictureBox::Create(parent, at, kPageBackColor)) return false;
@@ -13,7 +18,14 @@ bool OptionsPage::Create(HWND parent, const TwipsRect& at) {
   chkStartUp.SetFont(PageFont());
   chkAnimate.SetValue(1);
   chkStartUp.SetValue(1);
+  lbQuickOpen.Create(hwnd(), {240, 1200, 1935, 195}, L"快速打开:", {.font = PageFont()});
+  hotQuickOpen.Create(hwnd(), {240, 1440, 1935, 285});
+  hotQuickOpen.SetFont(PageFont());
+  lbQuickOpenTaken.Create(hwnd(), {240, 1800, 1935, 195}, L"已被其他程序占用", {.font = PageFont(), .foreColor = kTakenColor});
+  ShowQuickOpenKeyTaken(false);
   return true;
 }
+
+void OptionsPage::ShowQuickOpenKeyTaken(bool taken) { ShowWindow(lbQuickOpenTaken.hwnd(), taken ? SW_SHOWNA : SW_HIDE); }
 
 }  // namespace oravin

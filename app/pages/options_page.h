@@ -1,6 +1,8 @@
 #pragma once
-// The options page: animated windows and starting with Windows.
+// The options page: animated windows, starting with Windows and the key that
+// opens the quick-open box.
 #include "runtime/check_box.h"
+#include "runtime/hotkey_box.h"
 #include "runtime/label.h"
 #include "runtime/picture_box.h"
 
@@ -10,10 +12,14 @@ class OptionsPage : public PictureBox {
  public:
   bool Create(HWND parent, const TwipsRect& at);
 
+  // Says so when another program holds the key.
+  void ShowQuickOpenKeyTaken(bool taken);
+
   CheckBox chkAnimate, chkStartUp;
+  HotkeyBox hotQuickOpen;
 
  private:
-  Label Label6;
+  Label Label6, lbQuickOpen, lbQuickOpenTaken;
 };
 
 }  // namespace oravin

@@ -1,6 +1,8 @@
 // The main window in the notification area and at shut-down.
 #include "app/tests/main_window_fixture.h"
 
+#include <commctrl.h>
+
 namespace oravin {
 namespace {
 
@@ -80,6 +82,35 @@ TEST_F(MainWindowInProcess, AStartUpCommandWithABlankIsQuoted) {
   App().Path = folder;
   ASSERT_FALSE(events.empty());
   EXPECT_EQ(events.front(), "registry set fav=\"C:\\Program Files\\Oravin\\fav.exe\"");
+}
+
+// A key another program holds is said next to the field and nowhere else;
+// another key chosen there works at once, opens the box and closes it again.
+TEST_F(MainWindowInProcess, TheQuickOpenKeyWorksOrTheOptionsPageSaysItIsTaken) {
+  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
+  UniqueWindow other(CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr));
+  ASSERT_TRUE(RegisterHotKey(other.get(), 7, MOD_CONTROL | MOD_ALT, VK_SPACE));
+  ASSERT_TRUE(form.Load());
+  form.ShowOptions();
+  HWND field = FindWindowExW(GetParent(testing::ControlAt(form.hwnd(), 240 + 600, 720 + 100)), nullptr,
+                             L"msctls_hotkey32", nullptr);
+  ASSERT_TRUE(field);
+  HWND taken = FindWindowExW(GetParent(field), nullptr, L"Oravin.Label", L"已被其他程序占用");
+  EXPECT_FALSE(form.QuickOpenKeyWorks());
+  EXPECT_TRUE(IsWindowVisible(taken));
+  EXPECT_EQ(tray.tip, "Oravin");
+  EXPECT_TRUE(boxes.calls.empty());
+
+  SendMessageW(field, HKM_SETHOTKEY, MAKEWORD('Q', HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
+  SendMessageW(GetParent(field), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(field), EN_CHANGE), LPARAM(field));
+  EXPECT_TRUE(form.QuickOpenKeyWorks());
+  EXPECT_FALSE(IsWindowVisible(taken));
+  EXPECT_EQ(tray.tip.substr(tray.tip.size() - 10), "Ctrl+Alt+Q");
+  SendMessageW(form.hwnd(), WM_HOTKEY, 1, 0);
+  EXPECT_TRUE(form.QuickOpen().IsOpen());
+  SendMessageW(form.hwnd(), WM_HOTKEY, 1, 0);
+  EXPECT_FALSE(form.QuickOpen().IsOpen());
+  UnregisterHotKey(other.get(), 7);
 }
 
 }  // namespace

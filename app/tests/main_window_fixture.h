@@ -36,11 +36,14 @@ inline std::vector<std::string> events;
 
 class RecordingTray : public TrayShell {
  public:
-  bool NotifyIcon(DWORD message, const TrayIconData&) override {
+  bool NotifyIcon(DWORD message, const TrayIconData& data) override {
     events.push_back(message == NIM_ADD ? "tray add" : message == NIM_DELETE ? "tray delete" : "tray other");
+    tip = data.szTip;
+    tip.erase(tip.find_last_not_of(' ') + 1);
     return accept;
   }
   bool accept = true;
+  std::string tip;  // in the code page, as the record holds it
 };
 
 class RecordingRegistry : public RegistryCalls {

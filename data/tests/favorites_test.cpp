@@ -136,9 +136,9 @@ TEST_F(FavoritesStore, EntriesOfAListAddedBeforeItsFileIsReadJoinTheFilesOwn) {
 
 // Read ahead while the program is idle, a list keeps only what reads cleanly:
 // the user hears of a missing file when the list is shown, as ever.
-TEST_F(FavoritesStore, APreloadKeepsOnlyACleanReadAndTellsNothing) {
+TEST_F(FavoritesStore, AQuietReadKeepsOnlyACleanReadAndTellsNothing) {
   WriteBytes(File(ListKind::Websites), "a <Address>http://a/<Split>\r\n");
-  for (const ListKind list : kListKinds) store.Preload(list);
+  for (const ListKind list : kListKinds) store.ReadQuietly(list);
   EXPECT_EQ(store.Entries(ListKind::Websites), Texts{L"a <Address>http://a/"});
   EXPECT_TRUE(store.Entries(ListKind::Folders).empty());
   store.LoadList(ListKind::Folders, notices);

@@ -51,15 +51,50 @@ TEST(ParseSettings, ReadsNumbersByTheirLeadingDigitsWithHalvesToEven) {
   EXPECT_EQ(ParseSettings(L"1<Split>0<Split>0<Split>1<Split>x").txtCount, L"0");
 }
 
+// Ctrl+Alt+Space is 0x620: Ctrl (0x200) and Alt (0x400) with the space bar's code.
+TEST(ParseSettings, TheSeventhFieldIsASoundQuickOpenKeyNoneOrElseTheDefault) {
+  const std::wstring six = L"1<Split>0<Split>0<Split>1<Split>100<Split>0";
+  EXPECT_FALSE(ParseSettings(six).quickOpenKey);  // the window then takes the default
+  const struct {
+    const wchar_t* field;
+    Hotkey key;
+  } cases[] = {
+      {L"1568", kDefaultQuickOpenKey},  {L"0", kNoHotkey},        {L" 0 ", kNoHotkey},
+      {L"1604", 0x644},                  // Ctrl+Alt+D
+      {L"777", 0x309},                   // Ctrl+Shift+Tab
+      {L"1147", 0x47B},                  // Alt+F12
+      {L"65", kDefaultQuickOpenKey},     // a bare A
+      {L"9", kDefaultQuickOpenKey},      // a bare Tab
+      {L"324", kDefaultQuickOpenKey},    // Shift+D
+      {L"1553", kDefaultQuickOpenKey},   // Ctrl+Alt with Ctrl itself as the key
+      {L"519", kDefaultQuickOpenKey},    // Ctrl with an unassigned code
+      {L"4672", kDefaultQuickOpenKey},   // a modifier bit the control never gives
+      {L"70000", kDefaultQuickOpenKey},  {L"1568.5", kDefaultQuickOpenKey},
+      {L"junk", kDefaultQuickOpenKey},   {L"", kDefaultQuickOpenKey},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ParseSettings(six + L"<Split>" + c.field).quickOpenKey, c.key) << c.field;
+  EXPECT_FALSE(ParseSettings(L"1<Split>0<Split>0<Split>1<Split>100<Split>9<Split>1568").quickOpenKey);
+}
+
+TEST(HotkeyText, NamesTheKeyAsTheHotkeyControlShowsIt) {
+  EXPECT_EQ(HotkeyText(kDefaultQuickOpenKey), L"Ctrl+Alt+Space");
+  EXPECT_EQ(HotkeyText(kHotkeyControl | kHotkeyShift | 0x7B), L"Ctrl+Shift+F12");
+  EXPECT_EQ(HotkeyText(kHotkeyAlt | kHotkeyExtended | 0x65), L"Alt+Num 5");
+  EXPECT_EQ(HotkeyText(kHotkeyControl | 0xDC), L"Ctrl+\\");
+  EXPECT_EQ(HotkeyText(kNoHotkey), L"");
+}
+
 TEST(FormatSettings, WritesTheCountFromTheLeadingNumberOfTheBox) {
   Options o;
   EXPECT_EQ(FormatSettings(o), L"1<Split>0<Split>0<Split>1<Split>100<Split>0");
   o.txtCount = L"12abc";
-  EXPECT_EQ(FormatSettings(o), L"1<Split>0<Split>0<Split>1<Split>12<Split>0");
+  o.quickOpenKey = kHotkeyAlt | 0x7B;  // a key of the user's own: a seventh field
+  EXPECT_EQ(FormatSettings(o), L"1<Split>0<Split>0<Split>1<Split>12<Split>0<Split>1147");
   o.txtCount = L"words";
   o.mode = 2;
   o.chkExact = 2;
-  EXPECT_EQ(FormatSettings(o), L"1<Split>2<Split>0<Split>1<Split>0<Split>2");
+  o.quickOpenKey = kNoHotkey;
+  EXPECT_EQ(FormatSettings(o), L"1<Split>2<Split>0<Split>1<Split>0<Split>2<Split>0");
   EXPECT_EQ(NumberText(2.5), L"2.5");
   EXPECT_EQ(NumberText(-5), L"-5");
 }

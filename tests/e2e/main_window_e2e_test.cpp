@@ -68,10 +68,11 @@ class MainWindow : public ::testing::Test {
     ASSERT_TRUE(program.WaitForExit());
   }
   // With the pointer away, so that no tooltip hangs over the picture.
-  void Screenshot(const std::string& name) {
+  void Screenshot(const std::string& name) { Screenshot(main, name); }
+  void Screenshot(HWND window, const std::string& name) {
     SetCursorPos(0, 0);
     PumpFor(300);
-    SaveArtifact(CaptureWindow(main), name);
+    SaveArtifact(CaptureWindow(window), name);
   }
 
   ScratchDir folder;
@@ -170,7 +171,7 @@ TEST_F(MainWindow, MinimisingHidesInTheTrayAndOnlyALeftReleaseOnTheIconBringsItB
   Click(kMinimize);
   ASSERT_TRUE(PumpUntil([&] { return Hidden(); }, kAnimationTimeoutMs));
   EXPECT_TRUE(IsWindowVisible(main));  // still open, only nothing of it shows
-  for (UINT ignored : {WM_RBUTTONUP, WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_RBUTTONDOWN}) {
+  for (UINT ignored : {WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_RBUTTONDOWN}) {
     PostMessageW(main, WM_MOUSEMOVE, 0, MAKELPARAM(ignored, 0));
   }
   PumpFor(500);
@@ -283,6 +284,65 @@ TEST_F(MainWindow, TypedWordsGoToTheBrowserAsTypedForEachKindPickedWhenEnterIsPr
   }
   Screenshot("main_search_typed");
   Close();
+}
+
+// The texts of a list box of another process.
+std::vector<std::wstring> ListTexts(HWND list) {
+  std::vector<std::wstring> texts;
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    std::wstring text(size_t(SendMessageW(list, LB_GETTEXTLEN, WPARAM(i), 0)) + 1, L'\0');
+    text.resize(size_t(SendMessageW(list, LB_GETTEXT, WPARAM(i), reinterpret_cast<LPARAM>(text.data()))));
+    texts.push_back(text);
+  }
+  return texts;
+}
+
+// From the search page, with the keyboard in another window: the global key,
+// two letters of pinyin, Enter.
+TEST_F(MainWindow, TheGlobalKeyFindsFavoritesByPinyinAndEnterOpensTheBest) {
+  Put("Settings.txt", Settings("1<Split>0<Split>0<Split>0<Split>100<Split>0"));
+  // 百度地图, 百度 and an address that holds the letters, in GBK.
+  Put("Websites.txt",
+      "Example <Address>http://bd.example.com/<Split>\xB0\xD9\xB6\xC8\xB5\xD8\xCD\xBC <Address>http://map.baidu.com/"
+      "<Split>\xB0\xD9\xB6\xC8 <Address>http://www.baidu.com/<Split>\r\n");
+  Put("FolderList.txt", kTwoFolders);
+  RegisteredFakeBrowser browser(folder.path() / "browser.txt");
+  ASSERT_TRUE(Start());
+  PressKey(VK_SPACE, {VK_CONTROL, VK_MENU});
+  HWND box = nullptr;
+  ASSERT_TRUE(PumpUntil([&] {
+    box = FindWindowW(L"Oravin.frmQuickOpen", nullptr);
+    return box && IsWindowVisible(box) && GetForegroundWindow() == box;
+  })) << box << " " << (box ? IsWindowVisible(box) : -1) << " " << GetForegroundWindow();
+  HWND results = FindWindowExW(box, nullptr, L"ListBox", nullptr);
+  TypeText(L"bd");
+  const std::vector<std::wstring> expected = {L"百度", L"百度地图", L"Example"};
+  EXPECT_TRUE(PumpUntil([&] { return ListTexts(results) == expected; })) << ListTexts(results).size();
+  Screenshot(box, "quick_open");
+  PressKey(VK_RETURN);
+  EXPECT_EQ(browser.TakeAddress(), "http://www.baidu.com/");
+  EXPECT_FALSE(IsWindowVisible(box));
+  Close();
+}
+
+TEST_F(MainWindow, TheTrayMenusExitSavesTheListAndTheOptionsAsTheCloseButtonDoes) {
+  Put("Settings.txt", Settings("1<Split>1<Split>0<Split>0<Split>100<Split>0"));
+  Put("Websites.txt", kThreeSites);
+  ASSERT_TRUE(Start());
+  Click(kFirstRow);
+  Click(kDelete);
+  Click(kChkOpen);
+  ASSERT_TRUE(PumpUntil([&] { return Check(kChkOpen) == BST_CHECKED; }));
+  // A right-click on the icon, as the notification area reports it.
+  PostMessageW(main, WM_MOUSEMOVE, 0, MAKELPARAM(WM_RBUTTONUP, 0));
+  ASSERT_TRUE(PumpUntil([] { return FindWindowW(L"#32768", nullptr) != nullptr; }));
+  PressKey(VK_UP);  // from the bottom: 退出
+  PressKey(VK_RETURN);
+  ASSERT_TRUE(program.WaitForExit());
+  EXPECT_EQ(Get("Websites.txt"),
+            "Example <Address>http://www.example.com/<Split>\xD0\xC2\xCE\xC5 <Address>http://news.example.com/<Split>\r\n");
+  EXPECT_EQ(Get("Settings.txt"), Settings("1<Split>1<Split>1<Split>0<Split>100<Split>0"));
 }
 
 TEST_F(MainWindow, TabRunsThroughThePageAndTheWindowAndAltOTicksTheNewWindowOptionFromTheList) {

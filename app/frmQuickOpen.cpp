@@ -1,0 +1,222 @@
+#include "app/frmQuickOpen.h"
+
+#include <commctrl.h>
+#include <imm.h>
+
+#include <algorithm>
+
+#include "app/images.h"
+#include "app/resource_ids.h"
+#include "effects/mdlDraw.h"
+#include "runtime/font_win32.h"
+#include "runtime/message_loop.h"
+#include "runtime/screen.h"
+#include "runtime/twips.h"
+
+namespace oravin {
+namespace {
+
+constexpr wchar_t kClassName[] = L"Oravin.frmQuickOpen";
+constexpr wchar_t kCaption[] = L"快速打开";
+constexpr size_t kMostResults = 9;
+
+// The main window's look: its background, the pages' colour behind the text,
+// the lists' selection bar.
+constexpr COLORREF kBackColor = 0x0038BCFF;
+constexpr COLORREF kFieldColor = 0x00A3E8FC;
+constexpr COLORREF kTextColor = 0x00000000;
+constexpr COLORREF kAddressColor = 0x00707070;
+constexpr COLORREF kSelectionColor = 0x00FF8C1A;
+constexpr COLORREF kSelectedTextColor = 0x00FFFFFF;
+constexpr COLORREF kSelectedAddressColor = 0x00F5E6D2;
+
+// In twips, inside the frame that ShapeForm paints (a 15-pixel strip along
+// the top, 6 pixels at the sides).
+constexpr int kWidthTwips = 6300;
+constexpr int kMarginTwips = 210;
+constexpr int kQueryTopTwips = 330, kQueryHeightTwips = 375;
+constexpr int kResultsTopTwips = 795;
+constexpr int kRowTwips = 360;
+constexpr int kHeightTwips = kResultsTopTwips + int(kMostResults) * kRowTwips + kMarginTwips;
+constexpr int kIconTwips = 240, kGapTwips = 90;
+
+int Px(int twips) { return TwipsToPixels(twips, Screen::TwipsPerPixelY()); }
+
+std::shared_ptr<Font> BoxFont() { return std::make_shared<Font>(L"Tahoma", 10, false, 0); }
+
+void DrawTextIn(HDC dc, const std::wstring& text, RECT& r, COLORREF color) {
+  SetTextColor(dc, color);
+  DrawTextW(dc, text.c_str(), int(text.size()), &r,
+            DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX | DT_LEFT);
+}
+
+}  // namespace
+
+bool frmQuickOpen::CreateWindowAndControls(HWND owner) {
+  if (hwnd()) return true;
+  if (!Create({.className = kClassName,
+               .style = WS_POPUP | WS_CLIPCHILDREN,
+               .exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
+               .title = kCaption,
+               .parent = owner})) {
+    return false;
+  }
+  SetBackColor(kBackColor);
+  UseDialogKeys(hwnd());
+  const int inner = kWidthTwips - 2 * kMarginTwips;
+  txtQuery.Create(hwnd(), {kMarginTwips, kQueryTopTwips, inner, kQueryHeightTwips}, L"", kFieldColor);
+  txtQuery.SetFont(BoxFont());
+  txtQuery.Changed = [this] { Refine(); };
+  SetWindowSubclass(txtQuery.hwnd(), QueryKeys, 0, reinterpret_cast<DWORD_PTR>(this));
+  resultFont_ = CreateGdiFont(*BoxFont(), Px(kTwipsPerInch));  // the screen's dots per inch
+  fieldBrush_.reset(CreateSolidBrush(kFieldColor));
+  results_.reset(CreateWindowExW(0, L"LISTBOX", L"",
+                                 WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY |
+                                     LBS_NOINTEGRALHEIGHT,
+                                 Px(kMarginTwips), Px(kResultsTopTwips), Px(inner), Px(int(kMostResults) * kRowTwips),
+                                 hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr));
+  return bool(results_);
+}
+
+void frmQuickOpen::Open(HWND owner) {
+  if (!CreateWindowAndControls(owner)) return;
+  PlaceUnderThePointer();
+  ShowWindow(hwnd(), SW_SHOW);
+  ShapeForm(*this);
+  // The global key gives the program the right to come to the front.
+  SetForegroundWindow(hwnd());
+  txtQuery.SetText(L"");
+  Refine();
+  SetFocus(txtQuery.hwnd());
+  UseLettersFirst();
+}
+
+void frmQuickOpen::Close() {
+  if (IsOpen()) ShowWindow(hwnd(), SW_HIDE);
+}
+
+// In the upper third of the monitor the pointer is on, across its middle.
+void frmQuickOpen::PlaceUnderThePointer() {
+  POINT pointer{};
+  GetCursorPos(&pointer);
+  MONITORINFO monitor{.cbSize = sizeof(MONITORINFO)};
+  GetMonitorInfoW(MonitorFromPoint(pointer, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& work = monitor.rcWork;
+  const int w = Px(kWidthTwips), h = Px(kHeightTwips);
+  const int x = work.left + (work.right - work.left - w) / 2;
+  const int y = work.top + std::max<int>(0, ((work.bottom - work.top) / 3 - h) / 2);
+  SetWindowPos(hwnd(), HWND_TOPMOST, x, y, w, h, SWP_NOACTIVATE);
+}
+
+// A Chinese input method would turn the letters of "bd" into characters:
+// the box starts in its alphanumeric mode, and the user may switch back.
+void frmQuickOpen::UseLettersFirst() {
+  HIMC context = ImmGetContext(txtQuery.hwnd());
+  if (!context) return;
+  DWORD conversion = 0, sentence = 0;
+  if (ImmGetConversionStatus(context, &conversion, &sentence)) {
+    ImmSetConversionStatus(context, conversion & ~(IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE), sentence);
+  }
+  ImmReleaseContext(txtQuery.hwnd(), context);
+}
+
+void frmQuickOpen::Refine() {
+  matches_ = source_.search(txtQuery.Text(), kMostResults);
+  HWND list = results_.get();
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  for (const QuickMatch& match : matches_) {
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(source_.favorite(match).title.c_str()));
+  }
+  // The best match is selected: Enter opens it at once.
+  SendMessageW(list, LB_SETCURSEL, 0, 0);
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+void frmQuickOpen::OpenSelected() {
+  const LRESULT selected = SendMessageW(results_.get(), LB_GETCURSEL, 0, 0);
+  if (selected < 0 || size_t(selected) >= matches_.size()) return;
+  const QuickMatch match = matches_[size_t(selected)];
+  // Out of the way first: a message about the favorite must not sit behind a topmost box.
+  Close();
+  source_.open(match);
+}
+
+// The icon of the favorite's list, its title and, dimmer, its address.
+void frmQuickOpen::DrawResult(const DRAWITEMSTRUCT& item) {
+  if (item.itemID == UINT(-1) || item.itemID >= matches_.size()) return;
+  const QuickMatch match = matches_[item.itemID];
+  const Favorite favorite = source_.favorite(match);
+  const bool selected = item.itemState & ODS_SELECTED;
+  HDC dc = item.hDC;
+  UniqueBrush back(CreateSolidBrush(selected ? kSelectionColor : kFieldColor));
+  FillRect(dc, &item.rcItem, back.get());
+  const int icon = Px(kIconTwips), gap = Px(kGapTwips);
+  const int rowHeight = item.rcItem.bottom - item.rcItem.top;
+  const int picture = match.list == QuickList::kFolders ? IDI_FOLDER : IDI_WEB;
+  ProgramPicture(picture)->Render(dc, item.rcItem.left + gap, item.rcItem.top + (rowHeight - icon) / 2, icon, icon);
+  ScopedSelect font(dc, resultFont_.get());
+  SetBkMode(dc, TRANSPARENT);
+  RECT text = item.rcItem;
+  text.left += gap + icon + gap;
+  text.right -= gap;
+  // The title takes what it needs, up to two thirds of the row; the address the rest.
+  RECT measured = text;
+  DrawTextW(dc, favorite.title.c_str(), int(favorite.title.size()), &measured, DT_SINGLELINE | DT_CALCRECT | DT_NOPREFIX);
+  RECT title = text;
+  title.right = std::min<LONG>(measured.right, text.left + (text.right - text.left) * 2 / 3);
+  DrawTextIn(dc, favorite.title, title, selected ? kSelectedTextColor : kTextColor);
+  RECT address = text;
+  address.left = title.right + 2 * gap;
+  DrawTextIn(dc, favorite.address, address, selected ? kSelectedAddressColor : kAddressColor);
+}
+
+LRESULT CALLBACK frmQuickOpen::QueryKeys(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+  if (msg == WM_KEYDOWN && (wp == VK_UP || wp == VK_DOWN || wp == VK_PRIOR || wp == VK_NEXT)) {
+    // The moves of a list: handed to the results, the typing stays in the field.
+    SendMessageW(reinterpret_cast<frmQuickOpen*>(self)->results_.get(), msg, wp, lp);
+    return 0;
+  }
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(edit, QueryKeys, 0);
+  return DefSubclassProc(edit, msg, wp, lp);
+}
+
+LRESULT frmQuickOpen::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_MEASUREITEM:
+      reinterpret_cast<MEASUREITEMSTRUCT*>(lp)->itemHeight = UINT(Px(kRowTwips));
+      return TRUE;
+    case WM_DRAWITEM:
+      DrawResult(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+      return TRUE;
+    case WM_CTLCOLORLISTBOX:
+      return reinterpret_cast<LRESULT>(fieldBrush_.get());
+    case WM_ACTIVATE:
+      // A click elsewhere closes the box, as it does a menu.
+      if (LOWORD(wp) == WA_INACTIVE) Close();
+      break;
+    case WM_COMMAND:
+      if (lp == 0 && LOWORD(wp) == IDOK) {
+        OpenSelected();
+        return 0;
+      }
+      if (lp == 0 && LOWORD(wp) == IDCANCEL) {
+        Close();
+        return 0;
+      }
+      if (reinterpret_cast<HWND>(lp) == results_.get()) {
+        if (HIWORD(wp) == LBN_DBLCLK) OpenSelected();
+        // A click chooses; the typing goes on in the field.
+        if (HIWORD(wp) == LBN_SELCHANGE && GetFocus() == results_.get()) SetFocus(txtQuery.hwnd());
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      Close();
+      return 0;
+  }
+  return Form::OnMessage(msg, wp, lp);
+}
+
+}  // namespace oravin

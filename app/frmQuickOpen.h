@@ -1,0 +1,60 @@
+#pragma once
+// The quick-open box: a search field and the best matches of both lists below
+// it, in the main window's look, on top of every window. The global key opens
+// it wherever the focus is; Enter opens the selected favorite, Escape, the key
+// again or a click elsewhere closes it.
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "data/bookmark_file.h"
+#include "data/quick_match.h"
+#include "runtime/form.h"
+#include "runtime/handles.h"
+#include "runtime/text_box.h"
+
+namespace oravin {
+
+// What the main window offers the box.
+struct QuickOpenSource {
+  std::function<std::vector<QuickMatch>(std::wstring_view query, size_t limit)> search;
+  std::function<Favorite(QuickMatch)> favorite;
+  std::function<void(QuickMatch)> open;
+};
+
+class frmQuickOpen : public Form {
+ public:
+  explicit frmQuickOpen(QuickOpenSource source) : source_(std::move(source)) {}
+
+  // Shows the box empty and ready for typing, on the monitor under the pointer.
+  void Open(HWND owner);
+  void Close();
+  bool IsOpen() const { return hwnd() && IsWindowVisible(hwnd()); }
+
+  // The query typed so far and the matches shown, also for tests.
+  TextBox txtQuery;
+  const std::vector<QuickMatch>& Matches() const { return matches_; }
+  HWND lstResults() const { return results_.get(); }
+
+  // Opens the selected match, as Enter and a double-click do.
+  void OpenSelected();
+
+ protected:
+  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  bool CreateWindowAndControls(HWND owner);
+  void PlaceUnderThePointer();
+  void UseLettersFirst();
+  void Refine();
+  void DrawResult(const DRAWITEMSTRUCT& item);
+  static LRESULT CALLBACK QueryKeys(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
+
+  QuickOpenSource source_;
+  UniqueWindow results_;
+  UniqueFont resultFont_;
+  UniqueBrush fieldBrush_;
+  std::vector<QuickMatch> matches_;
+};
+
+}  // namespace oravin
