@@ -91,7 +91,7 @@ void frmMain::ToggleQuickOpen() {
 // other as its file holds it. A list is indexed again only once it changed.
 void frmMain::IndexFavorites() {
   for (const ListKind kind : kListKinds) {
-    if (kind != favorites_.CurrentList()) favorites_.ReadQuietly(kind);
+    favorites_.ReadQuietly(kind);
     const size_t slot = size_t(QuickListOf(kind));
     if (quickRevisions_[slot] == favorites_.Revision(kind)) continue;
     quickRevisions_[slot] = favorites_.Revision(kind);

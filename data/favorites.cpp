@@ -119,6 +119,8 @@ void Favorites::LoadList(ListKind kind, Notices& notices) {
 
 void Favorites::ReadQuietly(ListKind kind) {
   const List& list = lists_[Slot(kind)];
+  // The list on screen is read only as LoadList reads it, when it is shown.
+  if (kind == CurrentList()) return;
   if (list.loaded && (list.additionsOnly || list.unsaved || FingerprintOnDisk(ListFileOf(kind)) == list.file)) return;
   Notices unheard;
   TextFileRead file = ReadTextFile(ListFileOf(kind), unheard);

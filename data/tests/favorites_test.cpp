@@ -148,6 +148,11 @@ TEST_F(FavoritesStore, AQuietReadKeepsOnlyACleanReadAndTellsNothing) {
   store.LoadList(ListKind::Websites, notices);
   EXPECT_EQ(store.Revision(ListKind::Websites), revision);  // not read again
   EXPECT_EQ(notices.size(), 1u);
+  // The list on screen is never read behind the user's back.
+  store.SetCurrent(Assistant::Websites);
+  WriteBytes(File(ListKind::Websites), "z <Address>http://z/<Split>\r\n");
+  store.ReadQuietly(ListKind::Websites);
+  EXPECT_EQ(store.Entries(ListKind::Websites), Texts{L"a <Address>http://a/"});
 }
 
 TEST_F(FavoritesStore, EntryProblemRefusesWhatTheListFileCouldNotGiveBack) {
