@@ -12,9 +12,9 @@
 #include "effects/animate_option.h"
 #include "effects/mdlAnimation.h"
 #include "effects/mdlDraw.h"
+#include "runtime/dpi.h"
 #include "runtime/message_box.h"
 #include "runtime/message_loop.h"
-#include "runtime/screen.h"
 #include "runtime/twips.h"
 
 namespace oravin {
@@ -56,7 +56,8 @@ bool frmMain::Load() {
                .style = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU,
                .exStyle = WS_EX_TOOLWINDOW,
                .title = kCaption,
-               .icon = ProgramIcon()})) {
+               .icon = ProgramIcon(GetSystemMetrics(SM_CXICON)),
+               .smallIcon = ProgramIcon(GetSystemMetrics(SM_CXSMICON))})) {
     return false;
   }
   CreateControls();
@@ -75,18 +76,32 @@ bool frmMain::Load() {
   ShowCurrentList();
   RegisterQuickOpenKey();
   ShapeForm(*this);
-  OnTrayIconAdded(AddTrayIcon(hwnd(), ProgramIcon(), TrayTip(), kTrayCallback));
+  // The notification area draws its icons at the small-icon size of the system's DPI.
+  OnTrayIconAdded(AddTrayIcon(hwnd(), ProgramIcon(GetSystemMetrics(SM_CXSMICON)), TrayTip(), kTrayCallback));
   WebBrowser1.Navigate(kBrowserStartPage);
   SetTimer(hwnd(), kDropTargetTimer, kDropTargetDelayMs, nullptr);
   SetTimer(hwnd(), kPreloadTimer, kPreloadDelayMs, nullptr);
   return true;
 }
 
+// In twips at the window's DPI, the screen's size too.
 void frmMain::PlaceAtBottomRight() {
-  const int tx = Screen::TwipsPerPixelX(), ty = Screen::TwipsPerPixelY();
-  const TwipsPoint at = MainWindowPosition(float(Screen::WidthTwips()), float(Screen::HeightTwips()));
-  SetWindowPos(hwnd(), nullptr, TwipsToPixels(at.left, tx), TwipsToPixels(at.top, ty),
-               TwipsToPixels(kMainWidthTwips, tx), TwipsToPixels(kMainHeightTwips, ty), SWP_NOZORDER | SWP_NOACTIVATE);
+  SetTwipsSize(kMainWidthTwips, kMainHeightTwips);
+  const int dpi = DpiOf(hwnd());
+  const double twipsPerPixel = TwipsPerPixelAt(dpi);
+  const TwipsPoint at = MainWindowPosition(float(GetSystemMetrics(SM_CXSCREEN) * twipsPerPixel),
+                                           float(GetSystemMetrics(SM_CYSCREEN) * twipsPerPixel));
+  const SIZE size = PixelSize();
+  SetWindowPos(hwnd(), nullptr, TwipsToPixelsAtDpi(at.left, dpi), TwipsToPixelsAtDpi(at.top, dpi), size.cx, size.cy,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void frmMain::Rescaled() {
+  const int dpi = DpiOf(hwnd());
+  SendMessageW(hwnd(), WM_SETICON, ICON_BIG, LPARAM(ProgramIcon(SystemMetricForDpi(SM_CXICON, dpi))));
+  SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, LPARAM(ProgramIcon(SystemMetricForDpi(SM_CXSMICON, dpi))));
+  // Hidden in the notification area it has no outline to keep; the restore gives it one.
+  if (!minimizedToTray_) ShapeForm(*this);
 }
 
 void frmMain::ApplySettings() {

@@ -91,6 +91,7 @@ class frmMain : public Form {
 
  protected:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  void Rescaled() override;
 
  private:
   static constexpr size_t kPageCount = 5;

@@ -39,7 +39,7 @@ std::unique_ptr<ListBoxEX> MakeList(HWND parent) {
 void frmMain::CreateControls() {
   SetBackColor(kFormBackColor);
   imgTitle.Create(hwnd(), {240, 240, 255, 255});
-  lbTitle.Create(hwnd(), {600, 240, 840, 195}, L"Oravin",
+  lbTitle.Create(hwnd(), {600, 240, 1050, 195}, L"Oravin",
                  {.font = std::make_shared<Font>(L"宋体", 9.75, true, kGb2312Charset)});
   Label8.Create(hwnd(), {960, 480, 1095, 255}, L"点击主菜单→", {.font = FormFont(), .backColor = kFormBackColor});
   clbMinimize = MakeButton(hwnd(), {{1920, 15, 375, 225}, L"-", nullptr, L"最小化", kButtonBackColor});

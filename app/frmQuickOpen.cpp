@@ -8,9 +8,9 @@
 #include "app/images.h"
 #include "app/resource_ids.h"
 #include "effects/mdlDraw.h"
+#include "runtime/dpi.h"
 #include "runtime/font_win32.h"
 #include "runtime/message_loop.h"
-#include "runtime/screen.h"
 #include "runtime/twips.h"
 
 namespace oravin {
@@ -34,13 +34,12 @@ constexpr COLORREF kSelectedAddressColor = 0x00F5E6D2;
 // the top, 6 pixels at the sides).
 constexpr int kWidthTwips = 6300;
 constexpr int kMarginTwips = 210;
+constexpr int kInnerTwips = kWidthTwips - 2 * kMarginTwips;
 constexpr int kQueryTopTwips = 330, kQueryHeightTwips = 375;
 constexpr int kResultsTopTwips = 795;
 constexpr int kRowTwips = 360;
 constexpr int kHeightTwips = kResultsTopTwips + int(kMostResults) * kRowTwips + kMarginTwips;
 constexpr int kIconTwips = 240, kGapTwips = 90;
-
-int Px(int twips) { return TwipsToPixels(twips, Screen::TwipsPerPixelY()); }
 
 std::shared_ptr<Font> BoxFont() { return std::make_shared<Font>(L"Tahoma", 10, false, 0); }
 
@@ -62,20 +61,35 @@ bool frmQuickOpen::CreateWindowAndControls(HWND owner) {
     return false;
   }
   SetBackColor(kBackColor);
+  SetTwipsSize(kWidthTwips, kHeightTwips);
   UseDialogKeys(hwnd());
-  const int inner = kWidthTwips - 2 * kMarginTwips;
-  txtQuery.Create(hwnd(), {kMarginTwips, kQueryTopTwips, inner, kQueryHeightTwips}, L"", kFieldColor);
+  txtQuery.Create(hwnd(), {kMarginTwips, kQueryTopTwips, kInnerTwips, kQueryHeightTwips}, L"", kFieldColor);
   txtQuery.SetFont(BoxFont());
   txtQuery.Changed = [this] { Refine(); };
   SetWindowSubclass(txtQuery.hwnd(), QueryKeys, 0, reinterpret_cast<DWORD_PTR>(this));
-  resultFont_ = CreateGdiFont(*BoxFont(), Px(kTwipsPerInch));  // the screen's dots per inch
   fieldBrush_.reset(CreateSolidBrush(kFieldColor));
   results_.reset(CreateWindowExW(0, L"LISTBOX", L"",
                                  WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY |
                                      LBS_NOINTEGRALHEIGHT,
-                                 Px(kMarginTwips), Px(kResultsTopTwips), Px(inner), Px(int(kMostResults) * kRowTwips),
-                                 hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr));
+                                 0, 0, 0, 0, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr));
+  LayOutResults();
   return bool(results_);
+}
+
+int frmQuickOpen::Px(int twips) const { return TwipsToPixelsAtDpi(twips, DpiOf(hwnd())); }
+
+// The results are a system list box, which the forms' own layout does not
+// know: placed, given their font and row height at the box's DPI here.
+void frmQuickOpen::LayOutResults() {
+  resultFont_ = CreateGdiFont(*BoxFont(), DpiOf(hwnd()));
+  SetWindowPos(results_.get(), nullptr, Px(kMarginTwips), Px(kResultsTopTwips), Px(kInnerTwips),
+               Px(int(kMostResults) * kRowTwips), SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageW(results_.get(), LB_SETITEMHEIGHT, 0, Px(kRowTwips));
+}
+
+void frmQuickOpen::Rescaled() {
+  LayOutResults();
+  if (IsOpen()) ShapeForm(*this);
 }
 
 void frmQuickOpen::Open(HWND owner) {
@@ -102,7 +116,8 @@ void frmQuickOpen::PlaceUnderThePointer() {
   MONITORINFO monitor{.cbSize = sizeof(MONITORINFO)};
   GetMonitorInfoW(MonitorFromPoint(pointer, MONITOR_DEFAULTTONEAREST), &monitor);
   const RECT& work = monitor.rcWork;
-  const int w = Px(kWidthTwips), h = Px(kHeightTwips);
+  const SIZE size = PixelSize();
+  const int w = size.cx, h = size.cy;
   const int x = work.left + (work.right - work.left - w) / 2;
   const int y = work.top + std::max<int>(0, ((work.bottom - work.top) / 3 - h) / 2);
   SetWindowPos(hwnd(), HWND_TOPMOST, x, y, w, h, SWP_NOACTIVATE);

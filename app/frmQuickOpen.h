@@ -41,9 +41,13 @@ class frmQuickOpen : public Form {
 
  protected:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  void Rescaled() override;
 
  private:
   bool CreateWindowAndControls(HWND owner);
+  // Twips as pixels at the box's DPI.
+  int Px(int twips) const;
+  void LayOutResults();
   void PlaceUnderThePointer();
   void UseLettersFirst();
   void Refine();

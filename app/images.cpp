@@ -1,29 +1,44 @@
 #include "app/images.h"
 
 #include <map>
+#include <utility>
 
 #include "app/resource_ids.h"
+#include "runtime/design_scale.h"
 
 namespace oravin {
+namespace {
+
+// The menu button's picture fills a wider button than the assistants' do.
+constexpr int kMenuPicturePixels = 24;
+constexpr int kPicturePixels = 16;
+constexpr int kPointerPixels = 32;
+
+// Shared resource images are owned by the system: nothing to destroy. The
+// system keeps one image per resource, whatever size is asked for next, so
+// each size is loaded unshared and kept for the life of the program.
+HANDLE LoadSized(int id, UINT type, int pixels) {
+  static std::map<std::pair<int, int>, HANDLE> loaded;
+  HANDLE& image = loaded[{id, pixels}];
+  if (!image) image = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), type, pixels, pixels, 0);
+  return image;
+}
+
+}  // namespace
 
 PicturePtr ProgramPicture(int resourceId) {
   static std::map<int, PicturePtr> loaded;
   PicturePtr& picture = loaded[resourceId];
-  if (!picture) picture = Picture::LoadIconResource(resourceId);
+  if (!picture) {
+    picture = Picture::LoadIconResource(resourceId, resourceId == IDI_MENU ? kMenuPicturePixels : kPicturePixels);
+  }
   return picture;
 }
 
-HICON ProgramIcon() {
-  // Shared resource icons are owned by the system: nothing to destroy.
-  static HICON icon = static_cast<HICON>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_ORAVIN), IMAGE_ICON, 16, 16, LR_SHARED));
-  return icon;
-}
+HICON ProgramIcon(int pixels) { return static_cast<HICON>(LoadSized(IDI_ORAVIN, IMAGE_ICON, pixels)); }
 
-HCURSOR LabelPointer() {
-  static HCURSOR cursor = static_cast<HCURSOR>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_LABEL_HAND), IMAGE_CURSOR, 0, 0, LR_SHARED));
-  return cursor;
+HCURSOR LabelPointer(int dpi) {
+  return static_cast<HCURSOR>(LoadSized(IDC_LABEL_HAND, IMAGE_CURSOR, ScaleToDpi(kPointerPixels, dpi)));
 }
 
 }  // namespace oravin

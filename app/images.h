@@ -1,5 +1,7 @@
 #pragma once
-// The pictures and pointers stored with the main window.
+// The pictures, icons and pointers stored with the main window. Each icon
+// carries images of 16, 20, 24, 32 and 48 pixels; each place takes the one
+// for the size it needs at its DPI.
 #include <windows.h>
 
 #include "runtime/picture.h"
@@ -8,7 +10,9 @@ namespace oravin {
 
 // Each picture is loaded once and shared by every control that shows it.
 PicturePtr ProgramPicture(int resourceId);
-HICON ProgramIcon();           // the window's 16 x 16 icon
-HCURSOR LabelPointer();        // the pointing hand of the menu and link labels
+// The program's own icon at a size in pixels (the system's small or large icon size).
+HICON ProgramIcon(int pixels);
+// The pointing hand of the menu and link labels, at the pointer size of a DPI.
+HCURSOR LabelPointer(int dpi);
 
 }  // namespace oravin

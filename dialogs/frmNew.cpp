@@ -7,8 +7,6 @@
 #include "effects/mdlDraw.h"
 #include "runtime/message_box.h"
 #include "runtime/message_loop.h"
-#include "runtime/screen.h"
-#include "runtime/twips.h"
 
 namespace oravin {
 namespace {
@@ -43,17 +41,19 @@ void frmNew::Load() {
   CreateControls();
   // Tab from the title to the address and on to the buttons, Enter to confirm, Escape to close.
   UseDialogKeys(hwnd());
-  const int tx = Screen::TwipsPerPixelX(), ty = Screen::TwipsPerPixelY();
-  const int w = TwipsToPixels(kWidthTwips, tx), h = TwipsToPixels(kHeightTwips, ty);
+  SetTwipsSize(kWidthTwips, kHeightTwips);
+  const SIZE size = PixelSize();
   // In the middle of the screen, where the eye is.
-  SetWindowPos(hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2, (GetSystemMetrics(SM_CYSCREEN) - h) / 2, w,
-               h, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2,
+               (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   ShowWindow(hwnd(), SW_SHOW);
   AnimateWindowEffect(hwnd(), kAnimateOpen, kEffect, kDelay, kSteps);
   ShapeForm(*this);
   SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetFocus(controls_->txtTitle.hwnd());
 }
+
+void frmNew::Rescaled() { ShapeForm(*this); }
 
 void frmNew::CreateControls() {
   controls_ = std::make_unique<Controls>();

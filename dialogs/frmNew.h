@@ -44,6 +44,8 @@ class frmNew : public Form {
 
  protected:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  // The outline and frame follow the new size.
+  void Rescaled() override;
 
  private:
   void Load();

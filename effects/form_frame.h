@@ -27,11 +27,12 @@ struct FrameLayer {
   uint32_t color = 0;
 };
 
-// The window region: everything outside it is cut away.
-RoundRect FormOutline(int scaleWidth, int scaleHeight);
+// The window region: everything outside it is cut away. The corners, rim,
+// band and panel are designed at 96 dpi and scale with the window's DPI.
+RoundRect FormOutline(int scaleWidth, int scaleHeight, int dpi = 96);
 
 // Painted in this order, each over the ones before: the rim, the band, the
 // panel's outline and the panel.
-std::array<FrameLayer, 4> FrameLayers(int scaleWidth, int scaleHeight);
+std::array<FrameLayer, 4> FrameLayers(int scaleWidth, int scaleHeight, int dpi = 96);
 
 }  // namespace oravin

@@ -1,6 +1,7 @@
 #include "effects/mdlDraw.h"
 
 #include "effects/form_frame.h"
+#include "runtime/dpi.h"
 #include "runtime/handles.h"
 
 namespace oravin {
@@ -19,11 +20,12 @@ bool ShapeForm(Form& form) {
   const HDC dc = form.hDC();
   if (!dc) return false;
 
-  UniqueRegion outline = RoundRegion(FormOutline(sw, sh));
+  const int dpi = DpiOf(window);
+  UniqueRegion outline = RoundRegion(FormOutline(sw, sh, dpi));
   // The window owns the region now; deleting it would break the window's shape.
   if (SetWindowRgn(window, outline.get(), TRUE)) outline.release();
 
-  for (const FrameLayer& layer : FrameLayers(sw, sh)) {
+  for (const FrameLayer& layer : FrameLayers(sw, sh, dpi)) {
     UniqueBrush brush(CreateSolidBrush(layer.color));
     FillRgn(dc, RoundRegion(layer.shape).get(), brush.get());
   }

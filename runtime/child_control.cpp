@@ -1,5 +1,6 @@
 #include "runtime/child_control.h"
 
+#include "runtime/dpi.h"
 #include "runtime/font_win32.h"
 #include "runtime/persistent_image.h"
 #include "runtime/window.h"
@@ -8,11 +9,6 @@ namespace oravin {
 namespace {
 
 constexpr wchar_t kControlProperty[] = L"Oravin.ChildControl";
-
-int ScreenDpiY() {
-  ScopedGetDC dc(nullptr);
-  return GetDeviceCaps(dc.get(), LOGPIXELSY);
-}
 
 }  // namespace
 
@@ -32,8 +28,14 @@ bool ChildControl::CreateChild(const wchar_t* windowClass, DWORD style, HWND par
 
 void ChildControl::SetFont(std::shared_ptr<oravin::Font> font) {
   font_ = std::move(font);
-  gdiFont_ = font_ ? CreateGdiFont(*font_, ScreenDpiY()) : UniqueFont();
-  SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(gdiFont_.get()), TRUE);
+  DpiChanged();
+}
+
+void ChildControl::DpiChanged() {
+  UniqueFont made = font_ ? CreateGdiFont(*font_, DpiOf(hwnd())) : UniqueFont();
+  // The control lets go of the old font before it is deleted.
+  SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(made.get()), TRUE);
+  gdiFont_ = std::move(made);
 }
 
 void ChildControl::ZOrder() { BringToFront(hwnd()); }

@@ -37,6 +37,8 @@ class ChildControl : public Control {
   // Creates a window of a system class at a place given in twips.
   bool CreateChild(const wchar_t* windowClass, DWORD style, HWND parent, const TwipsRect& at,
                    const std::wstring& text);
+  // The font again, at the window's new DPI.
+  void DpiChanged() override;
   // Answers WM_CTLCOLOR* with the given colours.
   LRESULT Colors(HDC dc, COLORREF back, COLORREF fore);
 

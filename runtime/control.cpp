@@ -1,9 +1,24 @@
 #include "runtime/control.h"
 
-#include "runtime/screen.h"
+#include "runtime/dpi.h"
 #include "runtime/twips.h"
 
 namespace oravin {
+namespace {
+
+// Names the control of a window, so a form can find its controls when the DPI changes.
+constexpr wchar_t kControlProperty[] = L"Oravin.Control";
+
+BOOL CALLBACK RescaleOne(HWND child, LPARAM) {
+  if (auto* control = static_cast<Control*>(GetPropW(child, kControlProperty))) control->Rescale();
+  return TRUE;
+}
+
+}  // namespace
+
+Control::~Control() {
+  if (placed_ && GetPropW(placed_, kControlProperty) == this) RemovePropW(placed_, kControlProperty);
+}
 
 void Control::Move(int32_t left, int32_t top, int32_t width, int32_t height) {
   const bool resized = width != width_ || height != height_;
@@ -11,10 +26,22 @@ void Control::Move(int32_t left, int32_t top, int32_t width, int32_t height) {
   top_ = top;
   width_ = width;
   height_ = height;
-  const double x = Screen::TwipsPerPixelX(), y = Screen::TwipsPerPixelY();
-  SetWindowPos(hwnd(), nullptr, TwipsToPixels(left, x), TwipsToPixels(top, y), TwipsToPixels(width, x),
-               TwipsToPixels(height, y), SWP_NOZORDER | SWP_NOACTIVATE);
+  Place();
   if (resized) Resize();
+}
+
+void Control::Rescale() {
+  DpiChanged();
+  Place();
+  Resize();
+}
+
+void Control::Place() {
+  placed_ = hwnd();
+  SetPropW(placed_, kControlProperty, this);
+  const int dpi = DpiOf(placed_);
+  SetWindowPos(placed_, nullptr, TwipsToPixelsAtDpi(left_, dpi), TwipsToPixelsAtDpi(top_, dpi),
+               TwipsToPixelsAtDpi(width_, dpi), TwipsToPixelsAtDpi(height_, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool Control::Visible() const { return (GetWindowLongW(hwnd(), GWL_STYLE) & WS_VISIBLE) != 0; }
@@ -25,5 +52,7 @@ void Control::SetToolTipText(const std::wstring& text) {
   toolTipText_ = text;
   toolTip_.Set(ToolTipWindow(), text);
 }
+
+void RescaleControls(HWND window) { EnumChildWindows(window, &RescaleOne, 0); }
 
 }  // namespace oravin

@@ -15,13 +15,17 @@ class Control {
   Control() = default;
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
-  virtual ~Control() = default;
+  virtual ~Control();
 
   // The window the host places.
   virtual HWND hwnd() const = 0;
 
-  // Position and size in twips, in the parent's client area. A changed size calls Resize.
+  // Position and size in twips, in the parent's client area, placed in pixels
+  // at the window's DPI. A changed size calls Resize.
   void Move(int32_t left, int32_t top, int32_t width, int32_t height);
+  // Lays the control out again at its window's DPI, after the window has moved
+  // to a monitor of another scale: fonts, pixel size and drawing.
+  void Rescale();
   int32_t Left() const { return left_; }
   int32_t Top() const { return top_; }
   int32_t Width() const { return width_; }
@@ -36,13 +40,21 @@ class Control {
 
  protected:
   virtual void Resize() {}
+  // The DPI has changed: what the control made for the old one (fonts) must be made again.
+  virtual void DpiChanged() {}
   // The window under the pointer when the tooltip should show: the control's own unless overridden.
   virtual HWND ToolTipWindow() const { return hwnd(); }
 
  private:
+  void Place();
+
   int32_t left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  HWND placed_ = nullptr;  // the window Move placed, which names this control
   std::wstring toolTipText_;
   ToolTip toolTip_;
 };
+
+// Lays every control inside the window out again at its DPI (see Control::Rescale).
+void RescaleControls(HWND window);
 
 }  // namespace oravin

@@ -1,7 +1,9 @@
 #include "runtime/form.h"
 
 #include "runtime/child_control.h"
+#include "runtime/dpi.h"
 #include "runtime/label.h"
+#include "runtime/twips.h"
 
 namespace oravin {
 
@@ -50,6 +52,19 @@ void Form::Refresh() {
   }
 }
 
+SIZE Form::PixelSize() const {
+  const int dpi = DpiOf(hwnd());
+  return {TwipsToPixelsAtDpi(twipsSize_.cx, dpi), TwipsToPixelsAtDpi(twipsSize_.cy, dpi)};
+}
+
+// Where the system suggests, at the size of the twips at the new DPI.
+void Form::OnDpiChanged(const RECT& suggested) {
+  const SIZE size = PixelSize();
+  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  RescaleControls(hwnd());
+  Rescaled();
+}
+
 void Form::SetBackColor(COLORREF color) {
   backColor_ = color;
   Cls();
@@ -72,6 +87,9 @@ LRESULT Form::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
       SyncImageSize();
       break;
+    case WM_DPICHANGED:
+      OnDpiChanged(*reinterpret_cast<const RECT*>(lp));
+      return 0;
     case WM_PAINT: {
       SyncImageSize();
       PAINTSTRUCT ps;

@@ -1,5 +1,6 @@
 #include "runtime/image_box.h"
 
+#include "runtime/dpi.h"
 #include "runtime/himetric.h"
 #include "runtime/label.h"
 #include "runtime/rounding.h"
@@ -24,9 +25,8 @@ void ImageBox::OnPaint() {
   HDC dc = BeginPaint(hwnd(), &ps);
   PaintParentBackground(hwnd(), dc);
   if (picture_ && picture_->Handle()) {
-    ScopedGetDC screen(nullptr);
-    const int w = R(HiMetricToPixels(picture_->Width(), GetDeviceCaps(screen.get(), LOGPIXELSX)));
-    const int h = R(HiMetricToPixels(picture_->Height(), GetDeviceCaps(screen.get(), LOGPIXELSY)));
+    const int dpi = DpiOf(hwnd());
+    const int w = R(HiMetricToPixels(picture_->Width(), dpi)), h = R(HiMetricToPixels(picture_->Height(), dpi));
     picture_->Render(dc, 0, 0, w, h);
   }
   EndPaint(hwnd(), &ps);

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "runtime/dpi.h"
 #include "runtime/font_win32.h"
 #include "runtime/persistent_image.h"
 
@@ -57,9 +58,18 @@ void Label::SetFontBold(bool bold) {
 }
 
 void Label::Changed() {
+  const int dpi = DpiOf(hwnd());
   if (look_.font) {
-    ScopedGetDC screen(nullptr);
-    gdiFont_ = CreateGdiFont(*look_.font, GetDeviceCaps(screen.get(), LOGPIXELSY));
+    gdiFont_ = CreateGdiFont(*look_.font, dpi);
+  } else if (dpi != SystemDpi()) {
+    // The system's font is made for the system's DPI; on a monitor of another
+    // scale the label takes the same font at its own.
+    LOGFONTW system{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof system, &system);
+    system.lfHeight = MulDiv(system.lfHeight, dpi, SystemDpi());
+    gdiFont_.reset(CreateFontIndirectW(&system));
+  } else {
+    gdiFont_.reset();
   }
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
@@ -113,7 +123,7 @@ LRESULT Label::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 1;
     case WM_SETCURSOR:
       if (look_.cursor && LOWORD(lp) == HTCLIENT) {
-        SetCursor(look_.cursor);
+        SetCursor(look_.cursor(DpiOf(hwnd())));
         return TRUE;
       }
       break;

@@ -1,5 +1,6 @@
 #include "runtime/picture.h"
 
+#include "runtime/dpi.h"
 #include "runtime/himetric.h"
 #include "runtime/rounding.h"
 
@@ -9,6 +10,10 @@ namespace {
 int ScreenDpi(int index) {
   ScopedGetDC screen(nullptr);
   return GetDeviceCaps(screen.get(), index);
+}
+
+HICON LoadIconAt(int id, int cx, int cy) {
+  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, cx, cy, 0));
 }
 
 }  // namespace
@@ -44,9 +49,25 @@ std::shared_ptr<Picture> Picture::LoadBitmapResource(int id) {
   return bitmap ? FromBitmap(static_cast<HBITMAP>(bitmap)) : nullptr;
 }
 
-std::shared_ptr<Picture> Picture::LoadIconResource(int id) {
-  HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, 0);  // the icon's own size, not the system's 32 x 32
-  return icon ? FromIcon(static_cast<HICON>(icon)) : nullptr;
+std::shared_ptr<Picture> Picture::LoadIconResource(int id, int designPixels) {
+  HICON icon = LoadIconAt(id, designPixels, designPixels);
+  if (!icon) return nullptr;
+  auto picture = FromIcon(icon);
+  picture->resourceId_ = id;
+  picture->designPixels_ = designPixels;
+  // Its physical size is that of the design, whatever the screen's DPI.
+  picture->width_ = picture->height_ = R(PixelsToHiMetric(designPixels, kDesignDpi));
+  return picture;
+}
+
+HICON Picture::IconFor(int cx, int cy) const {
+  if (resourceId_ == 0 || (cx == designPixels_ && cy == designPixels_)) return icon_.get();
+  if (!sized_ || sizedAt_.cx != cx || sizedAt_.cy != cy) {
+    // Windows takes the image nearest the size from the resource and scales it only when none fits.
+    sized_.reset(LoadIconAt(resourceId_, cx, cy));
+    sizedAt_ = {cx, cy};
+  }
+  return sized_ ? sized_.get() : icon_.get();
 }
 
 void Picture::SetPixelSize(int width, int height) {
@@ -78,7 +99,7 @@ void Picture::Render(HDC dc, int x, int y, int cx, int cy) const {
       break;
     }
     case Kind::Icon:
-      DrawIconEx(dc, x, y, icon_.get(), cx, cy, 0, nullptr, DI_NORMAL);
+      DrawIconEx(dc, x, y, IconFor(cx, cy), cx, cy, 0, nullptr, DI_NORMAL);
       break;
     case Kind::None:
       break;

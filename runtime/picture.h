@@ -22,7 +22,9 @@ class Picture final : public SharedObject {
   static std::shared_ptr<Picture> FromIcon(HICON icon);
   // From the program's resources; null when the resource is missing.
   static std::shared_ptr<Picture> LoadBitmapResource(int id);
-  static std::shared_ptr<Picture> LoadIconResource(int id);
+  // An icon with images of several sizes, whose natural size is designPixels
+  // square at 96 dpi: drawn at another size, it takes the image for that size.
+  static std::shared_ptr<Picture> LoadIconResource(int id, int designPixels);
 
   Kind kind() const { return kind_; }
   // The bitmap or icon handle, as a number (0 for none).
@@ -36,10 +38,16 @@ class Picture final : public SharedObject {
 
  private:
   void SetPixelSize(int width, int height);
+  HICON IconFor(int cx, int cy) const;
 
   Kind kind_ = Kind::None;
   UniqueBitmap bitmap_;
   UniqueIcon icon_;
+  int resourceId_ = 0;  // an icon from the resources, whose other sizes can be loaded
+  int designPixels_ = 0;  // the size of icon_'s image
+  // The image last drawn at a size icon_ does not have: one size per DPI, so one is kept.
+  mutable UniqueIcon sized_;
+  mutable SIZE sizedAt_{};
   int32_t width_ = 0, height_ = 0;
 };
 

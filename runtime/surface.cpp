@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "runtime/dpi.h"
 #include "runtime/font_win32.h"
 #include "runtime/himetric.h"
 #include "runtime/rounding.h"
@@ -65,13 +66,9 @@ int Surface::ScaleHeight() const {
   return r.bottom;
 }
 
-double Surface::HiMetricToPixelsX(double himetric) {
-  return oravin::HiMetricToPixels(himetric, GetDeviceCaps(hDC(), LOGPIXELSX));
-}
+double Surface::HiMetricToPixelsX(double himetric) { return oravin::HiMetricToPixels(himetric, DpiOf(hwnd())); }
 
-double Surface::HiMetricToPixelsY(double himetric) {
-  return oravin::HiMetricToPixels(himetric, GetDeviceCaps(hDC(), LOGPIXELSY));
-}
+double Surface::HiMetricToPixelsY(double himetric) { return oravin::HiMetricToPixels(himetric, DpiOf(hwnd())); }
 
 void Surface::SyncImageSize() {
   const int oldWidth = image_.width(), oldHeight = image_.height();
@@ -87,11 +84,13 @@ void Surface::SyncImageSize() {
 
 void Surface::SelectDrawingObjects() {
   HDC dc = image_.dc();
-  if (!gdiFont_ || !madeFont_.SameLook(*font_)) {
-    UniqueFont made = CreateGdiFont(*font_, GetDeviceCaps(dc, LOGPIXELSY));
+  const int dpi = DpiOf(hwnd());
+  if (!gdiFont_ || !madeFont_.SameLook(*font_) || madeDpi_ != dpi) {
+    UniqueFont made = CreateGdiFont(*font_, dpi);
     SelectObject(dc, made.get());  // the old font must leave the DC before it is deleted
     gdiFont_ = std::move(made);
     madeFont_ = *font_;
+    madeDpi_ = dpi;
   }
   if (!pen_ || penColor_ != foreColor_) {
     UniquePen made(CreatePen(PS_SOLID, 1, ResolveColor(foreColor_)));

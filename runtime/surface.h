@@ -126,6 +126,7 @@ class Surface : public Window {
   // What is selected into the image: declared before the image so that the
   // image's device context is gone before they are deleted.
   oravin::Font madeFont_;
+  int madeDpi_ = 0;
   UniqueFont gdiFont_;
   COLORREF penColor_ = 0;
   UniquePen pen_;

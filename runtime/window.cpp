@@ -19,7 +19,7 @@ bool Window::Create(const CreateArgs& args) {
     wc.hInstance = instance;
     wc.hCursor = args.cursor ? args.cursor : LoadCursorW(nullptr, IDC_ARROW);
     wc.hIcon = args.icon;
-    wc.hIconSm = args.icon;
+    wc.hIconSm = args.smallIcon ? args.smallIcon : args.icon;
     wc.lpszClassName = args.className;
     if (!RegisterClassExW(&wc)) return false;
   }

@@ -24,7 +24,8 @@ class Window {
     HWND parent = nullptr;
     UINT classStyle = 0;
     HCURSOR cursor = nullptr;  // null: the arrow
-    HICON icon = nullptr;
+    HICON icon = nullptr;       // the large one, for Alt+Tab
+    HICON smallIcon = nullptr;  // null: the large one
   };
   // Registers the class on first use and creates the window; false when Windows refused.
   bool Create(const CreateArgs& args);

@@ -61,15 +61,34 @@ def icon_image(pixels):
     return header + xor + mask
 
 
-def write_icon(path, pixels, hotspot=None):
-    image = icon_image(pixels)
-    w, h = len(pixels[0]), len(pixels)
-    kind = 2 if hotspot else 1
-    planes, bits = hotspot if hotspot else (1, 32)
-    data = struct.pack('<HHH', 0, kind, 1)
-    data += struct.pack('<BBBBHHII', w % 256, h % 256, 0, 0, planes, bits, len(image), 6 + 16)
+def write_icon(path, images, hotspots=None):
+    """images: the pixels of each size, the size drawn at 96 dpi first; hotspots: a cursor's, one per image."""
+    kind = 2 if hotspots else 1
+    data = struct.pack('<HHH', 0, kind, len(images))
+    offset = 6 + 16 * len(images)
+    bodies = b''
+    for k, pixels in enumerate(images):
+        image = icon_image(pixels)
+        w, h = len(pixels[0]), len(pixels)
+        planes, bits = hotspots[k] if hotspots else (1, 32)
+        data += struct.pack('<BBBBHHII', w % 256, h % 256, 0, 0, planes, bits, len(image), offset + len(bodies))
+        bodies += image
     with open(path, 'wb') as f:
-        f.write(data + image)
+        f.write(data + bodies)
+
+
+# Each icon carries an image for each display scale it is drawn at: 16 pixels
+# at 100%, 20 at 125%, 24 at 150%, 32 at 200%, 48 for the large icons.
+ICON_SIZES = (16, 20, 24, 32, 48)
+
+
+def icon_sizes(design):
+    """The design size first: a load without a size takes it."""
+    return (design,) + tuple(s for s in ICON_SIZES if s != design)
+
+
+def write_scaled_icon(path, design, shapes, grid):
+    write_icon(path, [render((s, s), shapes, grid=grid) for s in icon_sizes(design)])
 
 
 def circle(cx, cy, r):
@@ -119,50 +138,50 @@ def star(cx, cy, outer, inner):
 
 def main():
     # The window icon: a gold star on a blue bookmark.
-    write_icon('oravin.ico', render((16, 16), [
+    write_scaled_icon('oravin.ico', 16, [
         (polygon([(2, 0.5), (14, 0.5), (14, 15.5), (8, 11), (2, 15.5)]), BLUE),
         (star(8, 6.5, 5, 2.2), GOLD),
-    ]))
+    ], grid=16)
     # The menu pictures double as the list rows' icon, so they are row-sized:
     # drawn on a 24-unit grid, rendered at 16 x 16.
     s = 16
     # Search: a magnifying glass.
-    write_icon('search.ico', render((s, s), [
+    write_scaled_icon('search.ico', s, [
         (segment(14, 14, 21, 21, 2.2), INK),
         (circle(10, 10, 7.5), INK),
         (circle(10, 10, 5.2), (200, 230, 255)),
-    ], grid=24))
+    ], grid=24)
     # Web addresses: a globe.
-    write_icon('web.ico', render((s, s), [
+    write_scaled_icon('web.ico', s, [
         (circle(12, 12, 10), BLUE),
         (ring(12, 12, 10, 1.2), WHITE),
         (lambda x, y: abs(x - 12) < 0.6 and (x - 12) ** 2 + (y - 12) ** 2 < 100, WHITE),
         (lambda x, y: abs(y - 12) < 0.6 and (x - 12) ** 2 + (y - 12) ** 2 < 100, WHITE),
         (lambda x, y: abs(((x - 12) / 5) ** 2 + ((y - 12) / 10) ** 2 - 1) < 0.12, WHITE),
-    ], grid=24))
+    ], grid=24)
     # Folders: a folder.
-    write_icon('folder.ico', render((s, s), [
+    write_scaled_icon('folder.ico', s, [
         (polygon([(2, 5), (9, 5), (11, 7), (22, 7), (22, 20), (2, 20)]), (230, 170, 40)),
         (polygon([(2, 10), (22, 10), (22, 20), (2, 20)]), (255, 215, 90)),
-    ], grid=24))
+    ], grid=24)
     # Options: a gear.
     teeth = lambda x, y: (x - 12) ** 2 + (y - 12) ** 2 <= 100 and \
         math.cos(8 * math.atan2(y - 12, x - 12)) > 0.2
-    write_icon('options.ico', render((s, s), [
+    write_scaled_icon('options.ico', s, [
         (teeth, (90, 90, 100)),
         (circle(12, 12, 7.5), (90, 90, 100)),
         (circle(12, 12, 3), (255, 255, 255)),
-    ], grid=24))
+    ], grid=24)
     # About: an "i" in a circle.
-    write_icon('about.ico', render((s, s), [
+    write_scaled_icon('about.ico', s, [
         (circle(12, 12, 10), (40, 150, 80)),
         (circle(12, 6.5, 1.8), WHITE),
         (rect(10.5, 10, 13.5, 18.5), WHITE),
-    ], grid=24))
+    ], grid=24)
     # The main menu button: three bars.
-    write_icon('menu.ico', render((24, 24), [
+    write_scaled_icon('menu.ico', 24, [
         (rect(3, 5, 21, 8), INK), (rect(3, 10.5, 21, 13.5), INK), (rect(3, 16, 21, 19), INK),
-    ]))
+    ], grid=24)
     # The pointer of the menu labels: a hand whose index finger tip is the hot spot (4, 0).
     hand = [
         (segment(4.5, 1.5, 4.5, 14, 1.8), WHITE),
@@ -170,13 +189,16 @@ def main():
         (segment(4.5, 1.5, 4.5, 14, 1.0), (0, 0, 0)),
     ]
     outline = [(lambda f: (lambda x, y: f(x, y)))(f) for f, _ in hand[:2]]
-    pixels = render((32, 32), [
+    shapes = [
         (lambda x, y: any(f(x + dx, y + dy) for f in outline for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1))),
          (0, 0, 0)),
         (outline[0], WHITE), (outline[1], WHITE),
         (segment(8.5, 12, 8.5, 17, 0.45), (0, 0, 0)), (segment(12, 12, 12, 17, 0.45), (0, 0, 0)),
-    ])
-    write_icon('hand.cur', pixels, hotspot=(4, 0))
+    ]
+    # The pointer at 100%, 125%, 150% and 200%; the hot spot scales with it.
+    sizes = (32, 40, 48, 64)
+    write_icon('hand.cur', [render((n, n), shapes, grid=32) for n in sizes],
+               hotspots=[(4 * n // 32, 0) for n in sizes])
 
 
 if __name__ == '__main__':

@@ -35,29 +35,6 @@ TEST_F(MainWindowInProcess, TheSearchButtonOpensARequestBuiltFromTheForm) {
   EXPECT_EQ(form.Store().Current(), Assistant::Search);
 }
 
-TEST_F(MainWindowInProcess, TheSearchPageShowsEveryControlWholeApartAndInsideThePage) {
-  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
-  ASSERT_TRUE(form.Load());
-  HWND page = GetParent(testing::ControlAt(form.hwnd(), 240 + 600, 720 + 100));  // the page of this header
-  RECT area;
-  GetClientRect(page, &area);
-  std::vector<HWND> controls;
-  for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) controls.push_back(c);
-  ASSERT_EQ(controls.size(), 14u);  // the header, the two home buttons and the eleven of the form
-  for (size_t i = 0; i < controls.size(); ++i) {
-    const RECT r = testing::RectInParent(controls[i]);
-    RECT inside;
-    IntersectRect(&inside, &r, &area);
-    EXPECT_TRUE(EqualRect(&inside, &r)) << Describe(controls[i]) << " reaches out of the page";
-    EXPECT_LE(CaptionWidthNeeded(controls[i]), r.right - r.left) << Describe(controls[i]) << " cuts its caption";
-    for (size_t j = i + 1; j < controls.size(); ++j) {
-      const RECT other = testing::RectInParent(controls[j]);
-      RECT both;
-      EXPECT_FALSE(IntersectRect(&both, &r, &other)) << Describe(controls[i]) << " overlaps " << Describe(controls[j]);
-    }
-  }
-}
-
 TEST_F(MainWindowInProcess, TabRunsThroughTheSearchFormInReadingOrderThenDownTheWindowAndRound) {
   Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
   ASSERT_TRUE(form.Load());

@@ -83,26 +83,6 @@ class RecordingShell : public Shell {
   std::vector<std::wstring> started, lookups, opened;
 };
 
-// The room a control needs for its caption, in the font it draws with: a
-// push button adds its edges, a check or option box its box and the gap
-// before the text (13 and 4 pixels at 96 dpi). Text boxes and our own
-// buttons carry no caption as their window text and need nothing here.
-inline int CaptionWidthNeeded(HWND control) {
-  constexpr int kPushEdges = 2 * 3, kBoxAndGap = 13 + 4;
-  const std::wstring caption = testing::WindowText(control);
-  wchar_t kind[32] = {};
-  GetClassNameW(control, kind, 32);
-  const bool label = _wcsicmp(kind, L"Oravin.Label") == 0, button = _wcsicmp(kind, L"Button") == 0;
-  if (caption.empty() || !(label || button)) return 0;
-  ScopedGetDC dc(control);
-  ScopedSelect font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
-  SIZE text{};
-  GetTextExtentPoint32W(dc.get(), caption.c_str(), int(caption.size()), &text);
-  if (label) return text.cx;
-  const LONG type = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
-  return text.cx + (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON ? kPushEdges : kBoxAndGap);
-}
-
 inline std::wstring Describe(HWND control) {
   wchar_t kind[32] = {};
   GetClassNameW(control, kind, 32);

@@ -3,14 +3,15 @@
 #include <stdexcept>
 
 #include "controls/colorbutton/color_button_layout.h"
+#include "runtime/dpi.h"
 #include "runtime/rounding.h"
-#include "runtime/screen.h"
+#include "runtime/twips.h"
 
 namespace oravin {
 namespace {
 
 constexpr UINT kHoverIntervalMs = 10;
-// The focus rectangle lies this far inside the button's edge, on the face.
+// The focus rectangle lies this far inside the button's edge, on the face (at 96 dpi).
 constexpr int kFocusInset = 3;
 
 HWND CreateSurface(Surface& surface, HWND parent) {
@@ -21,9 +22,8 @@ HWND CreateSurface(Surface& surface, HWND parent) {
 }  // namespace
 
 ColorButton::ColorButton(HWND parent)
-    : tmrUpdate_(CreateSurface(surface_, parent), [this] { OnHoverTick(); }),
-      scaleX_(Screen::TwipsPerPixelX()),
-      scaleY_(Screen::TwipsPerPixelY()) {
+    : tmrUpdate_(CreateSurface(surface_, parent), [this] { OnHoverTick(); }) {
+  DpiChanged();
   tmrUpdate_.SetInterval(kHoverIntervalMs);
   BindSurfaceEvents();
   SetCaption(kDefaultCaption);
@@ -31,6 +31,10 @@ ColorButton::ColorButton(HWND parent)
   SetForeColor(kDefaultForeColor);
   SetBorderColor(kDefaultBorderColor);
 }
+
+// The scale is that of the button's window, exact: at 192 dpi a pixel is 7.5 twips,
+// and a rounded 8 would draw the button smaller than its window.
+void ColorButton::DpiChanged() { scaleX_ = scaleY_ = TwipsPerPixelAt(DpiOf(hwnd())); }
 
 void ColorButton::BindSurfaceEvents() {
   SurfaceEvents& e = surface_.Events;
@@ -139,7 +143,8 @@ void ColorButton::Draw() {
 // A dotted frame on the face.
 void ColorButton::DrawFocusCue() {
   if (!focusCue_) return;
-  RECT frame{kFocusInset, kFocusInset, R(ExactWidth()) - kFocusInset, R(ExactHeight()) - kFocusInset};
+  const int inset = ScaleToDpi(kFocusInset, DpiOf(hwnd()));
+  RECT frame{inset, inset, R(ExactWidth()) - inset, R(ExactHeight()) - inset};
   DrawFocusRect(surface_.hDC(), &frame);
 }
 

@@ -35,7 +35,7 @@ struct ColorButtonEvents {
 
 class ColorButton : public Control {
  public:
-  // Reads the screen scales once, then sets the four defaults through their
+  // Reads its window's scale, then sets the four defaults through their
   // setters. Throws std::runtime_error when Windows refuses the window.
   explicit ColorButton(HWND parent);
 
@@ -68,6 +68,7 @@ class ColorButton : public Control {
 
  protected:
   void Resize() override { Refresh(); }
+  void DpiChanged() override;
 
  private:
   void Draw();
@@ -87,7 +88,7 @@ class ColorButton : public Control {
 
   Surface surface_;
   Timer tmrUpdate_;  // hover: on while the pointer is over the button
-  int scaleX_ = 0, scaleY_ = 0;
+  double scaleX_ = 0, scaleY_ = 0;  // twips per pixel
   int clickKey_ = 0;  // Space or Enter while held down on the button
   bool focusCue_ = false;
   bool stale_ = false;  // changed while off the screen: drawn when it first shows

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "controls/listboxex/hand_cursor_win32.h"
+#include "runtime/dpi.h"
 
 namespace oravin {
 namespace {
@@ -20,7 +21,7 @@ constexpr COLORREF SystemColor(int index) { return 0x80000000u | static_cast<COL
 
 // The item model says why an item could not be added; the control, as the
 // window in front of the user, tells it.
-ListBoxEX::ListBoxEX() : handCursor_(HandCursor()) {
+ListBoxEX::ListBoxEX() {
   items_.OnRefusal([](const Notice& refusal) { Tell({refusal}); });
 }
 
@@ -59,7 +60,7 @@ bool ListBoxEX::CreateChildren() {
   if (!picDraw_.Create(hwnd(), RECT{})) return false;
   picDraw_.SetBackColor(SystemColor(COLOR_WINDOW));
   picDraw_.SetForeColor(SystemColor(COLOR_WINDOWTEXT));
-  picDraw_.SetMouseCursor(handCursor_);
+  picDraw_.SetMouseCursor(HandCursor(DpiOf(hwnd())));
   vscroll_.reset(CreateWindowExW(0, L"SCROLLBAR", nullptr, WS_CHILD | SBS_VERT, 0, 0, 0, 0, hwnd(), nullptr,
                                  GetModuleHandleW(nullptr), nullptr));
   if (!vscroll_) return false;
@@ -130,7 +131,7 @@ void ListBoxEX::Layout() {
   // Without a row height the number of rows cannot change.
   if (itemHeight_ != 0) visibleCount_ = client.bottom / itemHeight_;
   const bool allFit = visibleCount_ >= ListCount();
-  const int barWidth = allFit ? 0 : GetSystemMetrics(SM_CXVSCROLL);
+  const int barWidth = allFit ? 0 : SystemMetricForDpi(SM_CXVSCROLL, DpiOf(hwnd()));
   if (allFit) {
     SetScrollValue(0);
   } else {

@@ -168,7 +168,6 @@ class ListBoxEX : public Control, public ItemList, private Window {
   ListModel items_;
   Surface picDraw_;
   UniqueWindow vscroll_;
-  HCURSOR handCursor_ = nullptr;
   FontPtr ambientFont_;
 
   PicturePtr listIcon_, picture_;

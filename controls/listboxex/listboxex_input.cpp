@@ -5,8 +5,10 @@
 
 #include <algorithm>
 
+#include "controls/listboxex/hand_cursor_win32.h"
 #include "controls/listboxex/list_navigation.h"
 #include "controls/listboxex/listboxex.h"
+#include "runtime/dpi.h"
 
 namespace oravin {
 namespace {
@@ -57,7 +59,8 @@ void ListBoxEX::OnMouseDown(const MouseArgs& args) {
 }
 
 void ListBoxEX::OnMouseMove(const MouseArgs& args) {
-  const HCURSOR cursor = HandPointerAt(args.y, itemHeight_, ListCount(), visibleCount_) ? handCursor_ : nullptr;
+  const bool overRows = HandPointerAt(args.y, itemHeight_, ListCount(), visibleCount_);
+  const HCURSOR cursor = overRows ? HandCursor(DpiOf(hwnd())) : nullptr;
   picDraw_.SetMouseCursor(cursor);
   SetCursor(cursor ? cursor : LoadCursorW(nullptr, IDC_ARROW));
   RaiseMouse(Events.MouseMove, args);

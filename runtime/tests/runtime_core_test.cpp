@@ -30,13 +30,16 @@ TEST(Rounding, ValuesOutsideTheTargetRangeDoNotConvert) {
   EXPECT_FALSE(RoundToInt32(1e300));
 }
 
-TEST(Twips, ConvertToPixelsWithHalvesToEven) {
-  EXPECT_EQ(TwipsPerPixel(96), 15);
-  EXPECT_EQ(TwipsPerPixel(120), 12);
-  EXPECT_EQ(TwipsToPixels(2925, 15), 195);
-  EXPECT_EQ(TwipsToPixels(5310, 15), 354);
-  EXPECT_EQ(TwipsToPixels(7.5, 15), 0);    // 0.5
-  EXPECT_EQ(TwipsToPixels(22.5, 15), 2);   // 1.5
+TEST(Twips, ConvertToPixelsAtTheWindowsDpiWithHalvesToEven) {
+  EXPECT_EQ(TwipsPerPixelAt(96), 15);
+  EXPECT_EQ(TwipsPerPixelAt(120), 12);
+  EXPECT_EQ(TwipsPerPixelAt(192), 7.5);  // exact, not rounded to 8
+  EXPECT_EQ(TwipsToPixelsAtDpi(2925, 96), 195);
+  EXPECT_EQ(TwipsToPixelsAtDpi(5310, 96), 354);
+  EXPECT_EQ(TwipsToPixelsAtDpi(7.5, 96), 0);    // 0.5
+  EXPECT_EQ(TwipsToPixelsAtDpi(22.5, 96), 2);   // 1.5
+  EXPECT_EQ(TwipsToPixelsAtDpi(2925, 144), 292);  // 292.5
+  EXPECT_EQ(TwipsToPixelsAtDpi(2925, 192), 390);
 }
 
 TEST(LeadingNumber, ReadsTheNumberAtTheStartOfTheText) {

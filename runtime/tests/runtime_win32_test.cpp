@@ -9,7 +9,6 @@
 #include "runtime/app.h"
 #include "runtime/app_win32.h"
 #include "runtime/message_box.h"
-#include "runtime/screen.h"
 #include "testing/win32_testing.h"
 
 namespace oravin {
@@ -42,12 +41,6 @@ TEST(Application, KnowsWhereTheTestProgramLives) {
   GetModuleFileNameW(nullptr, module, MAX_PATH);
   EXPECT_EQ(App().Path + L"\\" + App().EXEName + L".exe", std::wstring(module));
   EXPECT_EQ(App().EXEName, L"runtime_win32_test");
-}
-
-TEST(Screen, HasFifteenTwipsPerPixelAtNinetySixDpi) {
-  EXPECT_EQ(Screen::TwipsPerPixelX(), 15);
-  EXPECT_EQ(Screen::TwipsPerPixelY(), 15);
-  EXPECT_EQ(Screen::WidthTwips(), GetSystemMetrics(SM_CXSCREEN) * 15);
 }
 
 // The real box: shown, found by its title, its text read, answered.

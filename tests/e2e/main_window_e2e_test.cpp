@@ -319,7 +319,7 @@ TEST_F(MainWindow, TheGlobalKeyFindsFavoritesByPinyinAndEnterOpensTheBest) {
   TypeText(L"bd");
   const std::vector<std::wstring> expected = {L"百度", L"百度地图", L"Example"};
   EXPECT_TRUE(PumpUntil([&] { return ListTexts(results) == expected; })) << ListTexts(results).size();
-  Screenshot(box, "quick_open");
+  Screenshot(box, "main_quick_open");
   PressKey(VK_RETURN);
   EXPECT_EQ(browser.TakeAddress(), "http://www.baidu.com/");
   EXPECT_FALSE(IsWindowVisible(box));

@@ -4,6 +4,8 @@
 #include <iterator>
 #include <vector>
 
+#include "runtime/dpi.h"
+#include "runtime/twips.h"
 #include "testing/scratch_dir.h"
 #include "testing/win32_testing.h"
 #include "tests/e2e/main_window_points.h"
@@ -14,6 +16,12 @@ namespace {
 // A page switch ends with its animation, 34 frames, which a busy machine may stretch.
 constexpr int kPageSwitchTimeoutMs = 30000;
 constexpr int kSettleMs = 300;
+
+// A point of the main window given in twips, in pixels at the window's DPI.
+POINT PixelsOf(HWND main, int twipsX, int twipsY) {
+  const int dpi = DpiOf(main);
+  return {twipsX * dpi / kTwipsPerInch, twipsY * dpi / kTwipsPerInch};
+}
 
 std::filesystem::path BuiltProgram() {
   const char* exe = std::getenv("ORAVIN_EXE");
@@ -86,7 +94,7 @@ HWND ProgramUnderTest::WaitForMainWindow(int timeoutMs) {
 }
 
 HWND ControlAt(HWND main, int twipsX, int twipsY) {
-  POINT at{twipsX / 15, twipsY / 15};
+  POINT at = PixelsOf(main, twipsX, twipsY);
   HWND window = main;
   for (;;) {
     HWND child = ChildWindowFromPointEx(window, at, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
@@ -101,7 +109,7 @@ void ClickAt(HWND main, int twipsX, int twipsY) {
   // control takes, which Windows drops when no button is really down. The
   // position travels with each button event, so the click cannot land where
   // the pointer was before.
-  POINT at{twipsX / 15, twipsY / 15};
+  POINT at = PixelsOf(main, twipsX, twipsY);
   ClientToScreen(main, &at);
   SetCursorPos(at.x, at.y);
   INPUT clicks[2] = {};

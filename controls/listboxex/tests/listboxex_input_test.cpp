@@ -14,6 +14,7 @@
 #include "controls/listboxex/hand_cursor_win32.h"
 #include "controls/listboxex/listboxex.h"
 #include "controls/listboxex/tests/list_host.h"
+#include "runtime/dpi.h"
 
 namespace oravin {
 namespace {
@@ -164,25 +165,38 @@ TEST(ListBoxEXPointer, HandOverRowsArrowBelowTheLastRow) {
   Fill(host.list, 2);
   const HWND surface = host.list.picDraw();
   SendMessageW(surface, WM_MOUSEMOVE, 0, MAKELPARAM(10, 2));
-  EXPECT_EQ(GetCursor(), HandCursor());
+  EXPECT_EQ(GetCursor(), HandCursor(DpiOf(surface)));
   SendMessageW(surface, WM_MOUSEMOVE, 0, MAKELPARAM(10, host.list.ItemHeight() * 2));
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
   Fill(host.list, 50);
   SendMessageW(surface, WM_MOUSEMOVE, 0, MAKELPARAM(10, host.list.ItemHeight() * 2));
-  EXPECT_EQ(GetCursor(), HandCursor());
+  EXPECT_EQ(GetCursor(), HandCursor(DpiOf(surface)));
 }
 
-TEST(ListBoxEXPointer, TheHandIs32By32WithItsHotSpotAtTheFingerTip) {
+// A cursor's kind, hot spot and mask size.
+struct CursorShape {
   ICONINFO info{};
-  ASSERT_TRUE(GetIconInfo(HandCursor(), &info));
-  UniqueBitmap mask(info.hbmMask), color(info.hbmColor);
-  BITMAP bm{};
-  GetObjectW(info.hbmMask, sizeof bm, &bm);
-  EXPECT_EQ(bm.bmWidth, 32);
-  EXPECT_EQ(bm.bmHeight, 64);  // monochrome: AND and XOR masks stacked
-  EXPECT_FALSE(info.fIcon);
-  EXPECT_EQ(info.xHotspot, 4u);
-  EXPECT_EQ(info.yHotspot, 0u);
+  BITMAP mask{};
+};
+CursorShape ShapeOf(HCURSOR cursor) {
+  CursorShape shape;
+  if (!GetIconInfo(cursor, &shape.info)) return shape;
+  UniqueBitmap mask(shape.info.hbmMask), color(shape.info.hbmColor);
+  GetObjectW(shape.info.hbmMask, sizeof shape.mask, &shape.mask);
+  return shape;
+}
+
+TEST(ListBoxEXPointer, TheHandIs32By32WithItsHotSpotAtTheFingerTipAndGrowsWithTheDpi) {
+  const CursorShape hand = ShapeOf(HandCursor(96));
+  EXPECT_EQ(hand.mask.bmWidth, 32);
+  EXPECT_EQ(hand.mask.bmHeight, 64);  // monochrome: AND and XOR masks stacked
+  EXPECT_FALSE(hand.info.fIcon);
+  EXPECT_EQ(hand.info.xHotspot, 4u);
+  EXPECT_EQ(hand.info.yHotspot, 0u);
+  // At 150% it is half as large again, the hot spot still at the finger tip.
+  const CursorShape scaled = ShapeOf(HandCursor(144));
+  EXPECT_EQ(scaled.mask.bmWidth, 48);
+  EXPECT_EQ(scaled.info.xHotspot, 6u);
 
   // A picture of it for people, drawn on the list's yellow.
   constexpr int kSide = 48, kAt = 8;
@@ -196,7 +210,7 @@ TEST(ListBoxEXPointer, TheHandIs32By32WithItsHotSpotAtTheFingerTip) {
     UniqueBrush yellow(CreateSolidBrush(kMainListColor));
     const RECT all{0, 0, kSide, kSide};
     FillRect(dc.get(), &all, yellow.get());
-    DrawIconEx(dc.get(), kAt, kAt, HandCursor(), kHandCursorSize, kHandCursorSize, 0, nullptr, DI_NORMAL);
+    DrawIconEx(dc.get(), kAt, kAt, HandCursor(96), kHandCursorSize, kHandCursorSize, 0, nullptr, DI_NORMAL);
     GdiFlush();
   }
   Capture shot;
