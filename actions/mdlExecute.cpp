@@ -7,7 +7,6 @@
 #include "runtime/app.h"
 #include "runtime/durable_file.h"
 #include "runtime/file_path.h"
-#include "runtime/message_box.h"
 
 namespace oravin {
 namespace {
@@ -42,51 +41,54 @@ std::wstring Subject(std::wstring_view title, std::wstring_view what) {
   return title.empty() ? std::wstring(what) : L"\"" + std::wstring(title) + L"\" 的" + std::wstring(what);
 }
 
-void Refuse(const std::wstring& text) { MsgBox(text, kNotOpenedTitle, MsgIcon::Exclamation); }
+Notice Refusal(const std::wstring& text) { return {text, kNotOpenedTitle, MsgIcon::Exclamation}; }
 
 // A web entry never runs a program: only a web address reaches the shell.
-std::optional<std::wstring> WebPageToOpen(const std::wstring& address, std::wstring_view title) {
+std::optional<std::wstring> WebPageToOpen(const std::wstring& address, std::wstring_view title,
+                                          std::optional<Notice>& refusal) {
   std::optional<std::wstring> page = WebAddressToOpen(address);
   if (!page) {
-    Refuse(Subject(title, L"地址") + L"不是网页地址, 没有打开.\r\n只能打开 http://, https:// 或 ftp:// 开头的网址.");
+    refusal = Refusal(Subject(title, L"地址") +
+                      L"不是网页地址, 没有打开.\r\n只能打开 http://, https:// 或 ftp:// 开头的网址.");
   }
   return page;
 }
 
 // A folder entry never runs a program either: the shell would start a program
 // or a batch file it is given as readily as it opens a folder.
-std::optional<std::wstring> FolderToOpen(const std::wstring& path, std::wstring_view title) {
+std::optional<std::wstring> FolderToOpen(const std::wstring& path, std::wstring_view title,
+                                         std::optional<Notice>& refusal) {
   const PathKind kind = KindOfPath(path);
   if (kind == PathKind::Folder) return path;
-  Refuse(kind == PathKind::File ? Subject(title, L"地址") + L"不是文件夹, 没有打开."
-                                : Subject(title, L"文件夹") + L"不存在, 没有打开.");
+  refusal = Refusal(kind == PathKind::File ? Subject(title, L"地址") + L"不是文件夹, 没有打开."
+                                           : Subject(title, L"文件夹") + L"不存在, 没有打开.");
   return std::nullopt;
 }
 
 }  // namespace
 
-void OpenAddress(WindowHandle owner, const std::wstring& address, bool newWindow, bool isFolder,
-                 std::wstring_view title) {
-  const std::optional<std::wstring> target = isFolder ? FolderToOpen(address, title) : WebPageToOpen(address, title);
-  if (!target) return;
+std::optional<Notice> OpenAddress(WindowHandle owner, const std::wstring& address, bool newWindow, bool isFolder,
+                                  std::wstring_view title) {
+  std::optional<Notice> refusal;
+  const std::optional<std::wstring> target =
+      isFolder ? FolderToOpen(address, title, refusal) : WebPageToOpen(address, title, refusal);
+  if (!target) return refusal;
   const FoundExecutable handler = isFolder ? SystemShell().FindProgramFor(App().Path, L"") : FindBrowser();
-  if (handler.code <= 32) {
-    MsgBox(L"未找到关联的浏览器.", L"浏览器错误", MsgIcon::Exclamation);
-    return;
-  }
+  if (handler.code <= 32) return Notice{L"未找到关联的浏览器.", L"浏览器错误", MsgIcon::Exclamation};
   const bool fitsTheShell = target->size() <= kLongestShellAddress;
-  const auto refuseAsTooLong = [&] {
-    Refuse(Subject(title, L"地址") + L"太长 (" + std::to_wstring(target->size()) + L" 个字符), 没有打开.");
+  const auto tooLong = [&] {
+    return Refusal(Subject(title, L"地址") + L"太长 (" + std::to_wstring(target->size()) + L" 个字符), 没有打开.");
   };
   if ((newWindow || !fitsTheShell) && !LooksLikeSwitch(*target)) {
     const std::wstring argument = QuoteArgument(*target);
-    if (QuoteArgument(handler.program).size() + 1 + argument.size() > kLongestCommandLine) return refuseAsTooLong();
+    if (QuoteArgument(handler.program).size() + 1 + argument.size() > kLongestCommandLine) return tooLong();
     SystemShell().Execute(owner, L"open", handler.program, argument, L"", kShowNormal);
   } else if (fitsTheShell) {
     SystemShell().Execute(owner, L"open", *target, L"", L"", kShowNormal);
   } else {
-    refuseAsTooLong();  // a folder path that begins like a switch: neither way is safe at this length
+    return tooLong();  // a folder path that begins like a switch: neither way is safe at this length
   }
+  return std::nullopt;
 }
 
 void OpenHomePage(const std::wstring& address) {

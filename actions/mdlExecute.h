@@ -1,10 +1,12 @@
 #pragma once
 // Opening an address for the user: a web address with the program registered
 // for web pages, a folder with the program registered for folders.
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "actions/shell.h"
+#include "runtime/message_box.h"
 
 namespace oravin {
 
@@ -12,10 +14,11 @@ namespace oravin {
 // a new window; otherwise the shell opens the address with its handler.
 // A web address opens only as an http, https or ftp page and a folder only
 // when it is one; an address the shell or a command line cannot carry whole is
-// not cut. Each of these the user is told about, naming the entry by its title
-// when there is one, and nothing is started.
-void OpenAddress(WindowHandle owner, const std::wstring& address, bool newWindow, bool isFolder,
-                 std::wstring_view title = {});
+// not cut. Then nothing is started, and what to tell the user comes back,
+// naming the entry by its title when there is one; so it does when no program
+// opens such addresses.
+std::optional<Notice> OpenAddress(WindowHandle owner, const std::wstring& address, bool newWindow, bool isFolder,
+                                  std::wstring_view title = {});
 
 // The fixed home pages: "explorer.exe " + address as a new process, minimised and active.
 void OpenHomePage(const std::wstring& address);

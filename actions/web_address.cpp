@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cwctype>
 
 namespace oravin {
 namespace {
@@ -79,6 +80,23 @@ std::optional<std::wstring> WebAddressToOpen(std::wstring_view text) {
     return L"http://" + EncodeBlanksQuotesAndControls(address);
   }
   return std::nullopt;
+}
+
+std::wstring HostOf(std::wstring_view address) {
+  const size_t scheme = address.find(L"://");
+  std::wstring_view host = scheme == std::wstring_view::npos ? address : address.substr(scheme + 3);
+  host = host.substr(0, host.find_first_of(L"/?#"));
+  if (const size_t at = host.rfind(L'@'); at != std::wstring_view::npos) host.remove_prefix(at + 1);
+  // An IPv6 address in brackets has colons of its own before the port's.
+  const size_t close = host.starts_with(L'[') ? host.find(L']') : std::wstring_view::npos;
+  host = close != std::wstring_view::npos ? host.substr(0, close + 1) : host.substr(0, host.find(L':'));
+  return std::wstring(host);
+}
+
+std::wstring SamePlaceKey(std::wstring address) {
+  for (wchar_t& c : address) c = wchar_t(std::towlower(c));
+  if (!address.empty() && (address.back() == L'/' || address.back() == L'\\')) address.pop_back();
+  return address;
 }
 
 }  // namespace oravin

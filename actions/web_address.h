@@ -21,4 +21,11 @@ namespace oravin {
 // percent-encoded passes unchanged.
 std::optional<std::wstring> WebAddressToOpen(std::wstring_view text);
 
+// The host part of a web address ("www.example.com" of "http://a@www.example.com:81/x").
+std::wstring HostOf(std::wstring_view address);
+
+// The same for two addresses that lead to the same place: they differ only in
+// letter case and a trailing separator ("/" or "\").
+std::wstring SamePlaceKey(std::wstring address);
+
 }  // namespace oravin

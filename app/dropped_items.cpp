@@ -7,7 +7,6 @@
 #include "actions/web_address.h"
 #include "data/file_errors.h"
 #include "data/internet_shortcut.h"
-#include "data/mdlGlobal.h"
 #include "runtime/durable_file.h"
 #include "runtime/file_path.h"
 
@@ -83,17 +82,6 @@ std::wstring FolderTitle(const std::wstring& folder, const DriveLabel& driveLabe
 
 }  // namespace
 
-std::wstring HostOf(std::wstring_view address) {
-  const size_t scheme = address.find(L"://");
-  std::wstring_view host = scheme == std::wstring_view::npos ? address : address.substr(scheme + 3);
-  host = host.substr(0, host.find_first_of(L"/?#"));
-  if (const size_t at = host.rfind(L'@'); at != std::wstring_view::npos) host.remove_prefix(at + 1);
-  // An IPv6 address in brackets has colons of its own before the port's.
-  const size_t close = host.starts_with(L'[') ? host.find(L']') : std::wstring_view::npos;
-  host = close != std::wstring_view::npos ? host.substr(0, close + 1) : host.substr(0, host.find(L':'));
-  return std::wstring(host);
-}
-
 std::optional<Favorite> DroppedLink(const DroppedItems& items) {
   const auto address = !items.url.empty() ? WebAddressToOpen(items.url) : AddressInText(items.text);
   if (!address) return std::nullopt;
@@ -101,28 +89,33 @@ std::optional<Favorite> DroppedLink(const DroppedItems& items) {
   return Favorite{description.empty() ? HostOf(*address) : std::wstring(description), *address};
 }
 
-DropKind KindOfDrop(int32_t listMode, const DroppedItems& items) {
+DropKind KindOfDrop(std::optional<ListKind> list, const DroppedItems& items) {
   const auto any = [&](bool (*fits)(const std::wstring&)) {
     return std::any_of(items.files.begin(), items.files.end(), fits);
   };
-  if (listMode == kModeWebsites) {
-    if (any(IsShortcut) || any(IsBookmarkFile)) return DropKind::Files;
-    if (DroppedLink(items)) return DropKind::Link;
-  } else if (listMode == kModeFolders) {
-    if (any(IsFolder)) return DropKind::Files;
+  if (!list) return DropKind::None;
+  switch (AddressesOf(*list)) {
+    case AddressKind::Web:
+      if (any(IsShortcut) || any(IsBookmarkFile)) return DropKind::Files;
+      if (DroppedLink(items)) return DropKind::Link;
+      break;
+    case AddressKind::Folder:
+      if (any(IsFolder)) return DropKind::Files;
+      break;
   }
   return DropKind::None;
 }
 
-FilesFavorites FavoritesFromFiles(int32_t listMode, const std::vector<std::wstring>& files,
+FilesFavorites FavoritesFromFiles(ListKind list, const std::vector<std::wstring>& files,
                                   const DriveLabel& driveLabel) {
   FilesFavorites found;
+  const bool web = AddressesOf(list) == AddressKind::Web;
   for (const std::wstring& file : files) {
-    if (listMode == kModeFolders && IsFolder(file))
+    if (!web && IsFolder(file))
       found.favorites.push_back({FolderTitle(file, driveLabel), file});
-    else if (listMode == kModeWebsites && IsShortcut(file))
+    else if (web && IsShortcut(file))
       AddShortcut(file, found);
-    else if (listMode == kModeWebsites && IsBookmarkFile(file))
+    else if (web && IsBookmarkFile(file))
       AddBookmarks(file, found);
     else
       ++found.refused;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "data/bookmark_file.h"
+#include "data/favorites.h"
 
 namespace oravin {
 
@@ -25,17 +26,14 @@ enum class DropKind {
   Files,  // favorites to add at once: shortcuts and bookmark files, or folders
 };
 
-// What the items are on a list of the mode (kModeSearch when no list is in front).
-DropKind KindOfDrop(int32_t listMode, const DroppedItems& items);
+// What the items are on the list in front (none: no list is).
+DropKind KindOfDrop(std::optional<ListKind> list, const DroppedItems& items);
 
 // The link of a drop of kind Link as the editor gets it: the address the
 // launcher would open, titled by the description or else by the address's host.
 std::optional<Favorite> DroppedLink(const DroppedItems& items);
 
-// The host part of a web address ("www.example.com" of "http://a@www.example.com:81/x").
-std::wstring HostOf(std::wstring_view address);
-
-// The favorites that dropped files hold for the list of the mode: the web
+// The favorites that dropped files hold for the list: the web
 // list takes Internet Shortcuts (titled by their file names) and bookmark
 // files, the folder list takes folders (titled by their names, a drive by its
 // label). Whatever else was dropped is counted as refused; a file that could
@@ -46,7 +44,7 @@ struct FilesFavorites {
   std::vector<std::wstring> problems;
 };
 using DriveLabel = std::function<std::wstring(const std::wstring& root)>;
-FilesFavorites FavoritesFromFiles(int32_t listMode, const std::vector<std::wstring>& files,
+FilesFavorites FavoritesFromFiles(ListKind list, const std::vector<std::wstring>& files,
                                   const DriveLabel& driveLabel);
 
 }  // namespace oravin

@@ -13,6 +13,7 @@
 #include "effects/mdlAnimation.h"
 #include "effects/mdlDraw.h"
 #include "runtime/dpi.h"
+#include "runtime/message_box.h"
 #include "runtime/message_loop.h"
 #include "runtime/twips.h"
 
@@ -33,6 +34,10 @@ constexpr UINT kRestoreFromTaskbar = WM_APP + 1;
 // that first wait is not held up. A drop before then is not taken.
 constexpr UINT_PTR kDropTargetTimer = 1;
 constexpr UINT kDropTargetDelayMs = 500;
+// The lists not shown are read as soon as the start-up has first waited for
+// input, so that the first switch to one, like every later one, only shows it.
+constexpr UINT_PTR kPreloadTimer = 2;
+constexpr UINT kPreloadDelayMs = 200;
 
 constexpr int32_t kOpenEffect = 9;
 constexpr int32_t kCloseEffect = 0;
@@ -68,13 +73,14 @@ bool frmMain::Load() {
   AnimateWindowEffect(hwnd(), kAnimateOpen, kOpenEffect, kAnimationDelay, kAnimationSteps);
   ApplySettings();
   SetMode();
-  LoadList(Lists());
+  ShowCurrentList();
   RegisterQuickOpenKey();
   ShapeForm(*this);
   // The notification area draws its icons at the small-icon size of the system's DPI.
   OnTrayIconAdded(AddTrayIcon(hwnd(), ProgramIcon(GetSystemMetrics(SM_CXSMICON)), TrayTip(), kTrayCallback));
   WebBrowser1.Navigate(kBrowserStartPage);
   SetTimer(hwnd(), kDropTargetTimer, kDropTargetDelayMs, nullptr);
+  SetTimer(hwnd(), kPreloadTimer, kPreloadDelayMs, nullptr);
   return true;
 }
 
@@ -99,10 +105,13 @@ void frmMain::Rescaled() {
 }
 
 void frmMain::ApplySettings() {
-  const SettingsFields f = LoadSettings();
+  Notices notices;
+  const SettingsFields f = LoadSettings(notices);
+  Tell(notices);
+  settingsEncoding_ = f.encoding;
   // The fields come in file order and stop at the first damaged one.
   if (f.chkAnimate) picOptions.chkAnimate.SetValue(*f.chkAnimate);
-  if (f.mode) CurrentMode = *f.mode;
+  if (f.mode) favorites_.SetCurrent(Assistant(*f.mode));
   if (f.chkOpen) chkOpen.SetValue(*f.chkOpen);
   if (f.chkStartUp) picOptions.chkStartUp.SetValue(*f.chkStartUp);
   if (f.txtCount) picSearch.txtCount.SetText(*f.txtCount);
@@ -111,8 +120,10 @@ void frmMain::ApplySettings() {
 }
 
 Options frmMain::CurrentOptions() const {
-  return {picOptions.chkAnimate.Value(), CurrentMode,   chkOpen.Value(), picOptions.chkStartUp.Value(),
-          picSearch.txtCount.Text(),     picSearch.chkExact.Value(), picOptions.hotQuickOpen.Value()};
+  return {picOptions.chkAnimate.Value(), int32_t(favorites_.Current()),
+          chkOpen.Value(),                picOptions.chkStartUp.Value(),
+          picSearch.txtCount.Text(),      picSearch.chkExact.Value(),
+          picOptions.hotQuickOpen.Value(), settingsEncoding_};
 }
 
 void frmMain::OnTrayIconAdded(bool added) {
@@ -159,8 +170,12 @@ void frmMain::ShutDown() {
   // Once only: Windows ending the session and the window closing both lead here.
   if (shutDown_) return;
   shutDown_ = true;
-  SaveListsAtExit(Lists());
-  SaveSettings(CurrentOptions());
+  Notices notices;
+  favorites_.SaveListsAtExit(notices);
+  Tell(notices);
+  notices.clear();
+  SaveSettings(CurrentOptions(), notices);
+  Tell(notices);
   CheckStartUp();
   RemoveTrayIcon();
 }
@@ -209,6 +224,11 @@ LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       RestoreFromTray();
       return 0;
     case WM_TIMER:
+      if (wp == kPreloadTimer) {
+        KillTimer(hwnd(), kPreloadTimer);
+        for (const ListKind list : kListKinds) favorites_.ReadQuietly(list);
+        return 0;
+      }
       if (wp != kDropTargetTimer) break;
       KillTimer(hwnd(), kDropTargetTimer);
       RegisterDropTarget();

@@ -18,7 +18,7 @@
 #include "controls/colorbutton/color_button.h"
 #include "controls/listboxex/listboxex.h"
 #include "dialogs/frmNew.h"
-#include "data/mdlGlobal.h"
+#include "data/favorites.h"
 #include "data/quick_match.h"
 #include "data/settings.h"
 #include "runtime/check_box.h"
@@ -41,7 +41,7 @@ class frmMain : public Form {
   // Runs the shut-down and ends the program.
   void Unload();
 
-  // Brings the title row and the visible page in line with CurrentMode.
+  // Brings the title row and the visible page in line with the current assistant.
   void SetMode();
   // Writes or deletes the start-with-Windows value as chkStartUp says.
   void CheckStartUp();
@@ -85,13 +85,16 @@ class frmMain : public Form {
   bool QuickOpenKeyWorks() const { return quickOpenKeyWorks_; }
 
   bool MinimizedToTray() const { return minimizedToTray_; }
-  FavoriteLists Lists() { return {*lstTitles, *lstAddress}; }
+  // The lists, and the titles of the current one as the list page shows them.
+  Favorites& Store() { return favorites_; }
+  ListBoxEX& TitleList() { return *lstTitles; }
 
  protected:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   void Rescaled() override;
 
  private:
+  static constexpr size_t kPageCount = 5;
   // Drops are taken from the message loop, once the source has its answer.
   static constexpr UINT kTakeDrops = WM_APP + 2;
 
@@ -105,19 +108,26 @@ class frmMain : public Form {
   Options CurrentOptions() const;
   void ShutDown();
   void ShowPanel(Control& page);
+  void ChooseAssistant(Assistant assistant, Control& page);
+  // Fills the list page with the titles of the current list, read first if need be.
+  void ShowCurrentList();
+  void ShowEdit(ListKind list, const ListEdit& edit);
+  // Opens in a new window as chkOpen says, and tells the user what kept it from opening.
+  void Open(const std::wstring& address, bool isFolder, std::wstring_view title = {});
   void EnableFrontPageOnly();
   void OnEnterKey();
   void OnMouseMove(LPARAM lp);
   void OnTrayIconAdded(bool added);
   // The selected entry's position, or nothing when no entry is selected.
   std::optional<int32_t> SelectedEntry() const;
+  std::wstring SelectedEntryText() const;
   // Opens a favorite's address as a double-click does.
   void OpenFavorite(const Favorite& favorite, bool isFolder);
   void CreateQuickOpen();
   void RegisterQuickOpenKey();
   std::wstring TrayTip() const;
   void IndexFavorites();
-  std::array<HWND, 6> Pages() const;
+  std::array<HWND, kPageCount> Pages() const;
   HWND FrontPage() const;
   void RegisterDropTarget();
   DropKind DropKindHere(const DroppedItems& items) const;
@@ -127,7 +137,7 @@ class frmMain : public Form {
   ImageBox imgTitle;
   Label lbTitle, Label8;
   std::unique_ptr<ColorButton> clbMinimize, clbClose, clbPlug;
-  std::unique_ptr<ListBoxEX> lstTitles, lstAddress;
+  std::unique_ptr<ListBoxEX> lstTitles;
   ModesPage picModes;
   SearchPage picSearch;
   OptionsPage picOptions;
@@ -135,11 +145,17 @@ class frmMain : public Form {
   BrowserStandIn WebBrowser1;
   CheckBox chkOpen;
   std::unique_ptr<ColorButton> clbDelete, cmdEdit, clbAdd;
+  // Front to back as the window first stacks them, each on the page area.
+  std::array<Control*, kPageCount> pages_{};
+  Favorites favorites_;
+  TextEncoding settingsEncoding_ = TextEncoding::CodePage;
   std::unique_ptr<frmNew> editor_;
   std::unique_ptr<frmQuickOpen> quickOpen_;
-  // What the quick-open box searches: both lists as they were when it opened.
+  // What the quick-open box searches: both lists as they were when it opened,
+  // and the revisions of the store's lists they were indexed at.
   QuickIndex quickIndex_;
   std::vector<Favorite> quickFavorites_[2];
+  std::optional<uint64_t> quickRevisions_[2];
   bool quickOpenKeyWorks_ = false;
   std::unique_ptr<DropTargetRegistration> dropTarget_;
   // Dropped, and waiting for the message loop.

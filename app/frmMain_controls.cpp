@@ -17,20 +17,19 @@ constexpr TwipsRect kPageArea{240, 720, 2415, 3405};
 std::shared_ptr<Font> FormFont() { return std::make_shared<Font>(L"宋体", 9); }
 
 // The look both lists are stored with.
-PropertyBag ListLook(int32_t sortOrder) {
+PropertyBag ListLook() {
   PropertyBag bag;
   bag.Write<int32_t>(L"style", 1, 0);
   bag.Write<int32_t>(L"gradient", 0, 1);
   bag.Write<int32_t>(L"startcolor", 0x00A3E8FC, 0x00FFD6AC);
   bag.Write<int32_t>(L"endcolor", 0x0005BAFE, 0x00FFFFFF);
-  bag.Write<int32_t>(L"sortorder", sortOrder, 0);
   bag.Write<FontPtr>(L"font", std::make_shared<Font>(L"Tahoma", 9.75, false, 0), nullptr);
   return bag;
 }
 
-std::unique_ptr<ListBoxEX> MakeList(HWND parent, int32_t sortOrder) {
+std::unique_ptr<ListBoxEX> MakeList(HWND parent) {
   auto list = std::make_unique<ListBoxEX>();
-  const PropertyBag look = ListLook(sortOrder);
+  const PropertyBag look = ListLook();
   list->Create({.parent = parent, .at = kPageArea, .ambientFont = FormFont(), .saved = &look});
   return list;
 }
@@ -47,14 +46,14 @@ void frmMain::CreateControls() {
   clbClose = MakeButton(hwnd(), {{2280, 15, 375, 225}, L"X", nullptr, L"关闭程序", kButtonBackColor});
   clbPlug = MakeButton(hwnd(), {{2040, 330, 615, 375}, L"", ProgramPicture(IDI_MENU), L"主菜单", kButtonBackColor});
 
-  // The entries keep the list sorted; each title stands at its entry's place.
-  lstTitles = MakeList(hwnd(), ListModel::kUnsorted);
+  // The store keeps the entries sorted; each title stands at its entry's place.
+  lstTitles = MakeList(hwnd());
   lstTitles->SetToolTipText(L"Address List");
-  lstAddress = MakeList(hwnd(), ListModel::kAscending);
   picModes.Create(hwnd(), kPageArea);
   picSearch.Create(hwnd(), kPageArea);
   picOptions.Create(hwnd(), kPageArea);
   picAbout.Create(hwnd(), kPageArea);
+  pages_ = {&picModes, &picAbout, &picOptions, lstTitles.get(), &picSearch};
   WebBrowser1.Create(hwnd(), {480, 2040, 1935, 1455});
 
   chkOpen.Create(hwnd(), {360, 4155, 2175, 240}, L"新窗口打开(&O)", kFormBackColor);
@@ -62,7 +61,8 @@ void frmMain::CreateControls() {
   clbDelete = MakeButton(hwnd(), {{240, 4440, 735, 615}, L"删除  ", nullptr, L"删除", kButtonBackColor});
   cmdEdit = MakeButton(hwnd(), {{1080, 4440, 735, 615}, L"编辑  ", nullptr, L"编辑", kButtonBackColor});
   clbAdd = MakeButton(hwnd(), {{1920, 4440, 735, 615}, L"添加  ", nullptr, L"添加", kButtonBackColor});
-  editor_ = std::make_unique<frmNew>(Lists());
+  editor_ = std::make_unique<frmNew>(favorites_);
+  favorites_.OnEdit([this](ListKind list, const ListEdit& edit) { ShowEdit(list, edit); });
   CreateQuickOpen();
 
   // Animations follow the options page's check box from now on.
@@ -92,10 +92,8 @@ void frmMain::BindEvents() {
 
 // Front to back: the main menu fills the page area while the window opens.
 void frmMain::StackPagesInDesignOrder() {
-  for (HWND page : {WebBrowser1.hwnd(), picSearch.hwnd(), lstAddress->hwnd(), lstTitles->hwnd(), picOptions.hwnd(),
-                    picAbout.hwnd(), picModes.hwnd()}) {
-    BringToFront(page);
-  }
+  BringToFront(WebBrowser1.hwnd());
+  for (auto page = pages_.rbegin(); page != pages_.rend(); ++page) BringToFront((*page)->hwnd());
   EnableFrontPageOnly();
 }
 
@@ -112,9 +110,7 @@ void frmMain::OrderTabStops() {
 
 void frmMain::PlacePagesOnTheList() {
   const ListBoxEX& list = *lstTitles;
-  for (Control* page : std::initializer_list<Control*>{&picOptions, &picAbout, &picModes, &picSearch}) {
-    page->Move(list.Left(), list.Top(), list.Width(), list.Height());
-  }
+  for (Control* page : pages_) page->Move(list.Left(), list.Top(), list.Width(), list.Height());
 }
 
 }  // namespace oravin

@@ -29,7 +29,7 @@ void frmMain::RegisterDropTarget() {
 
 // Only a list in front takes drops, and only what fits it.
 DropKind frmMain::DropKindHere(const DroppedItems& items) const {
-  return KindOfDrop(FrontPage() == lstTitles->hwnd() ? CurrentMode : kModeSearch, items);
+  return KindOfDrop(FrontPage() == lstTitles->hwnd() ? favorites_.CurrentList() : std::nullopt, items);
 }
 
 void frmMain::TakeDrops() {
@@ -51,8 +51,10 @@ void frmMain::TakeDrops() {
 }
 
 void frmMain::AddDroppedFiles(const std::vector<std::wstring>& files) {
-  const FilesFavorites found = FavoritesFromFiles(CurrentMode, files, VolumeLabel);
-  AddedCounts counts = AddFavorites(Lists(), found.favorites);
+  const std::optional<ListKind> list = favorites_.CurrentList();
+  if (!list) return;
+  const FilesFavorites found = FavoritesFromFiles(*list, files, VolumeLabel);
+  AddedCounts counts = AddFavorites(favorites_, *list, found.favorites);
   counts.refused += found.refused;
   std::wstring message = AddedSummary(counts);
   for (const std::wstring& problem : found.problems) message += L"\r\n\r\n" + problem;

@@ -7,6 +7,7 @@
 #include "app/frmMain.h"
 #include "data/entry.h"
 #include "runtime/leading_number.h"
+#include "runtime/message_box.h"
 #include "runtime/rounding.h"
 
 namespace oravin {
@@ -22,42 +23,47 @@ int32_t ResultCount(const std::wstring& text) {
 }  // namespace
 
 std::optional<int32_t> frmMain::SelectedEntry() const {
+  const std::optional<ListKind> list = favorites_.CurrentList();
   const int32_t i = lstTitles->ListIndex();
-  // An empty list has no selection; a damaged file could leave the lists unequal.
-  if (i < 0 || i >= lstAddress->ListCount()) return std::nullopt;
+  // An empty list has no selection.
+  if (!list || i < 0 || size_t(i) >= favorites_.Entries(*list).size()) return std::nullopt;
   return i;
 }
 
+std::wstring frmMain::SelectedEntryText() const {
+  const auto i = SelectedEntry();
+  return i ? favorites_.Entries(*favorites_.CurrentList())[size_t(*i)] : std::wstring();
+}
+
 void frmMain::ShowSelectedAddress() {
-  if (const auto i = SelectedEntry()) lstTitles->SetToolTipText(AddressOf(lstAddress->ListItems(*i)));
+  if (SelectedEntry()) lstTitles->SetToolTipText(AddressOf(SelectedEntryText()));
 }
 
 void frmMain::OpenSelectedEntry() {
-  const auto i = SelectedEntry();
-  if (!i) return;
-  const std::wstring entry = lstAddress->ListItems(*i);
-  OpenFavorite({TitleOf(entry), AddressOf(entry)}, CurrentMode == kModeFolders);
+  if (!SelectedEntry()) return;
+  const std::wstring entry = SelectedEntryText();
+  OpenFavorite({TitleOf(entry), AddressOf(entry)}, AddressesOf(*favorites_.CurrentList()) == AddressKind::Folder);
 }
 
 void frmMain::OpenFavorite(const Favorite& favorite, bool isFolder) {
   // Only a damaged file gives an entry without an address: there is nothing to open.
   if (favorite.address.empty()) return;
-  OpenAddress(hwnd(), favorite.address, chkOpen.Value() != 0, isFolder, favorite.title);
+  Open(favorite.address, isFolder, favorite.title);
 }
 
 void frmMain::DeleteSelectedEntry() {
-  if (CurrentMode == kModeSearch || lstTitles->Text().empty()) return;
   const auto i = SelectedEntry();
-  if (!i) return;
-  RemoveEntry(Lists(), *i);
+  if (!i || lstTitles->Text().empty()) return;
+  favorites_.RemoveEntry(*favorites_.CurrentList(), *i);
 }
 
 void frmMain::AddEntry() {
-  if (CurrentMode != kModeSearch) editor_->NewAddress();
+  if (favorites_.CurrentList()) editor_->NewAddress();
 }
 
 void frmMain::EditEntry() {
-  if (CurrentMode != kModeSearch && !lstTitles->Text().empty()) editor_->EditAddress();
+  const auto i = SelectedEntry();
+  if (i && !lstTitles->Text().empty()) editor_->EditAddress(*i);
 }
 
 void frmMain::Search() {
@@ -68,11 +74,15 @@ void frmMain::Search() {
                                                     : 0;
   const std::wstring url = BuildSearchUrl(picSearch.txtFind.Text(), ResultCount(picSearch.txtCount.Text()), kind,
                                           picSearch.chkExact.Value() != 0);
-  OpenAddress(hwnd(), url, chkOpen.Value() != 0, false);
+  Open(url, false);
 }
 
 void frmMain::AdvancedSearch() {
-  OpenAddress(hwnd(), BuildAdvancedSearchUrl(picSearch.txtFind.Text()), chkOpen.Value() != 0, false);
+  Open(BuildAdvancedSearchUrl(picSearch.txtFind.Text()), false);
+}
+
+void frmMain::Open(const std::wstring& address, bool isFolder, std::wstring_view title) {
+  if (const auto refusal = OpenAddress(hwnd(), address, chkOpen.Value() != 0, isFolder, title)) Tell({*refusal});
 }
 
 }  // namespace oravin

@@ -4,8 +4,10 @@
 #include "actions/command_line.h"
 #include "actions/mdlRegistry.h"
 #include "app/frmMain.h"
+#include "data/entry.h"
 #include "effects/mdlAnimation.h"
 #include "runtime/app.h"
+#include "runtime/message_box.h"
 
 namespace oravin {
 namespace {
@@ -26,8 +28,9 @@ void frmMain::SetMode() {
       {picModes.lbWeb, L"网址助手", *picModes.clbWAssistant, lstTitles->hwnd()},
       {picModes.lbFolder, L"文件夹助手", *picModes.clbFolderAssis, lstTitles->hwnd()},
   };
-  if (CurrentMode < kModeSearch || CurrentMode > kModeFolders) return;
-  const ModeLook& look = looks[CurrentMode];
+  const auto mode = static_cast<int32_t>(favorites_.Current());
+  if (mode < 0 || mode >= int32_t(std::size(looks))) return;
+  const ModeLook& look = looks[mode];
   for (const ModeLook& other : looks) other.label.SetFontBold(&other == &look);
   lbTitle.SetCaption(look.title);
   imgTitle.SetPicture(look.button.Picture());
@@ -42,12 +45,14 @@ void frmMain::ShowPanel(Control& page) {
   AnimateWindowEffect(page.hwnd(), kAnimateOpen, kPageEffect, kAnimationDelay, kAnimationSteps);
 }
 
-std::array<HWND, 6> frmMain::Pages() const {
-  return {picModes.hwnd(), picSearch.hwnd(), picOptions.hwnd(), picAbout.hwnd(), lstTitles->hwnd(), lstAddress->hwnd()};
+std::array<HWND, frmMain::kPageCount> frmMain::Pages() const {
+  std::array<HWND, kPageCount> pages{};
+  std::transform(pages_.begin(), pages_.end(), pages.begin(), [](const Control* page) { return page->hwnd(); });
+  return pages;
 }
 
 HWND frmMain::FrontPage() const {
-  const std::array<HWND, 6> pages = Pages();
+  const std::array<HWND, kPageCount> pages = Pages();
   for (HWND w = GetWindow(hwnd(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
     if (std::find(pages.begin(), pages.end(), w) != pages.end()) return w;
   }
@@ -71,30 +76,47 @@ void frmMain::EnableFrontPageOnly() {
   if ((focusBehind || !GetFocus()) && GetActiveWindow() == hwnd()) SetFocus(hwnd());
 }
 
-void frmMain::ShowSearchAssistant() {
-  SaveList(Lists());
-  CurrentMode = kModeSearch;
-  ShowPanel(picSearch);
+// The list left is saved (also when it is chosen again: what the file holds
+// then is what the page shows), and the page stays empty until the next list
+// is in it.
+void frmMain::ChooseAssistant(Assistant assistant, Control& page) {
+  if (const std::optional<ListKind> left = favorites_.CurrentList()) {
+    Notices notices;
+    favorites_.SaveList(*left, notices);
+    Tell(notices);
+  }
+  lstTitles->Clear();
+  favorites_.SetCurrent(assistant);
+  ShowPanel(page);
+  ShowCurrentList();
   SetMode();
 }
 
-// The list shown is always what was saved: choosing the current assistant
-// again saves it too, rather than reading the file back over the user's changes.
-void frmMain::ShowWebAssistant() {
-  if (CurrentMode != kModeSearch) SaveList(Lists());
-  CurrentMode = kModeWebsites;
-  ShowPanel(*lstTitles);
-  LoadList(Lists());
-  SetMode();
+void frmMain::ShowCurrentList() {
+  const std::optional<ListKind> list = favorites_.CurrentList();
+  if (!list) return lstTitles->Clear();
+  Notices notices;
+  favorites_.LoadList(*list, notices);
+  Tell(notices);
+  const std::vector<std::wstring>& entries = favorites_.Entries(*list);
+  std::vector<std::wstring> titles;
+  titles.reserve(entries.size());
+  for (const std::wstring& entry : entries) titles.push_back(TitleOf(entry));
+  lstTitles->SetItems(std::move(titles));
 }
 
-void frmMain::ShowFolderAssistant() {
-  if (CurrentMode != kModeSearch) SaveList(Lists());
-  CurrentMode = kModeFolders;
-  ShowPanel(*lstTitles);
-  LoadList(Lists());
-  SetMode();
+void frmMain::ShowEdit(ListKind list, const ListEdit& edit) {
+  if (list != favorites_.CurrentList()) return;
+  if (!edit.added) return lstTitles->Remove(edit.index);
+  const int32_t count = lstTitles->ListCount();
+  lstTitles->AddItem(TitleOf(favorites_.Entries(list)[size_t(edit.index)]), edit.index < count ? edit.index : -1);
 }
+
+void frmMain::ShowSearchAssistant() { ChooseAssistant(Assistant::Search, picSearch); }
+
+void frmMain::ShowWebAssistant() { ChooseAssistant(Assistant::Websites, *lstTitles); }
+
+void frmMain::ShowFolderAssistant() { ChooseAssistant(Assistant::Folders, *lstTitles); }
 
 void frmMain::ShowOptions() {
   SetMode();

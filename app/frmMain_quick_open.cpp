@@ -16,6 +16,8 @@ UINT HotkeyModifiers(Hotkey key) {
          ((key & kHotkeyAlt) ? MOD_ALT : 0);
 }
 
+QuickList QuickListOf(ListKind list) { return list == ListKind::Websites ? QuickList::kWebsites : QuickList::kFolders; }
+
 std::vector<Favorite> FavoritesOf(const std::vector<std::wstring>& entries) {
   std::vector<Favorite> favorites;
   favorites.reserve(entries.size());
@@ -86,19 +88,15 @@ void frmMain::ToggleQuickOpen() {
 }
 
 // The list on screen as it is now, changes not yet saved included, and the
-// other as its file holds it.
+// other as its file holds it. A list is indexed again only once it changed.
 void frmMain::IndexFavorites() {
-  const int32_t modes[] = {kModeWebsites, kModeFolders};
-  for (const QuickList list : {QuickList::kWebsites, QuickList::kFolders}) {
-    const int32_t mode = modes[size_t(list)];
-    std::vector<std::wstring> entries;
-    if (mode == CurrentMode) {
-      for (int32_t i = 0; i < lstAddress->ListCount(); ++i) entries.push_back(lstAddress->ListItems(i));
-    } else {
-      entries = EntriesInFile(mode);
-    }
-    quickFavorites_[size_t(list)] = FavoritesOf(entries);
-    quickIndex_.SetList(list, quickFavorites_[size_t(list)]);
+  for (const ListKind kind : kListKinds) {
+    favorites_.ReadQuietly(kind);
+    const size_t slot = size_t(QuickListOf(kind));
+    if (quickRevisions_[slot] == favorites_.Revision(kind)) continue;
+    quickRevisions_[slot] = favorites_.Revision(kind);
+    quickFavorites_[slot] = FavoritesOf(favorites_.Entries(kind));
+    quickIndex_.SetList(QuickListOf(kind), quickFavorites_[slot]);
   }
 }
 

@@ -1,7 +1,5 @@
 #include "data/file_errors.h"
 
-#include "runtime/message_box.h"
-
 namespace oravin {
 
 FileError DescribeFileError(std::error_code error) {
@@ -20,9 +18,9 @@ FileError DescribeFileError(std::error_code error) {
   return {57, L"设备 I/O 错误"};
 }
 
-void ShowFileError(std::error_code error) {
+Notice FileErrorNotice(std::error_code error) {
   const FileError e = DescribeFileError(error);
-  MsgBox(L"Error " + std::to_wstring(e.number) + L"\r\n" + e.description, L"Error", MsgIcon::Critical);
+  return {L"Error " + std::to_wstring(e.number) + L"\r\n" + e.description, L"Error", MsgIcon::Critical};
 }
 
 }  // namespace oravin

@@ -3,6 +3,8 @@
 #include <string>
 #include <system_error>
 
+#include "runtime/message_box.h"
+
 namespace oravin {
 
 struct FileError {
@@ -16,6 +18,6 @@ struct FileError {
 FileError DescribeFileError(std::error_code error);
 
 // "Error " + number + CR LF + description, titled "Error", with the error icon.
-void ShowFileError(std::error_code error);
+Notice FileErrorNotice(std::error_code error);
 
 }  // namespace oravin

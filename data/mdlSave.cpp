@@ -1,22 +1,16 @@
 #include "data/mdlSave.h"
 
-#include <map>
+#include <functional>
 
 #include "data/entry.h"
 #include "data/file_errors.h"
 #include "runtime/durable_file.h"
 #include "runtime/file_path.h"
-#include "runtime/message_box.h"
 
 namespace oravin {
 namespace {
 
 constexpr wchar_t kBackupSuffix[] = L".bak";
-
-std::map<std::wstring, TextEncoding>& Encodings() {
-  static std::map<std::wstring, TextEncoding> encodings;
-  return encodings;
-}
 
 // Why a file cannot be read: a missing folder and a missing file are told apart.
 std::error_code WhyUnreadable(const std::wstring& path) {
@@ -45,78 +39,77 @@ bool HoldsMoreThanItsText(const FileText& file) { return !file.faithful || !Read
 
 // Keeps the file's bytes beside it before a save changes them; an older copy
 // is replaced only by a different one, and the user hears of each new copy once.
-bool KeepOriginal(const std::wstring& file, const std::string& bytes) {
+bool KeepOriginal(const std::wstring& file, const std::string& bytes, Notices& notices) {
   const std::wstring backup = file + kBackupSuffix;
   std::string kept;
   std::error_code error;
   if (ReadFileContents(backup, kept, error) && kept == bytes) return true;
   error.clear();
   if (!ReplaceFileContents(backup, bytes, error)) {
-    ShowFileError(error);
+    notices.push_back(FileErrorNotice(error));
     return false;
   }
-  MsgBox(L"文件 \"" + FileNameOf(file) + L"\" 中有本程序无法原样保存的内容.\r\n保存之前, 原来的文件已复制为:\r\n" + backup,
-         L"提示", MsgIcon::Information);
+  notices.push_back({L"文件 \"" + FileNameOf(file) + L"\" 中有本程序无法原样保存的内容.\r\n保存之前, 原来的文件已复制为:\r\n" +
+                         backup,
+                     L"提示", MsgIcon::Information});
   return true;
 }
 
 }  // namespace
 
-std::wstring ReadTextFile(const std::wstring& path, bool* unreadable) {
+Fingerprint FingerprintOf(std::string_view bytes) { return std::hash<std::string_view>()(bytes); }
+
+TextFileRead ReadTextFile(const std::wstring& path, Notices& notices) {
   std::string bytes;
   std::error_code error;
   if (!ReadFileContents(path, bytes, error)) {
     const std::error_code why = WhyUnreadable(path);
-    ShowFileError(why);
-    if (unreadable)
-      *unreadable = why != std::errc::no_such_file_or_directory && why != std::errc::not_a_directory;
-    return {};
+    notices.push_back(FileErrorNotice(why));
+    const bool missing = why == std::errc::no_such_file_or_directory || why == std::errc::not_a_directory;
+    return {.outcome = missing ? ReadOutcome::Missing : ReadOutcome::Unreadable};
   }
-  if (unreadable) *unreadable = false;
   FileText file = DecodeFile(bytes);
-  Encodings()[path] = file.encoding;
-  return std::move(file.text);
+  return {std::move(file.text), file.encoding, ReadOutcome::Read, FingerprintOf(bytes)};
 }
 
-bool WriteTextFile(const std::wstring& text, const std::wstring& path) {
-  return WriteTextFileIn(text, path, EncodingOf(path));
-}
-
-bool WriteTextFileIn(const std::wstring& text, const std::wstring& path, TextEncoding encoding) {
+std::optional<Fingerprint> WriteTextFile(const std::wstring& text, const std::wstring& path, TextEncoding encoding,
+                                         Notices& notices) {
   std::error_code error;
   const std::wstring folder = ParentOf(path);
+  std::string bytes;
   // A missing Bin folder would otherwise cost the user the whole list.
   if (CreateFolders(folder, error)) {
     RemoveLeftoverTemporaries(folder);
-    const std::string bytes = EncodeFile(text, encoding);
+    bytes = EncodeFile(text, encoding);
     std::string old;
     std::error_code unread;
     if (ReadFileContents(path, old, unread)) {
       // The file keeps its own line breaks and date when there is nothing to
       // change. Most saves change nothing and find the same bytes, which is
       // quicker to see than decoding the file.
-      if (old == bytes) return true;
+      if (old == bytes) return FingerprintOf(old);
       const FileText current = DecodeFile(old);
-      if (current.text == text) return true;
-      if (HoldsMoreThanItsText(current) && !KeepOriginal(path, old)) return false;
+      if (current.text == text) return FingerprintOf(old);
+      if (HoldsMoreThanItsText(current) && !KeepOriginal(path, old, notices)) return std::nullopt;
     }
     ReplaceFileContents(path, bytes, error);
   }
   if (error) {
-    ShowFileError(error);
-    return false;
+    notices.push_back(FileErrorNotice(error));
+    return std::nullopt;
   }
-  Encodings()[path] = encoding;
-  if (FileExists(path)) return true;
-  MsgBox(L"未知错误. 文件无法保存", L"抱歉", MsgIcon::Critical);
-  return false;
+  if (FileExists(path)) return FingerprintOf(bytes);
+  notices.push_back({L"未知错误. 文件无法保存", L"抱歉", MsgIcon::Critical});
+  return std::nullopt;
 }
 
 bool FileExists(const std::wstring& path) { return KindOfPath(path) == PathKind::File; }
 
-TextEncoding EncodingOf(const std::wstring& path) {
-  const auto known = Encodings().find(path);
-  return known != Encodings().end() ? known->second : TextEncoding::CodePage;
+std::optional<Fingerprint> FingerprintOnDisk(const std::wstring& path) {
+  std::string bytes;
+  std::error_code error;
+  if (!ReadFileContents(path, bytes, error)) return std::nullopt;
+  return FingerprintOf(bytes);
 }
 
 }  // namespace oravin

@@ -72,11 +72,16 @@ std::wstring FormatSettings(const Options& o) {
 
 std::wstring SettingsFile() { return JoinPath(JoinPath(App().Path, L"Bin"), L"Settings.txt"); }
 
-SettingsFields LoadSettings() { return ParseSettings(ReadTextFile(SettingsFile())); }
+SettingsFields LoadSettings(Notices& notices) {
+  const TextFileRead file = ReadTextFile(SettingsFile(), notices);
+  SettingsFields fields = ParseSettings(file.text);
+  fields.encoding = file.encoding;
+  return fields;
+}
 
-void SaveSettings(const Options& options) {
+void SaveSettings(const Options& options, Notices& notices) {
   // Replaced whole, like the lists: never deleted before the new file is there.
-  WriteTextFile(FormatSettings(options), SettingsFile());
+  WriteTextFile(FormatSettings(options), SettingsFile(), options.encoding, notices);
 }
 
 }  // namespace oravin

@@ -8,6 +8,8 @@
 #include <string_view>
 
 #include "data/hotkey.h"
+#include "data/text_encoding.h"
+#include "runtime/message_box.h"
 
 namespace oravin {
 
@@ -20,6 +22,8 @@ struct Options {
   std::wstring txtCount = L"100";
   int16_t chkExact = 0;
   Hotkey quickOpenKey = kDefaultQuickOpenKey;
+  // The file's own, kept from the start (a file saved from Notepad stays as it was saved).
+  TextEncoding encoding = TextEncoding::CodePage;
 };
 
 // What a settings file gives: the fields up to the first damaged one.
@@ -31,6 +35,7 @@ struct SettingsFields {
   std::optional<std::wstring> txtCount;
   std::optional<int16_t> chkExact;
   std::optional<Hotkey> quickOpenKey;
+  TextEncoding encoding = TextEncoding::CodePage;
 };
 
 // Reads fields in order and stops silently at the first that is missing, too
@@ -46,9 +51,9 @@ std::wstring NumberText(double value);
 
 std::wstring SettingsFile();
 
-// Reads the file (a missing one is reported by the file reading, once).
-SettingsFields LoadSettings();
+// Reads the file (a missing one is reported in the notices, once).
+SettingsFields LoadSettings(Notices& notices);
 // Replaces the file with the current options.
-void SaveSettings(const Options& options);
+void SaveSettings(const Options& options, Notices& notices);
 
 }  // namespace oravin

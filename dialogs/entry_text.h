@@ -1,6 +1,5 @@
 #pragma once
 // What the editor dialog does with the texts it is given.
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,10 +11,5 @@ namespace oravin {
 // ("https://...", "ftp://...") is left as typed: putting "http://" in front of
 // it would break it.
 std::wstring TidyWebAddress(std::wstring_view text);
-
-// Why an entry cannot be stored as typed in the list of CurrentMode, or
-// nothing when it can: the list file has no escaping, and a file in the code
-// page cannot hold every character.
-std::optional<std::wstring> EntryProblem(std::wstring_view title, std::wstring_view address);
 
 }  // namespace oravin

@@ -24,6 +24,9 @@ constexpr int32_t kEffect = 8, kDelay = 1, kSteps = 33;
 // Discarding the dialog waits until the handler that closed it has returned.
 constexpr UINT kDiscard = WM_APP + 1;
 
+// The editor asks for a path on a folder list, for a web address otherwise.
+bool IsFolderList(std::optional<ListKind> list) { return list && AddressesOf(*list) == AddressKind::Folder; }
+
 }  // namespace
 
 frmNew::~frmNew() { Discard(); }
@@ -71,7 +74,7 @@ void frmNew::CreateControls() {
 
 void frmNew::SetJob(const wchar_t* title, const wchar_t* addressLabel, const wchar_t* confirm, const wchar_t* tip) {
   Controls& c = *controls_;
-  if (CurrentMode == kModeFolders || CurrentMode == kModeWebsites) {
+  if (favorites_.CurrentList()) {
     c.lbTitle.SetCaption(title);
     c.lbAddress.SetCaption(addressLabel);
   }
@@ -82,7 +85,7 @@ void frmNew::SetJob(const wchar_t* title, const wchar_t* addressLabel, const wch
 void frmNew::NewAddress() {
   if (!IsOpen()) Load();
   if (!IsOpen()) return;
-  const bool folders = CurrentMode == kModeFolders;
+  const bool folders = IsFolderList(favorites_.CurrentList());
   SetJob(folders ? L"添加文件夹" : L"添加网址", folders ? L"路径:" : L"网址:", kAddCaption, L"添加");
   edited_.reset();
 }
@@ -94,40 +97,44 @@ void frmNew::NewAddress(const std::wstring& title, const std::wstring& address) 
   controls_->txtAddress.SetText(address);
 }
 
-void frmNew::EditAddress() {
+void frmNew::EditAddress(int32_t index) {
   if (!IsOpen()) Load();
   if (!IsOpen()) return;
-  const bool folders = CurrentMode == kModeFolders;
+  const std::optional<ListKind> list = favorites_.CurrentList();
+  const bool folders = IsFolderList(list);
   SetJob(folders ? L"编辑路径" : L"编辑网址", folders ? L"路径:" : L"网址:", kSaveCaption, L"保存");
   edited_.reset();
-  const int32_t i = lists_.lstTitles.ListIndex();
-  if (i < 0 || i >= lists_.lstAddress.ListCount()) return;
-  edited_ = Edited{lists_.lstAddress.ListItems(i), i};
+  if (!list || index < 0 || size_t(index) >= favorites_.Entries(*list).size()) return;
+  edited_ = Edited{*list, favorites_.Entries(*list)[size_t(index)], index};
   controls_->txtAddress.SetText(AddressOf(edited_->entry));
-  controls_->txtTitle.SetText(lists_.lstTitles.Text());
+  controls_->txtTitle.SetText(TitleOf(edited_->entry));
 }
 
 void frmNew::TidyAddress() {
   // Folder paths are never changed.
-  if (!IsOpen() || CurrentMode != kModeWebsites) return;
+  const std::optional<ListKind> list = favorites_.CurrentList();
+  if (!IsOpen() || !list || AddressesOf(*list) != AddressKind::Web) return;
   TextBox& box = controls_->txtAddress;
   const std::wstring tidy = TidyWebAddress(box.Text());
   if (tidy != box.Text()) box.SetText(tidy);
 }
 
 void frmNew::Confirm() {
+  // The search page has no list to add to.
+  const std::optional<ListKind> list = favorites_.CurrentList();
+  if (!list) return Unload();
   const std::wstring title = controls_->txtTitle.Text(), address = controls_->txtAddress.Text();
   // The entry would not come back from the file as typed: say so and keep the dialog open.
-  if (const auto problem = EntryProblem(title, address)) {
+  if (const auto problem = favorites_.EntryProblem(*list, title, address)) {
     MsgBox(*problem, L"抱歉", MsgIcon::Exclamation);
     return;
   }
   // Saving replaces the entry the dialog was opened for, wherever it stands
   // now; one deleted meanwhile is added anew.
-  if (controls_->clbAdd->Caption() != kAddCaption && edited_) {
-    if (const auto i = FindEntry(lists_, edited_->entry, edited_->index)) RemoveEntry(lists_, *i);
+  if (controls_->clbAdd->Caption() != kAddCaption && edited_ && edited_->list == *list) {
+    if (const auto i = favorites_.FindEntry(*list, edited_->entry, edited_->index)) favorites_.RemoveEntry(*list, *i);
   }
-  AddEntry(lists_, title + std::wstring(kAddressMarker) + address);
+  favorites_.AddEntry(*list, title + std::wstring(kAddressMarker) + address);
   Unload();
 }
 

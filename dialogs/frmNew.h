@@ -1,13 +1,13 @@
 #pragma once
-// The editor dialog: adds an entry to the list on screen or replaces the
+// The editor dialog: adds an entry to the current list or replaces the
 // selected one. Modeless and on top of every window while it is open; it
-// writes straight into the main window's two lists.
+// changes the list in the store, which the main window shows.
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "controls/colorbutton/color_button.h"
-#include "data/mdlGlobal.h"
+#include "data/favorites.h"
 #include "runtime/form.h"
 #include "runtime/label.h"
 #include "runtime/text_box.h"
@@ -16,12 +16,13 @@ namespace oravin {
 
 class frmNew : public Form {
  public:
-  explicit frmNew(FavoriteLists lists) : lists_(lists) {}
+  explicit frmNew(Favorites& favorites) : favorites_(favorites) {}
   ~frmNew() override;
 
   // Both open the dialog first when it is not open.
   void NewAddress();
-  void EditAddress();
+  // On the entry at the index of the current list.
+  void EditAddress(int32_t index);
   // NewAddress with both boxes filled in (a link dropped on the main window).
   void NewAddress(const std::wstring& title, const std::wstring& address);
 
@@ -53,11 +54,12 @@ class frmNew : public Form {
   void ConfirmFromKeyboard();
   void SetJob(const wchar_t* title, const wchar_t* addressLabel, const wchar_t* confirm, const wchar_t* tip);
 
-  FavoriteLists lists_;
+  Favorites& favorites_;
   std::unique_ptr<Controls> controls_;
   // The entry EditAddress opened the dialog for, and where it stood then: the
   // main window stays usable, so the selection may have moved on by the confirm.
   struct Edited {
+    ListKind list;
     std::wstring entry;
     int32_t index;
   };

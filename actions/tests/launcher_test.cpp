@@ -12,6 +12,12 @@
 namespace oravin {
 namespace {
 
+// The launcher as the main window uses it: what it answers is shown.
+template <typename... Args>
+void OpenAndTell(Args&&... args) {
+  if (const auto refusal = OpenAddress(std::forward<Args>(args)...)) Tell({*refusal});
+}
+
 struct Execution {
   WindowHandle owner;
   std::wstring verb, file, parameters, directory;
@@ -59,7 +65,7 @@ class Launcher : public ::testing::Test {
 };
 
 TEST_F(Launcher, AWebAddressIsOpenedByTheShellAfterAskingWhichProgramOpensWebPages) {
-  OpenAddress(owner, L"http://www.example.com/", false, false);
+  OpenAndTell(owner, L"http://www.example.com/", false, false);
   EXPECT_EQ(shell.lookups, std::vector<std::wstring>{L".html"});
   ASSERT_EQ(shell.executions.size(), 1u);
   const Execution& e = shell.executions[0];
@@ -73,7 +79,7 @@ TEST_F(Launcher, AWebAddressIsOpenedByTheShellAfterAskingWhichProgramOpensWebPag
 }
 
 TEST_F(Launcher, ANewWindowStartsTheBrowserWithTheAddressAsOneArgument) {
-  OpenAddress(owner, L"http://a.example.com/x y\"z", true, false);
+  OpenAndTell(owner, L"http://a.example.com/x y\"z", true, false);
   ASSERT_EQ(shell.executions.size(), 1u);
   EXPECT_EQ(shell.executions[0].file, L"C:\\Browsers\\browser.exe");
   EXPECT_EQ(shell.executions[0].parameters, L"\"http://a.example.com/x%20y%22z\"");
@@ -84,7 +90,7 @@ TEST_F(Launcher, AFolderAsksForTheProgramThatOpensTheProgramsOwnFolder) {
   App().Path = L"C:\\Tools";
   std::filesystem::create_directory(temp.path() / L"my folder");
   testing::ScopedCurrentFolder current(temp.path());  // an absolute path begins with "/" off Windows
-  OpenAddress(owner, L"my folder", true, true);
+  OpenAndTell(owner, L"my folder", true, true);
   ASSERT_EQ(shell.lookups, std::vector<std::wstring>{L"C:\\Tools"});
   EXPECT_EQ(shell.lookupDirectories, std::vector<std::wstring>{L""});
   ASSERT_EQ(shell.executions.size(), 1u);
@@ -93,10 +99,10 @@ TEST_F(Launcher, AFolderAsksForTheProgramThatOpensTheProgramsOwnFolder) {
 
 TEST_F(Launcher, WhatAWebEntryOrAFolderEntryCannotOpenIsRefusedByTheEntrysTitle) {
   testing::WriteBytes(temp.path() / "run.bat", "@echo off\r\n");
-  OpenAddress(owner, L"C:\\evil\\run.exe", false, false, L"工具");
-  OpenAddress(owner, (temp.path() / "missing").wstring(), false, true, L"资料");
-  OpenAddress(owner, (temp.path() / "run.bat").wstring(), true, true, L"脚本");
-  OpenAddress(owner, L"file:///C:/evil/run.exe", true, false);
+  OpenAndTell(owner, L"C:\\evil\\run.exe", false, false, L"工具");
+  OpenAndTell(owner, (temp.path() / "missing").wstring(), false, true, L"资料");
+  OpenAndTell(owner, (temp.path() / "run.bat").wstring(), true, true, L"脚本");
+  OpenAndTell(owner, L"file:///C:/evil/run.exe", true, false);
   EXPECT_TRUE(shell.lookups.empty());
   EXPECT_TRUE(shell.executions.empty());
   ASSERT_EQ(boxes.calls.size(), 4u);
@@ -112,12 +118,12 @@ TEST_F(Launcher, WhatAWebEntryOrAFolderEntryCannotOpenIsRefusedByTheEntrysTitle)
 
 TEST_F(Launcher, ALongAddressGoesToTheBrowserAsOneArgumentUpToTheLongestCommandLine) {
   const auto address = [](size_t length) { return L"http://x.example/" + std::wstring(length - 17, L'a'); };
-  OpenAddress(owner, address(512), false, false);
+  OpenAndTell(owner, address(512), false, false);
   // The browser's quoted path, a blank and the quoted address fill 32,766 characters.
   const size_t longest = 32766 - (shell.answer.program.size() + 2) - 1 - 2;
-  OpenAddress(owner, address(513), false, false);
-  OpenAddress(owner, address(longest), false, false);
-  OpenAddress(owner, address(longest + 1), true, false, L"长");
+  OpenAndTell(owner, address(513), false, false);
+  OpenAndTell(owner, address(longest), false, false);
+  OpenAndTell(owner, address(longest + 1), true, false, L"长");
   ASSERT_EQ(shell.executions.size(), 3u);
   EXPECT_EQ(shell.executions[0].file, address(512));
   EXPECT_EQ(shell.executions[1].file, shell.answer.program);
@@ -129,7 +135,7 @@ TEST_F(Launcher, ALongAddressGoesToTheBrowserAsOneArgumentUpToTheLongestCommandL
 
 TEST_F(Launcher, WithoutABrowserTheUserIsToldAndNothingOpens) {
   shell.answer = {31, L""};
-  OpenAddress(owner, L"http://www.example.com/", true, false);
+  OpenAndTell(owner, L"http://www.example.com/", true, false);
   EXPECT_TRUE(shell.executions.empty());
   ASSERT_EQ(boxes.calls.size(), 1u);
   EXPECT_EQ(boxes.calls[0].text, L"未找到关联的浏览器.");
@@ -139,13 +145,13 @@ TEST_F(Launcher, WithoutABrowserTheUserIsToldAndNothingOpens) {
 }
 
 TEST_F(Launcher, AnAddressThatLooksLikeASwitchNeverReachesACommandLine) {
-  OpenAddress(owner, L"-kiosk", true, false);  // not a web address at all
+  OpenAndTell(owner, L"-kiosk", true, false);  // not a web address at all
   const std::wstring longName(200, L'k');
   std::filesystem::create_directories(temp.path() / L"-kiosk" / longName / longName / longName);
   testing::ScopedCurrentFolder current(temp.path());
-  OpenAddress(owner, L"-kiosk", true, true);
+  OpenAndTell(owner, L"-kiosk", true, true);
   // Too long for the shell, and no safe way onto a command line.
-  OpenAddress(owner, L"-kiosk/" + longName + L"/" + longName + L"/" + longName, false, true);
+  OpenAndTell(owner, L"-kiosk/" + longName + L"/" + longName + L"/" + longName, false, true);
   ASSERT_EQ(shell.executions.size(), 1u);
   EXPECT_EQ(shell.executions[0].file, L"-kiosk");
   EXPECT_EQ(shell.executions[0].parameters, L"");

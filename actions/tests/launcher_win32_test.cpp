@@ -17,6 +17,12 @@
 namespace oravin {
 namespace {
 
+// The launcher as the main window uses it: what it answers is shown.
+template <typename... Args>
+void OpenAndTell(Args&&... args) {
+  if (const auto refusal = OpenAddress(std::forward<Args>(args)...)) Tell({*refusal});
+}
+
 std::wstring FullPath(const std::wstring& path) {
   wchar_t full[MAX_PATH] = {};
   GetFullPathNameW(path.c_str(), MAX_PATH, full, nullptr);
@@ -92,7 +98,7 @@ class LauncherOnWindows : public ::testing::Test {
   std::vector<std::string> Open(const std::wstring& address, bool newWindow, bool isFolder = false) {
     std::filesystem::remove(log());
     const size_t told = boxes.calls.size();
-    OpenAddress(nullptr, address, newWindow, isFolder, L"条目");
+    OpenAndTell(nullptr, address, newWindow, isFolder, L"条目");
     return boxes.calls.size() == told ? Received() : std::vector<std::string>{};
   }
   // A batch file that leaves a mark when anything runs it: ran.txt, or ran<first argument>.txt.
@@ -189,7 +195,7 @@ TEST_F(LauncherOnWindows, FolderEntriesOpenOnlyFoldersThatExistInEitherBranch) {
 }
 
 TEST_F(LauncherOnWindows, WithoutANewWindowTheShellOpensTheAddressWithItsHandler) {
-  OpenAddress(nullptr, L"http://www.example.com/search?q=a+b", false, false);
+  OpenAndTell(nullptr, L"http://www.example.com/search?q=a+b", false, false);
   const auto lines = Received();
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[1], "http://www.example.com/search?q=a+b");
@@ -197,7 +203,7 @@ TEST_F(LauncherOnWindows, WithoutANewWindowTheShellOpensTheAddressWithItsHandler
 
 TEST_F(LauncherOnWindows, WithoutABrowserTheUserIsToldAndNothingStarts) {
   SetDefault(L".html", L"OravinTest.Nothing");
-  OpenAddress(nullptr, L"http://www.example.com/", true, false);
+  OpenAndTell(nullptr, L"http://www.example.com/", true, false);
   ASSERT_EQ(boxes.calls.size(), 1u);
   EXPECT_EQ(boxes.calls[0].text, L"未找到关联的浏览器.");
   EXPECT_EQ(boxes.calls[0].title, L"浏览器错误");

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/add_favorites.h"
-#include "controls/listboxex/list_model.h"
 #include "data/bookmark_file.h"
 #include "runtime/app.h"
 #include "testing/bench_main.h"
@@ -57,7 +56,6 @@ void ParseBookmarks(benchmark::State& state) {
 void AddToAFullList(benchmark::State& state) {
   testing::WithLatin1CodePage codePage;
   App().Path = L".";
-  CurrentMode = kModeWebsites;
   const int n = int(state.range(0));
   std::vector<Favorite> favorites;
   for (int i = 0; i < 2 * n; ++i) {
@@ -67,12 +65,10 @@ void AddToAFullList(benchmark::State& state) {
   const std::vector<Favorite> dropped(favorites.begin() + n / 2, favorites.begin() + n / 2 + n);
   for (auto _ : state) {
     state.PauseTiming();
-    ListModel titles, address;
-    address.SetSortOrder(ListModel::kAscending);
-    FavoriteLists lists{titles, address};
-    AddFavorites(lists, present);
+    Favorites store;
+    AddFavorites(store, ListKind::Websites, present);
     state.ResumeTiming();
-    const AddedCounts counts = AddFavorites(lists, dropped);
+    const AddedCounts counts = AddFavorites(store, ListKind::Websites, dropped);
     if (counts.added != n / 2 || counts.present != n / 2) state.SkipWithError("wrong counts");
   }
 }

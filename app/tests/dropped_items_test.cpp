@@ -2,7 +2,6 @@
 
 #include "app/add_favorites.h"
 #include "app/dropped_items.h"
-#include "controls/listboxex/list_model.h"
 #include "data/entry.h"
 #include "runtime/app.h"
 #include "testing/captured_message_boxes.h"
@@ -19,19 +18,11 @@ class DroppedFavorites : public ::testing::Test {
  protected:
   void SetUp() override {
     App().Path = dir.wpath();
-    CurrentMode = kModeWebsites;
-    // As the main window has them: the entries sorted, each title at its entry's place.
-    address.SetSortOrder(ListModel::kAscending);
+    list = ListKind::Websites;
   }
-  Texts Entries() const {
-    Texts texts;
-    for (int32_t i = 0; i < address.ListCount(); ++i) {
-      texts.push_back(address.ListItems(i));
-      EXPECT_EQ(titles.ListItems(i), TitleOf(address.ListItems(i))) << i;
-    }
-    EXPECT_EQ(titles.ListCount(), address.ListCount());
-    return texts;
-  }
+  Texts Entries() const { return store.Entries(list); }
+  void AddEntry(const std::wstring& entry) { store.AddEntry(list, entry); }
+  AddedCounts AddFavorites(const std::vector<Favorite>& found) { return oravin::AddFavorites(store, list, found); }
   std::wstring Put(const char* name, const std::string& bytes) {
     WriteBytes(dir.path() / name, bytes);
     return dir.wpath(name);
@@ -40,15 +31,14 @@ class DroppedFavorites : public ::testing::Test {
   testing::WithLatin1CodePage codePage;
   testing::CapturedMessageBoxes boxes;
   testing::ScratchDir dir;
-  ListModel titles, address;
-  FavoriteLists lists{titles, address};
+  Favorites store;
+  ListKind list = ListKind::Websites;
 };
 
 TEST_F(DroppedFavorites, TheWebListTakesWhatTheLauncherOpensOnceEachAndCountsWhatItLeavesOut) {
-  AddEntry(lists, L"Example <Address>http://www.example.com/");
-  AddEntry(lists, L"Old <Address>www.old.example");  // typed long ago: opens as http://www.old.example
-  const AddedCounts counts = AddFavorites(
-      lists, {
+  AddEntry(L"Example <Address>http://www.example.com/");
+  AddEntry(L"Old <Address>www.old.example");  // typed long ago: opens as http://www.old.example
+  const AddedCounts counts = AddFavorites({
                  {L"Again", L"HTTP://WWW.EXAMPLE.COM"},       // there already, but for case and the "/"
                  {L"Old", L"http://www.old.example/"},        // there already, as the launcher opens it
                  {L"Zeta", L"https://zeta.example/a b"},      // the blank encoded, as it is opened
@@ -84,8 +74,8 @@ TEST_F(DroppedFavorites, DroppedFilesGiveTheFavoritesOfTheListInFrontAndNameTheF
   const std::vector<std::wstring> all{shortcut, noAddress, bookmarks, page, notes, sub, missing};
   const auto labels = [](const std::wstring&) { return std::wstring(L"System"); };
 
-  EXPECT_EQ(KindOfDrop(kModeWebsites, {.files = all}), DropKind::Files);
-  FilesFavorites web = FavoritesFromFiles(kModeWebsites, all, labels);
+  EXPECT_EQ(KindOfDrop(ListKind::Websites, {.files = all}), DropKind::Files);
+  FilesFavorites web = FavoritesFromFiles(ListKind::Websites, all, labels);
   ASSERT_EQ(web.favorites.size(), 3u);
   EXPECT_EQ(web.favorites[0].title, L"Example Site");
   EXPECT_EQ(web.favorites[0].address, L"http://site.example/");
@@ -96,28 +86,28 @@ TEST_F(DroppedFavorites, DroppedFilesGiveTheFavoritesOfTheListInFrontAndNameTheF
   EXPECT_TRUE(web.problems[1].starts_with(L"书签文件 \"gone.html\" 没有添加: ")) << web.problems[1];
 
   // The folder list takes folders, a drive (the root here) by its label.
-  EXPECT_EQ(KindOfDrop(kModeFolders, {.files = all}), DropKind::Files);
-  EXPECT_EQ(KindOfDrop(kModeFolders, {.files = {shortcut, notes}}), DropKind::None);
-  const FilesFavorites folders = FavoritesFromFiles(kModeFolders, {sub, notes, L"/"}, labels);
+  EXPECT_EQ(KindOfDrop(ListKind::Folders, {.files = all}), DropKind::Files);
+  EXPECT_EQ(KindOfDrop(ListKind::Folders, {.files = {shortcut, notes}}), DropKind::None);
+  const FilesFavorites folders = FavoritesFromFiles(ListKind::Folders, {sub, notes, L"/"}, labels);
   ASSERT_EQ(folders.favorites.size(), 2u);
   EXPECT_EQ(folders.favorites[0].title, L"Sub");
   EXPECT_EQ(folders.favorites[0].address, sub);
   EXPECT_EQ(folders.favorites[1].title, L"System");
   EXPECT_EQ(folders.refused, 1);
-  CurrentMode = kModeFolders;
-  AddEntry(lists, L"Sub <Address>" + sub + L"/");
-  EXPECT_EQ(AddedSummary(AddFavorites(lists, folders.favorites)), L"已添加 1 项, 1 项已存在, 0 项无法保存");
+  list = ListKind::Folders;
+  AddEntry(L"Sub <Address>" + sub + L"/");
+  EXPECT_EQ(AddedSummary(AddFavorites(folders.favorites)), L"已添加 1 项, 1 项已存在, 0 项无法保存");
 
   // Nothing fits the other pages, and a list takes only its own kind.
-  EXPECT_EQ(KindOfDrop(kModeSearch, {.files = all, .url = L"http://a.example/"}), DropKind::None);
-  EXPECT_EQ(KindOfDrop(kModeWebsites, {.files = {sub, notes}}), DropKind::None);
-  EXPECT_EQ(KindOfDrop(kModeFolders, {.url = L"http://a.example/"}), DropKind::None);
+  EXPECT_EQ(KindOfDrop(std::nullopt, {.files = all, .url = L"http://a.example/"}), DropKind::None);
+  EXPECT_EQ(KindOfDrop(ListKind::Websites, {.files = {sub, notes}}), DropKind::None);
+  EXPECT_EQ(KindOfDrop(ListKind::Folders, {.url = L"http://a.example/"}), DropKind::None);
 }
 
 TEST(DroppedLink, IsAWebAddressFromABrowserOrOneAddressAsTextTitledByItsDescriptionOrHost) {
   const auto link = [](const DroppedItems& items) {
     const auto found = DroppedLink(items);
-    EXPECT_EQ(KindOfDrop(kModeWebsites, items), found ? DropKind::Link : DropKind::None);
+    EXPECT_EQ(KindOfDrop(ListKind::Websites, items), found ? DropKind::Link : DropKind::None);
     return found ? found->title + L" | " + found->address : L"none";
   };
   EXPECT_EQ(link({.url = L"https://zh.wikipedia.org/wiki/A", .description = L" 维基百科 "}),

@@ -27,37 +27,37 @@ TEST_F(MainWindowInProcess, EachKindOfDropIsTakenOnlyByTheListItFitsAndThePointe
   struct Kind {
     const char* name;
     testing::DragData data;
-    int32_t listMode;  // the list that takes it; kModeSearch: none
+    std::optional<ListKind> list;  // the list that takes it, if any
   };
   const Kind kinds[] = {
-      {"shortcut", testing::DragData().Files({shortcut}), kModeWebsites},
-      {"bookmarks", testing::DragData().Files({bookmarks}), kModeWebsites},
-      {"folder", testing::DragData().Files({folder}), kModeFolders},
-      {"browser link", testing::DragData().Text(L"UniformResourceLocatorW", L"https://a.example/"), kModeWebsites},
-      {"Firefox link", testing::DragData().Text(L"text/x-moz-url", L"https://b.example/\nB"), kModeWebsites},
-      {"address as text", testing::DragData().Text(L"c.example/page"), kModeWebsites},
-      {"prose", testing::DragData().Text(L"two words"), kModeSearch},
-      {"bookmarklet", testing::DragData().Text(L"UniformResourceLocatorW", L"javascript:void(0)"), kModeSearch},
+      {"shortcut", testing::DragData().Files({shortcut}), ListKind::Websites},
+      {"bookmarks", testing::DragData().Files({bookmarks}), ListKind::Websites},
+      {"folder", testing::DragData().Files({folder}), ListKind::Folders},
+      {"browser link", testing::DragData().Text(L"UniformResourceLocatorW", L"https://a.example/"), ListKind::Websites},
+      {"Firefox link", testing::DragData().Text(L"text/x-moz-url", L"https://b.example/\nB"), ListKind::Websites},
+      {"address as text", testing::DragData().Text(L"c.example/page"), ListKind::Websites},
+      {"prose", testing::DragData().Text(L"two words"), std::nullopt},
+      {"bookmarklet", testing::DragData().Text(L"UniformResourceLocatorW", L"javascript:void(0)"), std::nullopt},
   };
   ASSERT_TRUE(form.Load());
   const struct {
     const char* name;
     std::function<void()> show;
-    int32_t listInFront;
+    std::optional<ListKind> listInFront;
   } pages[] = {
-      {"web list", [] {}, kModeWebsites},
-      {"main menu", [&] { form.ShowMainMenu(); }, kModeSearch},
-      {"options", [&] { form.ShowOptions(); }, kModeSearch},
-      {"about", [&] { form.ShowAbout(); }, kModeSearch},
-      {"folder list", [&] { form.ShowFolderAssistant(); }, kModeFolders},
-      {"search", [&] { form.ShowSearchAssistant(); }, kModeSearch},
+      {"web list", [] {}, ListKind::Websites},
+      {"main menu", [&] { form.ShowMainMenu(); }, std::nullopt},
+      {"options", [&] { form.ShowOptions(); }, std::nullopt},
+      {"about", [&] { form.ShowAbout(); }, std::nullopt},
+      {"folder list", [&] { form.ShowFolderAssistant(); }, ListKind::Folders},
+      {"search", [&] { form.ShowSearchAssistant(); }, std::nullopt},
   };
   for (const auto& page : pages) {
     page.show();
     for (const Kind& kind : kinds) {
       const size_t shown = boxes.calls.size();
       const testing::DragResult drag = Drag(kind.data);
-      const bool fits = kind.listMode != kModeSearch && kind.listMode == page.listInFront;
+      const bool fits = kind.list && kind.list == page.listInFront;
       const DWORD expected = fits ? DROPEFFECT_COPY : DROPEFFECT_NONE;
       EXPECT_EQ(drag.shown, expected) << kind.name << " on the " << page.name;
       EXPECT_EQ(drag.dropped, expected) << kind.name << " on the " << page.name;

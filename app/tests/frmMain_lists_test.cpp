@@ -10,15 +10,15 @@ TEST_F(MainWindowInProcess, SetModeFollowsTheModeAndIgnoresUnknownOnes) {
   Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
   ASSERT_TRUE(form.Load());
   EXPECT_EQ(Title(), L"搜索助手");
-  CurrentMode = kModeFolders;
+  form.Store().SetCurrent(Assistant::Folders);
   form.SetMode();
   EXPECT_EQ(Title(), L"文件夹助手");
-  CurrentMode = 3;
+  form.Store().SetCurrent(Assistant(3));
   form.SetMode();
   EXPECT_EQ(Title(), L"文件夹助手");
   form.ShowMainMenu();
   EXPECT_EQ(Title(), L"Oravin");
-  CurrentMode = kModeWebsites;
+  form.Store().SetCurrent(Assistant::Websites);
   form.ShowOptions();
   EXPECT_EQ(Title(), L"网址助手");
   form.ShowAbout();
@@ -33,10 +33,9 @@ TEST_F(MainWindowInProcess, ChoosingTheSearchAssistantSavesTheListLeftAndEmpties
   form.ShowMainMenu();
   form.ShowSearchAssistant();
   EXPECT_EQ(Title(), L"搜索助手");
-  EXPECT_EQ(CurrentMode, kModeSearch);
+  EXPECT_EQ(form.Store().Current(), Assistant::Search);
   EXPECT_EQ(ReadBytes(dir.path() / "Bin" / "FolderList.txt"), "d <Address>C:\\d<Split>\r\n");
-  EXPECT_EQ(form.Lists().lstTitles.ListCount(), 0);
-  EXPECT_EQ(form.Lists().lstAddress.ListCount(), 0);
+  EXPECT_EQ(form.TitleList().ListCount(), 0);
 }
 
 // Every way back to the list shown: straight from the main menu, or after
@@ -61,7 +60,7 @@ TEST_F(MainWindowInProcess, GoingBackToTheSameAssistantKeepsEveryAddEditAndDelet
     WriteBytes(dir.path() / "Bin" / list.file, "a <Address>1<Split>b <Address>2<Split>c <Address>3<Split>\r\n");
     frmMain window;
     ASSERT_TRUE(window.Load());
-    FavoriteLists shown = window.Lists();
+    ListBoxEX& shown = window.TitleList();
     const auto edit = [&](int step) {
       if (step == 0) {
         window.AddEntry();
@@ -69,7 +68,7 @@ TEST_F(MainWindowInProcess, GoingBackToTheSameAssistantKeepsEveryAddEditAndDelet
         window.Editor().controls()->txtAddress.SetText(L"4");
         window.Editor().Confirm();
       } else {
-        shown.lstTitles.SetListIndex(step);  // b, then c
+        shown.SetListIndex(step);  // b, then c
         if (step == 1) {
           window.EditEntry();
           window.Editor().controls()->txtTitle.SetText(L"B2");
@@ -84,7 +83,7 @@ TEST_F(MainWindowInProcess, GoingBackToTheSameAssistantKeepsEveryAddEditAndDelet
       detours[step](window);
       list.showAgain(window);
     }
-    EXPECT_EQ(shown.lstTitles.ListCount(), 3);
+    EXPECT_EQ(shown.ListCount(), 3);
     window.Unload();
     ForgetQuitRequests();
     EXPECT_EQ(ReadBytes(dir.path() / "Bin" / list.file), "a <Address>1<Split>B2 <Address>2<Split>d <Address>4<Split>\r\n");
@@ -100,12 +99,12 @@ TEST_F(MainWindowInProcess, ADoubleClickOpensTheSelectedFolderWithTheFolderFlagO
   RecordingShell shell;
   ScopedShell shellGuard(shell);
   ASSERT_TRUE(form.Load());
-  form.Lists().lstTitles.SetListIndex(1);
+  form.TitleList().SetListIndex(1);
   form.OpenSelectedEntry();
   ASSERT_EQ(shell.opened.size(), 1u);
   EXPECT_EQ(Narrow(shell.opened[0]), "C:\\browser.exe \"" + folder + "\"");  // new window: the program with the address
   EXPECT_EQ(shell.lookups, std::vector<std::wstring>{dir.wpath()});  // a folder asks about the program's folder
-  form.Lists().lstTitles.SetListIndex(0);
+  form.TitleList().SetListIndex(0);
   form.OpenSelectedEntry();
   EXPECT_EQ(shell.opened.size(), 1u);
   ASSERT_EQ(boxes.calls.size(), 1u);
@@ -116,16 +115,16 @@ TEST_F(MainWindowInProcess, DeletingRemovesTheSelectedPairAndNothingInTheSearchM
   Settings("0<Split>1<Split>0<Split>0<Split>100<Split>0");
   WriteBytes(dir.path() / "Bin" / "Websites.txt", "a <Address>1<Split>b <Address>2<Split>c <Address>3<Split>\r\n");
   ASSERT_TRUE(form.Load());
-  FavoriteLists lists = form.Lists();
-  lists.lstTitles.SetListIndex(2);
+  ListBoxEX& titles = form.TitleList();
+  titles.SetListIndex(2);
   form.DeleteSelectedEntry();
-  ASSERT_EQ(lists.lstAddress.ListCount(), 2);
-  EXPECT_EQ(lists.lstAddress.ListItems(1), L"b <Address>2");
-  EXPECT_EQ(lists.lstTitles.ListItems(1), L"b");
-  EXPECT_EQ(lists.lstTitles.ListIndex(), 1);  // the selection moved to the new last entry
-  CurrentMode = kModeSearch;
+  ASSERT_EQ(Entries().size(), 2u);
+  EXPECT_EQ(Entries()[1], L"b <Address>2");
+  EXPECT_EQ(titles.ListItems(1), L"b");
+  EXPECT_EQ(titles.ListIndex(), 1);  // the selection moved to the new last entry
+  form.Store().SetCurrent(Assistant::Search);
   form.DeleteSelectedEntry();
-  EXPECT_EQ(lists.lstAddress.ListCount(), 2);
+  EXPECT_EQ(form.Store().Entries(ListKind::Websites).size(), 2u);
 }
 
 TEST_F(MainWindowInProcess, ClosingOnAnotherPageStillWritesAListWhoseSaveFailed) {
@@ -133,7 +132,7 @@ TEST_F(MainWindowInProcess, ClosingOnAnotherPageStillWritesAListWhoseSaveFailed)
   WriteBytes(dir.path() / "Bin" / "Websites.txt", "a <Address>1<Split>b <Address>2<Split>\r\n");
   WriteBytes(dir.path() / "Bin" / "FolderList.txt", "d <Address>C:\\d<Split>\r\n");
   ASSERT_TRUE(form.Load());
-  form.Lists().lstTitles.SetListIndex(0);
+  form.TitleList().SetListIndex(0);
   form.DeleteSelectedEntry();
   // No new copy of the file can be made while a folder stands where it goes.
   const auto blocker = dir.path() / "Bin" / "Websites.txt.saving";
@@ -157,20 +156,19 @@ TEST_F(MainWindowInProcess, EachTitleStandsOppositeItsOwnEntryThroughLoadAddEdit
   std::wstring file;
   for (const auto& [x, y] : neighbours)
     file += x + L" <Address>http://1/<Split>" + y + L" <Address>http://2/<Split>" + x + L" <Address>http://3/<Split>";
-  ASSERT_TRUE(WriteTextFile(file, dir.path() / "Bin" / "Websites.txt"));
+  ASSERT_TRUE(testing::WriteText(file, dir.path() / "Bin" / "Websites.txt"));
   ASSERT_TRUE(form.Load());
-  FavoriteLists lists = form.Lists();
+  ListBoxEX& titles = form.TitleList();
   const auto expectPaired = [&](const char* step) {
-    ASSERT_EQ(lists.lstTitles.ListCount(), lists.lstAddress.ListCount()) << step;
-    for (int32_t i = 0; i < lists.lstTitles.ListCount(); ++i)
-      EXPECT_EQ(lists.lstTitles.ListItems(i), TitleOf(lists.lstAddress.ListItems(i))) << step << " " << i;
+    SCOPED_TRACE(step);
+    Entries();
   };
   const auto rowOf = [&](const std::wstring& entry) {
-    for (int32_t i = 0; i < lists.lstAddress.ListCount(); ++i)
-      if (lists.lstAddress.ListItems(i) == entry) return i;
-    return -1;
+    const std::vector<std::wstring> entries = Entries();
+    const auto found = std::find(entries.begin(), entries.end(), entry);
+    return found == entries.end() ? -1 : int32_t(found - entries.begin());
   };
-  EXPECT_EQ(lists.lstAddress.ListCount(), 15);
+  EXPECT_EQ(Entries().size(), 15u);
   expectPaired("load");
 
   form.AddEntry();
@@ -179,7 +177,7 @@ TEST_F(MainWindowInProcess, EachTitleStandsOppositeItsOwnEntryThroughLoadAddEdit
   form.Editor().Confirm();
   expectPaired("add");
 
-  lists.lstTitles.SetListIndex(rowOf(L"co-op <Address>http://2/"));
+  titles.SetListIndex(rowOf(L"co-op <Address>http://2/"));
   form.EditEntry();
   EXPECT_EQ(form.Editor().controls()->txtTitle.Text(), L"co-op");
   EXPECT_EQ(form.Editor().controls()->txtAddress.Text(), L"http://2/");
@@ -189,10 +187,10 @@ TEST_F(MainWindowInProcess, EachTitleStandsOppositeItsOwnEntryThroughLoadAddEdit
   EXPECT_NE(rowOf(L"Co-Op <Address>http://2/"), -1);
   expectPaired("edit");
 
-  while (lists.lstAddress.ListCount() > 0) {
-    const int32_t i = lists.lstAddress.ListCount() / 2;
-    const std::wstring entry = lists.lstAddress.ListItems(i);
-    lists.lstTitles.SetListIndex(i);
+  while (!Entries().empty()) {
+    const int32_t i = int32_t(Entries().size() / 2);
+    const std::wstring entry = Entries()[size_t(i)];
+    titles.SetListIndex(i);
     form.DeleteSelectedEntry();
     EXPECT_EQ(rowOf(entry), -1);
     expectPaired("delete");

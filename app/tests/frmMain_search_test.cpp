@@ -32,7 +32,7 @@ TEST_F(MainWindowInProcess, TheSearchButtonOpensARequestBuiltFromTheForm) {
   // 2.5 rounds to the even 2; web is the kind selected at first; exact phrase is on.
   EXPECT_EQ(shell.opened[0], L"http://www.google.com/search?num=2&hl=en&lr=&ie=ISO-8859-1&as_qdr=all&q=%22%22");
   EXPECT_EQ(shell.opened[1], L"http://www.google.com/advanced_search?q=&hl=en&lr=&ie=UTF-8");
-  EXPECT_EQ(CurrentMode, kModeSearch);
+  EXPECT_EQ(form.Store().Current(), Assistant::Search);
 }
 
 TEST_F(MainWindowInProcess, TabRunsThroughTheSearchFormInReadingOrderThenDownTheWindowAndRound) {

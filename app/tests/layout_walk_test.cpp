@@ -96,7 +96,7 @@ std::vector<HWND> VisibleChildren(HWND parent) {
 class LayoutWalk : public MainWindowInProcess {
  protected:
   HWND At(int twipsX, int twipsY) { return testing::ControlAt(form.hwnd(), twipsX, twipsY); }
-  ListBoxEX& Titles() { return dynamic_cast<ListBoxEX&>(form.Lists().lstTitles); }
+  ListBoxEX& Titles() { return form.TitleList(); }
 
   // The window's own controls and the page in front, then the page's controls.
   // The pages behind it, the hidden address list and the browser lie beneath
@@ -187,7 +187,7 @@ TEST_F(LayoutWalk, EveryCaptionIsWholeApartAndInsideAtTheScreensDpi) {
   EXPECT_GE(iconWidth, iconSize * 4 / 5);
   form.AddEntry();
   WalkEditor("editor 添加网址");
-  form.Lists().lstTitles.SetListIndex(1);
+  form.TitleList().SetListIndex(1);
   form.EditEntry();
   WalkEditor("editor 编辑网址");
 
@@ -195,7 +195,7 @@ TEST_F(LayoutWalk, EveryCaptionIsWholeApartAndInsideAtTheScreensDpi) {
   WalkMainWindow("folder_list");
   form.AddEntry();
   WalkEditor("editor 添加文件夹");
-  form.Lists().lstTitles.SetListIndex(0);
+  form.TitleList().SetListIndex(0);
   form.EditEntry();
   WalkEditor("editor 编辑路径");
 

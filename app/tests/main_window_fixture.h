@@ -14,6 +14,7 @@
 #include "app/frmMain.h"
 #include "data/entry.h"
 #include "data/mdlSave.h"
+#include "testing/text_files.h"
 #include "runtime/app.h"
 #include "runtime/handles.h"
 #include "testing/captured_message_boxes.h"
@@ -103,7 +104,6 @@ class MainWindowInProcess : public ::testing::Test {
     events.clear();
     App().Path = dir.wpath();
     App().EXEName = L"fav";
-    CurrentMode = kModeSearch;
     std::filesystem::create_directories(dir.path() / "Bin");
     ForgetQuitRequests();
   }
@@ -124,15 +124,14 @@ class MainWindowInProcess : public ::testing::Test {
     ClientToScreen(form.hwnd(), &at);
     return testing::DragOnto(at, data);
   }
-  // Every entry's whole text, each title checked against its own.
+  // Every entry's whole text of the current list, each title on the page checked against its own.
   std::vector<std::wstring> Entries() {
-    FavoriteLists lists = form.Lists();
-    std::vector<std::wstring> entries;
-    EXPECT_EQ(lists.lstTitles.ListCount(), lists.lstAddress.ListCount());
-    for (int32_t i = 0; i < lists.lstAddress.ListCount(); ++i) {
-      entries.push_back(lists.lstAddress.ListItems(i));
-      EXPECT_EQ(lists.lstTitles.ListItems(i), TitleOf(entries.back())) << i;
-    }
+    const std::optional<ListKind> list = form.Store().CurrentList();
+    if (!list) return {};
+    const std::vector<std::wstring>& entries = form.Store().Entries(*list);
+    EXPECT_EQ(size_t(form.TitleList().ListCount()), entries.size());
+    for (int32_t i = 0; i < form.TitleList().ListCount() && size_t(i) < entries.size(); ++i)
+      EXPECT_EQ(form.TitleList().ListItems(i), TitleOf(entries[size_t(i)])) << i;
     return entries;
   }
 

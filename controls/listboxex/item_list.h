@@ -14,7 +14,7 @@ class ItemList {
 
   // vIndex -1 appends; vKey "Null" (exactly) means no key. Returns the index
   // the item got (a sorted list puts it in its place), or -1 when it failed:
-  // failures are reported to the user by the list itself.
+  // the list control tells the user why.
   virtual int32_t AddItem(const std::wstring& vText, int32_t vIndex = -1, const std::wstring& vKey = L"Null") = 0;
   // vIndex -1 removes the selected item. An index that names no item throws std::out_of_range.
   virtual void Remove(int32_t vIndex = -1) = 0;

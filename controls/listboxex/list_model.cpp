@@ -5,8 +5,6 @@
 #include <stdexcept>
 #include <vector>
 
-#include "runtime/message_box.h"
-
 namespace oravin {
 namespace {
 
@@ -37,22 +35,20 @@ std::wstring Describe(const std::exception& e) {
   return std::wstring(what.begin(), what.end());
 }
 
-void ShowAddFailure(const std::wstring& description) { MsgBox(description, kAddFailedTitle, MsgIcon::Critical); }
-
 }  // namespace
 
 ListModel::ListModel(TextComparison compare) : compare_(std::move(compare)) {}
 
 int32_t ListModel::AddItem(const std::wstring& vText, int32_t vIndex, const std::wstring& vKey) {
   if (const auto refusal = RefusalFor(vIndex, vKey)) {
-    ShowAddFailure(*refusal);
+    Refused(*refusal);
     return -1;
   }
   std::size_t at = 0;
   try {
     at = Insert(vText, vIndex, vKey);
   } catch (const std::exception& e) {
-    ShowAddFailure(Describe(e));
+    Refused(Describe(e));
     return -1;
   }
   ClampListIndex();
@@ -217,6 +213,10 @@ std::size_t ListModel::CheckedIndex(int32_t vIndex) const {
     throw std::out_of_range("list index " + std::to_string(vIndex) + " names no item (the list has " +
                             std::to_string(ListCount()) + ")");
   return static_cast<std::size_t>(vIndex);
+}
+
+void ListModel::Refused(const std::wstring& description) {
+  if (onRefusal_) onRefusal_({description, kAddFailedTitle, MsgIcon::Critical});
 }
 
 void ListModel::Changed(ListChange change) {

@@ -10,7 +10,8 @@
 
 #include "controls/listboxex/chunked_list.h"
 #include "controls/listboxex/item_list.h"
-#include "controls/listboxex/text_compare.h"
+#include "runtime/message_box.h"
+#include "runtime/text_compare.h"
 
 namespace oravin {
 
@@ -68,6 +69,8 @@ class ListModel : public ItemList {
 
   // Called after every change that went through (a refused AddItem is none).
   void OnChange(std::function<void(ListChange)> handler) { onChange_ = std::move(handler); }
+  // Told why an AddItem was refused, for the owner to show.
+  void OnRefusal(std::function<void(const Notice&)> handler) { onRefusal_ = std::move(handler); }
 
  private:
   struct Entry {
@@ -86,6 +89,7 @@ class ListModel : public ItemList {
   void DropKeys();
   std::size_t CheckedIndex(int32_t vIndex) const;
   void Changed(ListChange change);
+  void Refused(const std::wstring& description);
 
   TextComparison compare_;
   ChunkedList<Entry> items_;
@@ -96,6 +100,7 @@ class ListModel : public ItemList {
   // adding to a sorted list is one search and one insert.
   int32_t sortedBy_ = kUnsorted;
   std::function<void(ListChange)> onChange_;
+  std::function<void(const Notice&)> onRefusal_;
 };
 
 }  // namespace oravin

@@ -19,7 +19,11 @@ constexpr COLORREF SystemColor(int index) { return 0x80000000u | static_cast<COL
 
 }  // namespace
 
-ListBoxEX::ListBoxEX() = default;
+// The item model says why an item could not be added; the control, as the
+// window in front of the user, tells it.
+ListBoxEX::ListBoxEX() {
+  items_.OnRefusal([](const Notice& refusal) { Tell({refusal}); });
+}
 
 ListBoxEX::~ListBoxEX() {
   // Nothing may call back into a half-destroyed control.

@@ -104,14 +104,20 @@ TEST(SettingsFile, RoundTripsThroughTheProgramsBinFolder) {
   testing::CapturedMessageBoxes boxes;
   testing::ScratchDir dir;
   App().Path = dir.wpath();
-  EXPECT_FALSE(LoadSettings().chkAnimate);
+  Notices notices;
+  EXPECT_FALSE(LoadSettings(notices).chkAnimate);
+  Tell(notices);
   ASSERT_EQ(boxes.calls.size(), 1u);  // a missing file is told once
   Options o;
   o.mode = 2;
   o.txtCount = L"25";
-  SaveSettings(o);
+  notices.clear();
+  SaveSettings(o, notices);
+  Tell(notices);
   EXPECT_EQ(testing::ReadBytes(dir.path() / "Bin" / "Settings.txt"), "1<Split>2<Split>0<Split>1<Split>25<Split>0\r\n");
-  const SettingsFields f = LoadSettings();
+  notices.clear();
+  const SettingsFields f = LoadSettings(notices);
+  Tell(notices);
   EXPECT_EQ(f.mode, 2);
   EXPECT_EQ(f.txtCount, L"25");
   EXPECT_EQ(boxes.calls.size(), 1u);

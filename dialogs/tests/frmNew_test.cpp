@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "controls/listboxex/list_model.h"
+#include "data/entry.h"
 #include "dialogs/frmNew.h"
 #include "runtime/message_loop.h"
 #include "testing/captured_message_boxes.h"
@@ -13,26 +13,25 @@ namespace {
 
 using Texts = std::vector<std::wstring>;
 
-Texts ItemsOf(const ItemList& list) {
-  Texts texts;
-  for (int32_t i = 0; i < list.ListCount(); ++i) texts.push_back(list.ListItems(i));
-  return texts;
-}
-
 class EditorDialog : public ::testing::Test {
  protected:
   void SetUp() override {
-    // As the main window has them: the entries sorted, each title at its entry's place.
-    address.SetSortOrder(ListModel::kAscending);
-    CurrentMode = kModeWebsites;
+    store.SetCurrent(Assistant::Websites);
   }
-  void Add(const std::wstring& title, const std::wstring& addr) { AddEntry({titles, address}, title + L" <Address>" + addr); }
+  ListKind List() const { return *store.CurrentList(); }
+  void Add(const std::wstring& title, const std::wstring& addr) { store.AddEntry(List(), title + L" <Address>" + addr); }
+  Texts Entries() const { return store.Entries(List()); }
+  Texts Titles() const {
+    Texts titles;
+    for (const std::wstring& entry : Entries()) titles.push_back(TitleOf(entry));
+    return titles;
+  }
   frmNew::Controls& c() { return *dialog.controls(); }
   bool Closed() { return testing::PumpUntil([&] { return !dialog.IsOpen(); }, 10000); }
 
   testing::CapturedMessageBoxes boxes;
-  ListModel titles, address;
-  frmNew dialog{{titles, address}};
+  Favorites store;
+  frmNew dialog{store};
 };
 
 TEST_F(EditorDialog, AddsABareHostNameAsAWholeWebAddressAndCloses) {
@@ -51,8 +50,8 @@ TEST_F(EditorDialog, AddsABareHostNameAsAWholeWebAddressAndCloses) {
   SetFocus(c().clbAdd->hwnd());
   EXPECT_EQ(c().txtAddress.Text(), L"http://www.example.com");
   dialog.Confirm();
-  EXPECT_EQ(ItemsOf(titles), Texts{L"例子"});
-  EXPECT_EQ(ItemsOf(address), Texts{L"例子 <Address>http://www.example.com"});
+  EXPECT_EQ(Titles(), Texts{L"例子"});
+  EXPECT_EQ(Entries(), Texts{L"例子 <Address>http://www.example.com"});
   EXPECT_TRUE(Closed());
 }
 
@@ -77,18 +76,18 @@ TEST_F(EditorDialog, TabGoesFromTheTitleToTheAddressEnterConfirmsTidiedAndEscape
   c().txtAddress.SetText(L"example.com");
   SetFocus(c().txtAddress.hwnd());
   PressKey(c().txtAddress.hwnd(), VK_RETURN);
-  EXPECT_EQ(ItemsOf(address), Texts{L"例子 <Address>http://www.example.com"});
+  EXPECT_EQ(Entries(), Texts{L"例子 <Address>http://www.example.com"});
   EXPECT_TRUE(Closed());
 
   dialog.NewAddress();
   c().txtTitle.SetText(L"kept out");
   PressKey(c().txtTitle.hwnd(), VK_ESCAPE);
   EXPECT_TRUE(Closed());
-  EXPECT_EQ(ItemsOf(titles), Texts{L"例子"});
+  EXPECT_EQ(Titles(), Texts{L"例子"});
 }
 
 TEST_F(EditorDialog, AFolderPathIsStoredExactlyAsTyped) {
-  CurrentMode = kModeFolders;
+  store.SetCurrent(Assistant::Folders);
   dialog.NewAddress();
   EXPECT_EQ(c().lbTitle.Caption(), L"添加文件夹");
   EXPECT_EQ(c().lbAddress.Caption(), L"路径:");
@@ -96,22 +95,21 @@ TEST_F(EditorDialog, AFolderPathIsStoredExactlyAsTyped) {
   c().txtAddress.SetText(L" C:\\my docs ");
   dialog.TidyAddress();
   dialog.Confirm();
-  EXPECT_EQ(ItemsOf(address), Texts{L"docs <Address> C:\\my docs "});
+  EXPECT_EQ(Entries(), Texts{L"docs <Address> C:\\my docs "});
 }
 
 TEST_F(EditorDialog, EditingTheLastEntryReplacesExactlyThatPair) {
   Add(L"a", L"http://a/");
   Add(L"b", L"http://b/");
-  titles.SetListIndex(1);
-  dialog.EditAddress();
+  dialog.EditAddress(1);
   EXPECT_EQ(c().lbTitle.Caption(), L"编辑网址");
   EXPECT_EQ(c().clbAdd->Caption(), L"保存  ");
   EXPECT_EQ(c().txtTitle.Text(), L"b");
   EXPECT_EQ(c().txtAddress.Text(), L"http://b/");
   c().txtTitle.SetText(L"c");
   dialog.Confirm();
-  EXPECT_EQ(ItemsOf(titles), (Texts{L"a", L"c"}));
-  EXPECT_EQ(ItemsOf(address), (Texts{L"a <Address>http://a/", L"c <Address>http://b/"}));
+  EXPECT_EQ(Titles(), (Texts{L"a", L"c"}));
+  EXPECT_EQ(Entries(), (Texts{L"a <Address>http://a/", L"c <Address>http://b/"}));
 }
 
 TEST_F(EditorDialog, ANewTitleEqualButForCaseGoesOppositeItsOwnAddress) {
@@ -121,10 +119,9 @@ TEST_F(EditorDialog, ANewTitleEqualButForCaseGoesOppositeItsOwnAddress) {
   c().txtAddress.SetText(L"http://a/");
   dialog.Confirm();
   ASSERT_TRUE(Closed());
-  EXPECT_EQ(ItemsOf(titles), (Texts{L"News", L"news"}));
-  EXPECT_EQ(ItemsOf(address), (Texts{L"News <Address>http://a/", L"news <Address>http://z/"}));
-  titles.SetListIndex(1);
-  dialog.EditAddress();
+  EXPECT_EQ(Titles(), (Texts{L"News", L"news"}));
+  EXPECT_EQ(Entries(), (Texts{L"News <Address>http://a/", L"news <Address>http://z/"}));
+  dialog.EditAddress(1);
   EXPECT_EQ(c().txtTitle.Text(), L"news");
   EXPECT_EQ(c().txtAddress.Text(), L"http://z/");
 }
@@ -133,48 +130,43 @@ TEST_F(EditorDialog, ANewTitleEqualButForCaseGoesOppositeItsOwnAddress) {
 TEST_F(EditorDialog, SavingReplacesTheEntryTheDialogWasOpenedForWhateverHappenedMeanwhile) {
   Add(L"a", L"http://a/");
   Add(L"c", L"http://c/");
-  titles.SetListIndex(0);
-  dialog.EditAddress();
+  dialog.EditAddress(0);
   c().txtTitle.SetText(L"a2");
   Add(L"0", L"http://0/");  // the entry moves down a place
-  titles.SetListIndex(2);    // and the user selects another one
   dialog.Confirm();
-  EXPECT_EQ(ItemsOf(address), (Texts{L"0 <Address>http://0/", L"a2 <Address>http://a/", L"c <Address>http://c/"}));
-  EXPECT_EQ(ItemsOf(titles), (Texts{L"0", L"a2", L"c"}));
+  EXPECT_EQ(Entries(), (Texts{L"0 <Address>http://0/", L"a2 <Address>http://a/", L"c <Address>http://c/"}));
+  EXPECT_EQ(Titles(), (Texts{L"0", L"a2", L"c"}));
   ASSERT_TRUE(Closed());
   // Deleted meanwhile: the texts come back as a new entry, and nothing else goes.
-  titles.SetListIndex(2);
-  dialog.EditAddress();
+  dialog.EditAddress(2);
   c().txtTitle.SetText(L"c2");
-  RemoveEntry({titles, address}, 2);
-  titles.SetListIndex(0);
+  store.RemoveEntry(List(), 2);
   dialog.Confirm();
-  EXPECT_EQ(ItemsOf(address), (Texts{L"0 <Address>http://0/", L"a2 <Address>http://a/", L"c2 <Address>http://c/"}));
+  EXPECT_EQ(Entries(), (Texts{L"0 <Address>http://0/", L"a2 <Address>http://a/", L"c2 <Address>http://c/"}));
   EXPECT_TRUE(Closed());
 }
 
 TEST_F(EditorDialog, NewAddressOnAnOpenEditSwitchesToAddingAndKeepsTheTexts) {
   Add(L"a", L"http://a/");
-  titles.SetListIndex(0);
-  dialog.EditAddress();
+  dialog.EditAddress(0);
   dialog.NewAddress();
   EXPECT_EQ(c().clbAdd->Caption(), L"添加  ");
   EXPECT_EQ(c().txtTitle.Text(), L"a");
   dialog.Confirm();
-  EXPECT_EQ(ItemsOf(address), (Texts{L"a <Address>http://a/", L"a <Address>http://a/"}));
+  EXPECT_EQ(Entries(), (Texts{L"a <Address>http://a/", L"a <Address>http://a/"}));
 }
 
 TEST_F(EditorDialog, EmptyBoxesAddAnEmptyEntryAndCloseLeavesTheListsAlone) {
   dialog.NewAddress();
   dialog.Confirm();
-  EXPECT_EQ(ItemsOf(address), Texts{L" <Address>"});
+  EXPECT_EQ(Entries(), Texts{L" <Address>"});
   ASSERT_TRUE(Closed());
   dialog.NewAddress();
   EXPECT_EQ(c().txtTitle.Text(), L"");  // a new opening starts from the initial texts
   c().txtTitle.SetText(L"x");
   dialog.Unload();
   EXPECT_TRUE(Closed());
-  EXPECT_EQ(titles.ListCount(), 1);
+  EXPECT_EQ(int32_t(Titles().size()), 1);
 }
 
 TEST_F(EditorDialog, TextTheFileCouldNotGiveBackIsRefusedWithTheDialogKeptOpen) {
@@ -184,12 +176,12 @@ TEST_F(EditorDialog, TextTheFileCouldNotGiveBackIsRefusedWithTheDialogKeptOpen) 
   dialog.Confirm();
   ASSERT_EQ(boxes.calls.size(), 1u);
   EXPECT_EQ(boxes.calls[0].title, L"抱歉");
-  EXPECT_EQ(titles.ListCount(), 0);
+  EXPECT_EQ(int32_t(Titles().size()), 0);
   EXPECT_TRUE(dialog.IsOpen());
   c().txtTitle.SetText(L"\u0915");  // not in the Chinese code page
   dialog.Confirm();
   EXPECT_EQ(boxes.calls.size(), 2u);
-  EXPECT_EQ(titles.ListCount(), 0);
+  EXPECT_EQ(int32_t(Titles().size()), 0);
   dialog.Unload();
 }
 

@@ -21,6 +21,11 @@ std::vector<std::wstring> Items(const ListModel& list) {
   return items;
 }
 
+// The model as the list control holds it: what it refuses is told.
+void Shown(ListModel& list) {
+  list.OnRefusal([](const Notice& refusal) { Tell({refusal}); });
+}
+
 ListModel ListOf(int32_t sortOrder, std::initializer_list<const wchar_t*> texts) {
   ListModel list;
   list.SetSortOrder(sortOrder);
@@ -208,14 +213,17 @@ TEST(ListModelAdding, AnIndexInsertsInFrontOfThatItem) {
 
 TEST(ListModelAdding, TellsWhereTheItemWent) {
   ListModel sorted = ListOf(-1, {L"apple", L"Apple"});
+  Shown(sorted);
   EXPECT_EQ(sorted.AddItem(L"APPLE"), 2);     // after its equals
   EXPECT_EQ(sorted.AddItem(L"aPPle", 1), 1);  // at the index asked for, among its equals
   EXPECT_EQ(sorted.AddItem(L"0", 3), 0);      // in its place, whatever was asked
   EXPECT_THAT(Items(sorted), ElementsAre(L"0", L"apple", L"aPPle", L"Apple", L"APPLE"));
   ListModel unsorted = ListOf(0, {L"b", L"a"});
+  Shown(unsorted);
   EXPECT_EQ(unsorted.AddItem(L"c"), 2);
   EXPECT_EQ(unsorted.AddItem(L"d", 1), 1);
   ListModel stored = ListOf(0, {L"c", L"a", L"b"});
+  Shown(stored);
   stored.StoreSortOrder(-1);
   EXPECT_EQ(stored.AddItem(L"B", 0), 1);  // the whole list sorts: a, B, b, c
   EXPECT_THAT(Items(stored), ElementsAre(L"a", L"B", L"b", L"c"));
@@ -226,9 +234,11 @@ TEST(ListModelAdding, TellsWhereTheItemWent) {
 TEST(ListModelAdding, AnIndexThatNamesNoItemShowsTheBoxAndAddsNothing) {
   CapturedMessageBoxes boxes;
   ListModel list = ListOf(0, {L"a", L"b"});
+  Shown(list);
   list.AddItem(L"x", 2);
   list.AddItem(L"y", -2);
   ListModel empty;
+  Shown(empty);
   empty.AddItem(L"z", 0);
   EXPECT_THAT(Items(list), ElementsAre(L"a", L"b"));
   EXPECT_EQ(empty.ListCount(), 0);
@@ -242,6 +252,7 @@ TEST(ListModelAdding, AnIndexThatNamesNoItemShowsTheBoxAndAddsNothing) {
 TEST(ListModelAdding, TheKeyNullMeansNoKeyButOtherSpellingsAreRealKeys) {
   CapturedMessageBoxes boxes;
   ListModel list;
+  Shown(list);
   list.AddItem(L"a", -1, L"Null");
   list.AddItem(L"b", -1, L"Null");
   EXPECT_FALSE(list.HasKey(L"Null"));
@@ -256,6 +267,7 @@ TEST(ListModelAdding, TheKeyNullMeansNoKeyButOtherSpellingsAreRealKeys) {
 TEST(ListModelAdding, RemovingAnItemFreesItsKey) {
   CapturedMessageBoxes boxes;
   ListModel list;
+  Shown(list);
   list.AddItem(L"a", -1, L"k");
   list.Remove(0);
   list.AddItem(L"b", -1, L"k");
@@ -266,6 +278,7 @@ TEST(ListModelAdding, RemovingAnItemFreesItsKey) {
 TEST(ListModelAdding, EveryResortDropsTheKeys) {
   CapturedMessageBoxes boxes;
   ListModel list;
+  Shown(list);
   list.AddItem(L"a", -1, L"k");
   list.SetSortOrder(2);
   EXPECT_FALSE(list.HasKey(L"k"));
@@ -282,6 +295,7 @@ TEST(ListModelAdding, AComparisonThatFailsShowsTheBoxAndLeavesTheListAsItWas) {
     if (fail) throw std::runtime_error("no comparison");
     return CompareUserLocale(a, b);
   });
+  Shown(list);
   list.SetSortOrder(-1);
   list.AddItem(L"b");
   list.AddItem(L"a");
@@ -365,6 +379,7 @@ TEST(ListModelClearing, AnAddAfterClearIsSelected) {
 TEST(ListModelChanges, EachChangeTellsWhatToRedoAndARefusedAddTellsNothing) {
   CapturedMessageBoxes boxes;
   ListModel list;
+  Shown(list);
   std::vector<ListChange> changes;
   list.OnChange([&](ListChange change) { changes.push_back(change); });
   list.AddItem(L"a");

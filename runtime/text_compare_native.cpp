@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "controls/listboxex/text_compare.h"
+#include "runtime/text_compare.h"
 
 namespace oravin {
 namespace {

@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "controls/listboxex/text_compare.h"
+#include "runtime/text_compare.h"
 
 namespace oravin {
 

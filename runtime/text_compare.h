@@ -1,5 +1,5 @@
 #pragma once
-// How the list orders its items: the user's locale, ignoring letter case.
+// How lists order their items: the user's locale, ignoring letter case.
 #include <functional>
 #include <string_view>
 

@@ -1,0 +1,132 @@
+#pragma once
+// The favorites: both lists, each held from the first time it is needed until
+// the program ends, with its file and what is known of that file. The windows
+// show the lists and change them only through here.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/mdlSave.h"
+#include "data/text_encoding.h"
+#include "runtime/message_box.h"
+#include "runtime/text_compare.h"
+
+namespace oravin {
+
+// The assistants, by the number the settings file keeps: the search, then
+// one for each list, in the order of the lists. A damaged settings file can
+// give any other number: that names no assistant and shows no list.
+enum class Assistant : int32_t { Search = 0, Websites = 1, Folders = 2 };
+
+// The lists, a file each.
+enum class ListKind { Websites, Folders };
+inline constexpr std::array<ListKind, 2> kListKinds{ListKind::Websites, ListKind::Folders};
+
+// The list an assistant shows, if any.
+std::optional<ListKind> ListOf(Assistant assistant);
+
+// What a list's addresses are, which decides how they are typed, dropped and opened.
+enum class AddressKind { Web, Folder };
+AddressKind AddressesOf(ListKind list);
+
+// The list's file in the Bin folder under the program's folder.
+std::wstring ListFileOf(ListKind list);
+
+// The entries of a list file's text: each piece before a "<Split>", and the
+// piece after the last one too when more than line ends is left of it (a file
+// written by hand may lack the final separator; the program's own end with one).
+std::vector<std::wstring> EntriesOf(std::wstring_view contents);
+
+// An entry added at or removed from a place, for a window that shows the list.
+struct ListEdit {
+  bool added;
+  int32_t index;
+};
+
+class Favorites {
+ public:
+  explicit Favorites(TextComparison compare = CompareUserLocale) : compare_(std::move(compare)) {}
+
+  Assistant Current() const { return current_; }
+  void SetCurrent(Assistant assistant) { current_ = assistant; }
+  std::optional<ListKind> CurrentList() const { return ListOf(current_); }
+
+  // The entries in order (ascending, equal ones as they came), unsaved changes
+  // included; empty until the list is loaded.
+  const std::vector<std::wstring>& Entries(ListKind list) const { return lists_[Slot(list)].entries; }
+  // Goes up with every change of the entries, so a view can tell it is behind.
+  uint64_t Revision(ListKind list) const { return lists_[Slot(list)].revision; }
+
+  // Reads the list the first time; later only when its file changed on disk
+  // since and nothing here is unsaved. While the file is there but cannot be
+  // read, the list holds what is added meanwhile, which joins the file's own
+  // entries once it can be read.
+  void LoadList(ListKind list, Notices& notices);
+  // The same without a word to the user, for a list not shown (read ahead
+  // while the program is idle, or searched by quick open): only a clean read
+  // is taken, and a list whose file cannot be read stays as it was, for
+  // LoadList to read and tell.
+  void ReadQuietly(ListKind list);
+  // Writes the list to its file, unless the file holds it already. A list
+  // that could not be written stays unsaved, to be written at the next save.
+  // A file that could not be read is never replaced by what the list holds:
+  // it is left alone when nothing was added, and gets the additions after its
+  // own entries once it can be read. False when the list is still not saved.
+  bool SaveList(ListKind list, Notices& notices);
+  // The shut-down's save: the current list, and every list still unsaved. A
+  // list that still cannot be written goes into a file beside its own
+  // (Websites.unsaved.txt), and the user is told where.
+  void SaveListsAtExit(Notices& notices);
+
+  // Puts the entry in its place (after its equals) and says where. A list not
+  // loaded yet keeps it for when it is.
+  int32_t AddEntry(ListKind list, std::wstring entry);
+  void RemoveEntry(ListKind list, int32_t index);
+  // Where the entry stands now: at `near` when it is still there, else where
+  // it first occurs; nothing once it is gone.
+  std::optional<int32_t> FindEntry(ListKind list, std::wstring_view entry, int32_t near) const;
+
+  // Why an entry cannot be stored as typed in the list, or nothing when it
+  // can: the file has no escaping, and a file in the code page cannot hold
+  // every character (one read as UTF-8 or UTF-16 can).
+  std::optional<std::wstring> EntryProblem(ListKind list, std::wstring_view title, std::wstring_view address) const;
+
+  // Told of every entry added or removed, after the change.
+  void OnEdit(std::function<void(ListKind, const ListEdit&)> handler) { onEdit_ = std::move(handler); }
+
+ private:
+  struct List {
+    std::vector<std::wstring> entries;
+    bool loaded = false;
+    // What the file holds is not known (it could not be read, or the list was
+    // added to before it was loaded): the entries are only what was added
+    // since, and join the file's own once it can be read.
+    bool additionsOnly = false;
+    // Changed since the file last held the entries (or a write failed).
+    bool unsaved = false;
+    TextEncoding encoding = TextEncoding::CodePage;
+    // The file's bytes when it was last read or written, and whether they
+    // are exactly the entries, so that a save finding them has nothing to do.
+    std::optional<Fingerprint> file;
+    bool fileHoldsEntries = false;
+    uint64_t revision = 0;
+  };
+
+  static size_t Slot(ListKind list) { return static_cast<size_t>(list); }
+  void Take(ListKind list, TextFileRead file);
+  bool JoinFileTo(ListKind list, Notices& notices);
+  void SortEntries(std::vector<std::wstring>& entries) const;
+  bool SortsBefore(std::wstring_view a, std::wstring_view b) const { return compare_(a, b) < 0; }
+  void Changed(List& list);
+
+  TextComparison compare_;
+  Assistant current_ = Assistant::Search;
+  std::array<List, kListKinds.size()> lists_;
+  std::function<void(ListKind, const ListEdit&)> onEdit_;
+};
+
+}  // namespace oravin

@@ -1,0 +1,184 @@
+// The store of favorites: each list held from its first load on, read again
+// only when another program changed its file, written only when that changes it.
+#include <gtest/gtest.h>
+
+#include "data/favorites.h"
+#include "runtime/app.h"
+#include "testing/latin1_codec.h"
+#include "testing/scratch_dir.h"
+
+namespace oravin {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::ReadBytes;
+using testing::WriteBytes;
+using Texts = std::vector<std::wstring>;
+
+class FavoritesStore : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    App().Path = dir.wpath();
+    std::filesystem::create_directories(dir.path() / "Bin");
+  }
+  std::filesystem::path File(ListKind list) const { return ListFileOf(list); }
+  // A page switch as the main window makes it: the list left is saved, the next loaded.
+  void Show(Assistant assistant) {
+    if (const auto left = store.CurrentList()) store.SaveList(*left, notices);
+    store.SetCurrent(assistant);
+    if (const auto list = store.CurrentList()) store.LoadList(*list, notices);
+  }
+
+  testing::WithLatin1CodePage codePage;
+  testing::ScratchDir dir;
+  Favorites store;
+  Notices notices;
+};
+
+TEST_F(FavoritesStore, AListEditedSwitchedAwayAndBackAndClosedIsInItsFile) {
+  WriteBytes(File(ListKind::Websites), "b <Address>http://b/<Split>\r\n");
+  WriteBytes(File(ListKind::Folders), "d <Address>C:\\d<Split>\r\n");
+  Show(Assistant::Websites);
+  store.AddEntry(ListKind::Websites, L"a <Address>http://a/");
+  Show(Assistant::Folders);
+  EXPECT_EQ(ReadBytes(File(ListKind::Websites)), "a <Address>http://a/<Split>b <Address>http://b/<Split>\r\n");
+  store.RemoveEntry(ListKind::Folders, 0);
+  Show(Assistant::Websites);
+  EXPECT_EQ(ReadBytes(File(ListKind::Folders)), "\r\n");
+  store.RemoveEntry(ListKind::Websites, 1);
+  store.SaveListsAtExit(notices);
+  EXPECT_EQ(ReadBytes(File(ListKind::Websites)), "a <Address>http://a/<Split>\r\n");
+  EXPECT_EQ(store.Entries(ListKind::Websites), Texts{L"a <Address>http://a/"});
+  EXPECT_TRUE(notices.empty());
+}
+
+TEST_F(FavoritesStore, AFileChangedByAnotherProgramWhileItsListIsNotShownIsShownAnew) {
+  WriteBytes(File(ListKind::Websites), "a <Address>http://a/<Split>\r\n");
+  Show(Assistant::Websites);
+  Show(Assistant::Search);
+  WriteBytes(File(ListKind::Websites), "z <Address>http://z/<Split>y <Address>http://y/<Split>\r\n");
+  const uint64_t before = store.Revision(ListKind::Websites);
+  Show(Assistant::Websites);
+  EXPECT_EQ(store.Entries(ListKind::Websites), (Texts{L"y <Address>http://y/", L"z <Address>http://z/"}));
+  EXPECT_GT(store.Revision(ListKind::Websites), before);
+  EXPECT_TRUE(notices.empty());
+}
+
+TEST_F(FavoritesStore, NothingEditedHereIsReplacedByAReloadAndTheEditsWinAtTheSave) {
+  WriteBytes(File(ListKind::Websites), "a <Address>http://a/<Split>\r\n");
+  store.SetCurrent(Assistant::Websites);
+  store.LoadList(ListKind::Websites, notices);
+  store.AddEntry(ListKind::Websites, L"b <Address>http://b/");
+  WriteBytes(File(ListKind::Websites), "z <Address>http://z/<Split>\r\n");
+  store.LoadList(ListKind::Websites, notices);
+  EXPECT_EQ(store.Entries(ListKind::Websites), (Texts{L"a <Address>http://a/", L"b <Address>http://b/"}));
+  EXPECT_TRUE(store.SaveList(ListKind::Websites, notices));
+  EXPECT_EQ(ReadBytes(File(ListKind::Websites)), "a <Address>http://a/<Split>b <Address>http://b/<Split>\r\n");
+}
+
+// Switching back and forth neither reads nor writes what is known already:
+// the file keeps its date, and the list its revision.
+TEST_F(FavoritesStore, SwitchesThatChangeNothingLeaveFileAndListAlone) {
+  WriteBytes(File(ListKind::Websites), "a <Address>http://a/<Split>b <Address>http://b/<Split>\r\n");
+  WriteBytes(File(ListKind::Folders), "d <Address>C:\\d<Split>\r\n");
+  std::filesystem::last_write_time(File(ListKind::Websites), std::filesystem::file_time_type::clock::now() - 24h);
+  const auto longAgo = std::filesystem::last_write_time(File(ListKind::Websites));  // as the disk keeps it
+  Show(Assistant::Websites);
+  const uint64_t loaded = store.Revision(ListKind::Websites);
+  for (int i = 0; i < 3; ++i) {
+    Show(Assistant::Folders);
+    Show(Assistant::Websites);
+  }
+  store.SaveListsAtExit(notices);
+  EXPECT_EQ(std::filesystem::last_write_time(File(ListKind::Websites)), longAgo);
+  EXPECT_EQ(store.Revision(ListKind::Websites), loaded);
+  EXPECT_TRUE(notices.empty());
+}
+
+// Both lists at once (the current one with its unsaved changes, the other as
+// its file holds it), and a revision that moves with every change.
+TEST_F(FavoritesStore, BothListsCanBeReadAtOnceAndEveryChangeMovesTheRevision) {
+  WriteBytes(File(ListKind::Folders), "d <Address>C:\\d<Split>\r\n");
+  store.SetCurrent(Assistant::Websites);
+  store.AddEntry(ListKind::Websites, L"w <Address>http://w/");
+  store.LoadList(ListKind::Folders, notices);
+  EXPECT_EQ(store.Entries(ListKind::Websites), Texts{L"w <Address>http://w/"});
+  EXPECT_EQ(store.Entries(ListKind::Folders), Texts{L"d <Address>C:\\d"});
+  uint64_t revision = store.Revision(ListKind::Websites);
+  const auto moved = [&] {
+    const uint64_t now = store.Revision(ListKind::Websites);
+    return std::exchange(revision, now) != now;
+  };
+  EXPECT_EQ(store.AddEntry(ListKind::Websites, L"a <Address>http://a/"), 0);
+  EXPECT_TRUE(moved());
+  store.RemoveEntry(ListKind::Websites, 0);
+  EXPECT_TRUE(moved());
+  EXPECT_EQ(store.FindEntry(ListKind::Websites, L"w <Address>http://w/", 5), 0);
+  EXPECT_FALSE(moved());
+}
+
+TEST_F(FavoritesStore, EntriesOfAListAddedBeforeItsFileIsReadJoinTheFilesOwn) {
+  WriteBytes(File(ListKind::Folders), "d <Address>C:\\d<Split>\r\n");
+  std::vector<ListEdit> edits;
+  store.OnEdit([&](ListKind list, const ListEdit& edit) {
+    EXPECT_EQ(list, ListKind::Folders);
+    edits.push_back(edit);
+  });
+  store.AddEntry(ListKind::Folders, L"e <Address>C:\\e");
+  store.AddEntry(ListKind::Folders, L"c <Address>C:\\c");
+  store.RemoveEntry(ListKind::Folders, 1);
+  ASSERT_EQ(edits.size(), 3u);
+  EXPECT_TRUE(edits[1].added && edits[1].index == 0);
+  EXPECT_TRUE(!edits[2].added && edits[2].index == 1);
+  store.LoadList(ListKind::Folders, notices);
+  EXPECT_EQ(store.Entries(ListKind::Folders), (Texts{L"c <Address>C:\\c", L"d <Address>C:\\d"}));
+}
+
+// Read ahead while the program is idle, a list keeps only what reads cleanly:
+// the user hears of a missing file when the list is shown, as ever.
+TEST_F(FavoritesStore, AQuietReadKeepsOnlyACleanReadAndTellsNothing) {
+  WriteBytes(File(ListKind::Websites), "a <Address>http://a/<Split>\r\n");
+  for (const ListKind list : kListKinds) store.ReadQuietly(list);
+  EXPECT_EQ(store.Entries(ListKind::Websites), Texts{L"a <Address>http://a/"});
+  EXPECT_TRUE(store.Entries(ListKind::Folders).empty());
+  store.LoadList(ListKind::Folders, notices);
+  ASSERT_EQ(notices.size(), 1u);
+  EXPECT_EQ(notices[0].text, L"Error 53\r\n文件未找到");
+  const uint64_t revision = store.Revision(ListKind::Websites);
+  store.LoadList(ListKind::Websites, notices);
+  EXPECT_EQ(store.Revision(ListKind::Websites), revision);  // not read again
+  EXPECT_EQ(notices.size(), 1u);
+  // The list on screen is never read behind the user's back.
+  store.SetCurrent(Assistant::Websites);
+  WriteBytes(File(ListKind::Websites), "z <Address>http://z/<Split>\r\n");
+  store.ReadQuietly(ListKind::Websites);
+  EXPECT_EQ(store.Entries(ListKind::Websites), Texts{L"a <Address>http://a/"});
+}
+
+TEST_F(FavoritesStore, EntryProblemRefusesWhatTheListFileCouldNotGiveBack) {
+  const auto problem = [&](std::wstring_view title, std::wstring_view address) {
+    return store.EntryProblem(ListKind::Websites, title, address).has_value();
+  };
+  EXPECT_FALSE(problem(L"News", L"http://www.example.com/"));
+  EXPECT_FALSE(problem(L"", L""));
+  EXPECT_FALSE(problem(L"a<Address>b", L"x"));  // the marker begins with a blank
+  EXPECT_TRUE(problem(L"a <Address>b", L"x"));
+  EXPECT_TRUE(problem(L"a<Split>b", L"x"));
+  EXPECT_TRUE(problem(L"a", L"x<Split>y"));
+  // A second marker would end the address when the list is read again.
+  EXPECT_EQ(store.EntryProblem(ListKind::Websites, L"a", L"http://x/ <Address>y"),
+            store.EntryProblem(ListKind::Websites, L"a <Address>b", L"x"));
+  EXPECT_TRUE(problem(L"\u0915", L"x"));
+  EXPECT_TRUE(problem(L"a", L"\u20AC"));
+}
+
+TEST_F(FavoritesStore, AListReadAsUtf8OrUtf16TakesAnyText) {
+  WriteBytes(File(ListKind::Websites), "caf\xC3\xA9 <Address>http://a/<Split>");  // UTF-8, as Notepad saves
+  WriteBytes(File(ListKind::Folders), "caf\xE9 <Address>C:\\a<Split>");           // the code page
+  for (const ListKind list : kListKinds) store.LoadList(list, notices);
+  EXPECT_FALSE(store.EntryProblem(ListKind::Websites, L"\u0915 \U0001F600", L"http://\u20AC/"));
+  EXPECT_TRUE(store.EntryProblem(ListKind::Folders, L"\u0915", L"C:\\a"));
+}
+
+}  // namespace
+}  // namespace oravin
