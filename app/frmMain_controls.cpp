@@ -11,7 +11,6 @@
 namespace oravin {
 namespace {
 
-constexpr COLORREF kFormBackColor = 0x0038BCFF;
 constexpr TwipsRect kPageArea{240, 720, 2415, 3405};
 
 std::shared_ptr<Font> FormFont() { return std::make_shared<Font>(L"宋体", 9); }

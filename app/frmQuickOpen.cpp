@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "app/images.h"
+#include "app/main_window_look.h"
+#include "app/pages/page_look.h"
 #include "app/resource_ids.h"
 #include "effects/mdlDraw.h"
 #include "runtime/dpi.h"
@@ -22,8 +24,8 @@ constexpr size_t kMostResults = 9;
 
 // The main window's look: its background, the pages' colour behind the text,
 // the lists' selection bar.
-constexpr COLORREF kBackColor = 0x0038BCFF;
-constexpr COLORREF kFieldColor = 0x00A3E8FC;
+constexpr COLORREF kBackColor = kFormBackColor;
+constexpr COLORREF kFieldColor = kPageBackColor;
 constexpr COLORREF kTextColor = 0x00000000;
 constexpr COLORREF kAddressColor = 0x00707070;
 constexpr COLORREF kSelectionColor = 0x00FF8C1A;
