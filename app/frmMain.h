@@ -47,9 +47,7 @@ class frmMain : public Form {
   void CheckStartUp();
 
   // Page switches, as the main menu's buttons and labels run them.
-  void ShowSearchAssistant();
-  void ShowWebAssistant();
-  void ShowFolderAssistant();
+  void ShowAssistant(Assistant assistant);
   void ShowOptions();
   void ShowAbout();
   void ShowMainMenu();
@@ -108,7 +106,8 @@ class frmMain : public Form {
   Options CurrentOptions() const;
   void ShutDown();
   void ShowPanel(Control& page);
-  void ChooseAssistant(Assistant assistant, Control& page);
+  // The page an assistant shows: the search page, or the list page.
+  Control& PageOf(Assistant assistant);
   // Fills the list page with the titles of the current list, read first if need be.
   void ShowCurrentList();
   void ShowEdit(ListKind list, const ListEdit& edit);
