@@ -150,11 +150,12 @@ class frmMain : public Form {
   TextEncoding settingsEncoding_ = TextEncoding::CodePage;
   std::unique_ptr<frmNew> editor_;
   std::unique_ptr<frmQuickOpen> quickOpen_;
-  // What the quick-open box searches: both lists as they were when it opened,
-  // and the revisions of the store's lists they were indexed at.
+  // What the quick-open box searches: the lists as they were when it opened,
+  // each under its place in kListKinds, and the revisions of the store's
+  // lists they were indexed at.
   QuickIndex quickIndex_;
-  std::vector<Favorite> quickFavorites_[2];
-  std::optional<uint64_t> quickRevisions_[2];
+  std::array<std::vector<Favorite>, kListKinds.size()> quickFavorites_;
+  std::array<std::optional<uint64_t>, kListKinds.size()> quickRevisions_;
   bool quickOpenKeyWorks_ = false;
   std::unique_ptr<DropTargetRegistration> dropTarget_;
   // Dropped, and waiting for the message loop.
