@@ -91,7 +91,7 @@ void frmMain::ToggleQuickOpen() {
 }
 
 // The list on screen as it is now, changes not yet saved included, and the
-// other as its file holds it. A list is indexed again only once it changed.
+// others as their files hold them. A list is indexed again only once it changed.
 void frmMain::IndexFavorites() {
   for (size_t slot = 0; slot < kListKinds.size(); ++slot) {
     const ListKind kind = kListKinds[slot];
