@@ -47,9 +47,7 @@ class frmMain : public Form {
   void CheckStartUp();
 
   // Page switches, as the main menu's buttons and labels run them.
-  void ShowSearchAssistant();
-  void ShowWebAssistant();
-  void ShowFolderAssistant();
+  void ShowAssistant(Assistant assistant);
   void ShowOptions();
   void ShowAbout();
   void ShowMainMenu();
@@ -108,7 +106,8 @@ class frmMain : public Form {
   Options CurrentOptions() const;
   void ShutDown();
   void ShowPanel(Control& page);
-  void ChooseAssistant(Assistant assistant, Control& page);
+  // The page an assistant shows: the search page, or the list page.
+  Control& PageOf(Assistant assistant);
   // Fills the list page with the titles of the current list, read first if need be.
   void ShowCurrentList();
   void ShowEdit(ListKind list, const ListEdit& edit);
@@ -151,11 +150,12 @@ class frmMain : public Form {
   TextEncoding settingsEncoding_ = TextEncoding::CodePage;
   std::unique_ptr<frmNew> editor_;
   std::unique_ptr<frmQuickOpen> quickOpen_;
-  // What the quick-open box searches: both lists as they were when it opened,
-  // and the revisions of the store's lists they were indexed at.
+  // What the quick-open box searches: the lists as they were when it opened,
+  // each under its place in kListKinds, and the revisions of the store's
+  // lists they were indexed at.
   QuickIndex quickIndex_;
-  std::vector<Favorite> quickFavorites_[2];
-  std::optional<uint64_t> quickRevisions_[2];
+  std::array<std::vector<Favorite>, kListKinds.size()> quickFavorites_;
+  std::array<std::optional<uint64_t>, kListKinds.size()> quickRevisions_;
   bool quickOpenKeyWorks_ = false;
   std::unique_ptr<DropTargetRegistration> dropTarget_;
   // Dropped, and waiting for the message loop.

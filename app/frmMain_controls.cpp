@@ -72,9 +72,10 @@ void frmMain::BindEvents() {
   clbMinimize->Events.Click = [this] { Minimize(); };
   clbClose->Events.Click = [this] { Close(); };
   clbPlug->Events.Click = [this] { ShowMainMenu(); };
-  picModes.clbSearch->Events.Click = picModes.lbSearch.Click = [this] { ShowSearchAssistant(); };
-  picModes.clbWAssistant->Events.Click = picModes.lbWeb.Click = [this] { ShowWebAssistant(); };
-  picModes.clbFolderAssis->Events.Click = picModes.lbFolder.Click = [this] { ShowFolderAssistant(); };
+  for (const AssistantChoice& choice : picModes.Assistants()) {
+    const Assistant assistant = choice.assistant;
+    choice.button->Events.Click = choice.label->Click = [this, assistant] { ShowAssistant(assistant); };
+  }
   picModes.clbOptions->Events.Click = picModes.lbOptions.Click = [this] { ShowOptions(); };
   picModes.clbAbout->Events.Click = picModes.Label5.Click = [this] { ShowAbout(); };
   lstTitles->Events.MouseClick = [this] { ShowSelectedAddress(); };

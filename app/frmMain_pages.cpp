@@ -17,26 +17,19 @@ constexpr int32_t kPageEffect = 10;
 }  // namespace
 
 void frmMain::SetMode() {
-  struct ModeLook {
-    Label& label;
-    const wchar_t* title;
-    ColorButton& button;
-    HWND page;
-  };
-  const ModeLook looks[] = {
-      {picModes.lbSearch, L"搜索助手", *picModes.clbSearch, picSearch.hwnd()},
-      {picModes.lbWeb, L"网址助手", *picModes.clbWAssistant, lstTitles->hwnd()},
-      {picModes.lbFolder, L"文件夹助手", *picModes.clbFolderAssis, lstTitles->hwnd()},
-  };
-  const auto mode = static_cast<int32_t>(favorites_.Current());
-  if (mode < 0 || mode >= int32_t(std::size(looks))) return;
-  const ModeLook& look = looks[mode];
-  for (const ModeLook& other : looks) other.label.SetFontBold(&other == &look);
-  lbTitle.SetCaption(look.title);
-  imgTitle.SetPicture(look.button.Picture());
-  lstTitles->SetListIcon(look.button.Picture());
-  BringToFront(look.page);
+  const AssistantChoice* chosen = picModes.ChoiceOf(favorites_.Current());
+  if (!chosen) return;
+  for (const AssistantChoice& choice : picModes.Assistants()) choice.label->SetFontBold(&choice == chosen);
+  lbTitle.SetCaption(chosen->title);
+  imgTitle.SetPicture(chosen->button->Picture());
+  lstTitles->SetListIcon(chosen->button->Picture());
+  BringToFront(PageOf(chosen->assistant).hwnd());
   EnableFrontPageOnly();
+}
+
+Control& frmMain::PageOf(Assistant assistant) {
+  if (ListOf(assistant)) return *lstTitles;
+  return picSearch;
 }
 
 void frmMain::ShowPanel(Control& page) {
@@ -79,7 +72,7 @@ void frmMain::EnableFrontPageOnly() {
 // The list left is saved (also when it is chosen again: what the file holds
 // then is what the page shows), and the page stays empty until the next list
 // is in it.
-void frmMain::ChooseAssistant(Assistant assistant, Control& page) {
+void frmMain::ShowAssistant(Assistant assistant) {
   if (const std::optional<ListKind> left = favorites_.CurrentList()) {
     Notices notices;
     favorites_.SaveList(*left, notices);
@@ -87,7 +80,7 @@ void frmMain::ChooseAssistant(Assistant assistant, Control& page) {
   }
   lstTitles->Clear();
   favorites_.SetCurrent(assistant);
-  ShowPanel(page);
+  ShowPanel(PageOf(assistant));
   ShowCurrentList();
   SetMode();
 }
@@ -111,12 +104,6 @@ void frmMain::ShowEdit(ListKind list, const ListEdit& edit) {
   const int32_t count = lstTitles->ListCount();
   lstTitles->AddItem(TitleOf(favorites_.Entries(list)[size_t(edit.index)]), edit.index < count ? edit.index : -1);
 }
-
-void frmMain::ShowSearchAssistant() { ChooseAssistant(Assistant::Search, picSearch); }
-
-void frmMain::ShowWebAssistant() { ChooseAssistant(Assistant::Websites, *lstTitles); }
-
-void frmMain::ShowFolderAssistant() { ChooseAssistant(Assistant::Folders, *lstTitles); }
 
 void frmMain::ShowOptions() {
   SetMode();

@@ -16,8 +16,6 @@ UINT HotkeyModifiers(Hotkey key) {
          ((key & kHotkeyAlt) ? MOD_ALT : 0);
 }
 
-QuickList QuickListOf(ListKind list) { return list == ListKind::Websites ? QuickList::kWebsites : QuickList::kFolders; }
-
 std::vector<Favorite> FavoritesOf(const std::vector<std::wstring>& entries) {
   std::vector<Favorite> favorites;
   favorites.reserve(entries.size());
@@ -69,10 +67,15 @@ void frmMain::ShowTrayMenu() {
 void frmMain::CreateQuickOpen() {
   quickOpen_ = std::make_unique<frmQuickOpen>(QuickOpenSource{
       .search = [this](std::wstring_view query, size_t limit) { return quickIndex_.Search(query, limit); },
-      .favorite = [this](QuickMatch match) { return quickFavorites_[size_t(match.list)][match.index]; },
+      .favorite = [this](QuickMatch match) { return quickFavorites_[match.list][match.index]; },
+      .icon =
+          [this](QuickMatch match) {
+            return picModes.ChoiceOf(AssistantOf(kListKinds[match.list]))->button->Picture();
+          },
       .open =
           [this](QuickMatch match) {
-            OpenFavorite(quickFavorites_[size_t(match.list)][match.index], match.list == QuickList::kFolders);
+            const bool isFolder = AddressesOf(kListKinds[match.list]) == AddressKind::Folder;
+            OpenFavorite(quickFavorites_[match.list][match.index], isFolder);
           },
   });
   picOptions.hotQuickOpen.Changed = [this] {
@@ -88,15 +91,15 @@ void frmMain::ToggleQuickOpen() {
 }
 
 // The list on screen as it is now, changes not yet saved included, and the
-// other as its file holds it. A list is indexed again only once it changed.
+// others as their files hold them. A list is indexed again only once it changed.
 void frmMain::IndexFavorites() {
-  for (const ListKind kind : kListKinds) {
+  for (size_t slot = 0; slot < kListKinds.size(); ++slot) {
+    const ListKind kind = kListKinds[slot];
     favorites_.ReadQuietly(kind);
-    const size_t slot = size_t(QuickListOf(kind));
     if (quickRevisions_[slot] == favorites_.Revision(kind)) continue;
     quickRevisions_[slot] = favorites_.Revision(kind);
     quickFavorites_[slot] = FavoritesOf(favorites_.Entries(kind));
-    quickIndex_.SetList(QuickListOf(kind), quickFavorites_[slot]);
+    quickIndex_.SetList(slot, quickFavorites_[slot]);
   }
 }
 

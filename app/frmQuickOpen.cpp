@@ -5,10 +5,8 @@
 
 #include <algorithm>
 
-#include "app/images.h"
 #include "app/main_window_look.h"
 #include "app/pages/page_look.h"
-#include "app/resource_ids.h"
 #include "effects/mdlDraw.h"
 #include "runtime/dpi.h"
 #include "runtime/font_win32.h"
@@ -171,8 +169,7 @@ void frmQuickOpen::DrawResult(const DRAWITEMSTRUCT& item) {
   FillRect(dc, &item.rcItem, back.get());
   const int icon = Px(kIconTwips), gap = Px(kGapTwips);
   const int rowHeight = item.rcItem.bottom - item.rcItem.top;
-  const int picture = match.list == QuickList::kFolders ? IDI_FOLDER : IDI_WEB;
-  ProgramPicture(picture)->Render(dc, item.rcItem.left + gap, item.rcItem.top + (rowHeight - icon) / 2, icon, icon);
+  source_.icon(match)->Render(dc, item.rcItem.left + gap, item.rcItem.top + (rowHeight - icon) / 2, icon, icon);
   ScopedSelect font(dc, resultFont_.get());
   SetBkMode(dc, TRANSPARENT);
   RECT text = item.rcItem;

@@ -1,5 +1,5 @@
 #pragma once
-// The quick-open box: a search field and the best matches of both lists below
+// The quick-open box: a search field and the best matches of every list below
 // it, in the main window's look, on top of every window. The global key opens
 // it wherever the focus is; Enter opens the selected favorite, Escape, the key
 // again or a click elsewhere closes it.
@@ -11,6 +11,7 @@
 #include "data/quick_match.h"
 #include "runtime/form.h"
 #include "runtime/handles.h"
+#include "runtime/picture.h"
 #include "runtime/text_box.h"
 
 namespace oravin {
@@ -19,6 +20,8 @@ namespace oravin {
 struct QuickOpenSource {
   std::function<std::vector<QuickMatch>(std::wstring_view query, size_t limit)> search;
   std::function<Favorite(QuickMatch)> favorite;
+  // The picture of the favorite's list.
+  std::function<PicturePtr(QuickMatch)> icon;
   std::function<void(QuickMatch)> open;
 };
 

@@ -70,6 +70,8 @@ std::optional<ListKind> ListOf(Assistant assistant) {
   return kListKinds[size_t(n - 1)];
 }
 
+Assistant AssistantOf(ListKind list) { return Assistant(int32_t(list) + 1); }
+
 AddressKind AddressesOf(ListKind list) { return kListInfo[size_t(list)].addresses; }
 
 std::wstring ListFileOf(ListKind list) {

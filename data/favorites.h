@@ -26,8 +26,9 @@ enum class Assistant : int32_t { Search = 0, Websites = 1, Folders = 2 };
 enum class ListKind { Websites, Folders };
 inline constexpr std::array<ListKind, 2> kListKinds{ListKind::Websites, ListKind::Folders};
 
-// The list an assistant shows, if any.
+// The list an assistant shows, if any, and the assistant that shows a list.
 std::optional<ListKind> ListOf(Assistant assistant);
+Assistant AssistantOf(ListKind list);
 
 // What a list's addresses are, which decides how they are typed, dropped and opened.
 enum class AddressKind { Web, Folder };

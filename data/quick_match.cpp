@@ -153,8 +153,9 @@ Place TitlePlace(std::wstring_view title, const uint32_t* initials, std::wstring
 
 }  // namespace
 
-void QuickIndex::SetList(QuickList which, std::span<const Favorite> favorites) {
-  List& list = lists_[size_t(which)];
+void QuickIndex::SetList(size_t which, std::span<const Favorite> favorites) {
+  if (which >= lists_.size()) lists_.resize(which + 1);
+  List& list = lists_[which];
   list = {};
   list.entries.reserve(favorites.size());
   for (const Favorite& favorite : favorites) {
@@ -189,13 +190,13 @@ std::vector<QuickMatch> QuickIndex::Search(std::wstring_view query, size_t limit
   struct Ranked {
     Place place;
     uint32_t titleLength;
-    QuickList list;
+    size_t list;
     uint32_t index;
     auto operator<=>(const Ranked&) const = default;
   };
   std::vector<Ranked> found;
-  for (const QuickList which : {QuickList::kWebsites, QuickList::kFolders}) {
-    const List& list = lists_[size_t(which)];
+  for (size_t which = 0; which < lists_.size(); ++which) {
+    const List& list = lists_[which];
     const std::wstring_view titles = list.titles, addresses = list.addresses;
     for (uint32_t i = 0; i < list.entries.size(); ++i) {
       const Entry& entry = list.entries[i];

@@ -1,6 +1,6 @@
 #pragma once
-// Quick open: finds a favorite of either list by its title, its address or
-// the pinyin of its title, as the user types.
+// Quick open: finds a favorite of any of the lists it is given by its title,
+// its address or the pinyin of its title, as the user types.
 //
 // Letter case (of ASCII and Latin-1 letters) and full-width forms are ignored
 // throughout: ＱＱ is qq, the ideographic space a blank. The query is split at blanks; a query of blanks
@@ -26,8 +26,8 @@
 // title, or in the address only. An entry ranks at the lowest place its words
 // earn, where only the first word has to begin the title: the others count as
 // beginning it when they match at the start of a word or character. Within a
-// place the shorter title comes first, then the web addresses before the
-// folders, then each list's own order.
+// place the shorter title comes first, then the lists in their order, then
+// each list's own order.
 //
 // The start of a word or character is the title's start, or where either the
 // character or the one before it is not an ASCII letter or digit (an
@@ -42,20 +42,19 @@
 
 namespace oravin {
 
-enum class QuickList : uint8_t { kWebsites, kFolders };
-
 struct QuickMatch {
-  QuickList list;
+  size_t list;   // the number the list was given under
   size_t index;  // in the entries the list was given
   bool operator==(const QuickMatch&) const = default;
 };
 
 // Built once per list, rebuilt when the list changes; a search reads every
-// entry of both lists, with no other work per keystroke.
+// entry of every list, with no other work per keystroke.
 class QuickIndex {
  public:
-  // Replaces what the index holds of one list.
-  void SetList(QuickList list, std::span<const Favorite> favorites);
+  // Replaces what the index holds of one list, numbered from 0; a list not
+  // given yet holds nothing.
+  void SetList(size_t list, std::span<const Favorite> favorites);
   // The best `limit` matches of the query, best first.
   std::vector<QuickMatch> Search(std::wstring_view query, size_t limit) const;
 
@@ -77,7 +76,7 @@ class QuickIndex {
     std::wstring addresses;
     std::vector<Entry> entries;
   };
-  List lists_[2];
+  std::vector<List> lists_;
 };
 
 }  // namespace oravin

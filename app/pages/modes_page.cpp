@@ -1,5 +1,7 @@
 #include "app/pages/modes_page.h"
 
+#include <algorithm>
+
 #include "app/main_window_look.h"
 #include "controls/colorbutton/button_spec.h"
 #include "app/images.h"
@@ -35,7 +37,18 @@ bool ModesPage::Create(HWND parent, const TwipsRect& at) {
   Label5.Create(hwnd(), {480, 2880, 540, kLabelHeight}, L"  关于", look);
   // The line between the assistants and the rest: one pixel high.
   line_.Create(hwnd(), {0, 2040, 2400, 15}, L"", {.backColor = kLineColor});
+  assistants_ = {
+      {Assistant::Search, clbSearch.get(), &lbSearch, L"搜索助手"},
+      {Assistant::Websites, clbWAssistant.get(), &lbWeb, L"网址助手"},
+      {Assistant::Folders, clbFolderAssis.get(), &lbFolder, L"文件夹助手"},
+  };
   return true;
+}
+
+const AssistantChoice* ModesPage::ChoiceOf(Assistant assistant) const {
+  const auto choice = std::find_if(assistants_.begin(), assistants_.end(),
+                                   [&](const AssistantChoice& c) { return c.assistant == assistant; });
+  return choice == assistants_.end() ? nullptr : &*choice;
 }
 
 }  // namespace oravin

@@ -49,8 +49,8 @@ TEST_F(MainWindowInProcess, EachKindOfDropIsTakenOnlyByTheListItFitsAndThePointe
       {"main menu", [&] { form.ShowMainMenu(); }, std::nullopt},
       {"options", [&] { form.ShowOptions(); }, std::nullopt},
       {"about", [&] { form.ShowAbout(); }, std::nullopt},
-      {"folder list", [&] { form.ShowFolderAssistant(); }, ListKind::Folders},
-      {"search", [&] { form.ShowSearchAssistant(); }, std::nullopt},
+      {"folder list", [&] { form.ShowAssistant(Assistant::Folders); }, ListKind::Folders},
+      {"search", [&] { form.ShowAssistant(Assistant::Search); }, std::nullopt},
   };
   for (const auto& page : pages) {
     page.show();
@@ -95,7 +95,7 @@ TEST_F(MainWindowInProcess, DroppedFilesJoinTheWebListAtOnceSortedAndPairedAndRe
                                                   L"维基百科 <Address>https://zh.wikipedia.org/",
                                                   L"新浪 <Address>https://www.sina.com.cn/"}));
   EXPECT_EQ(ReadBytes(dir.path() / "Bin" / "Websites.txt"), before);
-  form.ShowFolderAssistant();
+  form.ShowAssistant(Assistant::Folders);
   EXPECT_EQ(ReadBytes(dir.path() / "Bin" / "Websites.txt"),
             "Baidu <Address>http://www.baidu.com/<Split>"
             "\xCE\xAC\xBB\xF9\xB0\xD9\xBF\xC6 <Address>https://zh.wikipedia.org/<Split>"  // 维基百科 in GBK

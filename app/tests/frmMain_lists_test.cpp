@@ -31,7 +31,7 @@ TEST_F(MainWindowInProcess, ChoosingTheSearchAssistantSavesTheListLeftAndEmpties
   ASSERT_TRUE(form.Load());
   WriteBytes(dir.path() / "Bin" / "FolderList.txt", "changed");
   form.ShowMainMenu();
-  form.ShowSearchAssistant();
+  form.ShowAssistant(Assistant::Search);
   EXPECT_EQ(Title(), L"搜索助手");
   EXPECT_EQ(form.Store().Current(), Assistant::Search);
   EXPECT_EQ(ReadBytes(dir.path() / "Bin" / "FolderList.txt"), "d <Address>C:\\d<Split>\r\n");
@@ -46,8 +46,10 @@ TEST_F(MainWindowInProcess, GoingBackToTheSameAssistantKeepsEveryAddEditAndDelet
     const char* file;
     std::function<void(frmMain&)> showAgain;
   } lists[] = {
-      {"0<Split>1<Split>0<Split>0<Split>100<Split>0", "Websites.txt", [](frmMain& f) { f.ShowWebAssistant(); }},
-      {"0<Split>2<Split>0<Split>0<Split>100<Split>0", "FolderList.txt", [](frmMain& f) { f.ShowFolderAssistant(); }},
+      {"0<Split>1<Split>0<Split>0<Split>100<Split>0", "Websites.txt",
+       [](frmMain& f) { f.ShowAssistant(Assistant::Websites); }},
+      {"0<Split>2<Split>0<Split>0<Split>100<Split>0", "FolderList.txt",
+       [](frmMain& f) { f.ShowAssistant(Assistant::Folders); }},
   };
   const std::function<void(frmMain&)> detours[] = {
       [](frmMain& f) { f.ShowMainMenu(); },
@@ -137,7 +139,7 @@ TEST_F(MainWindowInProcess, ClosingOnAnotherPageStillWritesAListWhoseSaveFailed)
   // No new copy of the file can be made while a folder stands where it goes.
   const auto blocker = dir.path() / "Bin" / "Websites.txt.saving";
   std::filesystem::create_directory(blocker);
-  form.ShowFolderAssistant();
+  form.ShowAssistant(Assistant::Folders);
   ASSERT_EQ(boxes.calls.size(), 1u);
   EXPECT_EQ(boxes.calls[0].title, L"Error");
   std::filesystem::remove(blocker);
@@ -204,7 +206,7 @@ TEST_F(MainWindowInProcess, TheAddAndEditButtonsOpenTheEditorOnlyInAListMode) {
   form.AddEntry();
   form.EditEntry();
   EXPECT_FALSE(form.Editor().IsOpen());
-  form.ShowWebAssistant();
+  form.ShowAssistant(Assistant::Websites);
   form.EditEntry();
   ASSERT_TRUE(form.Editor().IsOpen());
   EXPECT_EQ(form.Editor().controls()->txtTitle.Text(), L"a");

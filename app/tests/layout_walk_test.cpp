@@ -177,7 +177,7 @@ TEST_F(LayoutWalk, EveryCaptionIsWholeApartAndInsideAtTheScreensDpi) {
     buttonsAndLabels.push_back({At(240 + 200, 720 + top + 200), At(240 + 1000, 720 + top + 180)});
   }
   WalkMainWindow("menu", buttonsAndLabels);
-  form.ShowWebAssistant();
+  form.ShowAssistant(Assistant::Websites);
   WalkMainWindow("web_list");
   // The row's icon is drawn at its size at this DPI: 16 pixels at 96 dpi,
   // 24 at 144; the globe fills five sixths of it.
@@ -191,7 +191,7 @@ TEST_F(LayoutWalk, EveryCaptionIsWholeApartAndInsideAtTheScreensDpi) {
   form.EditEntry();
   WalkEditor("editor 编辑网址");
 
-  form.ShowFolderAssistant();
+  form.ShowAssistant(Assistant::Folders);
   WalkMainWindow("folder_list");
   form.AddEntry();
   WalkEditor("editor 添加文件夹");

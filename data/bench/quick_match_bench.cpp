@@ -15,6 +15,7 @@ namespace {
 
 constexpr int kFullList = 32767;
 constexpr size_t kShown = 9;
+constexpr size_t kWebsites = 0, kFolders = 1;
 
 const wchar_t* const kChineseWords[] = {
     L"百度", L"新闻", L"音乐", L"视频", L"银行", L"重庆", L"北京", L"上海", L"地图", L"邮箱", L"天气", L"购物",
@@ -50,8 +51,8 @@ std::vector<Favorite> Favorites(int count, bool folders, std::mt19937& random) {
 QuickIndex Index(int perList) {
   std::mt19937 random(1);
   QuickIndex index;
-  index.SetList(QuickList::kWebsites, Favorites(perList, false, random));
-  index.SetList(QuickList::kFolders, Favorites(perList, true, random));
+  index.SetList(kWebsites, Favorites(perList, false, random));
+  index.SetList(kFolders, Favorites(perList, true, random));
   return index;
 }
 
@@ -70,8 +71,8 @@ void BuildIndex(benchmark::State& state) {
   const std::vector<Favorite> folders = Favorites(int(state.range(0)), true, random);
   for (auto _ : state) {
     QuickIndex index;
-    index.SetList(QuickList::kWebsites, websites);
-    index.SetList(QuickList::kFolders, folders);
+    index.SetList(kWebsites, websites);
+    index.SetList(kFolders, folders);
     benchmark::DoNotOptimize(index);
   }
 }

@@ -11,18 +11,20 @@ namespace {
 
 using Titles = std::vector<std::wstring>;
 
+constexpr size_t kWebsites = 0, kFolders = 1;
+
 class QuickMatchTest : public testing::Test {
  protected:
   void Set(std::vector<Favorite> websites, std::vector<Favorite> folders) {
     websites_ = std::move(websites);
     folders_ = std::move(folders);
-    index_.SetList(QuickList::kWebsites, websites_);
-    index_.SetList(QuickList::kFolders, folders_);
+    index_.SetList(kWebsites, websites_);
+    index_.SetList(kFolders, folders_);
   }
   Titles Found(std::wstring_view query, size_t limit = 100) const {
     Titles titles;
     for (const QuickMatch& match : index_.Search(query, limit)) {
-      titles.push_back((match.list == QuickList::kWebsites ? websites_ : folders_).at(match.index).title);
+      titles.push_back((match.list == kWebsites ? websites_ : folders_).at(match.index).title);
     }
     return titles;
   }
@@ -103,9 +105,17 @@ TEST_F(QuickMatchTest, BeginningThenWordStartThenInsideThenAddressShorterFirst) 
 TEST_F(QuickMatchTest, AListIsReplacedWholeAndTheOtherKept) {
   Set({{L"百度", L"https://www.baidu.com/"}}, {{L"百度网盘", L"D:\\Pan"}});
   websites_ = {{L"必应", L"https://www.bing.com/"}, {L"百度", L"https://www.baidu.com/"}};
-  index_.SetList(QuickList::kWebsites, websites_);
+  index_.SetList(kWebsites, websites_);
   EXPECT_EQ(index_.Search(L"b", 9),
-            (std::vector<QuickMatch>{{QuickList::kWebsites, 0}, {QuickList::kWebsites, 1}, {QuickList::kFolders, 0}}));
+            (std::vector<QuickMatch>{{kWebsites, 0}, {kWebsites, 1}, {kFolders, 0}}));
+}
+
+TEST_F(QuickMatchTest, TakesAnyNumberOfListsAndRanksThemInTheirOrder) {
+  const std::vector<Favorite> third{{L"百度", L"https://www.baidu.com/"}};
+  const std::vector<Favorite> first{{L"百科", L"https://baike.example/"}};
+  index_.SetList(2, third);
+  index_.SetList(0, first);
+  EXPECT_EQ(index_.Search(L"b", 9), (std::vector<QuickMatch>{{0, 0}, {2, 0}}));
 }
 
 }  // namespace
