@@ -34,10 +34,7 @@ class frmQuickOpen : public Form {
   void Close();
   bool IsOpen() const { return hwnd() && IsWindowVisible(hwnd()); }
 
-  // The query typed so far and the matches shown, also for tests.
   TextBox txtQuery;
-  const std::vector<QuickMatch>& Matches() const { return matches_; }
-  HWND lstResults() const { return results_.get(); }
 
   // Opens the selected match, as Enter and a double-click do.
   void OpenSelected();

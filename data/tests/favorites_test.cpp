@@ -10,7 +10,6 @@
 namespace oravin {
 namespace {
 
-using namespace std::chrono_literals;
 using testing::ReadBytes;
 using testing::WriteBytes;
 using Texts = std::vector<std::wstring>;
@@ -78,23 +77,6 @@ TEST_F(FavoritesStore, NothingEditedHereIsReplacedByAReloadAndTheEditsWinAtTheSa
 
 // Switching back and forth neither reads nor writes what is known already:
 // the file keeps its date, and the list its revision.
-TEST_F(FavoritesStore, SwitchesThatChangeNothingLeaveFileAndListAlone) {
-  WriteBytes(File(ListKind::Websites), "a <Address>http://a/<Split>b <Address>http://b/<Split>\r\n");
-  WriteBytes(File(ListKind::Folders), "d <Address>C:\\d<Split>\r\n");
-  std::filesystem::last_write_time(File(ListKind::Websites), std::filesystem::file_time_type::clock::now() - 24h);
-  const auto longAgo = std::filesystem::last_write_time(File(ListKind::Websites));  // as the disk keeps it
-  Show(Assistant::Websites);
-  const uint64_t loaded = store.Revision(ListKind::Websites);
-  for (int i = 0; i < 3; ++i) {
-    Show(Assistant::Folders);
-    Show(Assistant::Websites);
-  }
-  store.SaveListsAtExit(notices);
-  EXPECT_EQ(std::filesystem::last_write_time(File(ListKind::Websites)), longAgo);
-  EXPECT_EQ(store.Revision(ListKind::Websites), loaded);
-  EXPECT_TRUE(notices.empty());
-}
-
 // Both lists at once (the current one with its unsaved changes, the other as
 // its file holds it), and a revision that moves with every change.
 TEST_F(FavoritesStore, BothListsCanBeReadAtOnceAndEveryChangeMovesTheRevision) {

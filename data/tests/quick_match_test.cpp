@@ -102,14 +102,6 @@ TEST_F(QuickMatchTest, BeginningThenWordStartThenInsideThenAddressShorterFirst) 
   EXPECT_EQ(Found(L"yy music"), (Titles{L"音乐 Music 频道", L"QQ音乐 Music", L"音乐", L"Music"}));
 }
 
-TEST_F(QuickMatchTest, AListIsReplacedWholeAndTheOtherKept) {
-  Set({{L"百度", L"https://www.baidu.com/"}}, {{L"百度网盘", L"D:\\Pan"}});
-  websites_ = {{L"必应", L"https://www.bing.com/"}, {L"百度", L"https://www.baidu.com/"}};
-  index_.SetList(kWebsites, websites_);
-  EXPECT_EQ(index_.Search(L"b", 9),
-            (std::vector<QuickMatch>{{kWebsites, 0}, {kWebsites, 1}, {kFolders, 0}}));
-}
-
 TEST_F(QuickMatchTest, TakesAnyNumberOfListsAndRanksThemInTheirOrder) {
   const std::vector<Favorite> third{{L"百度", L"https://www.baidu.com/"}};
   const std::vector<Favorite> first{{L"百科", L"https://baike.example/"}};

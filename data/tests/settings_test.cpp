@@ -76,14 +76,6 @@ TEST(ParseSettings, TheSeventhFieldIsASoundQuickOpenKeyNoneOrElseTheDefault) {
   EXPECT_FALSE(ParseSettings(L"1<Split>0<Split>0<Split>1<Split>100<Split>9<Split>1568").quickOpenKey);
 }
 
-TEST(HotkeyText, NamesTheKeyAsTheHotkeyControlShowsIt) {
-  EXPECT_EQ(HotkeyText(kDefaultQuickOpenKey), L"Ctrl+Alt+Space");
-  EXPECT_EQ(HotkeyText(kHotkeyControl | kHotkeyShift | 0x7B), L"Ctrl+Shift+F12");
-  EXPECT_EQ(HotkeyText(kHotkeyAlt | kHotkeyExtended | 0x65), L"Alt+Num 5");
-  EXPECT_EQ(HotkeyText(kHotkeyControl | 0xDC), L"Ctrl+\\");
-  EXPECT_EQ(HotkeyText(kNoHotkey), L"");
-}
-
 TEST(FormatSettings, WritesTheCountFromTheLeadingNumberOfTheBox) {
   Options o;
   EXPECT_EQ(FormatSettings(o), L"1<Split>0<Split>0<Split>1<Split>100<Split>0");
