@@ -1,6 +1,7 @@
 // The quick-open box, its global key and the notification icon's menu.
 #include "actions/mdlTray.h"
 #include "app/frmMain.h"
+#include "app/images.h"
 #include "data/entry.h"
 
 namespace oravin {
@@ -68,10 +69,7 @@ void frmMain::CreateQuickOpen() {
   quickOpen_ = std::make_unique<frmQuickOpen>(QuickOpenSource{
       .search = [this](std::wstring_view query, size_t limit) { return quickIndex_.Search(query, limit); },
       .favorite = [this](QuickMatch match) { return quickFavorites_[match.list][match.index]; },
-      .icon =
-          [this](QuickMatch match) {
-            return picModes.ChoiceOf(AssistantOf(kListKinds[match.list]))->button->Picture();
-          },
+      .icon = [](QuickMatch match) { return ProgramPicture(RowOf(kListKinds[match.list]).picture); },
       .open =
           [this](QuickMatch match) {
             const bool isFolder = AddressesOf(kListKinds[match.list]) == AddressKind::Folder;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <exception>
-#include <iterator>
 #include <stdexcept>
 
 #include "data/entry.h"
@@ -13,18 +12,6 @@ namespace oravin {
 namespace {
 
 constexpr wchar_t kUnsavedSuffix[] = L".unsaved";
-
-struct ListKindInfo {
-  // Written and read under one spelling, so a case-sensitive disk finds it too.
-  const wchar_t* fileName;
-  AddressKind addresses;
-};
-// In the order of ListKind.
-constexpr ListKindInfo kListInfo[] = {
-    {L"Websites.txt", AddressKind::Web},
-    {L"FolderList.txt", AddressKind::Folder},
-};
-static_assert(std::size(kListInfo) == kListKinds.size());
 
 std::wstring Joined(const std::vector<std::wstring>& entries) {
   size_t size = 0;
@@ -64,18 +51,8 @@ void KeepBeside(const std::wstring& file, const std::wstring& text, Notices& not
 
 }  // namespace
 
-std::optional<ListKind> ListOf(Assistant assistant) {
-  const auto n = static_cast<int32_t>(assistant);
-  if (n < 1 || n > int32_t(kListKinds.size())) return std::nullopt;
-  return kListKinds[size_t(n - 1)];
-}
-
-Assistant AssistantOf(ListKind list) { return Assistant(int32_t(list) + 1); }
-
-AddressKind AddressesOf(ListKind list) { return kListInfo[size_t(list)].addresses; }
-
 std::wstring ListFileOf(ListKind list) {
-  return JoinPath(JoinPath(App().Path, L"Bin"), kListInfo[size_t(list)].fileName);
+  return JoinPath(JoinPath(App().Path, L"Bin"), RowOf(list).fileName);
 }
 
 std::vector<std::wstring> EntriesOf(std::wstring_view contents) {

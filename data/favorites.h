@@ -10,29 +10,13 @@
 #include <string_view>
 #include <vector>
 
+#include "data/list_kinds.h"
 #include "data/mdlSave.h"
 #include "data/text_encoding.h"
 #include "runtime/message_box.h"
 #include "runtime/text_compare.h"
 
 namespace oravin {
-
-// The assistants, by the number the settings file keeps: the search, then
-// one for each list, in the order of the lists. A damaged settings file can
-// give any other number: that names no assistant and shows no list.
-enum class Assistant : int32_t { Search = 0, Websites = 1, Folders = 2 };
-
-// The lists, a file each.
-enum class ListKind { Websites, Folders };
-inline constexpr std::array<ListKind, 2> kListKinds{ListKind::Websites, ListKind::Folders};
-
-// The list an assistant shows, if any, and the assistant that shows a list.
-std::optional<ListKind> ListOf(Assistant assistant);
-Assistant AssistantOf(ListKind list);
-
-// What a list's addresses are, which decides how they are typed, dropped and opened.
-enum class AddressKind { Web, Folder };
-AddressKind AddressesOf(ListKind list);
 
 // The list's file in the Bin folder under the program's folder.
 std::wstring ListFileOf(ListKind list);
