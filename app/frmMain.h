@@ -47,6 +47,7 @@ class frmMain : public Form {
   void CheckStartUp();
 
   // Page switches, as the main menu's buttons and labels run them.
+  void Choose(const MenuEntry& entry);
   void ShowAssistant(Assistant assistant);
   void ShowOptions();
   void ShowAbout();
@@ -92,7 +93,6 @@ class frmMain : public Form {
   void Rescaled() override;
 
  private:
-  static constexpr size_t kPageCount = 5;
   // Drops are taken from the message loop, once the source has its answer.
   static constexpr UINT kTakeDrops = WM_APP + 2;
 
@@ -106,8 +106,7 @@ class frmMain : public Form {
   Options CurrentOptions() const;
   void ShutDown();
   void ShowPanel(Control& page);
-  // The page an assistant shows: the search page, or the list page.
-  Control& PageOf(Assistant assistant);
+  Control& PageOf(Page page) { return *pages_[size_t(page)]; }
   // Fills the list page with the titles of the current list, read first if need be.
   void ShowCurrentList();
   void ShowEdit(ListKind list, const ListEdit& edit);
@@ -144,7 +143,7 @@ class frmMain : public Form {
   BrowserStandIn WebBrowser1;
   CheckBox chkOpen;
   std::unique_ptr<ColorButton> clbDelete, cmdEdit, clbAdd;
-  // Front to back as the window first stacks them, each on the page area.
+  // In the order of Page, each on the page area.
   std::array<Control*, kPageCount> pages_{};
   Favorites favorites_;
   TextEncoding settingsEncoding_ = TextEncoding::CodePage;

@@ -52,7 +52,7 @@ void frmMain::CreateControls() {
   picSearch.Create(hwnd(), kPageArea);
   picOptions.Create(hwnd(), kPageArea);
   picAbout.Create(hwnd(), kPageArea);
-  pages_ = {&picModes, &picAbout, &picOptions, lstTitles.get(), &picSearch};
+  pages_ = {&picModes, &picSearch, lstTitles.get(), &picOptions, &picAbout};
   WebBrowser1.Create(hwnd(), {480, 2040, 1935, 1455});
 
   chkOpen.Create(hwnd(), {360, 4155, 2175, 240}, L"新窗口打开(&O)", kFormBackColor);
@@ -72,12 +72,10 @@ void frmMain::BindEvents() {
   clbMinimize->Events.Click = [this] { Minimize(); };
   clbClose->Events.Click = [this] { Close(); };
   clbPlug->Events.Click = [this] { ShowMainMenu(); };
-  for (const AssistantChoice& choice : picModes.Assistants()) {
-    const Assistant assistant = choice.assistant;
-    choice.button->Events.Click = choice.label->Click = [this, assistant] { ShowAssistant(assistant); };
+  for (size_t i = 0; i < kMenuEntryCount; ++i) {
+    ModesPage::Choice& choice = picModes.Choices()[i];
+    choice.button->Events.Click = choice.label.Click = [this, i] { Choose(kMenuEntries[i]); };
   }
-  picModes.clbOptions->Events.Click = picModes.lbOptions.Click = [this] { ShowOptions(); };
-  picModes.clbAbout->Events.Click = picModes.Label5.Click = [this] { ShowAbout(); };
   lstTitles->Events.MouseClick = [this] { ShowSelectedAddress(); };
   lstTitles->Events.DbClick = [this] { OpenSelectedEntry(); };
   clbDelete->Events.Click = [this] { DeleteSelectedEntry(); };
@@ -93,7 +91,7 @@ void frmMain::BindEvents() {
 // Front to back: the main menu fills the page area while the window opens.
 void frmMain::StackPagesInDesignOrder() {
   BringToFront(WebBrowser1.hwnd());
-  for (auto page = pages_.rbegin(); page != pages_.rend(); ++page) BringToFront((*page)->hwnd());
+  for (auto page = kPageStack.rbegin(); page != kPageStack.rend(); ++page) BringToFront(PageOf(*page).hwnd());
   EnableFrontPageOnly();
 }
 

@@ -4,6 +4,7 @@
 #include "actions/command_line.h"
 #include "actions/mdlRegistry.h"
 #include "app/frmMain.h"
+#include "app/images.h"
 #include "data/entry.h"
 #include "effects/mdlAnimation.h"
 #include "runtime/app.h"
@@ -17,19 +18,26 @@ constexpr int32_t kPageEffect = 10;
 }  // namespace
 
 void frmMain::SetMode() {
-  const AssistantChoice* chosen = picModes.ChoiceOf(favorites_.Current());
+  const MenuEntry* chosen = MenuEntryOf(favorites_.Current());
   if (!chosen) return;
-  for (const AssistantChoice& choice : picModes.Assistants()) choice.label->SetFontBold(&choice == chosen);
+  for (size_t i = 0; i < kAssistantEntryCount; ++i) {
+    picModes.Choices()[i].label.SetFontBold(&kMenuEntries[i] == chosen);
+  }
   lbTitle.SetCaption(chosen->title);
-  imgTitle.SetPicture(chosen->button->Picture());
-  lstTitles->SetListIcon(chosen->button->Picture());
-  BringToFront(PageOf(chosen->assistant).hwnd());
+  const PicturePtr picture = ProgramPicture(chosen->picture);
+  imgTitle.SetPicture(picture);
+  lstTitles->SetListIcon(picture);
+  BringToFront(PageOf(chosen->page).hwnd());
   EnableFrontPageOnly();
 }
 
-Control& frmMain::PageOf(Assistant assistant) {
-  if (ListOf(assistant)) return *lstTitles;
-  return picSearch;
+void frmMain::Choose(const MenuEntry& entry) {
+  switch (entry.onChoose) {
+    case OnChoose::BecomeAssistant: return ShowAssistant(entry.assistant);
+    case OnChoose::TitleOfAssistant: SetMode(); break;
+    case OnChoose::KeepTitle: break;
+  }
+  ShowPanel(PageOf(entry.page));
 }
 
 void frmMain::ShowPanel(Control& page) {
@@ -38,7 +46,7 @@ void frmMain::ShowPanel(Control& page) {
   AnimateWindowEffect(page.hwnd(), kAnimateOpen, kPageEffect, kAnimationDelay, kAnimationSteps);
 }
 
-std::array<HWND, frmMain::kPageCount> frmMain::Pages() const {
+std::array<HWND, kPageCount> frmMain::Pages() const {
   std::array<HWND, kPageCount> pages{};
   std::transform(pages_.begin(), pages_.end(), pages.begin(), [](const Control* page) { return page->hwnd(); });
   return pages;
@@ -73,6 +81,8 @@ void frmMain::EnableFrontPageOnly() {
 // then is what the page shows), and the page stays empty until the next list
 // is in it.
 void frmMain::ShowAssistant(Assistant assistant) {
+  const MenuEntry* entry = MenuEntryOf(assistant);
+  if (!entry) return;
   if (const std::optional<ListKind> left = favorites_.CurrentList()) {
     Notices notices;
     favorites_.SaveList(*left, notices);
@@ -80,7 +90,7 @@ void frmMain::ShowAssistant(Assistant assistant) {
   }
   lstTitles->Clear();
   favorites_.SetCurrent(assistant);
-  ShowPanel(PageOf(assistant));
+  ShowPanel(PageOf(entry->page));
   ShowCurrentList();
   SetMode();
 }
@@ -105,16 +115,13 @@ void frmMain::ShowEdit(ListKind list, const ListEdit& edit) {
   lstTitles->AddItem(TitleOf(favorites_.Entries(list)[size_t(edit.index)]), edit.index < count ? edit.index : -1);
 }
 
-void frmMain::ShowOptions() {
-  SetMode();
-  ShowPanel(picOptions);
-}
+void frmMain::ShowOptions() { Choose(*MenuEntryOf(Page::Options)); }
 
-void frmMain::ShowAbout() { ShowPanel(picAbout); }
+void frmMain::ShowAbout() { Choose(*MenuEntryOf(Page::About)); }
 
 void frmMain::ShowMainMenu() {
   ShowPanel(picModes);
-  imgTitle.SetPicture(picModes.clbAbout->Picture());
+  imgTitle.SetPicture(ProgramPicture(IDI_ABOUT));
   lbTitle.SetCaption(L"Oravin");
 }
 

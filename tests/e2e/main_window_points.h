@@ -2,6 +2,8 @@
 // Where a user clicks on the main window, for the programs that drive it from outside.
 #include <windows.h>
 
+#include "app/pages/menu_entries.h"
+
 namespace oravin::testing {
 
 // Where the main window's controls are (twips of its client area).
@@ -9,12 +11,16 @@ inline constexpr POINT kTitle{900, 300};        // lbTitle
 inline constexpr POINT kMinimize{2100, 120};    // clbMinimize
 inline constexpr POINT kPlug{2340, 500};        // clbPlug: the main menu
 inline constexpr POINT kChkOpen{500, 4270};     // chkOpen
-// On the main menu page, which starts at (240, 720).
-inline constexpr POINT kMenuWeb{240 + 300, 720 + 1020};
-inline constexpr POINT kMenuFolders{240 + 300, 720 + 1500};
-inline constexpr POINT kMenuSearch{240 + 300, 720 + 540};
-inline constexpr POINT kMenuOptions{240 + 300, 720 + 2460};
-inline constexpr POINT kMenuAbout{240 + 300, 720 + 2940};
+// On the main menu page, which starts at (240, 720): the middle of an entry's button.
+constexpr POINT MenuPoint(const MenuEntry* entry) {
+  const MenuRect button = MenuRowOf(MenuIndexOf(*entry)).button;
+  return {240 + 15 * (button.left + button.width / 2), 720 + 15 * (button.top + button.height / 2)};
+}
+inline constexpr POINT kMenuSearch = MenuPoint(MenuEntryOf(Assistant::Search));
+inline constexpr POINT kMenuWeb = MenuPoint(MenuEntryOf(Assistant::Websites));
+inline constexpr POINT kMenuFolders = MenuPoint(MenuEntryOf(Assistant::Folders));
+inline constexpr POINT kMenuOptions = MenuPoint(MenuEntryOf(Page::Options));
+inline constexpr POINT kMenuAbout = MenuPoint(MenuEntryOf(Page::About));
 // The list's first row and the list buttons.
 inline constexpr POINT kFirstRow{600, 720 + 100};
 inline constexpr POINT kListMiddle{240 + 1200, 720 + 1700};
