@@ -5,6 +5,8 @@
 // 96, 120, 144 and 192 dpi (scripts/lib/wine-at-dpi), with the window's size
 // and a list row's icon checked at each.
 #include <algorithm>
+#include <cctype>
+#include <optional>
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -56,6 +58,14 @@ SIZE CaptionSizeNeeded(HWND control, const RECT& at) {
 }
 
 using Overlap = std::pair<HWND, HWND>;
+
+// A list's pictures are named after its file: websites, folderlist.
+std::string ViewName(const ListKindRow& row) {
+  const std::wstring file = row.fileName;
+  std::string name;
+  for (const wchar_t c : file.substr(0, file.find(L'.'))) name += char(std::tolower(int(c)));
+  return name;
+}
 
 // Each control inside the parent's client area, its caption whole, and no
 // two overlapping but the pairs the design lays over each other.
@@ -131,13 +141,19 @@ class LayoutWalk : public MainWindowInProcess {
     testing::PumpUntil([&] { return !IsWindow(editor); });
   }
 
-  // The lists of the README's pictures.
+  // The lists of the README's pictures, and two entries in every other list.
   void WriteLists() {
+    for (const ListKindRow& row : kListKindRows) {
+      WriteBytes(dir.path() / "Bin" / row.fileName, "First <Address>C:\\first<Split>Second <Address>C:\\second<Split>\r\n");
+    }
     WriteBytes(dir.path() / "Bin" / "Websites.txt",
                "Baidu <Address>http://www.baidu.com/<Split>Example <Address>http://www.example.com/<Split>"
                "\xD0\xC2\xCE\xC5 <Address>http://news.example.com/<Split>\r\n");  // 新闻 in GBK
     WriteBytes(dir.path() / "Bin" / "FolderList.txt", "Docs <Address>C:\\docs<Split>Temp <Address>C:\\temp<Split>\r\n");
   }
+
+  // A point inside a part of the main menu, in twips of the window.
+  HWND AtMenu(const MenuRect& r) { return At(240 + 15 * (r.left + r.width / 2), 720 + 15 * (r.top + r.height / 2)); }
 
   // The width of the icon pixels in the second row's icon square, which no
   // selection bar or focus frame covers: the row's background is plain.
@@ -169,40 +185,33 @@ TEST_F(LayoutWalk, EveryCaptionIsWholeApartAndInsideAtTheScreensDpi) {
   EXPECT_EQ(window.right - window.left, TwipsToPixelsAtDpi(2925, dpi));
   EXPECT_EQ(window.bottom - window.top, TwipsToPixelsAtDpi(5310, dpi));
 
-  WalkMainWindow("search");
+  WalkMainWindow("start");
   form.ShowMainMenu();
   // Each label's blanks lie one pixel under its button, which the caption starts beside.
   std::vector<Overlap> buttonsAndLabels;
-  for (int top : {360, 840, 1320, 2280, 2760}) {
-    buttonsAndLabels.push_back({At(240 + 200, 720 + top + 200), At(240 + 1000, 720 + top + 180)});
+  for (size_t i = 0; i < kMenuEntryCount; ++i) {
+    const MenuRow row = MenuRowOf(i);
+    buttonsAndLabels.push_back({AtMenu(row.button), AtMenu(row.label)});
   }
   WalkMainWindow("menu", buttonsAndLabels);
-  form.ShowAssistant(Assistant::Websites);
-  WalkMainWindow("web_list");
-  // The row's icon is drawn at its size at this DPI: 16 pixels at 96 dpi,
-  // 24 at 144; the globe fills five sixths of it.
-  const int iconSize = ScaleToDpi(16, dpi);
-  const int iconWidth = IconWidthInSecondRow(At(240 + 1200, 720 + 1700));
-  EXPECT_LE(iconWidth, iconSize);
-  EXPECT_GE(iconWidth, iconSize * 4 / 5);
-  form.AddEntry();
-  WalkEditor("editor 添加网址");
-  form.TitleList().SetListIndex(1);
-  form.EditEntry();
-  WalkEditor("editor 编辑网址");
-
-  form.ShowAssistant(Assistant::Folders);
-  WalkMainWindow("folder_list");
-  form.AddEntry();
-  WalkEditor("editor 添加文件夹");
-  form.TitleList().SetListIndex(0);
-  form.EditEntry();
-  WalkEditor("editor 编辑路径");
-
-  form.ShowOptions();
-  WalkMainWindow("options");
-  form.ShowAbout();
-  WalkMainWindow("about");
+  for (const MenuEntry& entry : kMenuEntries) {
+    const std::optional<ListKind> list = entry.page == Page::List ? ListOf(entry.assistant) : std::nullopt;
+    const std::string view = list ? ViewName(RowOf(*list)) : entry.name;
+    form.Choose(entry);
+    WalkMainWindow(view);
+    if (!list) continue;
+    // The row's icon is drawn at its size at this DPI: 16 pixels at 96 dpi,
+    // 24 at 144; each list's picture fills four fifths of it or more.
+    const int iconSize = ScaleToDpi(16, dpi);
+    const int iconWidth = IconWidthInSecondRow(At(240 + 1200, 720 + 1700));
+    EXPECT_LE(iconWidth, iconSize) << view;
+    EXPECT_GE(iconWidth, iconSize * 4 / 5) << view;
+    form.AddEntry();
+    WalkEditor(view + ": editor to add");
+    form.TitleList().SetListIndex(1);
+    form.EditEntry();
+    WalkEditor(view + ": editor to edit");
+  }
 }
 
 // Under Wine every monitor has the screen's DPI, so the change is to the same
