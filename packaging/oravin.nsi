@@ -3,7 +3,8 @@
 ; rights; under Program Files every save would fail.
 ;
 ; scripts/lib/make-package defines VERSION, TARGET (x86-unicode ships), STAGE
-; (the program folder as the zips hold it), ICON and OUTFILE.
+; (the program folder as the zips hold it), LISTS (the macros INSTALL_LISTS and
+; DELETE_LISTS, a line for each list file), ICON and OUTFILE.
 
 Unicode true
 Target ${TARGET}
@@ -13,6 +14,7 @@ SetCompressor /SOLID lzma
 !include "LogicLib.nsh"
 !include "FileFunc.nsh"
 !include "WinMessages.nsh"
+!include "${LISTS}"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Oravin"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
@@ -101,8 +103,7 @@ Section
   ; missing-file message; an upgrade or a reinstall keeps the user's own.
   SetOverwrite off
   File "${STAGE}\Bin\Settings.txt"
-  File "${STAGE}\Bin\Websites.txt"
-  File "${STAGE}\Bin\FolderList.txt"
+  !insertmacro INSTALL_LISTS
   SetOverwrite on
   SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -146,8 +147,7 @@ Section "Uninstall"
   MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
     "也删除您的网址列表和文件夹列表吗？$\r$\n$\r$\n选择“否”则保留在：$\r$\n$INSTDIR\Bin" \
     /SD IDNO IDNO keepLists
-  Delete "$INSTDIR\Bin\Websites.txt"
-  Delete "$INSTDIR\Bin\FolderList.txt"
+  !insertmacro DELETE_LISTS
 keepLists:
   RMDir "$INSTDIR\Bin"
   Delete "$INSTDIR\uninstall.exe"

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "data/list_kinds.h"
 #include "runtime/handles.h"
 #include "testing/scratch_dir.h"
 #include "testing/win32_testing.h"
@@ -32,6 +33,10 @@ const std::string kNewsEntry = "\xD0\xC2\xCE\xC5 <Address>http://news.example.co
 const std::string kUserList = "Baidu <Address>http://www.baidu.com/<Split>" + kNewsEntry + "\r\n";
 const std::string kUserFolders = "Docs <Address>C:\\docs<Split>\r\n";
 const std::string kEmptyList = "\r\n";
+
+// The user's own entries in a list: the program, started on the web
+// addresses, deletes the first of them.
+std::string UserList(ListKind list) { return list == ListKind::Websites ? kUserList : kUserFolders; }
 
 fs::path KnownFolder(REFKNOWNFOLDERID id) {
   PWSTR path = nullptr;
@@ -148,8 +153,7 @@ TEST_F(Installer, InstallsForTheUserUpgradesKeepingTheListsAndUninstallsLeavingO
   EXPECT_TRUE(fs::exists(dir / L"说明.txt"));
   EXPECT_TRUE(fs::exists(dir / L"uninstall.exe"));
   EXPECT_EQ(ReadBytes(Bin(L"Settings.txt")), kFirstRunSettings);
-  EXPECT_EQ(ReadBytes(Bin(L"Websites.txt")), kEmptyList);
-  EXPECT_EQ(ReadBytes(Bin(L"FolderList.txt")), kEmptyList);
+  for (const ListKindRow& list : kListKindRows) EXPECT_EQ(ReadBytes(Bin(list.fileName)), kEmptyList);
   EXPECT_TRUE(SameFile(ShortcutTarget(shortcut), exe));
   EXPECT_EQ(RegText(HKEY_CURRENT_USER, kUninstallKey, L"DisplayName"), L"Oravin");
   EXPECT_EQ(RegText(HKEY_CURRENT_USER, kUninstallKey, L"DisplayVersion"), version);
@@ -159,7 +163,7 @@ TEST_F(Installer, InstallsForTheUserUpgradesKeepingTheListsAndUninstallsLeavingO
             L"\"" + (dir / L"uninstall.exe").wstring() + L"\" /S");
   EXPECT_GE(RegNumber(HKEY_CURRENT_USER, kUninstallKey, L"EstimatedSize").value_or(0), fs::file_size(exe) / 1024);
 
-  // The installed program starts without a message, shows both lists empty
+  // The installed program starts without a message, shows every list empty
   // without one either, and saves its options in its own Bin.
   {
     ProgramUnderTest program(dir);
@@ -170,14 +174,11 @@ TEST_F(Installer, InstallsForTheUserUpgradesKeepingTheListsAndUninstallsLeavingO
     EXPECT_TRUE(WaitForTitle(main, L"搜索助手"));
     EXPECT_EQ(FindWindowW(L"#32770", L"Error"), nullptr);
     EXPECT_EQ(WindowText(main), L"Oravin " + version);
-    const struct {
-      POINT menuEntry;
-      const wchar_t* title;
-    } pages[] = {{kMenuWeb, L"网址助手"}, {kMenuFolders, L"文件夹助手"}, {kMenuSearch, L"搜索助手"}};
-    for (const auto& page : pages) {
-      EXPECT_TRUE(ChooseFromMainMenu(main, page.menuEntry, page.title))
-          << page.menuEntry.y << ": " << AnswerMessageBox(program.ProcessId(), L"Error", 0);
+    for (const ListKindRow& list : kListKindRows) {
+      EXPECT_TRUE(ChooseFromMainMenu(main, MenuPoint(MenuEntryOf(AssistantOf(list.kind))), list.title))
+          << std::wstring(list.fileName) << ": " << AnswerMessageBox(program.ProcessId(), L"Error", 0);
     }
+    EXPECT_TRUE(ChooseFromMainMenu(main, kMenuSearch, L"搜索助手"));
     SendMessageW(ControlAt(main, kChkOpen.x, kChkOpen.y), BM_CLICK, 0, 0);
     PostMessageW(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(program.WaitForExit());
@@ -188,12 +189,10 @@ TEST_F(Installer, InstallsForTheUserUpgradesKeepingTheListsAndUninstallsLeavingO
   EXPECT_TRUE(SameFile(RegText(HKEY_LOCAL_MACHINE, kRunKey, kRunValue).value_or(L""), exe));
 
   // An upgrade keeps the user's lists and options byte for byte.
-  WriteBytes(Bin(L"Websites.txt"), kUserList);
-  WriteBytes(Bin(L"FolderList.txt"), kUserFolders);
+  for (const ListKindRow& list : kListKindRows) WriteBytes(Bin(list.fileName), UserList(list.kind));
   WriteBytes(Bin(L"Settings.txt"), kUserSettings);
   ASSERT_EQ(Install(), 0u);
-  EXPECT_EQ(ReadBytes(Bin(L"Websites.txt")), kUserList);
-  EXPECT_EQ(ReadBytes(Bin(L"FolderList.txt")), kUserFolders);
+  for (const ListKindRow& list : kListKindRows) EXPECT_EQ(ReadBytes(Bin(list.fileName)), UserList(list.kind));
   EXPECT_EQ(ReadBytes(Bin(L"Settings.txt")), kUserSettings);
 
   // A silent uninstall ends the installed program (which saves its list on the
@@ -217,6 +216,9 @@ TEST_F(Installer, InstallsForTheUserUpgradesKeepingTheListsAndUninstallsLeavingO
   EXPECT_TRUE(installed.WaitForExit(1000));
   EXPECT_EQ(other.ExitCode(), STILL_ACTIVE);
   EXPECT_EQ(ReadBytes(Bin(L"Websites.txt")), kNewsEntry + "\r\n");
+  for (const ListKindRow& list : kListKindRows) {
+    if (list.kind != ListKind::Websites) EXPECT_EQ(ReadBytes(Bin(list.fileName)), UserList(list.kind));
+  }
   EXPECT_FALSE(fs::exists(exe));
   EXPECT_FALSE(fs::exists(dir / L"uninstall.exe"));
   EXPECT_FALSE(fs::exists(dir / L"说明.txt"));

@@ -10,10 +10,13 @@ root=$1 version=$2 x86=$3 x64=$4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$root/scripts/lib/make-package" all "$version" "$x86" "$x64" "$work/dist"
+# Every list of the program's table, each empty as the program writes it.
+mapfile -t lists < <("$root/scripts/lib/make-package" list-files)
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 expect_same() { [ "$2" == "$3" ] || fail "$1: expected [$3], got [$2]"; }
+[ ${#lists[@]} -gt 0 ] || fail "make-package finds no list files in data/list_kinds.h"
 
 expect_same "packages" "$(ls "$work/dist")" \
   "$(printf '%s\n' "oravin-$version-setup.exe" "oravin-$version-x64.zip" "oravin-$version-x86.zip")"
@@ -27,7 +30,7 @@ check_program_folder() {
   file "$folder/oravin.exe" | grep -q "$machine" || fail "$what: oravin.exe is not $machine: $(file "$folder/oravin.exe")"
   expect_same "$what: Bin/Settings.txt" "$(od -An -tx1 "$folder/Bin/Settings.txt")" "$settings"
   local list
-  for list in Websites.txt FolderList.txt; do
+  for list in "${lists[@]}"; do
     expect_same "$what: Bin/$list" "$(od -An -tx1 "$folder/Bin/$list")" "$empty_list"
   done
   local note=$folder/说明.txt
@@ -41,8 +44,7 @@ check_program_folder() {
 for arch in x86 x64; do
   zip=$work/dist/oravin-$version-$arch.zip
   expect_same "$arch zip entries" "$(unzip -Z1 "$zip" | sort)" \
-    "$(printf '%s\n' Oravin/Bin/Settings.txt Oravin/Bin/Websites.txt Oravin/Bin/FolderList.txt Oravin/oravin.exe \
-      Oravin/说明.txt | sort)"
+    "$(printf '%s\n' Oravin/Bin/Settings.txt "${lists[@]/#/Oravin/Bin/}" Oravin/oravin.exe Oravin/说明.txt | sort)"
   7z l -slt "$zip" | grep -A12 '^Path = Oravin/说明.txt' | grep -q '^Characteristics = .*UTF8' ||
     fail "$arch zip: the name 说明.txt is not marked as UTF-8"
   unzip -q "$zip" -d "$work/$arch"
@@ -56,8 +58,8 @@ done
 setup=$work/dist/oravin-$version-setup.exe
 file "$setup" | grep -q 'PE32 executable (GUI) Intel 80386.*Nullsoft' || fail "setup: not a 32-bit NSIS installer: $(file "$setup")"
 expect_same "setup contents" "$(7z l -slt "$setup" | sed -n 's/^Path = //p' | grep -vx "$setup" | grep -v '^\$PLUGINSDIR/' | sort)" \
-  "$(printf '%s\n' Bin/Settings.txt Bin/Websites.txt Bin/FolderList.txt oravin.exe uninstall.exe 说明.txt | sort)"
-7z x -bso0 -bsp0 "$setup" -o"$work/setup" oravin.exe Bin/Settings.txt Bin/Websites.txt Bin/FolderList.txt 说明.txt
+  "$(printf '%s\n' Bin/Settings.txt "${lists[@]/#/Bin/}" oravin.exe uninstall.exe 说明.txt | sort)"
+7z x -bso0 -bsp0 "$setup" -o"$work/setup" oravin.exe Bin/Settings.txt "${lists[@]/#/Bin/}" 说明.txt
 check_program_folder "setup" "$work/setup" "$x86" 'PE32 executable (GUI) Intel 80386'
 
 # The version the packages are named after is the one the programs and the installer carry.
