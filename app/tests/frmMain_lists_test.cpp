@@ -13,7 +13,7 @@ TEST_F(MainWindowInProcess, SetModeFollowsTheModeAndIgnoresUnknownOnes) {
   form.Store().SetCurrent(Assistant::Folders);
   form.SetMode();
   EXPECT_EQ(Title(), L"文件夹助手");
-  form.Store().SetCurrent(Assistant(3));
+  form.Store().SetCurrent(Assistant(kListKindCount + 1));  // past the last list
   form.SetMode();
   EXPECT_EQ(Title(), L"文件夹助手");
   form.ShowMainMenu();
