@@ -5,11 +5,12 @@
 #include "app/pages/menu_entries.h"
 
 namespace oravin {
-namespace {
 
 void PrintTo(const MenuRect& r, std::ostream* out) {
   *out << r.left << "," << r.top << " " << r.width << "x" << r.height;
 }
+
+namespace {
 
 TEST(MainMenuLayout, FiveEntriesLieWhereTheMenuHasAlwaysHadThem) {
   const MenuLayout menu{3, 5};
