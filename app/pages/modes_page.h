@@ -22,7 +22,6 @@ class ModesPage : public PictureBox {
 
   // A button and a label for each entry, in the order of kMenuEntries.
   std::array<Choice, kMenuEntryCount>& Choices() { return choices_; }
-  const Choice& ChoiceOf(const MenuEntry& entry) const { return choices_[MenuIndexOf(entry)]; }
 
  private:
   Label header_, line_;

@@ -39,7 +39,8 @@ TEST_F(TablesInProcess, EveryMenuEntryByItsButtonOrItsLabelShowsItsPageAndTitle)
       const std::wstring title = entry.onChoose == OnChoose::BecomeAssistant    ? entry.title
                                  : entry.onChoose == OnChoose::TitleOfAssistant ? MenuEntryOf(form.Store().Current())->title
                                                                                  : L"Oravin";
-      testing::ClickAt(form.hwnd(), 240 + 15 * (part.left + part.width / 2), 720 + 15 * (part.top + part.height / 2));
+      const POINT middle = testing::MenuPoint(part);
+      testing::ClickAt(form.hwnd(), middle.x, middle.y);
       EXPECT_TRUE(testing::PumpUntil([&] { return !MainMenuInFront(); }));
       EXPECT_TRUE(testing::WaitForTitle(form.hwnd(), title));
       if (entry.onChoose != OnChoose::BecomeAssistant) continue;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/tests/main_window_fixture.h"
+#include "tests/e2e/main_window_points.h"
 #include "runtime/design_scale.h"
 #include "runtime/dpi.h"
 #include "runtime/twips.h"
@@ -152,8 +153,10 @@ class LayoutWalk : public MainWindowInProcess {
     WriteBytes(dir.path() / "Bin" / "FolderList.txt", "Docs <Address>C:\\docs<Split>Temp <Address>C:\\temp<Split>\r\n");
   }
 
-  // A point inside a part of the main menu, in twips of the window.
-  HWND AtMenu(const MenuRect& r) { return At(240 + 15 * (r.left + r.width / 2), 720 + 15 * (r.top + r.height / 2)); }
+  HWND AtMenu(const MenuRect& part) {
+    const POINT middle = testing::MenuPoint(part);
+    return At(middle.x, middle.y);
+  }
 
   // The width of the icon pixels in the second row's icon square, which no
   // selection bar or focus frame covers: the row's background is plain.

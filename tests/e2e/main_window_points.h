@@ -11,11 +11,12 @@ inline constexpr POINT kTitle{900, 300};        // lbTitle
 inline constexpr POINT kMinimize{2100, 120};    // clbMinimize
 inline constexpr POINT kPlug{2340, 500};        // clbPlug: the main menu
 inline constexpr POINT kChkOpen{500, 4270};     // chkOpen
-// On the main menu page, which starts at (240, 720): the middle of an entry's button.
-constexpr POINT MenuPoint(const MenuEntry* entry) {
-  const MenuRect button = MenuRowOf(MenuIndexOf(*entry)).button;
-  return {240 + 15 * (button.left + button.width / 2), 720 + 15 * (button.top + button.height / 2)};
+// On the main menu page, which starts at (240, 720): the middle of a button
+// or a label (96-dpi pixels of the page), and of an entry's button.
+constexpr POINT MenuPoint(const MenuRect& r) {
+  return {240 + 15 * (r.left + r.width / 2), 720 + 15 * (r.top + r.height / 2)};
 }
+constexpr POINT MenuPoint(const MenuEntry* entry) { return MenuPoint(MenuRowOf(MenuIndexOf(*entry)).button); }
 inline constexpr POINT kMenuSearch = MenuPoint(MenuEntryOf(Assistant::Search));
 inline constexpr POINT kMenuWeb = MenuPoint(MenuEntryOf(Assistant::Websites));
 inline constexpr POINT kMenuFolders = MenuPoint(MenuEntryOf(Assistant::Folders));
