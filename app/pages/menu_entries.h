@@ -31,7 +31,7 @@ struct MenuEntry {
   Page page;
   OnChoose onChoose;
   Assistant assistant;  // for BecomeAssistant
-  // In the names of pictures of the page; a list's is its file's.
+  // In the names of pictures of the page; a list's is "list" and its number.
   const char* name;
 };
 

@@ -216,9 +216,6 @@ TEST_F(Installer, InstallsForTheUserUpgradesKeepingTheListsAndUninstallsLeavingO
   EXPECT_TRUE(installed.WaitForExit(1000));
   EXPECT_EQ(other.ExitCode(), STILL_ACTIVE);
   EXPECT_EQ(ReadBytes(Bin(L"Websites.txt")), kNewsEntry + "\r\n");
-  for (const ListKindRow& list : kListKindRows) {
-    if (list.kind != ListKind::Websites) EXPECT_EQ(ReadBytes(Bin(list.fileName)), UserList(list.kind));
-  }
   EXPECT_FALSE(fs::exists(exe));
   EXPECT_FALSE(fs::exists(dir / L"uninstall.exe"));
   EXPECT_FALSE(fs::exists(dir / L"说明.txt"));
