@@ -30,7 +30,7 @@ TEST_F(MainWindowInProcess, TheSearchButtonOpensARequestBuiltFromTheForm) {
   form.AdvancedSearch();
   ASSERT_EQ(shell.opened.size(), 2u);
   // 2.5 rounds to the even 2; web is the kind selected at first; exact phrase is on.
-  EXPECT_EQ(shell.opened[0], L"http://www.google.com/search?num=2&hl=en&lr=&ie=ISO-8859-1&as_qdr=all&q=%22%22");
+  EXPECT_EQ(shell.opened[0], L"http://www.google.com/search?num=2&hl=en&lr=&ie=UTF-8&as_qdr=all&q=%22%22");
   EXPECT_EQ(shell.opened[1], L"http://www.google.com/advanced_search?q=&hl=en&lr=&ie=UTF-8");
   EXPECT_EQ(form.Store().Current(), Assistant::Search);
 }
@@ -76,7 +76,7 @@ TEST_F(MainWindowInProcess, EnterInTheSearchWordsSearchesOnAHomeButtonPressesItA
   SetFocus(link);
   SendMessageW(link, WM_KEYDOWN, VK_RETURN, 0);
   ASSERT_EQ(shell.opened.size(), 2u);
-  EXPECT_EQ(shell.opened[0], L"http://www.google.com/search?num=100&hl=en&lr=&ie=ISO-8859-1&as_qdr=all&q=a+b");
+  EXPECT_EQ(shell.opened[0], L"http://www.google.com/search?num=100&hl=en&lr=&ie=UTF-8&as_qdr=all&q=a+b");
   EXPECT_EQ(shell.opened[1], L"http://www.google.com/advanced_search?q=a+b&hl=en&lr=&ie=UTF-8");
   EXPECT_EQ(shell.started, std::vector<std::wstring>{L"explorer.exe http://www.baidu.com/ @2"});
 }
