@@ -67,6 +67,9 @@ class frmMain : public Form {
   // The search page's form.
   void Search();
   void AdvancedSearch();
+  // The two big buttons: the words searched, or the home page when there are none.
+  void SearchBaidu();
+  void SearchGoogle();
 
   // Title row.
   void Minimize();

@@ -75,10 +75,48 @@ TEST_F(MainWindowInProcess, EnterInTheSearchWordsSearchesOnAHomeButtonPressesItA
   HWND link = testing::ControlAt(form.hwnd(), 240 + 100, 720 + 3250);
   SetFocus(link);
   SendMessageW(link, WM_KEYDOWN, VK_RETURN, 0);
-  ASSERT_EQ(shell.opened.size(), 2u);
-  EXPECT_EQ(shell.opened[0], L"http://www.google.com/search?num=100&hl=en&lr=&ie=UTF-8&as_qdr=all&q=a+b");
-  EXPECT_EQ(shell.opened[1], L"http://www.google.com/advanced_search?q=a+b&hl=en&lr=&ie=UTF-8");
-  EXPECT_EQ(shell.started, std::vector<std::wstring>{L"explorer.exe http://www.baidu.com/ @2"});
+  EXPECT_EQ(shell.opened, (std::vector<std::wstring>{
+                              L"http://www.google.com/search?num=100&hl=en&lr=&ie=UTF-8&as_qdr=all&q=a+b",
+                              L"https://www.baidu.com/s?ie=utf-8&wd=a+b&rn=50",
+                              L"http://www.google.com/advanced_search?q=a+b&hl=en&lr=&ie=UTF-8",
+                          }));
+}
+
+// With words the two big buttons search for them through the launcher, as
+// the form asks; without any they open the home page as before.
+TEST_F(MainWindowInProcess, TheBigButtonsSearchTheWordsAndWithoutWordsOpenTheHomePage) {
+  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
+  RecordingShell shell;
+  ScopedShell shellGuard(shell);
+  ASSERT_TRUE(form.Load());
+  const POINT baidu{240 + 300, 720 + 900}, google{240 + 300, 720 + 1500};
+  const POINT web{240 + 200, 720 + 2700}, images{240 + 1300, 720 + 2700}, news{240 + 200, 720 + 2950};
+  HWND words = testing::ControlAt(form.hwnd(), 240 + 900, 720 + 2100);
+  HWND newWindow = testing::ControlAt(form.hwnd(), 500, 4270);
+  const struct {
+    const wchar_t* words;
+    POINT kind, button;
+    bool newWindow;
+    std::wstring opened, started;
+  } cases[] = {
+      {L"", web, baidu, false, L"", L"explorer.exe http://www.baidu.com/ @2"},
+      {L" \u3000\t", web, google, true, L"", L"explorer.exe http://www.google.com/ @2"},
+      {L"天气 北京", web, baidu, false, L"https://www.baidu.com/s?ie=utf-8&wd=%E5%A4%A9%E6%B0%94+%E5%8C%97%E4%BA%AC&rn=50"},
+      {L"C++ & \"x\"", news, baidu, true,
+       L"C:\\browser.exe \"https://www.baidu.com/s?tn=news&ie=utf-8&word=C%2B%2B+%26+%22x%22\""},
+      {L"C++ & \"x\"", images, google, false,
+       L"http://www.google.com/images?num=100&hl=en&lr=&ie=UTF-8&as_qdr=all&q=C%2B%2B+%26+%22x%22"},
+  };
+  for (const auto& c : cases) {
+    shell.opened.clear();
+    shell.started.clear();
+    SetWindowTextW(words, c.words);
+    SendMessageW(testing::ControlAt(form.hwnd(), c.kind.x, c.kind.y), BM_CLICK, 0, 0);
+    SendMessageW(newWindow, BM_SETCHECK, c.newWindow ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(testing::ControlAt(form.hwnd(), c.button.x, c.button.y), BM_CLICK, 0, 0);
+    EXPECT_EQ(shell.opened, c.opened.empty() ? std::vector<std::wstring>{} : std::vector{c.opened}) << c.words;
+    EXPECT_EQ(shell.started, c.started.empty() ? std::vector<std::wstring>{} : std::vector{c.started}) << c.words;
+  }
 }
 
 }  // namespace
