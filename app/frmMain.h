@@ -126,6 +126,7 @@ class frmMain : public Form {
   // Opens a favorite's address as a double-click does.
   void OpenFavorite(const Favorite& favorite, bool isFolder);
   void CreateQuickOpen();
+  std::optional<QuickFallback> BaiduFallback(std::wstring_view query);
   void RegisterQuickOpenKey();
   std::wstring TrayTip() const;
   void IndexFavorites();
