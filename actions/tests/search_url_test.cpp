@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "actions/baidu_search.h"
 #include "actions/mdlGoogle.h"
 
 namespace oravin {
@@ -27,6 +28,30 @@ TEST(BuildSearchUrl, EdgesOfWordsCountsAndKinds) {
 TEST(BuildAdvancedSearchUrl, PrefillsTheWords) {
   EXPECT_EQ(BuildAdvancedSearchUrl(L"a b"), kBase + L"advanced_search?q=a+b&hl=en&lr=&ie=UTF-8");
   EXPECT_EQ(BuildAdvancedSearchUrl(L""), kBase + L"advanced_search?q=&hl=en&lr=&ie=UTF-8");
+}
+
+TEST(QueryValue, IsTheWordsAsUtf8WithBlanksAsPlusAndAllButLettersDigitsAndFourMarksEscaped) {
+  const std::pair<std::wstring, std::wstring> cases[] = {
+      {L"C++ & \"x\"  y", L"C%2B%2B+%26+%22x%22++y"},
+      {L"100% #1 %22 =?/'<>Az09-._~", L"100%25+%231+%2522+%3D%3F%2F%27%3C%3EAz09-._~"},  // %22 typed, not ours
+      {L"天气\t\u3000", L"%E5%A4%A9%E6%B0%94%09%E3%80%80"},
+      {L"\U0001F600" + std::wstring(1, wchar_t(0xD800)), L"%F0%9F%98%80%EF%BF%BD"},  // a lone surrogate
+  };
+  for (const auto& [words, value] : cases) EXPECT_EQ(QueryValue(words), value) << value;
+  EXPECT_EQ(QueryValue(L"AT&T", true), L"%22AT%26T%22");
+}
+
+TEST(BuildBaiduSearchUrl, EachKindGoesToItsSearchAndOnlyTheWebTakesACountWithinBaidusFifty) {
+  const std::wstring web = L"https://www.baidu.com/s?ie=utf-8&wd=C%2B%2B";
+  const std::tuple<int32_t, int32_t, bool, std::wstring> cases[] = {  // count, kind, exact phrase, request
+      {51, kSearchWeb, false, web + L"&rn=50"},
+      {50, kSearchGroups, false, web + L"&rn=50"},
+      {1, 0, true, L"https://www.baidu.com/s?ie=utf-8&wd=%22C%2B%2B%22&rn=1"},
+      {0, kSearchWeb, false, web},
+      {20, kSearchImages, false, L"https://image.baidu.com/search/index?tn=baiduimage&ie=utf-8&word=C%2B%2B"},
+      {20, kSearchNews, true, L"https://www.baidu.com/s?tn=news&ie=utf-8&word=%22C%2B%2B%22"},
+  };
+  for (const auto& [count, kind, exact, url] : cases) EXPECT_EQ(BuildBaiduSearchUrl(L"C++", count, kind, exact), url);
 }
 
 }  // namespace

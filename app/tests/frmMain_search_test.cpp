@@ -82,40 +82,31 @@ TEST_F(MainWindowInProcess, EnterInTheSearchWordsSearchesOnAHomeButtonPressesItA
                           }));
 }
 
-// With words the two big buttons search for them through the launcher, as
-// the form asks; without any they open the home page as before.
+// With words the big buttons search for them as the form asks; without, they open the home page.
 TEST_F(MainWindowInProcess, TheBigButtonsSearchTheWordsAndWithoutWordsOpenTheHomePage) {
-  Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
+  Settings("0<Split>0<Split>1<Split>0<Split>100<Split>0");  // in a new window
   RecordingShell shell;
   ScopedShell shellGuard(shell);
   ASSERT_TRUE(form.Load());
   const POINT baidu{240 + 300, 720 + 900}, google{240 + 300, 720 + 1500};
-  const POINT web{240 + 200, 720 + 2700}, images{240 + 1300, 720 + 2700}, news{240 + 200, 720 + 2950};
-  HWND words = testing::ControlAt(form.hwnd(), 240 + 900, 720 + 2100);
-  HWND newWindow = testing::ControlAt(form.hwnd(), 500, 4270);
-  const struct {
-    const wchar_t* words;
-    POINT kind, button;
-    bool newWindow;
-    std::wstring opened, started;
-  } cases[] = {
-      {L"", web, baidu, false, L"", L"explorer.exe http://www.baidu.com/ @2"},
-      {L" \u3000\t", web, google, true, L"", L"explorer.exe http://www.google.com/ @2"},
-      {L"天气 北京", web, baidu, false, L"https://www.baidu.com/s?ie=utf-8&wd=%E5%A4%A9%E6%B0%94+%E5%8C%97%E4%BA%AC&rn=50"},
-      {L"C++ & \"x\"", news, baidu, true,
-       L"C:\\browser.exe \"https://www.baidu.com/s?tn=news&ie=utf-8&word=C%2B%2B+%26+%22x%22\""},
-      {L"C++ & \"x\"", images, google, false,
-       L"http://www.google.com/images?num=100&hl=en&lr=&ie=UTF-8&as_qdr=all&q=C%2B%2B+%26+%22x%22"},
+  const POINT web{240 + 200, 720 + 2700}, news{240 + 200, 720 + 2950};
+  // The words, the kind and the button clicked; what is opened through the launcher, what is started.
+  const std::tuple<const wchar_t*, POINT, POINT, std::vector<std::wstring>, std::vector<std::wstring>> cases[] = {
+      {L"", web, baidu, {}, {L"explorer.exe http://www.baidu.com/ @2"}},
+      {L" \u3000\t", web, google, {}, {L"explorer.exe http://www.google.com/ @2"}},
+      {L"天气 北京", web, baidu,
+       {L"C:\\browser.exe \"https://www.baidu.com/s?ie=utf-8&wd=%E5%A4%A9%E6%B0%94+%E5%8C%97%E4%BA%AC&rn=50\""}, {}},
+      {L"C++", news, baidu, {L"C:\\browser.exe \"https://www.baidu.com/s?tn=news&ie=utf-8&word=C%2B%2B\""}, {}},
+      {L"C++", news, google,
+       {L"C:\\browser.exe \"http://www.google.com/news?num=100&hl=en&lr=&ie=UTF-8&as_qdr=all&q=C%2B%2B\""}, {}},
   };
-  for (const auto& c : cases) {
-    shell.opened.clear();
-    shell.started.clear();
-    SetWindowTextW(words, c.words);
-    SendMessageW(testing::ControlAt(form.hwnd(), c.kind.x, c.kind.y), BM_CLICK, 0, 0);
-    SendMessageW(newWindow, BM_SETCHECK, c.newWindow ? BST_CHECKED : BST_UNCHECKED, 0);
-    SendMessageW(testing::ControlAt(form.hwnd(), c.button.x, c.button.y), BM_CLICK, 0, 0);
-    EXPECT_EQ(shell.opened, c.opened.empty() ? std::vector<std::wstring>{} : std::vector{c.opened}) << c.words;
-    EXPECT_EQ(shell.started, c.started.empty() ? std::vector<std::wstring>{} : std::vector{c.started}) << c.words;
+  for (const auto& [words, kind, button, opened, started] : cases) {
+    shell = RecordingShell();
+    SetWindowTextW(testing::ControlAt(form.hwnd(), 240 + 900, 720 + 2100), words);
+    SendMessageW(testing::ControlAt(form.hwnd(), kind.x, kind.y), BM_CLICK, 0, 0);
+    SendMessageW(testing::ControlAt(form.hwnd(), button.x, button.y), BM_CLICK, 0, 0);
+    EXPECT_EQ(shell.opened, opened) << words;
+    EXPECT_EQ(shell.started, started) << words;
   }
 }
 
