@@ -13,6 +13,14 @@ inline constexpr int32_t kSearchImages = 2;
 inline constexpr int32_t kSearchGroups = 3;
 inline constexpr int32_t kSearchNews = 4;
 
+// What the search page's form asks for.
+struct SearchRequest {
+  std::wstring words;
+  int32_t count;
+  int32_t kind;
+  bool exact;
+};
+
 // The words as a browser sends a form's field: UTF-8, every byte but letters,
 // digits and "-._~" as %XX, blanks as "+". So "C++ & \"x\"", "100%", "#1" and
 // Chinese reach the service whole, and a command line cannot split them.

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "actions/search_query.h"
 #include "app/browser_stand_in.h"
 #include "app/drop_target.h"
 #include "app/frmQuickOpen.h"
@@ -116,6 +117,7 @@ class frmMain : public Form {
   void ShowEdit(ListKind list, const ListEdit& edit);
   // Opens in a new window as chkOpen says, and tells the user what kept it from opening.
   void Open(const std::wstring& address, bool isFolder, std::wstring_view title = {});
+  SearchRequest SearchForm() const;
   void EnableFrontPageOnly();
   void OnEnterKey();
   void OnMouseMove(LPARAM lp);

@@ -1,14 +1,28 @@
 // The list page and the search form: what a click on an entry, the list
 // buttons and the search controls do.
+#include <limits>
+
 #include "actions/baidu_search.h"
 #include "actions/mdlExecute.h"
 #include "actions/mdlGoogle.h"
 #include "app/addresses.h"
 #include "app/frmMain.h"
 #include "data/entry.h"
+#include "runtime/leading_number.h"
 #include "runtime/message_box.h"
+#include "runtime/rounding.h"
 
 namespace oravin {
+namespace {
+
+// A count beyond what a number of results can be is taken at its limit.
+int32_t ResultCount(const std::wstring& text) {
+  const double n = LeadingNumber(text);
+  if (const std::optional<int32_t> count = RoundToInt32(n)) return *count;
+  return n < 0 ? std::numeric_limits<int32_t>::min() : std::numeric_limits<int32_t>::max();
+}
+
+}  // namespace
 
 std::optional<int32_t> frmMain::SelectedEntry() const {
   const std::optional<ListKind> list = favorites_.CurrentList();
@@ -54,14 +68,23 @@ void frmMain::EditEntry() {
   if (i && !lstTitles->Text().empty()) editor_->EditAddress(*i);
 }
 
+SearchRequest frmMain::SearchForm() const {
+  const int32_t kind = picSearch.optWeb.Value()     ? kSearchWeb
+                       : picSearch.optImage.Value() ? kSearchImages
+                       : picSearch.optNews.Value()  ? kSearchNews
+                       : picSearch.optGroup.Value() ? kSearchGroups
+                                                    : 0;
+  return {picSearch.txtFind.Text(), ResultCount(picSearch.txtCount.Text()), kind, picSearch.chkExact.Value() != 0};
+}
+
 void frmMain::Search() {
-  const SearchRequest request = picSearch.Request();
+  const SearchRequest request = SearchForm();
   Open(BuildSearchUrl(request.words, request.count, request.kind, request.exact), false);
 }
 
 // The home page only when there is nothing to search for.
 void frmMain::SearchBaidu() {
-  const SearchRequest request = picSearch.Request();
+  const SearchRequest request = SearchForm();
   if (HasNoWords(request.words)) return OpenHomePage(kBaiduHome);
   Open(BuildBaiduSearchUrl(request.words, request.count, request.kind, request.exact), false);
 }

@@ -1,14 +1,9 @@
 #include "app/pages/search_page.h"
 
-#include <limits>
-
-#include "actions/search_query.h"
 #include "app/main_window_look.h"
 #include "controls/colorbutton/button_spec.h"
 #include "app/images.h"
 #include "app/pages/page_look.h"
-#include "runtime/leading_number.h"
-#include "runtime/rounding.h"
 
 namespace oravin {
 namespace {
@@ -17,13 +12,6 @@ constexpr wchar_t kBaiduTip[] =
     L"有搜索内容时: 在百度搜索, 按所选的网站, 图像或新闻 (聚合搜网站), 网站每页 \"计数\" 条结果, 最多 50\r\n"
     L"搜索内容为空时: 打开百度首页";
 constexpr wchar_t kGoogleTip[] = L"有搜索内容时: 在 Google 搜索, 与 Go 相同\r\n搜索内容为空时: 打开 Google 首页";
-
-// A count beyond what a number of results can be is taken at its limit.
-int32_t ResultCount(const std::wstring& text) {
-  const double n = LeadingNumber(text);
-  if (const std::optional<int32_t> count = RoundToInt32(n)) return *count;
-  return n < 0 ? std::numeric_limits<int32_t>::min() : std::numeric_limits<int32_t>::max();
-}
 
 }  // namespace
 
@@ -59,15 +47,6 @@ bool SearchPage::Create(HWND parent, const TwipsRect& at) {
   }
   optWeb.Select();
   return true;
-}
-
-SearchRequest SearchPage::Request() const {
-  const int32_t kind = optWeb.Value()     ? kSearchWeb
-                       : optImage.Value() ? kSearchImages
-                       : optNews.Value()  ? kSearchNews
-                       : optGroup.Value() ? kSearchGroups
-                                          : 0;
-  return {txtFind.Text(), ResultCount(txtCount.Text()), kind, chkExact.Value() != 0};
 }
 
 }  // namespace oravin

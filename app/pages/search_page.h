@@ -1,9 +1,7 @@
 #pragma once
 // The search page: two buttons for the search services' home pages and a
 // small form that builds search requests.
-#include <cstdint>
 #include <memory>
-#include <string>
 
 #include "controls/colorbutton/color_button.h"
 #include "runtime/check_box.h"
@@ -15,18 +13,9 @@
 
 namespace oravin {
 
-// What the form asks for: the words, the count, the kind chosen and the exact phrase.
-struct SearchRequest {
-  std::wstring words;
-  int32_t count;
-  int32_t kind;
-  bool exact;
-};
-
 class SearchPage : public PictureBox {
  public:
   bool Create(HWND parent, const TwipsRect& at);
-  SearchRequest Request() const;
 
   CommandButton Command1, Command2;
   Label Label4, Label9, lbAdvanced;
