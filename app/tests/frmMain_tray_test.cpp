@@ -122,7 +122,6 @@ TEST_F(MainWindowInProcess, QuickOpenSearchesBaiduForWhatMatchesNoFavorite) {
   ScopedShell shellGuard(shell);
   ASSERT_TRUE(form.Load());
   frmQuickOpen& box = form.QuickOpen();
-  // What is typed, the one row shown, what Enter opens.
   const std::tuple<const wchar_t*, const wchar_t*, std::vector<std::wstring>> cases[] = {
       {L"exam", L"Example", {L"C:\\browser.exe \"http://www.example.com/\""}},
       {L" \u3000", L"", {}},
