@@ -5,18 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "actions/search_query.h"
+
 namespace oravin {
 
 inline constexpr wchar_t kSearchServiceBase[] = L"http://www.google.com/";
 
-// The kinds of search, as the search page's option buttons choose them.
-inline constexpr int32_t kSearchWeb = 1;
-inline constexpr int32_t kSearchImages = 2;
-inline constexpr int32_t kSearchGroups = 3;
-inline constexpr int32_t kSearchNews = 4;
-
-// In the words, blanks become "+" and "%", "&", "+" and "#" are escaped; the
-// browser decides about everything else (letters outside ASCII, tabs).
+// The words travel as QueryValue gives them; the exact phrase adds quotes around them.
 std::wstring BuildSearchUrl(std::wstring_view words, int32_t count, int32_t kind, bool exact);
 std::wstring BuildAdvancedSearchUrl(std::wstring_view words);
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "actions/search_query.h"
 #include "app/browser_stand_in.h"
 #include "app/drop_target.h"
 #include "app/frmQuickOpen.h"
@@ -68,6 +69,9 @@ class frmMain : public Form {
   // The search page's form.
   void Search();
   void AdvancedSearch();
+  // The two big buttons: the words searched, or the home page when there are none.
+  void SearchBaidu();
+  void SearchGoogle();
 
   // Title row.
   void Minimize();
@@ -112,6 +116,7 @@ class frmMain : public Form {
   void ShowEdit(ListKind list, const ListEdit& edit);
   // Opens in a new window as chkOpen says, and tells the user what kept it from opening.
   void Open(const std::wstring& address, bool isFolder, std::wstring_view title = {});
+  SearchRequest SearchForm() const;
   void EnableFrontPageOnly();
   void OnEnterKey();
   void OnMouseMove(LPARAM lp);
@@ -122,6 +127,7 @@ class frmMain : public Form {
   // Opens a favorite's address as a double-click does.
   void OpenFavorite(const Favorite& favorite, bool isFolder);
   void CreateQuickOpen();
+  std::optional<QuickFallback> BaiduFallback(std::wstring_view query);
   void RegisterQuickOpenKey();
   std::wstring TrayTip() const;
   void IndexFavorites();

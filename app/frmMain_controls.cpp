@@ -83,8 +83,8 @@ void frmMain::BindEvents() {
   cmdEdit->Events.Click = [this] { EditEntry(); };
   picSearch.clbFind->Events.Click = [this] { Search(); };
   picSearch.lbAdvanced.Click = [this] { AdvancedSearch(); };
-  picSearch.Command1.Click = [] { OpenHomePage(kBaiduHome); };
-  picSearch.Command2.Click = [] { OpenHomePage(kGoogleHome); };
+  picSearch.Command1.Click = [this] { SearchBaidu(); };
+  picSearch.Command2.Click = [this] { SearchGoogle(); };
   picAbout.Label2.Click = [] { OpenHomePage(std::wstring(kMakerSite) + L"/"); };
 }
 

@@ -2,8 +2,10 @@
 // buttons and the search controls do.
 #include <limits>
 
+#include "actions/baidu_search.h"
 #include "actions/mdlExecute.h"
 #include "actions/mdlGoogle.h"
+#include "app/addresses.h"
 #include "app/frmMain.h"
 #include "data/entry.h"
 #include "runtime/leading_number.h"
@@ -66,15 +68,30 @@ void frmMain::EditEntry() {
   if (i && !lstTitles->Text().empty()) editor_->EditAddress(*i);
 }
 
-void frmMain::Search() {
+SearchRequest frmMain::SearchForm() const {
   const int32_t kind = picSearch.optWeb.Value()     ? kSearchWeb
                        : picSearch.optImage.Value() ? kSearchImages
                        : picSearch.optNews.Value()  ? kSearchNews
                        : picSearch.optGroup.Value() ? kSearchGroups
                                                     : 0;
-  const std::wstring url = BuildSearchUrl(picSearch.txtFind.Text(), ResultCount(picSearch.txtCount.Text()), kind,
-                                          picSearch.chkExact.Value() != 0);
-  Open(url, false);
+  return {picSearch.txtFind.Text(), ResultCount(picSearch.txtCount.Text()), kind, picSearch.chkExact.Value() != 0};
+}
+
+void frmMain::Search() {
+  const SearchRequest request = SearchForm();
+  Open(BuildSearchUrl(request.words, request.count, request.kind, request.exact), false);
+}
+
+// The home page only when there is nothing to search for.
+void frmMain::SearchBaidu() {
+  const SearchRequest request = SearchForm();
+  if (HasNoWords(request.words)) return OpenHomePage(kBaiduHome);
+  Open(BuildBaiduSearchUrl(request.words, request.count, request.kind, request.exact), false);
+}
+
+void frmMain::SearchGoogle() {
+  if (HasNoWords(picSearch.txtFind.Text())) return OpenHomePage(kGoogleHome);
+  Search();
 }
 
 void frmMain::AdvancedSearch() {

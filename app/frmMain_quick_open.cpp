@@ -1,4 +1,5 @@
 // The quick-open box, its global key and the notification icon's menu.
+#include "actions/baidu_search.h"
 #include "actions/mdlTray.h"
 #include "app/frmMain.h"
 #include "app/images.h"
@@ -75,11 +76,20 @@ void frmMain::CreateQuickOpen() {
             const bool isFolder = AddressesOf(kListKinds[match.list]) == AddressKind::Folder;
             OpenFavorite(quickFavorites_[match.list][match.index], isFolder);
           },
+      .fallback = [this](std::wstring_view query) { return BaiduFallback(query); },
   });
   picOptions.hotQuickOpen.Changed = [this] {
     RegisterQuickOpenKey();
     SetTrayTip(TrayTip());
   };
+}
+
+// What matches no favorite is searched for on the web, as a launcher does.
+std::optional<QuickFallback> frmMain::BaiduFallback(std::wstring_view query) {
+  if (HasNoWords(query)) return std::nullopt;
+  const std::wstring words(query);
+  return QuickFallback{L"在百度搜索 \"" + words + L"\"", picModes.ChoiceOf(Assistant::Search)->button->Picture(),
+                       [this, words] { Open(BuildBaiduSearchUrl(words, kBaiduOwnCount, kSearchWeb, false), false); }};
 }
 
 void frmMain::ToggleQuickOpen() {

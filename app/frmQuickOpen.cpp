@@ -143,7 +143,9 @@ void frmQuickOpen::Refine() {
   for (const QuickMatch& match : matches_) {
     SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(source_.favorite(match).title.c_str()));
   }
-  // The best match is selected: Enter opens it at once.
+  fallback_ = matches_.empty() && source_.fallback ? source_.fallback(txtQuery.Text()) : std::nullopt;
+  if (fallback_) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(fallback_->text.c_str()));
+  // The best match, or the fallback, is selected: Enter opens it at once.
   SendMessageW(list, LB_SETCURSEL, 0, 0);
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
@@ -151,35 +153,46 @@ void frmQuickOpen::Refine() {
 
 void frmQuickOpen::OpenSelected() {
   const LRESULT selected = SendMessageW(results_.get(), LB_GETCURSEL, 0, 0);
+  // Out of the way first: a message about the favorite must not sit behind a topmost box.
+  if (selected == 0 && fallback_) {
+    Close();
+    return fallback_->open();
+  }
   if (selected < 0 || size_t(selected) >= matches_.size()) return;
   const QuickMatch match = matches_[size_t(selected)];
-  // Out of the way first: a message about the favorite must not sit behind a topmost box.
   Close();
   source_.open(match);
 }
 
-// The icon of the favorite's list, its title and, dimmer, its address.
 void frmQuickOpen::DrawResult(const DRAWITEMSTRUCT& item) {
+  if (item.itemID == 0 && fallback_) return DrawRow(item, {fallback_->text, L""}, fallback_->icon);
   if (item.itemID == UINT(-1) || item.itemID >= matches_.size()) return;
   const QuickMatch match = matches_[item.itemID];
-  const Favorite favorite = source_.favorite(match);
+  DrawRow(item, source_.favorite(match), source_.icon(match));
+}
+
+// The icon of the favorite's list, its title and, dimmer, its address.
+void frmQuickOpen::DrawRow(const DRAWITEMSTRUCT& item, const Favorite& favorite, const PicturePtr& picture) {
   const bool selected = item.itemState & ODS_SELECTED;
   HDC dc = item.hDC;
   UniqueBrush back(CreateSolidBrush(selected ? kSelectionColor : kFieldColor));
   FillRect(dc, &item.rcItem, back.get());
   const int icon = Px(kIconTwips), gap = Px(kGapTwips);
   const int rowHeight = item.rcItem.bottom - item.rcItem.top;
-  source_.icon(match)->Render(dc, item.rcItem.left + gap, item.rcItem.top + (rowHeight - icon) / 2, icon, icon);
+  picture->Render(dc, item.rcItem.left + gap, item.rcItem.top + (rowHeight - icon) / 2, icon, icon);
   ScopedSelect font(dc, resultFont_.get());
   SetBkMode(dc, TRANSPARENT);
   RECT text = item.rcItem;
   text.left += gap + icon + gap;
   text.right -= gap;
   // The title takes what it needs, up to two thirds of the row; the address the rest.
+  // Without an address the title has the row.
   RECT measured = text;
   DrawTextW(dc, favorite.title.c_str(), int(favorite.title.size()), &measured, DT_SINGLELINE | DT_CALCRECT | DT_NOPREFIX);
   RECT title = text;
-  title.right = std::min<LONG>(measured.right, text.left + (text.right - text.left) * 2 / 3);
+  if (!favorite.address.empty()) {
+    title.right = std::min<LONG>(measured.right, text.left + (text.right - text.left) * 2 / 3);
+  }
   DrawTextIn(dc, favorite.title, title, selected ? kSelectedTextColor : kTextColor);
   RECT address = text;
   address.left = title.right + 2 * gap;

@@ -4,6 +4,8 @@
 // it wherever the focus is; Enter opens the selected favorite, Escape, the key
 // again or a click elsewhere closes it.
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +18,13 @@
 
 namespace oravin {
 
+// A row the box offers when no favorite matches what is typed.
+struct QuickFallback {
+  std::wstring text;
+  PicturePtr icon;
+  std::function<void()> open;
+};
+
 // What the main window offers the box.
 struct QuickOpenSource {
   std::function<std::vector<QuickMatch>(std::wstring_view query, size_t limit)> search;
@@ -23,6 +32,8 @@ struct QuickOpenSource {
   // The picture of the favorite's list.
   std::function<PicturePtr(QuickMatch)> icon;
   std::function<void(QuickMatch)> open;
+  // Asked only when nothing matches the query.
+  std::function<std::optional<QuickFallback>(std::wstring_view query)> fallback;
 };
 
 class frmQuickOpen : public Form {
@@ -36,7 +47,7 @@ class frmQuickOpen : public Form {
 
   TextBox txtQuery;
 
-  // Opens the selected match, as Enter and a double-click do.
+  // Opens the selected row, as Enter and a double-click do.
   void OpenSelected();
 
  protected:
@@ -52,6 +63,7 @@ class frmQuickOpen : public Form {
   void UseLettersFirst();
   void Refine();
   void DrawResult(const DRAWITEMSTRUCT& item);
+  void DrawRow(const DRAWITEMSTRUCT& item, const Favorite& favorite, const PicturePtr& picture);
   static LRESULT CALLBACK QueryKeys(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
 
   QuickOpenSource source_;
@@ -59,6 +71,8 @@ class frmQuickOpen : public Form {
   UniqueFont resultFont_;
   UniqueBrush fieldBrush_;
   std::vector<QuickMatch> matches_;
+  // In place of the matches when there are none.
+  std::optional<QuickFallback> fallback_;
 };
 
 }  // namespace oravin

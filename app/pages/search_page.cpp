@@ -6,6 +6,14 @@
 #include "app/pages/page_look.h"
 
 namespace oravin {
+namespace {
+
+constexpr wchar_t kBaiduTip[] =
+    L"有搜索内容时: 在百度搜索, 按所选的网站, 图像或新闻 (聚合搜网站), 网站每页 \"计数\" 条结果, 最多 50\r\n"
+    L"搜索内容为空时: 打开百度首页";
+constexpr wchar_t kGoogleTip[] = L"有搜索内容时: 在 Google 搜索, 与 Go 相同\r\n搜索内容为空时: 打开 Google 首页";
+
+}  // namespace
 
 bool SearchPage::Create(HWND parent, const TwipsRect& at) {
   if (!PictureBox::Create(parent, at, kPageBackColor)) return false;
@@ -15,6 +23,8 @@ bool SearchPage::Create(HWND parent, const TwipsRect& at) {
   header_.Create(hwnd(), kHeaderRect, L"搜索引擎", HeaderLook());
   Command1.Create(hwnd(), {240, 360, 1815, 615}, L"百度搜索");
   Command2.Create(hwnd(), {240, 1320, 1815, 615}, L"Google 搜索");
+  Command1.SetToolTipText(kBaiduTip);
+  Command2.SetToolTipText(kGoogleTip);
   // The search form fills the page below Command2, one row after another:
   // the words with their label and "Go"; the count and the exact phrase; the
   // four kinds in two rows; the advanced search. Labels sit level with the

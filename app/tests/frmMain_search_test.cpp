@@ -30,7 +30,7 @@ TEST_F(MainWindowInProcess, TheSearchButtonOpensARequestBuiltFromTheForm) {
   form.AdvancedSearch();
   ASSERT_EQ(shell.opened.size(), 2u);
   // 2.5 rounds to the even 2; web is the kind selected at first; exact phrase is on.
-  EXPECT_EQ(shell.opened[0], L"http://www.google.com/search?num=2&hl=en&lr=&ie=ISO-8859-1&as_qdr=all&q=%22%22");
+  EXPECT_EQ(shell.opened[0], L"http://www.google.com/search?num=2&hl=en&lr=&ie=UTF-8&as_qdr=all&q=%22%22");
   EXPECT_EQ(shell.opened[1], L"http://www.google.com/advanced_search?q=&hl=en&lr=&ie=UTF-8");
   EXPECT_EQ(form.Store().Current(), Assistant::Search);
 }
@@ -75,10 +75,36 @@ TEST_F(MainWindowInProcess, EnterInTheSearchWordsSearchesOnAHomeButtonPressesItA
   HWND link = testing::ControlAt(form.hwnd(), 240 + 100, 720 + 3250);
   SetFocus(link);
   SendMessageW(link, WM_KEYDOWN, VK_RETURN, 0);
-  ASSERT_EQ(shell.opened.size(), 2u);
-  EXPECT_EQ(shell.opened[0], L"http://www.google.com/search?num=100&hl=en&lr=&ie=ISO-8859-1&as_qdr=all&q=a+b");
-  EXPECT_EQ(shell.opened[1], L"http://www.google.com/advanced_search?q=a+b&hl=en&lr=&ie=UTF-8");
-  EXPECT_EQ(shell.started, std::vector<std::wstring>{L"explorer.exe http://www.baidu.com/ @2"});
+  EXPECT_EQ(shell.opened, (std::vector<std::wstring>{
+                              L"http://www.google.com/search?num=100&hl=en&lr=&ie=UTF-8&as_qdr=all&q=a+b",
+                              L"https://www.baidu.com/s?ie=utf-8&wd=a+b&rn=50",
+                              L"http://www.google.com/advanced_search?q=a+b&hl=en&lr=&ie=UTF-8"}));
+}
+
+// With words the big buttons search for them as the form asks; without, they open the home page.
+TEST_F(MainWindowInProcess, TheBigButtonsSearchTheWordsAndWithoutWordsOpenTheHomePage) {
+  Settings("0<Split>0<Split>1<Split>0<Split>100<Split>0");  // in a new window
+  RecordingShell shell;
+  ScopedShell shellGuard(shell);
+  ASSERT_TRUE(form.Load());
+  const POINT baidu{240 + 300, 720 + 900}, google{240 + 300, 720 + 1500};
+  const POINT web{240 + 200, 720 + 2700}, news{240 + 200, 720 + 2950};
+  const std::tuple<const wchar_t*, POINT, POINT, std::vector<std::wstring>, std::vector<std::wstring>> cases[] = {
+      {L"", web, baidu, {}, {L"explorer.exe http://www.baidu.com/ @2"}},
+      {L" \u3000\t", web, google, {}, {L"explorer.exe http://www.google.com/ @2"}},
+      {L"天气 北京", web, baidu,
+       {L"C:\\browser.exe \"https://www.baidu.com/s?ie=utf-8&wd=%E5%A4%A9%E6%B0%94+%E5%8C%97%E4%BA%AC&rn=50\""}, {}},
+      {L"C++", news, google,
+       {L"C:\\browser.exe \"http://www.google.com/news?num=100&hl=en&lr=&ie=UTF-8&as_qdr=all&q=C%2B%2B\""}, {}},
+  };
+  for (const auto& [words, kind, button, opened, started] : cases) {
+    shell = RecordingShell();
+    SetWindowTextW(testing::ControlAt(form.hwnd(), 240 + 900, 720 + 2100), words);
+    SendMessageW(testing::ControlAt(form.hwnd(), kind.x, kind.y), BM_CLICK, 0, 0);
+    SendMessageW(testing::ControlAt(form.hwnd(), button.x, button.y), BM_CLICK, 0, 0);
+    EXPECT_EQ(shell.opened, opened) << words;
+    EXPECT_EQ(shell.started, started) << words;
+  }
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The main window in the notification area and at shut-down.
+// The main window in the notification area, its quick-open box, and at shut-down.
 #include "app/tests/main_window_fixture.h"
 
 #include <commctrl.h>
@@ -111,6 +111,37 @@ TEST_F(MainWindowInProcess, TheQuickOpenKeyWorksOrTheOptionsPageSaysItIsTaken) {
   SendMessageW(form.hwnd(), WM_HOTKEY, 1, 0);
   EXPECT_FALSE(form.QuickOpen().IsOpen());
   UnregisterHotKey(other.get(), 7);
+}
+
+// Words no favorite matches give one row, selected: Enter opens Baidu's
+// web search through the launcher. While favorites match, only they show.
+TEST_F(MainWindowInProcess, QuickOpenSearchesBaiduForWhatMatchesNoFavorite) {
+  Settings("0<Split>0<Split>1<Split>0<Split>100<Split>0");  // in a new window
+  WriteBytes(dir.path() / "Bin" / "Websites.txt", "Example <Address>http://www.example.com/<Split>\r\n");
+  RecordingShell shell;
+  ScopedShell shellGuard(shell);
+  ASSERT_TRUE(form.Load());
+  frmQuickOpen& box = form.QuickOpen();
+  const std::tuple<const wchar_t*, const wchar_t*, std::vector<std::wstring>> cases[] = {
+      {L"exam", L"Example", {L"C:\\browser.exe \"http://www.example.com/\""}},
+      {L" \u3000", L"", {}},
+      {L"天气 C++", L"在百度搜索 \"天气 C++\"",
+       {L"C:\\browser.exe \"https://www.baidu.com/s?ie=utf-8&wd=%E5%A4%A9%E6%B0%94+C%2B%2B\""}},
+  };
+  for (const auto& [query, row, opened] : cases) {
+    shell.opened.clear();
+    form.ToggleQuickOpen();
+    box.txtQuery.SetText(query);
+    HWND results = FindWindowExW(box.hwnd(), nullptr, L"ListBox", nullptr);
+    wchar_t shown[64] = L"";
+    SendMessageW(results, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(shown));
+    EXPECT_STREQ(shown, row);
+    EXPECT_EQ(SendMessageW(results, LB_GETCOUNT, 0, 0), *row ? 1 : 0) << query;
+    SendMessageW(box.hwnd(), WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(shell.opened, opened) << query;
+    EXPECT_EQ(box.IsOpen(), opened.empty()) << query;
+    box.Close();
+  }
 }
 
 }  // namespace

@@ -280,7 +280,7 @@ TEST_F(MainWindow, TypedWordsGoToTheBrowserAsTypedForEachKindPickedWhenEnterIsPr
     ASSERT_TRUE(FocusIsAt(kWords));
     PressKey(VK_RETURN);
     EXPECT_EQ(browser.TakeAddress(), "http://www.google.com/" + kind.path +
-                                         "?num=100&hl=en&lr=&ie=ISO-8859-1&as_qdr=all&q=C%2B%2B+%26+C%23+100%25");
+                                         "?num=100&hl=en&lr=&ie=UTF-8&as_qdr=all&q=C%2B%2B+%26+C%23+100%25");
   }
   Screenshot("main_search_typed");
   Close();
