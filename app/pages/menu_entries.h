@@ -81,8 +81,7 @@ inline constexpr std::array<Page, kPageCount> kPageStack = [] {
 
 // The menu's layout, in pixels at 96 dpi inside the page: a row for each
 // entry, a picture button with its label beside it, and the line between the
-// assistants and the rest. The rows are 32 pixels apart while they fit the
-// page, and closer when there are more.
+// assistants and the rest.
 struct MenuRect {
   int left, top, width, height;
   friend constexpr bool operator==(const MenuRect&, const MenuRect&) = default;
@@ -115,13 +114,16 @@ constexpr int MenuLabelWidth(std::wstring_view title) {
 struct MenuLayout {
   size_t assistants, entries;
 
-  // The room a row takes; the line between the two groups takes half a row on either side.
+  // Rows 32 pixels apart with a row's room around the line while they fit
+  // the page; more entries lie closer, with half a row's room around it.
+  constexpr bool Roomy() const { return kMenuFirstTop + 32 * int(entries) + kMenuButtonSize <= kMenuPageHeight; }
   constexpr int RowPitch() const {
-    return std::min(32, (kMenuPageHeight - kMenuFirstTop - kMenuButtonSize) / int(entries));
+    return Roomy() ? 32 : 2 * (kMenuPageHeight - kMenuFirstTop - kMenuButtonSize) / (2 * int(entries) - 1);
   }
-  constexpr int LineTop() const { return kMenuFirstTop + RowPitch() * int(assistants) + RowPitch() / 2; }
+  constexpr int LineRoom() const { return Roomy() ? RowPitch() : RowPitch() / 2; }
+  constexpr int LineTop() const { return kMenuFirstTop + RowPitch() * int(assistants) + LineRoom() / 2; }
   constexpr MenuRow Row(size_t entry, std::wstring_view title) const {
-    const int below = entry < assistants ? 0 : RowPitch();
+    const int below = entry < assistants ? 0 : LineRoom();
     const int top = kMenuFirstTop + RowPitch() * int(entry) + below;
     // The first label has always sat a pixel higher than the others.
     const int drop = entry == 0 ? kMenuLabelDrop - 1 : kMenuLabelDrop;
@@ -131,7 +133,8 @@ struct MenuLayout {
 };
 
 inline constexpr MenuLayout kMenuLayout{kAssistantEntryCount, kMenuEntryCount};
-static_assert(kMenuLayout.RowPitch() >= kMenuButtonSize, "more entries than the main menu holds");
+// Two pixels between buttons at 96 dpi, which no display scale's rounding closes.
+static_assert(kMenuLayout.RowPitch() >= kMenuButtonSize + 2, "more entries than the main menu holds");
 
 constexpr MenuRow MenuRowOf(size_t entry) { return kMenuLayout.Row(entry, kMenuEntries[entry].title); }
 
