@@ -170,9 +170,13 @@ std::string EncodeUtf16(std::wstring_view text, bool bigEndian, bool& lossy) {
   return bytes;
 }
 
-// The text in the code page as one line that reads as nothing else.
+// The text in the code page as one line that reads as nothing else: a text
+// beginning with the bytes of a byte order mark is put after a line end.
 std::string CodePageLine(std::wstring_view text, bool& lost) {
   std::string line = SystemCodec().Encode(text, &lost);
+  for (const auto& mark : kByteOrderMarks) {
+    if (line.starts_with(mark.bytes)) line.insert(0, "\r\n");
+  }
   if (DetectEncoding(line + "\r\n") == TextEncoding::CodePage) {
     line += "\r\n";
   } else {

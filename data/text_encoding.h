@@ -47,7 +47,8 @@ void AppendCodePoint(std::wstring& text, char32_t c);
 
 // The text as one line ending in CR LF, after the encoding's byte order mark,
 // in bytes that DetectEncoding takes for that encoding: in the code page a
-// line that could pass for UTF-8 ends in CR alone; UTF-8 that would pass
+// line that could pass for UTF-8 ends in CR alone, and one beginning with the
+// bytes of a byte order mark comes after a line end; UTF-8 that would pass
 // for another encoding gets its byte order mark. *lossy (when given) says
 // whether a character could not be stored.
 std::string EncodeFile(std::wstring_view text, TextEncoding encoding, bool* lossy = nullptr);

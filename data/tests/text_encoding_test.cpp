@@ -80,6 +80,29 @@ TEST(FileText, SaysWhenASaveWouldChangeBytesBeyondTheText) {
   EXPECT_EQ(EncodeFile(misread.text, misread.encoding), "\xC4\xB0\xC2\xB7\r\n");
 }
 
+TEST(FileText, TextThatBeginsWithTheBytesOfAByteOrderMarkReadsBackAsWritten) {
+  const struct {
+    std::wstring_view text;
+    TextEncoding written, read;
+  } cases[] = {
+      {L"\uFEFFa <Address>1<Split>", TextEncoding::Utf8, TextEncoding::Utf8Bom},  // the mark keeps it
+      {L"\u02ED <Address>1<Split>", TextEncoding::Utf8, TextEncoding::Utf8Bom},   // would pass for the code page
+      {L"\u00FF\u00FEa <Address>1<Split>", TextEncoding::CodePage, TextEncoding::CodePage},  // ÿþ: FF FE
+      {L"\u00FE\u00FFa <Address>1<Split>", TextEncoding::CodePage, TextEncoding::CodePage},  // þÿ: FE FF
+      {L"\u00EF\u00BB\u00BFa <Address>1<Split>", TextEncoding::CodePage, TextEncoding::CodePage},  // ï»¿
+      {L"\u00EF\u00BB\u00BF\u00E9 <Address>1<Split>", TextEncoding::CodePage, TextEncoding::CodePage},
+  };
+  testing::WithLatin1CodePage codePage;
+  for (const auto& c : cases) {
+    const FileText file = DecodeFile(EncodeFile(c.text, c.written));
+    EXPECT_EQ(file.text, c.text);
+    EXPECT_EQ(file.encoding, c.read);
+  }
+  testing::WithChineseCodePage chinese;
+  const std::wstring startsLikeTheMark = L"锘靠 <Address>1<Split>";  // EF BB BF BF in GBK
+  EXPECT_EQ(DecodeFile(EncodeFile(startsLikeTheMark, TextEncoding::CodePage)).text, startsLikeTheMark);
+}
+
 // A character of the code page from anywhere in its double-byte range, half
 // of the time of the shape of a two-byte UTF-8 sequence (lead C2-DF, trail
 // 80-BF), where GBK and UTF-8 are most often confused.
