@@ -1,26 +1,13 @@
 // The list page and the search form: what a click on an entry, the list
 // buttons and the search controls do.
-#include <limits>
-
 #include "actions/mdlExecute.h"
 #include "actions/mdlGoogle.h"
 #include "app/frmMain.h"
 #include "data/entry.h"
-#include "runtime/leading_number.h"
+#include "data/settings.h"
 #include "runtime/message_box.h"
-#include "runtime/rounding.h"
 
 namespace oravin {
-namespace {
-
-// A count beyond what a number of results can be is taken at its limit.
-int32_t ResultCount(const std::wstring& text) {
-  const double n = LeadingNumber(text);
-  if (const std::optional<int32_t> count = RoundToInt32(n)) return *count;
-  return n < 0 ? std::numeric_limits<int32_t>::min() : std::numeric_limits<int32_t>::max();
-}
-
-}  // namespace
 
 std::optional<int32_t> frmMain::SelectedEntry() const {
   const std::optional<ListKind> list = favorites_.CurrentList();
@@ -72,7 +59,7 @@ void frmMain::Search() {
                        : picSearch.optNews.Value()  ? kSearchNews
                        : picSearch.optGroup.Value() ? kSearchGroups
                                                     : 0;
-  const std::wstring url = BuildSearchUrl(picSearch.txtFind.Text(), ResultCount(picSearch.txtCount.Text()), kind,
+  const std::wstring url = BuildSearchUrl(picSearch.txtFind.Text(), SearchResultCount(picSearch.txtCount.Text()), kind,
                                           picSearch.chkExact.Value() != 0);
   Open(url, false);
 }
