@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -27,6 +28,11 @@ class QuickMatchTest : public testing::Test {
       titles.push_back((match.list == kWebsites ? websites_ : folders_).at(match.index).title);
     }
     return titles;
+  }
+
+  std::set<std::wstring> FoundAnyOrder(std::wstring_view query) const {
+    const Titles found = Found(query);
+    return {found.begin(), found.end()};
   }
 
   std::vector<Favorite> websites_, folders_;
@@ -72,18 +78,56 @@ TEST_F(QuickMatchTest, FindsByTitleAddressOrPinyin) {
       {L"boc", {L"中国银行"}},
       {L"downloads", {L"下载"}},
       {L"www.baidu", {L"百度一下"}},
-      {L"https", {}},
-      {L"www", {}},
+      {L"https", {L"百度一下", L"重庆银行", L"QQ音乐", L"ＧｉｔＨｕｂ 项目"}},  // the addresses that begin so
+      {L"www", {L"百度一下", L"重庆银行", L"中国银行"}},
       {L"yh zg", {L"中国银行"}},
       {L"  yh　cq ", {L"重庆银行"}},
       {L"bd github", {}},
       {L"", {}},
       {L" 　", {}},
   };
-  for (const auto& c : cases) {
-    const Titles found = Found(c.query);
-    EXPECT_EQ(std::set<std::wstring>(found.begin(), found.end()), c.found) << testing::PrintToString(c.query);
+  for (const auto& c : cases) EXPECT_EQ(FoundAnyOrder(c.query), c.found) << testing::PrintToString(c.query);
+}
+
+TEST_F(QuickMatchTest, ASpellingStartsAtPunctuationWhichItTypes) {
+  Set({{L"x-百度", L"http://a/"}, {L"(百度)", L"http://b/"}, {L"百度", L"http://c/"}}, {});
+  const struct {
+    const wchar_t* query;
+    std::set<std::wstring> found;
+  } cases[] = {
+      {L"-bai", {L"x-百度"}}, {L"x-bd", {L"x-百度"}}, {L"xbd", {}},  // the punctuation is typed, not skipped
+      {L"(bd", {L"(百度)"}},  {L"bd)", {L"(百度)"}},  {L"bd", {L"x-百度", L"(百度)", L"百度"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FoundAnyOrder(c.query), c.found) << testing::PrintToString(c.query);
+}
+
+TEST_F(QuickMatchTest, AnAddressBeingTypedKeepsItsEntryFound) {
+  Set({{L"百度", L"http://www.baidu.com/"}, {L"QQ", L"https://y.qq.com/"}, {L"新浪", L"www.sina.com.cn"}},
+      {{L"下载", L"D:\\Downloads"}});
+  const struct {
+    std::wstring_view typed;
+    const wchar_t* title;
+  } addresses[] = {{L"www.baidu", L"百度"},  {L"http://www.baidu.com", L"百度"}, {L"https://y.qq", L"QQ"},
+                   {L"www.sina", L"新浪"},   {L"d:\\down", L"下载"}};
+  for (const auto& a : addresses) {
+    for (size_t n = 1; n <= a.typed.size(); ++n) {
+      const Titles found = Found(a.typed.substr(0, n));
+      EXPECT_NE(std::find(found.begin(), found.end(), a.title), found.end()) << testing::PrintToString(a.typed.substr(0, n));
+    }
   }
+  const struct {
+    const wchar_t* query;
+    std::set<std::wstring> found;
+  } cases[] = {
+      {L"www.", {L"百度", L"QQ", L"新浪", L"下载"}},  // nothing but them: narrows nothing
+      {L"http:/", {L"百度", L"QQ", L"新浪", L"下载"}},
+      {L"ww", {L"百度", L"新浪"}},
+      {L"htt", {L"百度", L"QQ"}},
+      {L"http://ww", {L"百度", L"新浪"}},
+      {L"https://www.b", {L"百度"}},  // the word's scheme is left out too
+      {L"d:", {L"下载"}},              // a drive is no scheme
+  };
+  for (const auto& c : cases) EXPECT_EQ(FoundAnyOrder(c.query), c.found) << testing::PrintToString(c.query);
 }
 
 TEST_F(QuickMatchTest, BeginningThenWordStartThenInsideThenAddressShorterFirst) {
