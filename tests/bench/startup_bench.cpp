@@ -1,7 +1,8 @@
 // Start-up, page switches and the quick-open box of the real program, against
 // the smallest program that shows a window, all in one run under the same
-// load: rounds interleave the programs, and the table gives medians and their
-// ratios, not budgets.
+// load: rounds interleave the programs, and the tables give each figure's
+// median with its spread (lowest-highest), and ratios taken round by round,
+// between figures measured side by side, not budgets.
 #include <windows.h>
 #include <psapi.h>
 
@@ -21,7 +22,7 @@
 namespace oravin::testing {
 namespace {
 
-constexpr int kRounds = 3;
+constexpr int kRounds = 7;
 constexpr int kFewEntries = 10;
 constexpr int kMostEntries = 32767;  // the most a list can show
 constexpr int kReadyTimeoutMs = 120000;
@@ -38,9 +39,36 @@ LARGE_INTEGER Now() {
   return now;
 }
 
-double Median(std::vector<double> values) {
+// The median of some rounds and the lowest and highest of them.
+struct Spread {
+  double median, lowest, highest;
+};
+
+Spread SpreadOf(std::vector<double> values) {
   std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
+  return {values[values.size() / 2], values.front(), values.back()};
+}
+
+// Each round's figure over the other's of the same round.
+std::vector<double> Ratios(const std::vector<double>& over, const std::vector<double>& under) {
+  std::vector<double> ratios;
+  for (size_t i = 0; i < over.size(); ++i) ratios.push_back(over[i] / under[i]);
+  return ratios;
+}
+
+// "90 (85-97)": the median, then the lowest and the highest.
+std::string Figure(const std::vector<double>& values, const char* format = "%.0f") {
+  const Spread spread = SpreadOf(values);
+  const auto text = [&](double value) {
+    char number[32];
+    std::snprintf(number, sizeof number, format, value);
+    return std::string(number);
+  };
+  return text(spread.median) + " (" + text(spread.lowest) + "-" + text(spread.highest) + ")";
+}
+
+std::string RatioFigure(const std::vector<double>& over, const std::vector<double>& under) {
+  return Figure(Ratios(over, under), "%.2f") + "x";
 }
 
 // A list file as the program writes it, in the code page: title " <Address>"
@@ -179,53 +207,52 @@ double OpenQuickOpen() {
 
 struct Row {
   std::string name;
-  std::vector<double> ready, animation, workingSet;
+  std::vector<double> ready, animation, net, workingSet;
   void Add(const Running& program) {
     ready.push_back(program.readyMs);
     animation.push_back(program.animationMs);
+    net.push_back(program.readyMs - program.animationMs);
     workingSet.push_back(program.workingSetMiB);
-  }
-  double ReadyWithoutAnimation() const {
-    std::vector<double> net;
-    for (size_t i = 0; i < ready.size(); ++i) net.push_back(ready[i] - animation[i]);
-    return Median(net);
   }
 };
 
 void PrintStartUps(const std::vector<Row>& rows) {
-  std::printf("\nStart-up until the program first waits for input (median of %d rounds)\n", kRounds);
-  std::printf("%-42s %9s %10s %12s %7s %13s %7s\n", "program", "ready ms", "opening ms", "ready-opening", "ratio",
+  std::printf("\nStart-up until the program first waits for input, ms and MiB: median (lowest-highest) of %d rounds;\n"
+              "ratios to the smallest program, taken round by round\n",
+              kRounds);
+  std::printf("%-40s %-16s %-16s %-16s %-20s %-16s %s\n", "program", "ready", "opening", "ready-opening", "ratio",
               "working set", "ratio");
-  const double baseReady = rows[0].ReadyWithoutAnimation(), baseSet = Median(rows[0].workingSet);
+  const Row& base = rows[0];
   for (const Row& row : rows) {
-    const double net = row.ReadyWithoutAnimation(), set = Median(row.workingSet);
-    std::printf("%-42s %9.0f %10.0f %12.0f %6.2fx %9.1f MiB %6.2fx\n", row.name.c_str(), Median(row.ready),
-                Median(row.animation), net, net / baseReady, set, set / baseSet);
+    std::printf("%-40s %-16s %-16s %-16s %-20s %-16s %s\n", row.name.c_str(), Figure(row.ready).c_str(),
+                Figure(row.animation).c_str(), Figure(row.net).c_str(), RatioFigure(row.net, base.net).c_str(),
+                Figure(row.workingSet, "%.1f").c_str(), RatioFigure(row.workingSet, base.workingSet).c_str());
   }
-  std::printf("working set, %d entries against %d: %.2fx\n", kMostEntries, kFewEntries,
-              Median(rows[2].workingSet) / Median(rows[1].workingSet));
+  std::printf("%d entries against %d: ready-opening %s, working set %s\n", kMostEntries, kFewEntries,
+              RatioFigure(rows[2].net, rows[1].net).c_str(), RatioFigure(rows[2].workingSet, rows[1].workingSet).c_str());
 }
 
 void PrintQuickOpens(const std::vector<double> (&opens)[2], const Row& minimal) {
-  std::printf("\nQuick open, the global key until the box waits for input (median of %d rounds)\n", kRounds);
-  const double shown = minimal.ReadyWithoutAnimation();
-  std::printf("%-44s %8.0f ms\n", "smallest program, start until it waits", shown);
+  std::printf("\nQuick open, the global key until the box waits for input, ms (%d rounds);\n"
+              "ratio to the smallest program's start, round by round\n",
+              kRounds);
+  std::printf("%-44s %-20s\n", "smallest program, start until it waits", Figure(minimal.net).c_str());
   const int sizes[2] = {kFewEntries, kMostEntries};
   for (int s = 0; s < 2; ++s) {
-    std::printf("%-44s %8.0f ms %6.2fx\n", ("entries in each list: " + std::to_string(sizes[s])).c_str(),
-                Median(opens[s]), Median(opens[s]) / shown);
+    std::printf("%-44s %-20s %s\n", ("entries in each list: " + std::to_string(sizes[s])).c_str(),
+                Figure(opens[s]).c_str(), RatioFigure(opens[s], minimal.net).c_str());
   }
 }
 
 void PrintSwitches(const std::vector<double> (&switches)[2][2]) {
-  std::printf("\nPage switch, click until the program waits for input again (median of %d rounds)\n", kRounds);
-  std::printf("%-44s %10s %10s\n", "entries in each list", "to folders", "to web");
+  std::printf("\nPage switch, click until the program waits for input again, ms (%d rounds)\n", kRounds);
+  std::printf("%-44s %-20s %-20s\n", "entries in each list", "to folders", "to web");
   const int sizes[2] = {kFewEntries, kMostEntries};
   for (int s = 0; s < 2; ++s) {
-    std::printf("%-44d %8.0f ms %7.0f ms\n", sizes[s], Median(switches[s][0]), Median(switches[s][1]));
+    std::printf("%-44d %-20s %-20s\n", sizes[s], Figure(switches[s][0]).c_str(), Figure(switches[s][1]).c_str());
   }
-  std::printf("%d against %d entries: %.2fx to folders, %.2fx to web\n", kMostEntries, kFewEntries,
-              Median(switches[1][0]) / Median(switches[0][0]), Median(switches[1][1]) / Median(switches[0][1]));
+  std::printf("%d against %d entries, round by round: %s to folders, %s to web\n", kMostEntries, kFewEntries,
+              RatioFigure(switches[1][0], switches[0][0]).c_str(), RatioFigure(switches[1][1], switches[0][1]).c_str());
 }
 
 int Run(const std::filesystem::path& oravin, const std::filesystem::path& minimal) {
