@@ -106,16 +106,6 @@ TEST(FormatSettings, WritesTheCountFromTheLeadingNumberOfTheBox) {
   EXPECT_EQ(NumberText(-5), L"-5");
 }
 
-TEST(SearchResultCount, RoundsTheLeadingNumberHalvesToEvenAndStopsAtTheLimits) {
-  const struct {
-    const wchar_t* box;
-    int32_t count;
-  } cases[] = {{L"100", 100},        {L"25 abc", 25},          {L"abc", 0},
-               {L"", 0},             {L"2.5", 2},              {L"3.5", 4},
-               {L"1e400", INT32_MAX}, {L"-99999999999", INT32_MIN}};
-  for (const auto& c : cases) EXPECT_EQ(SearchResultCount(c.box), c.count) << c.box;
-}
-
 TEST(SettingsFile, RoundTripsThroughTheProgramsBinFolder) {
   testing::WithLatin1CodePage codePage;
   testing::CapturedMessageBoxes boxes;

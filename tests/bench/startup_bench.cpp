@@ -39,36 +39,20 @@ LARGE_INTEGER Now() {
   return now;
 }
 
-// The median of some rounds and the lowest and highest of them.
-struct Spread {
-  double median, lowest, highest;
-};
-
-Spread SpreadOf(std::vector<double> values) {
+// "90 (85-97)": the median of the rounds, then the lowest and the highest.
+std::string Figure(std::vector<double> values, const std::string& format = "%.0f") {
   std::sort(values.begin(), values.end());
-  return {values[values.size() / 2], values.front(), values.back()};
+  char text[96];
+  std::snprintf(text, sizeof text, (format + " (" + format + "-" + format + ")").c_str(), values[values.size() / 2],
+                values.front(), values.back());
+  return text;
 }
 
-// Each round's figure over the other's of the same round.
-std::vector<double> Ratios(const std::vector<double>& over, const std::vector<double>& under) {
+// The figure of each round over the other's of the same round, measured side by side.
+std::string RatioFigure(const std::vector<double>& over, const std::vector<double>& under) {
   std::vector<double> ratios;
   for (size_t i = 0; i < over.size(); ++i) ratios.push_back(over[i] / under[i]);
-  return ratios;
-}
-
-// "90 (85-97)": the median, then the lowest and the highest.
-std::string Figure(const std::vector<double>& values, const char* format = "%.0f") {
-  const Spread spread = SpreadOf(values);
-  const auto text = [&](double value) {
-    char number[32];
-    std::snprintf(number, sizeof number, format, value);
-    return std::string(number);
-  };
-  return text(spread.median) + " (" + text(spread.lowest) + "-" + text(spread.highest) + ")";
-}
-
-std::string RatioFigure(const std::vector<double>& over, const std::vector<double>& under) {
-  return Figure(Ratios(over, under), "%.2f") + "x";
+  return Figure(ratios, "%.2f") + "x";
 }
 
 // A list file as the program writes it, in the code page: title " <Address>"
