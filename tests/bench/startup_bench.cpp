@@ -161,8 +161,9 @@ void Settle(HWND main) {
 // From the click on a list in the main menu until the program waits for input
 // again, the list it left saved and the chosen one loaded and named in the title.
 double SwitchList(HWND main, POINT menuItem, const std::wstring& title) {
+  // A click before the main menu is up would be lost, and the wait below endless.
   ClickAt(main, kPlug.x, kPlug.y);
-  Sleep(300);
+  WaitForTitle(main, L"Oravin");
   Settle(main);
   HWND titleLabel = ControlAt(main, kTitle.x, kTitle.y);
   const LARGE_INTEGER before = Now();
@@ -239,14 +240,19 @@ void PrintSwitches(const std::vector<double> (&switches)[2][2]) {
               RatioFigure(switches[1][0], switches[0][0]).c_str(), RatioFigure(switches[1][1], switches[0][1]).c_str());
 }
 
-int Run(const std::filesystem::path& oravin, const std::filesystem::path& minimal) {
+// With an earlier build of the program, it starts in the same rounds too, and
+// this build's start-up is shown against its own, round by round.
+int Run(const std::filesystem::path& oravin, const std::filesystem::path& minimal, const wchar_t* earlier) {
   ScratchDir scratch;
-  const std::filesystem::path folders[2] = {ProgramFolder(scratch.path(), kFewEntries),
-                                            ProgramFolder(scratch.path(), kMostEntries)};
-  for (const std::filesystem::path& folder : folders) std::filesystem::copy_file(oravin, folder / "oravin.exe");
+  const std::filesystem::path folders[4] = {
+      ProgramFolder(scratch.path(), kFewEntries), ProgramFolder(scratch.path(), kMostEntries),
+      ProgramFolder(scratch.path() / "earlier", kFewEntries), ProgramFolder(scratch.path() / "earlier", kMostEntries)};
+  for (int f = 0; f < (earlier ? 4 : 2); ++f) std::filesystem::copy_file(f < 2 ? oravin : earlier, folders[f] / "oravin.exe");
   std::vector<Row> rows = {{"smallest program with a 195 x 354 window"},
                            {"Oravin, web list of " + std::to_string(kFewEntries) + " entries"},
-                           {"Oravin, web list of " + std::to_string(kMostEntries) + " entries"}};
+                           {"Oravin, web list of " + std::to_string(kMostEntries) + " entries"},
+                           {"earlier build, " + std::to_string(kFewEntries) + " entries"},
+                           {"earlier build, " + std::to_string(kMostEntries) + " entries"}};
   std::vector<double> switches[2][2];
   std::vector<double> quickOpens[2];
   for (int round = 0; round < kRounds; ++round) {
@@ -261,9 +267,14 @@ int Run(const std::filesystem::path& oravin, const std::filesystem::path& minima
       switches[s][1].push_back(SwitchList(program.window, kMenuWeb, L"网址助手"));
       quickOpens[s].push_back(OpenQuickOpen());
     }
+    for (int s = 0; earlier && s < 2; ++s) rows[3 + s].Add(Running(folders[2 + s] / "oravin.exe", L"Oravin.frmMain"));
     std::fprintf(stderr, "round %d of %d done\n", round + 1, kRounds);
   }
+  if (!earlier) rows.resize(3);
   PrintStartUps(rows);
+  for (size_t s = 1; earlier && s < 3; ++s)
+    std::printf("%s, ready-opening against the earlier build's: %s\n", rows[s].name.c_str(),
+                RatioFigure(rows[s].net, rows[s + 2].net).c_str());
   PrintSwitches(switches);
   PrintQuickOpens(quickOpens, rows[0]);
   return 0;
@@ -273,9 +284,9 @@ int Run(const std::filesystem::path& oravin, const std::filesystem::path& minima
 }  // namespace oravin::testing
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: startup_bench oravin.exe minimal_window.exe\n");
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "usage: startup_bench oravin.exe minimal_window.exe [earlier-oravin.exe]\n");
     return 2;
   }
-  return oravin::testing::Run(argv[1], argv[2]);
+  return oravin::testing::Run(argv[1], argv[2], argc == 4 ? argv[3] : nullptr);
 }
