@@ -1,28 +1,15 @@
 // The list page and the search form: what a click on an entry, the list
 // buttons and the search controls do.
-#include <limits>
-
 #include "actions/baidu_search.h"
 #include "actions/mdlExecute.h"
 #include "actions/mdlGoogle.h"
 #include "app/addresses.h"
 #include "app/frmMain.h"
 #include "data/entry.h"
-#include "runtime/leading_number.h"
+#include "data/settings.h"
 #include "runtime/message_box.h"
-#include "runtime/rounding.h"
 
 namespace oravin {
-namespace {
-
-// A count beyond what a number of results can be is taken at its limit.
-int32_t ResultCount(const std::wstring& text) {
-  const double n = LeadingNumber(text);
-  if (const std::optional<int32_t> count = RoundToInt32(n)) return *count;
-  return n < 0 ? std::numeric_limits<int32_t>::min() : std::numeric_limits<int32_t>::max();
-}
-
-}  // namespace
 
 std::optional<int32_t> frmMain::SelectedEntry() const {
   const std::optional<ListKind> list = favorites_.CurrentList();
@@ -74,7 +61,7 @@ SearchRequest frmMain::SearchForm() const {
                        : picSearch.optNews.Value()  ? kSearchNews
                        : picSearch.optGroup.Value() ? kSearchGroups
                                                     : 0;
-  return {picSearch.txtFind.Text(), ResultCount(picSearch.txtCount.Text()), kind, picSearch.chkExact.Value() != 0};
+  return {picSearch.txtFind.Text(), SearchResultCount(picSearch.txtCount.Text()), kind, picSearch.chkExact.Value() != 0};
 }
 
 void frmMain::Search() {

@@ -224,10 +224,12 @@ std::optional<int32_t> Favorites::FindEntry(ListKind kind, std::wstring_view ent
 
 std::optional<std::wstring> Favorites::EntryProblem(ListKind kind, std::wstring_view title,
                                                     std::wstring_view address) const {
-  // The file has no escaping: either marker would cut the entry elsewhere when it is read back.
+  // The file has no escaping: either marker would cut the entry elsewhere when
+  // it is read back, and a CR would be taken for a line end and dropped.
   for (const std::wstring_view text : {title, address}) {
     if (text.find(kAddressMarker) != std::wstring_view::npos || text.find(kSplit) != std::wstring_view::npos)
       return L"标题和地址中不能有 \"<Split>\" 或 \" <Address>\".";
+    if (text.find(L'\r') != std::wstring_view::npos) return L"标题和地址中不能有回车符.";
   }
   const TextEncoding encoding = lists_[Slot(kind)].encoding;
   if (!CanHold(encoding, title) || !CanHold(encoding, address)) {

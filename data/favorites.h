@@ -76,8 +76,9 @@ class Favorites {
   std::optional<int32_t> FindEntry(ListKind list, std::wstring_view entry, int32_t near) const;
 
   // Why an entry cannot be stored as typed in the list, or nothing when it
-  // can: the file has no escaping, and a file in the code page cannot hold
-  // every character (one read as UTF-8 or UTF-16 can).
+  // can: the file has no escaping, its line ends (CRs) go when it is read,
+  // and a file in the code page cannot hold every character (one read as
+  // UTF-8 or UTF-16 can).
   std::optional<std::wstring> EntryProblem(ListKind list, std::wstring_view title, std::wstring_view address) const;
 
   // Told of every entry added or removed, after the change.

@@ -49,21 +49,36 @@ uint64_t CharBits(std::wstring_view text) {
   return bits;
 }
 
-// Without "scheme://" and "www.", in folded text.
-std::wstring_view WithoutScheme(std::wstring_view address) {
+bool IsSchemeChar(wchar_t c) { return IsLatinWordChar(c) || c == '+' || c == '-' || c == '.'; }
+
+// How much of a folded address is its "scheme://", and how much with a
+// "www." after it: the part a word need not match.
+struct LeftOut {
+  size_t scheme = 0;
+  size_t all = 0;
+};
+
+LeftOut LeftOutOf(std::wstring_view address) {
+  LeftOut left;
   const size_t colon = address.find(L"://");
-  if (colon != std::wstring_view::npos && colon > 0 &&
-      std::all_of(address.begin(), address.begin() + colon,
-                  [](wchar_t c) { return IsLatinWordChar(c) || c == '+' || c == '-' || c == '.'; })) {
-    address.remove_prefix(colon + 3);
-  }
-  if (address.starts_with(L"www.")) address.remove_prefix(4);
-  return address;
+  if (colon != std::wstring_view::npos && colon > 0 && std::all_of(address.begin(), address.begin() + colon, IsSchemeChar))
+    left.scheme = colon + 3;
+  left.all = left.scheme + (address.substr(left.scheme).starts_with(L"www.") ? 4 : 0);
+  return left;
+}
+
+// "http:" or "http:/", on the way to "http://". A drive ("c:") is no scheme.
+bool IsSchemeBeingTyped(std::wstring_view word) {
+  const size_t colon = word.find(L':');
+  if (colon == std::wstring_view::npos || colon < 2) return false;
+  const std::wstring_view tail = word.substr(colon);
+  return (tail == L":" || tail == L":/") && std::all_of(word.begin(), word.begin() + colon, IsSchemeChar);
 }
 
 struct Word {
   std::wstring text;  // folded
-  std::wstring_view address;
+  std::wstring_view rest;     // after its scheme, typed whole or not yet
+  std::wstring_view address;  // after its scheme and "www."
   uint64_t chars;
   uint64_t addressChars;
 };
@@ -75,14 +90,28 @@ std::vector<Word> WordsOf(std::wstring_view query) {
     const size_t begin = folded.find_first_not_of(L' ', end);
     if (begin == std::wstring::npos) break;
     end = std::min(folded.find(L' ', begin), folded.size());
-    words.push_back({folded.substr(begin, end - begin), {}, 0, 0});
+    words.push_back({folded.substr(begin, end - begin), {}, {}, 0, 0});
   }
   for (Word& word : words) {
-    word.address = WithoutScheme(word.text);
+    const std::wstring_view text = word.text;
+    const LeftOut left = LeftOutOf(text);
+    word.rest = IsSchemeBeingTyped(text) ? std::wstring_view() : text.substr(left.scheme);
+    word.address = word.rest.empty() ? word.rest : text.substr(left.all);
     word.chars = CharBits(word.text);
     word.addressChars = CharBits(word.address);
   }
   return words;
+}
+
+// What is left of the address has what is left of the word. A word of
+// nothing but a scheme and "www." narrows nothing, and one that ends inside
+// them ("ww", "htt") matches the addresses that begin so, so that results
+// stay while an address is typed.
+bool AddressHas(std::wstring_view address, LeftOut left, uint64_t addressChars, const Word& word) {
+  if (word.address.empty()) return true;
+  if ((word.addressChars & ~addressChars) == 0 && address.substr(left.all).find(word.address) != std::wstring_view::npos)
+    return true;
+  return address.starts_with(word.text) || address.substr(left.scheme).starts_with(word.rest);
 }
 
 bool IsTwoLetterInitial(std::string_view syllable) {
@@ -175,11 +204,13 @@ void QuickIndex::SetList(size_t which, std::span<const Favorite> favorites) {
       list.initials.push_back(initials);
     }
     const std::wstring address = Folded(favorite.address);
-    const std::wstring_view kept = WithoutScheme(address);
+    const LeftOut left = LeftOutOf(address);
     entry.address = uint32_t(list.addresses.size());
-    entry.addressLength = uint32_t(kept.size());
-    entry.addressChars = CharBits(kept);
-    list.addresses += kept;
+    entry.addressLength = uint32_t(address.size());
+    entry.scheme = uint32_t(left.scheme);
+    entry.leftOut = uint32_t(left.all);
+    entry.addressChars = CharBits(std::wstring_view(address).substr(left.all));
+    list.addresses += address;
     list.entries.push_back(entry);
   }
 }
@@ -206,8 +237,8 @@ std::vector<QuickMatch> QuickIndex::Search(std::wstring_view query, size_t limit
         const Word& word = words[w];
         Place place = kNoMatch;
         if ((word.chars & ~entry.titleChars) == 0) place = TitlePlace(title, list.initials.data() + entry.title, word.text);
-        if (place == kNoMatch && !word.address.empty() && (word.addressChars & ~entry.addressChars) == 0 &&
-            addresses.substr(entry.address, entry.addressLength).find(word.address) != std::wstring_view::npos) {
+        if (place == kNoMatch && AddressHas(addresses.substr(entry.address, entry.addressLength), {entry.scheme, entry.leftOut},
+                                          entry.addressChars, word)) {
           place = kAddressOnly;
         }
         // Only the first word is asked to begin the title.

@@ -13,13 +13,18 @@
 // the results narrow as a word is typed ("b", "ba", "bai", "baid" find 百度;
 // "cq" and "zq" 重庆). Every character also stands for itself, so a Latin run
 // is spelled letter by letter ("qqyy" finds QQ音乐, "百du" 百度), never by its
-// initial alone. A spelling starts at an ideograph or at the start of a Latin
-// word, and skips nothing: a blank or punctuation in the title is typed, or
-// the query split there. Words longer than 63 characters match as text only.
+// initial alone. A spelling starts at the start of a word or character (see
+// below), punctuation included, and skips nothing: a blank or punctuation in
+// the title is typed ("-bai" finds x-百度, "(bd" (百度)), or the query split
+// there. Words longer than 63 characters match as text only.
 //
 // A word matches an address when the address contains it; the address's
 // scheme ("https://") and "www." are left out, and so are they from a word
-// that begins with them.
+// that begins with them or with a scheme still being typed ("http:",
+// "http:/"; a drive such as "c:" is none). So that the results never empty
+// while an address is typed, a word of nothing but a scheme and "www."
+// narrows nothing, and one that ends inside them ("ww", "htt", "http://ww")
+// matches the addresses that begin so.
 //
 // Order: each word earns a place: it begins the title (as text or pinyin), it
 // matches at the start of a word or character of the title, elsewhere in the
@@ -62,8 +67,10 @@ class QuickIndex {
   struct Entry {
     uint32_t title;  // where the entry's folded text starts in List::titles
     uint32_t titleLength;
-    uint32_t address;  // where it starts in List::addresses, scheme and "www." left out
+    uint32_t address;  // where it starts in List::addresses
     uint32_t addressLength;
+    uint32_t scheme;   // how long its "scheme://" is
+    uint32_t leftOut;  // and with the "www." after it
     // A bit for every character a word could need to match (CharBit in the
     // .cpp): the title's, the letters of its readings; the address's.
     uint64_t titleChars;

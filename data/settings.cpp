@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <vector>
 
 #include "data/entry.h"
@@ -37,7 +38,20 @@ std::wstring QuickOpenKeyField(Hotkey key) {
   return key == kDefaultQuickOpenKey ? std::wstring() : std::wstring(kSplit) + std::to_wstring(key);
 }
 
+// The box's number, or the count a search takes for a number beyond every
+// number, which the field could not give back.
+std::wstring CountField(const std::wstring& countBox) {
+  const double number = LeadingNumber(countBox);
+  return std::isfinite(number) ? NumberText(number) : std::to_wstring(SearchResultCount(countBox));
+}
+
 }  // namespace
+
+int32_t SearchResultCount(std::wstring_view countBox) {
+  const double n = LeadingNumber(countBox);
+  if (const std::optional<int32_t> count = RoundToInt32(n)) return *count;
+  return n < 0 ? std::numeric_limits<int32_t>::min() : std::numeric_limits<int32_t>::max();
+}
 
 std::wstring NumberText(double value) {
   if (value == std::trunc(value) && std::fabs(value) < 1e15) return std::to_wstring(static_cast<long long>(value));
@@ -55,7 +69,8 @@ SettingsFields ParseSettings(std::wstring_view text) {
   if (count < 2 || !(fields.mode = RoundToInt32(LeadingNumber(f[1])))) return fields;
   if (count < 3 || !(fields.chkOpen = CheckValue(f[2]))) return fields;
   if (count < 4 || !(fields.chkStartUp = CheckValue(f[3]))) return fields;
-  if (count < 5) return fields;
+  // A count beyond every number (1e400) is too large for the box like a mode for its integer.
+  if (count < 5 || !std::isfinite(LeadingNumber(f[4]))) return fields;
   fields.txtCount = NumberText(LeadingNumber(f[4]));
   if (count < 6 || !(fields.chkExact = CheckValue(f[5]))) return fields;
   if (count < 7) return fields;
@@ -66,7 +81,7 @@ SettingsFields ParseSettings(std::wstring_view text) {
 std::wstring FormatSettings(const Options& o) {
   const std::wstring split(kSplit);
   return std::to_wstring(o.chkAnimate) + split + std::to_wstring(o.mode) + split + std::to_wstring(o.chkOpen) +
-         split + std::to_wstring(o.chkStartUp) + split + NumberText(LeadingNumber(o.txtCount)) + split +
+         split + std::to_wstring(o.chkStartUp) + split + CountField(o.txtCount) + split +
          std::to_wstring(o.chkExact) + QuickOpenKeyField(o.quickOpenKey);
 }
 

@@ -46,6 +46,10 @@ struct SettingsFields {
 SettingsFields ParseSettings(std::wstring_view text);
 std::wstring FormatSettings(const Options& options);
 
+// The number of results the search asks for: the count box's leading number
+// rounded, one beyond a count's range taken at its limit.
+int32_t SearchResultCount(std::wstring_view countBox);
+
 // A number as decimal text: whole numbers without a point, no leading zeros.
 std::wstring NumberText(double value);
 

@@ -1,5 +1,7 @@
 #include "data/text_encoding.h"
 
+#include <algorithm>
+
 #include "runtime/ansi_codec.h"
 #include "runtime/utf8.h"
 
@@ -9,6 +11,44 @@ namespace {
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
 constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
+
+constexpr struct {
+  std::string_view bytes;
+  TextEncoding encoding;
+} kByteOrderMarks[] = {
+    {kUtf8Bom, TextEncoding::Utf8Bom},
+    {kUtf16LeBom, TextEncoding::Utf16Le},
+    {kUtf16BeBom, TextEncoding::Utf16Be},
+};
+
+// A line of the program's own code-page file ends so when its bytes could
+// pass for UTF-8: a lone CR is a line end to every reader of these files,
+// and a text editor saving UTF-8 ends its lines with CR LF.
+constexpr char kCodePageMark = '\r';
+
+// Characters hardly ever found in text saved as UTF-8 which Chinese text in
+// the code page often gives when read as UTF-8 (谁, CB AD, reads as U+02ED).
+// They tell the files written before the mark apart.
+constexpr struct {
+  char32_t first, last;
+} kUnlikelyInUtf8[] = {
+    {0x0080, 0x009F},     // control characters
+    {0x0250, 0x0385},     // phonetic and modifier letters, combining marks on their own
+    {0x03CF, 0x03FF},     // Coptic and archaic Greek
+    {0x0460, 0x048F},     // archaic Cyrillic
+    {0x0500, 0x058F},     // Cyrillic supplement, Armenian
+    {0x0591, 0x05AF},     // Hebrew cantillation marks
+    {0x0700, 0x07FF},     // Syriac, Thaana, NKo and rarer Arabic
+    {0xE000, 0xF8FF},     // private use
+    {0x20000, 0x10FFFF},  // beyond the emoji plane: rare ideographs, private use
+};
+
+bool UnlikelyInUtf8(char32_t c) {
+  for (const auto& range : kUnlikelyInUtf8) {
+    if (c >= range.first && c <= range.last) return true;
+  }
+  return false;
+}
 
 unsigned Byte(std::string_view bytes, size_t i) { return static_cast<unsigned char>(bytes[i]); }
 
@@ -49,6 +89,10 @@ bool NextUtf8(std::string_view bytes, size_t& i, char32_t& c) {
   }
   i += length;
   return true;
+}
+
+bool ReadsWholeInCodePage(std::string_view bytes) {
+  return SystemCodec().Encode(SystemCodec().Decode(bytes)) == bytes;
 }
 
 // Drops CR LF and lone CRs, as reading a file line by line does.
@@ -126,19 +170,38 @@ std::string EncodeUtf16(std::wstring_view text, bool bigEndian, bool& lossy) {
   return bytes;
 }
 
+// The text in the code page as one line that reads as nothing else: a text
+// beginning with the bytes of a byte order mark is put after a line end.
+std::string CodePageLine(std::wstring_view text, bool& lost) {
+  std::string line = SystemCodec().Encode(text, &lost);
+  for (const auto& mark : kByteOrderMarks) {
+    if (line.starts_with(mark.bytes)) line.insert(0, "\r\n");
+  }
+  if (DetectEncoding(line + "\r\n") == TextEncoding::CodePage) {
+    line += "\r\n";
+  } else {
+    line += kCodePageMark;
+  }
+  return line;
+}
+
 }  // namespace
 
 TextEncoding DetectEncoding(std::string_view bytes) {
-  if (bytes.starts_with(kUtf8Bom)) return TextEncoding::Utf8Bom;
-  if (bytes.starts_with(kUtf16LeBom)) return TextEncoding::Utf16Le;
-  if (bytes.starts_with(kUtf16BeBom)) return TextEncoding::Utf16Be;
-  bool ascii = true;
+  for (const auto& mark : kByteOrderMarks) {
+    if (bytes.starts_with(mark.bytes)) return mark.encoding;
+  }
+  bool ascii = true, unlikely = false;
   for (size_t i = 0; i < bytes.size();) {
     char32_t c = 0;
     if (!NextUtf8(bytes, i, c)) return TextEncoding::CodePage;
-    ascii = ascii && c < 0x80;
+    if (c < 0x80) continue;
+    ascii = false;
+    unlikely = unlikely || UnlikelyInUtf8(c);
   }
-  return ascii ? TextEncoding::CodePage : TextEncoding::Utf8;
+  if (ascii) return TextEncoding::CodePage;
+  const bool marked = bytes.ends_with(kCodePageMark);
+  return (marked || unlikely) && ReadsWholeInCodePage(bytes) ? TextEncoding::CodePage : TextEncoding::Utf8;
 }
 
 FileText DecodeFile(std::string_view bytes) {
@@ -198,10 +261,14 @@ std::string EncodeFile(std::wstring_view text, TextEncoding encoding, bool* loss
   const auto line = [&] { return std::wstring(text) + L"\r\n"; };
   switch (encoding) {
     case TextEncoding::CodePage:
-      bytes = SystemCodec().Encode(text, &lost) + "\r\n";
+      bytes = CodePageLine(text, lost);
       break;
     case TextEncoding::Utf8:
       bytes = EncodeUtf8(line(), &lost);
+      // Text that begins with U+FEFF or would pass for the code page keeps
+      // what it is behind a byte order mark.
+      if (DetectEncoding(bytes) != TextEncoding::Utf8 && !std::ranges::all_of(text, [](wchar_t c) { return c < 0x80; }))
+        bytes.insert(0, kUtf8Bom);
       break;
     case TextEncoding::Utf8Bom:
       bytes = std::string(kUtf8Bom) + EncodeUtf8(line(), &lost);

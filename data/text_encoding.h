@@ -27,8 +27,12 @@ struct FileText {
 
 // A byte order mark decides. Without one, bytes that are valid UTF-8 and not
 // all ASCII are UTF-8, as Notepad reads them: text in a Chinese code page is
-// hardly ever valid UTF-8, whose sequences have a strict shape (a GBK
-// character beginning with B0-BF, C0 or C1 can never start one). Anything
+// seldom valid UTF-8, whose sequences have a strict shape (a GBK character
+// beginning with B0-BF, C0 or C1 can never start one). Short text can be
+// both, though (谁 is CB AD in GBK, U+02ED in UTF-8), so such bytes are the
+// code page's when they read whole in it and either end in a lone CR, as the
+// program's own files then do, or hold a character hardly ever saved as
+// UTF-8 (phonetic letters, private use...), as older files may. Anything
 // else is the code page.
 TextEncoding DetectEncoding(std::string_view bytes);
 
@@ -41,8 +45,12 @@ std::wstring DecodeText(std::string_view bytes, TextEncoding encoding, bool* fai
 // Appends a character given by its number (as a pair of surrogates where text is UTF-16).
 void AppendCodePoint(std::wstring& text, char32_t c);
 
-// The text as one line ending in CR LF, after the encoding's byte order mark.
-// *lossy (when given) says whether a character could not be stored.
+// The text as one line ending in CR LF, after the encoding's byte order mark,
+// in bytes that DetectEncoding takes for that encoding: in the code page a
+// line that could pass for UTF-8 ends in CR alone, and one beginning with the
+// bytes of a byte order mark comes after a line end; UTF-8 that would pass
+// for another encoding gets its byte order mark. *lossy (when given) says
+// whether a character could not be stored.
 std::string EncodeFile(std::wstring_view text, TextEncoding encoding, bool* lossy = nullptr);
 
 // Whether a file in this encoding can hold the text whole: the code page only

@@ -150,6 +150,9 @@ TEST_F(FavoritesStore, EntryProblemRefusesWhatTheListFileCouldNotGiveBack) {
   // A second marker would end the address when the list is read again.
   EXPECT_EQ(store.EntryProblem(ListKind::Websites, L"a", L"http://x/ <Address>y"),
             store.EntryProblem(ListKind::Websites, L"a <Address>b", L"x"));
+  EXPECT_TRUE(problem(L"a\rb", L"x"));  // a CR is a line end to the file
+  EXPECT_TRUE(problem(L"a", L"http://x/\r\n"));
+  EXPECT_FALSE(problem(L"a\nb", L"x"));  // a line feed alone is not
   EXPECT_TRUE(problem(L"\u0915", L"x"));
   EXPECT_TRUE(problem(L"a", L"\u20AC"));
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <set>
 #include <string>
 #include <vector>
@@ -27,6 +28,11 @@ class QuickMatchTest : public testing::Test {
       titles.push_back((match.list == kWebsites ? websites_ : folders_).at(match.index).title);
     }
     return titles;
+  }
+
+  std::set<std::wstring> FoundAnyOrder(std::wstring_view query) const {
+    const Titles found = Found(query);
+    return {found.begin(), found.end()};
   }
 
   std::vector<Favorite> websites_, folders_;
@@ -72,18 +78,32 @@ TEST_F(QuickMatchTest, FindsByTitleAddressOrPinyin) {
       {L"boc", {L"中国银行"}},
       {L"downloads", {L"下载"}},
       {L"www.baidu", {L"百度一下"}},
-      {L"https", {}},
-      {L"www", {}},
+      {L"https", {L"百度一下", L"重庆银行", L"QQ音乐", L"ＧｉｔＨｕｂ 项目"}},  // the addresses that begin so
+      {L"www", {L"百度一下", L"重庆银行", L"中国银行"}},
+      {L"http://ww", {L"百度一下", L"重庆银行", L"中国银行"}},
+      {L"http:/", {L"百度一下", L"重庆银行", L"QQ音乐", L"ＧｉｔＨｕｂ 项目", L"中国银行", L"绿色软件", L"下载"}},  // narrows nothing
+      {L"d:", {L"绿色软件", L"下载"}},  // a drive is no scheme
       {L"yh zg", {L"中国银行"}},
       {L"  yh　cq ", {L"重庆银行"}},
       {L"bd github", {}},
       {L"", {}},
       {L" 　", {}},
   };
-  for (const auto& c : cases) {
-    const Titles found = Found(c.query);
-    EXPECT_EQ(std::set<std::wstring>(found.begin(), found.end()), c.found) << testing::PrintToString(c.query);
+  for (const auto& c : cases) EXPECT_EQ(FoundAnyOrder(c.query), c.found) << testing::PrintToString(c.query);
+  // As an address is typed, its entry stays found.
+  for (const auto& [typed, title] : {std::pair{L"www.boc.cn", L"中国银行"}, {L"https://www.baidu", L"百度一下"}}) {
+    for (size_t n = 1; n <= std::wcslen(typed); ++n) {
+      const std::wstring_view query(typed, n);
+      EXPECT_TRUE(FoundAnyOrder(query).contains(title)) << testing::PrintToString(std::wstring(query));
+    }
   }
+}
+
+TEST_F(QuickMatchTest, ASpellingStartsAtPunctuationWhichItTypes) {
+  Set({{L"x-百度", L"http://a/"}, {L"(百度)", L"http://b/"}}, {});
+  EXPECT_EQ(FoundAnyOrder(L"-bai"), std::set<std::wstring>{L"x-百度"});
+  EXPECT_EQ(FoundAnyOrder(L"(bd"), std::set<std::wstring>{L"(百度)"});
+  EXPECT_TRUE(FoundAnyOrder(L"xbd").empty());  // the punctuation is typed, not skipped
 }
 
 TEST_F(QuickMatchTest, BeginningThenWordStartThenInsideThenAddressShorterFirst) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "data/entry.h"
 #include "data/settings.h"
 #include "runtime/app.h"
 #include "testing/captured_message_boxes.h"
@@ -35,6 +36,11 @@ TEST(ParseSettings, StopsSilentlyAtTheFirstMissingOrDamagedField) {
   EXPECT_EQ(f.chkAnimate, 1);
   EXPECT_FALSE(f.mode);
   EXPECT_FALSE(f.chkOpen);
+
+  f = ParseSettings(L"1<Split>1<Split>0<Split>1<Split>1e400<Split>1");  // a count beyond every number
+  EXPECT_EQ(f.chkStartUp, 1);
+  EXPECT_FALSE(f.txtCount);
+  EXPECT_FALSE(f.chkExact);
 
   EXPECT_FALSE(ParseSettings(L"").chkAnimate);
   EXPECT_FALSE(ParseSettings(L"-1").chkAnimate);
@@ -87,6 +93,15 @@ TEST(FormatSettings, WritesTheCountFromTheLeadingNumberOfTheBox) {
   o.chkExact = 2;
   o.quickOpenKey = kNoHotkey;
   EXPECT_EQ(FormatSettings(o), L"1<Split>2<Split>0<Split>1<Split>0<Split>2<Split>0");
+  // A count beyond every number is written as the count a search takes for it.
+  const struct {
+    const wchar_t* box;
+    const wchar_t* field;
+  } counts[] = {{L"1e400", L"2147483647"}, {L"-1e400", L"-2147483648"}, {L"1e300", L"1e+300"}, {L"2.5", L"2.5"}};
+  for (const auto& c : counts) {
+    o.txtCount = c.box;
+    EXPECT_EQ(SplitText(FormatSettings(o), kSplit)[4], c.field) << c.box;
+  }
   EXPECT_EQ(NumberText(2.5), L"2.5");
   EXPECT_EQ(NumberText(-5), L"-5");
 }

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "data/text_encoding.h"
+#include "runtime/ansi_codec.h"
+#include "runtime/utf8.h"
 #include "testing/latin1_codec.h"
 
 namespace oravin {
@@ -67,10 +71,79 @@ TEST(FileText, SaysWhenASaveWouldChangeBytesBeyondTheText) {
   EXPECT_TRUE(lone.faithful);
   EXPECT_TRUE(CanHold(TextEncoding::Utf16Le, lone.text));
   EXPECT_FALSE(CanHold(TextEncoding::Utf8, lone.text));
-  // A GBK word that happens to be valid UTF-8 (陌路) reads wrongly, yet comes back whole.
+  // A GBK word that happens to be valid UTF-8 (陌路, as İ·) in a file written
+  // before the mark reads wrongly, yet comes back whole.
   const FileText misread = DecodeFile("\xC4\xB0\xC2\xB7");
   EXPECT_EQ(misread.encoding, TextEncoding::Utf8);
   EXPECT_EQ(EncodeFile(misread.text, misread.encoding), "\xC4\xB0\xC2\xB7\r\n");
+}
+
+TEST(FileText, TextBeginningWithTheBytesOfAByteOrderMarkReadsBackAsWritten) {
+  testing::WithLatin1CodePage codePage;
+  const struct {
+    std::wstring_view text;
+    TextEncoding written, read;
+  } cases[] = {
+      {L"\uFEFFa <Address>1<Split>", TextEncoding::Utf8, TextEncoding::Utf8Bom},  // behind a mark
+      {L"\u02ED <Address>1<Split>", TextEncoding::Utf8, TextEncoding::Utf8Bom},   // would pass for the code page
+      {L"\u00FF\u00FEa <Address>1<Split>", TextEncoding::CodePage, TextEncoding::CodePage},        // FF FE
+      {L"\u00FE\u00FFa <Address>1<Split>", TextEncoding::CodePage, TextEncoding::CodePage},        // FE FF
+      {L"\u00EF\u00BB\u00BF\u00E9 <Address>1<Split>", TextEncoding::CodePage, TextEncoding::CodePage},  // EF BB BF
+  };
+  for (const auto& c : cases) {
+    const FileText file = DecodeFile(EncodeFile(c.text, c.written));
+    EXPECT_EQ(file.text, c.text);
+    EXPECT_EQ(file.encoding, c.read);
+  }
+}
+
+// Text the system's code page holds, of ASCII and bytes above it, often of
+// the shape of a two-byte UTF-8 sequence: GBK characters under Wine's 936.
+std::wstring RandomCodePageText(std::mt19937& random) {
+  std::string bytes;
+  for (size_t n = 1 + random() % 6; n > 0; --n) {
+    const unsigned kind = random() % 6;
+    if (kind < 2) bytes += {char(0xC2 + random() % 30), char(0x80 + random() % 64)};
+    bytes += char(kind < 5 ? 0x20 + random() % 95 : 0x80 + random() % 128);
+  }
+  return SystemCodec().Decode(SystemCodec().Encode(SystemCodec().Decode(bytes)));
+}
+
+TEST(CodePageFile, EveryListTheProgramWritesReadsBackAsWritten) {
+#ifndef _WIN32
+  testing::WithLatin1CodePage codePage;  // under Wine, the system's own: 936
+#endif
+  std::mt19937 random(936);
+  int marked = 0;
+  for (int n = 0; n < 10000; ++n) {
+    const std::wstring list = RandomCodePageText(random) + L" <Address>" + RandomCodePageText(random) + L"<Split>";
+    const std::string bytes = EncodeFile(list, TextEncoding::CodePage);
+    const FileText file = DecodeFile(bytes);
+    ASSERT_EQ(file.encoding, TextEncoding::CodePage) << ::testing::PrintToString(bytes);
+    ASSERT_EQ(file.text, list) << ::testing::PrintToString(bytes);
+    marked += bytes.ends_with('\r');
+  }
+  EXPECT_GT(marked, 500) << marked;  // lists that could pass for UTF-8 came up
+}
+
+TEST(CodePageFile, OlderFilesAreTheCodePagesWhenTheirUtf8IsUnlikelyAndNotepadsStaysUtf8) {
+  testing::WithLatin1CodePage codePage;
+  const struct {
+    std::string bytes;
+    TextEncoding encoding;
+  } cases[] = {
+      {"\xCB\xAD <Address>1<Split>\r\n", TextEncoding::CodePage},  // 谁 in GBK, not a modifier letter
+      {"\xD1\xA7\xCF\xB0 <Address>1<Split>", TextEncoding::CodePage},  // 学习, not archaic Cyrillic and Greek
+      {"\xCD\xA8\xD6\xAE <Address>1<Split>", TextEncoding::CodePage},  // 通之, not marks on their own
+      {"a <Address>\xC2\x85<Split>", TextEncoding::CodePage},            // no control character
+      {"\xCB\xAD\xC4\xB0 <Address>1<Split>\r", TextEncoding::CodePage},  // the program's own mark
+  };
+  for (const auto& c : cases) EXPECT_EQ(DetectEncoding(c.bytes), c.encoding) << ::testing::PrintToString(c.bytes);
+  for (const wchar_t* title : {L"百度", L"新闻 网站", L"日本語のページ", L"한국어 뉴스", L"Café Müller", L"naïve façade",
+                               L"Łódź Straße", L"Běijīng", L"Ελληνικά", L"Новости", L"😀"}) {
+    EXPECT_EQ(DetectEncoding(EncodeUtf8(title + std::wstring(L" <Address>http://a/<Split>\r\n"))), TextEncoding::Utf8)
+        << ::testing::PrintToString(std::wstring(title));
+  }
 }
 
 }  // namespace

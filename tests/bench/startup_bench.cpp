@@ -1,7 +1,8 @@
 // Start-up, page switches and the quick-open box of the real program, against
 // the smallest program that shows a window, all in one run under the same
-// load: rounds interleave the programs, and the table gives medians and their
-// ratios, not budgets.
+// load: rounds interleave the programs, and the tables give each figure's
+// median with its spread (lowest-highest), and ratios taken round by round,
+// between figures measured side by side, not budgets.
 #include <windows.h>
 #include <psapi.h>
 
@@ -21,7 +22,7 @@
 namespace oravin::testing {
 namespace {
 
-constexpr int kRounds = 3;
+constexpr int kRounds = 7;
 constexpr int kFewEntries = 10;
 constexpr int kMostEntries = 32767;  // the most a list can show
 constexpr int kReadyTimeoutMs = 120000;
@@ -38,9 +39,20 @@ LARGE_INTEGER Now() {
   return now;
 }
 
-double Median(std::vector<double> values) {
+// "90 (85-97)": the median of the rounds, then the lowest and the highest.
+std::string Figure(std::vector<double> values, const std::string& format = "%.0f") {
   std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
+  char text[96];
+  std::snprintf(text, sizeof text, (format + " (" + format + "-" + format + ")").c_str(), values[values.size() / 2],
+                values.front(), values.back());
+  return text;
+}
+
+// The figure of each round over the other's of the same round, measured side by side.
+std::string RatioFigure(const std::vector<double>& over, const std::vector<double>& under) {
+  std::vector<double> ratios;
+  for (size_t i = 0; i < over.size(); ++i) ratios.push_back(over[i] / under[i]);
+  return Figure(ratios, "%.2f") + "x";
 }
 
 // A list file as the program writes it, in the code page: title " <Address>"
@@ -149,8 +161,9 @@ void Settle(HWND main) {
 // From the click on a list in the main menu until the program waits for input
 // again, the list it left saved and the chosen one loaded and named in the title.
 double SwitchList(HWND main, POINT menuItem, const std::wstring& title) {
+  // A click before the main menu is up would be lost, and the wait below endless.
   ClickAt(main, kPlug.x, kPlug.y);
-  Sleep(300);
+  WaitForTitle(main, L"Oravin");
   Settle(main);
   HWND titleLabel = ControlAt(main, kTitle.x, kTitle.y);
   const LARGE_INTEGER before = Now();
@@ -179,63 +192,67 @@ double OpenQuickOpen() {
 
 struct Row {
   std::string name;
-  std::vector<double> ready, animation, workingSet;
+  std::vector<double> ready, animation, net, workingSet;
   void Add(const Running& program) {
     ready.push_back(program.readyMs);
     animation.push_back(program.animationMs);
+    net.push_back(program.readyMs - program.animationMs);
     workingSet.push_back(program.workingSetMiB);
-  }
-  double ReadyWithoutAnimation() const {
-    std::vector<double> net;
-    for (size_t i = 0; i < ready.size(); ++i) net.push_back(ready[i] - animation[i]);
-    return Median(net);
   }
 };
 
 void PrintStartUps(const std::vector<Row>& rows) {
-  std::printf("\nStart-up until the program first waits for input (median of %d rounds)\n", kRounds);
-  std::printf("%-42s %9s %10s %12s %7s %13s %7s\n", "program", "ready ms", "opening ms", "ready-opening", "ratio",
+  std::printf("\nStart-up until the program first waits for input, ms and MiB: median (lowest-highest) of %d rounds;\n"
+              "ratios to the smallest program, taken round by round\n",
+              kRounds);
+  std::printf("%-40s %-16s %-16s %-16s %-20s %-16s %s\n", "program", "ready", "opening", "ready-opening", "ratio",
               "working set", "ratio");
-  const double baseReady = rows[0].ReadyWithoutAnimation(), baseSet = Median(rows[0].workingSet);
+  const Row& base = rows[0];
   for (const Row& row : rows) {
-    const double net = row.ReadyWithoutAnimation(), set = Median(row.workingSet);
-    std::printf("%-42s %9.0f %10.0f %12.0f %6.2fx %9.1f MiB %6.2fx\n", row.name.c_str(), Median(row.ready),
-                Median(row.animation), net, net / baseReady, set, set / baseSet);
+    std::printf("%-40s %-16s %-16s %-16s %-20s %-16s %s\n", row.name.c_str(), Figure(row.ready).c_str(),
+                Figure(row.animation).c_str(), Figure(row.net).c_str(), RatioFigure(row.net, base.net).c_str(),
+                Figure(row.workingSet, "%.1f").c_str(), RatioFigure(row.workingSet, base.workingSet).c_str());
   }
-  std::printf("working set, %d entries against %d: %.2fx\n", kMostEntries, kFewEntries,
-              Median(rows[2].workingSet) / Median(rows[1].workingSet));
+  std::printf("%d entries against %d: ready-opening %s, working set %s\n", kMostEntries, kFewEntries,
+              RatioFigure(rows[2].net, rows[1].net).c_str(), RatioFigure(rows[2].workingSet, rows[1].workingSet).c_str());
 }
 
 void PrintQuickOpens(const std::vector<double> (&opens)[2], const Row& minimal) {
-  std::printf("\nQuick open, the global key until the box waits for input (median of %d rounds)\n", kRounds);
-  const double shown = minimal.ReadyWithoutAnimation();
-  std::printf("%-44s %8.0f ms\n", "smallest program, start until it waits", shown);
+  std::printf("\nQuick open, the global key until the box waits for input, ms (%d rounds);\n"
+              "ratio to the smallest program's start, round by round\n",
+              kRounds);
+  std::printf("%-44s %-20s\n", "smallest program, start until it waits", Figure(minimal.net).c_str());
   const int sizes[2] = {kFewEntries, kMostEntries};
   for (int s = 0; s < 2; ++s) {
-    std::printf("%-44s %8.0f ms %6.2fx\n", ("entries in each list: " + std::to_string(sizes[s])).c_str(),
-                Median(opens[s]), Median(opens[s]) / shown);
+    std::printf("%-44s %-20s %s\n", ("entries in each list: " + std::to_string(sizes[s])).c_str(),
+                Figure(opens[s]).c_str(), RatioFigure(opens[s], minimal.net).c_str());
   }
 }
 
 void PrintSwitches(const std::vector<double> (&switches)[2][2]) {
-  std::printf("\nPage switch, click until the program waits for input again (median of %d rounds)\n", kRounds);
-  std::printf("%-44s %10s %10s\n", "entries in each list", "to folders", "to web");
+  std::printf("\nPage switch, click until the program waits for input again, ms (%d rounds)\n", kRounds);
+  std::printf("%-44s %-20s %-20s\n", "entries in each list", "to folders", "to web");
   const int sizes[2] = {kFewEntries, kMostEntries};
   for (int s = 0; s < 2; ++s) {
-    std::printf("%-44d %8.0f ms %7.0f ms\n", sizes[s], Median(switches[s][0]), Median(switches[s][1]));
+    std::printf("%-44d %-20s %-20s\n", sizes[s], Figure(switches[s][0]).c_str(), Figure(switches[s][1]).c_str());
   }
-  std::printf("%d against %d entries: %.2fx to folders, %.2fx to web\n", kMostEntries, kFewEntries,
-              Median(switches[1][0]) / Median(switches[0][0]), Median(switches[1][1]) / Median(switches[0][1]));
+  std::printf("%d against %d entries, round by round: %s to folders, %s to web\n", kMostEntries, kFewEntries,
+              RatioFigure(switches[1][0], switches[0][0]).c_str(), RatioFigure(switches[1][1], switches[0][1]).c_str());
 }
 
-int Run(const std::filesystem::path& oravin, const std::filesystem::path& minimal) {
+// With an earlier build of the program, it starts in the same rounds too, and
+// this build's start-up is shown against its own, round by round.
+int Run(const std::filesystem::path& oravin, const std::filesystem::path& minimal, const wchar_t* earlier) {
   ScratchDir scratch;
-  const std::filesystem::path folders[2] = {ProgramFolder(scratch.path(), kFewEntries),
-                                            ProgramFolder(scratch.path(), kMostEntries)};
-  for (const std::filesystem::path& folder : folders) std::filesystem::copy_file(oravin, folder / "oravin.exe");
+  const std::filesystem::path folders[4] = {
+      ProgramFolder(scratch.path(), kFewEntries), ProgramFolder(scratch.path(), kMostEntries),
+      ProgramFolder(scratch.path() / "earlier", kFewEntries), ProgramFolder(scratch.path() / "earlier", kMostEntries)};
+  for (int f = 0; f < (earlier ? 4 : 2); ++f) std::filesystem::copy_file(f < 2 ? oravin : earlier, folders[f] / "oravin.exe");
   std::vector<Row> rows = {{"smallest program with a 195 x 354 window"},
                            {"Oravin, web list of " + std::to_string(kFewEntries) + " entries"},
-                           {"Oravin, web list of " + std::to_string(kMostEntries) + " entries"}};
+                           {"Oravin, web list of " + std::to_string(kMostEntries) + " entries"},
+                           {"earlier build, " + std::to_string(kFewEntries) + " entries"},
+                           {"earlier build, " + std::to_string(kMostEntries) + " entries"}};
   std::vector<double> switches[2][2];
   std::vector<double> quickOpens[2];
   for (int round = 0; round < kRounds; ++round) {
@@ -250,9 +267,14 @@ int Run(const std::filesystem::path& oravin, const std::filesystem::path& minima
       switches[s][1].push_back(SwitchList(program.window, kMenuWeb, L"网址助手"));
       quickOpens[s].push_back(OpenQuickOpen());
     }
+    for (int s = 0; earlier && s < 2; ++s) rows[3 + s].Add(Running(folders[2 + s] / "oravin.exe", L"Oravin.frmMain"));
     std::fprintf(stderr, "round %d of %d done\n", round + 1, kRounds);
   }
+  if (!earlier) rows.resize(3);
   PrintStartUps(rows);
+  for (size_t s = 1; earlier && s < 3; ++s)
+    std::printf("%s, ready-opening against the earlier build's: %s\n", rows[s].name.c_str(),
+                RatioFigure(rows[s].net, rows[s + 2].net).c_str());
   PrintSwitches(switches);
   PrintQuickOpens(quickOpens, rows[0]);
   return 0;
@@ -262,9 +284,9 @@ int Run(const std::filesystem::path& oravin, const std::filesystem::path& minima
 }  // namespace oravin::testing
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: startup_bench oravin.exe minimal_window.exe\n");
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "usage: startup_bench oravin.exe minimal_window.exe [earlier-oravin.exe]\n");
     return 2;
   }
-  return oravin::testing::Run(argv[1], argv[2]);
+  return oravin::testing::Run(argv[1], argv[2], argc == 4 ? argv[3] : nullptr);
 }
