@@ -82,7 +82,8 @@ void frmMain::AdvancedSearch() {
 }
 
 void frmMain::Open(const std::wstring& address, bool isFolder, std::wstring_view title) {
-  if (const auto refusal = OpenAddress(hwnd(), address, chkOpen.Value() != 0, isFolder, title)) Tell({*refusal});
+  if (const auto refusal = launcher_.OpenAddress(hwnd(), address, chkOpen.Value() != 0, isFolder, title))
+    Tell({*refusal});
 }
 
 }  // namespace oravin

@@ -2,10 +2,8 @@
 #include <algorithm>
 
 #include "actions/command_line.h"
-#include "actions/mdlRegistry.h"
 #include "app/frmMain.h"
 #include "data/entry.h"
-#include "effects/mdlAnimation.h"
 #include "runtime/app.h"
 #include "runtime/message_box.h"
 
@@ -32,10 +30,10 @@ Control& frmMain::PageOf(Assistant assistant) {
   return picSearch;
 }
 
-void frmMain::ShowPanel(Control& page) {
+void frmMain::ShowPanel(Control& page, std::function<void()> then) {
   BringToFront(page.hwnd());
   EnableFrontPageOnly();
-  AnimateWindowEffect(page.hwnd(), kAnimateOpen, kPageEffect, kAnimationDelay, kAnimationSteps);
+  Animate(page.hwnd(), kAnimateOpen, kPageEffect, std::move(then));
 }
 
 std::array<HWND, frmMain::kPageCount> frmMain::Pages() const {
@@ -73,6 +71,8 @@ void frmMain::EnableFrontPageOnly() {
 // then is what the page shows), and the page stays empty until the next list
 // is in it.
 void frmMain::ShowAssistant(Assistant assistant) {
+  // A page change still playing puts its list in first, so that list is the one saved.
+  animation_.Finish();
   if (const std::optional<ListKind> left = favorites_.CurrentList()) {
     Notices notices;
     favorites_.SaveList(*left, notices);
@@ -80,9 +80,10 @@ void frmMain::ShowAssistant(Assistant assistant) {
   }
   lstTitles->Clear();
   favorites_.SetCurrent(assistant);
-  ShowPanel(PageOf(assistant));
-  ShowCurrentList();
-  SetMode();
+  ShowPanel(PageOf(assistant), [this] {
+    ShowCurrentList();
+    SetMode();
+  });
 }
 
 void frmMain::ShowCurrentList() {
@@ -113,14 +114,15 @@ void frmMain::ShowOptions() {
 void frmMain::ShowAbout() { ShowPanel(picAbout); }
 
 void frmMain::ShowMainMenu() {
-  ShowPanel(picModes);
-  imgTitle.SetPicture(picModes.clbAbout->Picture());
-  lbTitle.SetCaption(L"Oravin");
+  ShowPanel(picModes, [this] {
+    imgTitle.SetPicture(picModes.clbAbout->Picture());
+    lbTitle.SetCaption(L"Oravin");
+  });
 }
 
 void frmMain::CheckStartUp() {
   const bool on = picOptions.chkStartUp.Value() == 1;
-  SetStartWithWindows(App().EXEName, ProgramCommand(App().Path + L"\\" + App().EXEName + L".exe"), on ? 1 : 0);
+  startUpEntry_.Set(App().EXEName, ProgramCommand(App().Path + L"\\" + App().EXEName + L".exe"), on ? 1 : 0);
 }
 
 }  // namespace oravin

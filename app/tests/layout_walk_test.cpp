@@ -160,7 +160,7 @@ class LayoutWalk : public MainWindowInProcess {
 TEST_F(LayoutWalk, EveryCaptionIsWholeApartAndInsideAtTheScreensDpi) {
   WriteLists();
   Settings("0<Split>0<Split>1<Split>0<Split>100<Split>0");
-  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(Start());
   const int dpi = DpiOf(form.hwnd());
   ASSERT_EQ(dpi, ExpectedDpi()) << "the prefix's DPI did not take";
   // The window's size in twips, at the DPI: 195 x 354 pixels at 96 dpi, 292 x 531 at 144.
@@ -171,6 +171,7 @@ TEST_F(LayoutWalk, EveryCaptionIsWholeApartAndInsideAtTheScreensDpi) {
 
   WalkMainWindow("search");
   form.ShowMainMenu();
+  EXPECT_TRUE(Settled());
   // Each label's blanks lie one pixel under its button, which the caption starts beside.
   std::vector<Overlap> buttonsAndLabels;
   for (int top : {360, 840, 1320, 2280, 2760}) {
@@ -178,6 +179,7 @@ TEST_F(LayoutWalk, EveryCaptionIsWholeApartAndInsideAtTheScreensDpi) {
   }
   WalkMainWindow("menu", buttonsAndLabels);
   form.ShowAssistant(Assistant::Websites);
+  EXPECT_TRUE(Settled());
   WalkMainWindow("web_list");
   // The row's icon is drawn at its size at this DPI: 16 pixels at 96 dpi,
   // 24 at 144; the globe fills five sixths of it.
@@ -192,6 +194,7 @@ TEST_F(LayoutWalk, EveryCaptionIsWholeApartAndInsideAtTheScreensDpi) {
   WalkEditor("editor 编辑网址");
 
   form.ShowAssistant(Assistant::Folders);
+  EXPECT_TRUE(Settled());
   WalkMainWindow("folder_list");
   form.AddEntry();
   WalkEditor("editor 添加文件夹");
@@ -200,8 +203,10 @@ TEST_F(LayoutWalk, EveryCaptionIsWholeApartAndInsideAtTheScreensDpi) {
   WalkEditor("editor 编辑路径");
 
   form.ShowOptions();
+  EXPECT_TRUE(Settled());
   WalkMainWindow("options");
   form.ShowAbout();
+  EXPECT_TRUE(Settled());
   WalkMainWindow("about");
 }
 
@@ -210,7 +215,7 @@ TEST_F(LayoutWalk, EveryCaptionIsWholeApartAndInsideAtTheScreensDpi) {
 // size, with its outline and every control in place again.
 TEST_F(LayoutWalk, AChangeOfDpiLaysTheWindowOutAgainWhereTheSystemSuggests) {
   Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
-  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(Start());
   const int dpi = DpiOf(form.hwnd());
   RECT suggested{100, 50, 100 + 200, 50 + 300};
   SendMessageW(form.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
