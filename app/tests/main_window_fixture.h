@@ -113,13 +113,18 @@ class MainWindowInProcess : public ::testing::Test {
     while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
   }
+  // A busy machine slows Wine's first windows and timers down a great deal.
+  static constexpr int kAnimationTimeoutMs = 30000;
   // Loads the window and waits for the opening animation and the start-up after it.
   static bool Start(frmMain& window) {
-    return window.Load() && testing::PumpUntil([&] { return window.Started() && !window.Animating(); });
+    return window.Load() &&
+           testing::PumpUntil([&] { return window.Started() && !window.Animating(); }, kAnimationTimeoutMs);
   }
   bool Start() { return Start(form); }
   // Waits for the animation playing (a page change, the hide or the restore) to end.
-  static bool Settled(frmMain& window) { return testing::PumpUntil([&] { return !window.Animating(); }); }
+  static bool Settled(frmMain& window) {
+    return testing::PumpUntil([&] { return !window.Animating(); }, kAnimationTimeoutMs);
+  }
   bool Settled() { return Settled(form); }
   void Settings(const std::string& fields) { WriteBytes(dir.path() / "Bin" / "Settings.txt", fields + "\r\n"); }
   std::wstring Title() const { return testing::WindowText(testing::ControlAt(form.hwnd(), 900, 300)); }

@@ -209,6 +209,8 @@ TEST_F(MainWindow, SwitchingAssistantsSavesTheListLeftAndLoadsTheOneChosen) {
   Screenshot("main_about");
   Click(kPlug);
   ASSERT_TRUE(WaitForTitle(L"Oravin"));
+  // The about page kept the title: the main menu's may still be opening, and a click then is not taken.
+  PumpFor(kSettleMs);
   Put("FolderList.txt", "changed<Split>\r\n");
   Click(kMenuSearch);
   ASSERT_TRUE(WaitForTitle(L"搜索助手"));
