@@ -25,11 +25,6 @@ constexpr size_t kLongestCommandLine = 32766;
 
 constexpr wchar_t kNotOpenedTitle[] = L"无法打开";
 
-// The browser is the program that opens web pages. It is asked of the
-// association itself: a page of our own to ask about would have to be made in
-// the temporary folder, where a file of the user's may bear its name.
-FoundExecutable FindBrowser() { return SystemShell().FindProgramForType(L".html"); }
-
 // An address that begins like a switch must never reach a program's command
 // line, where it would be read as an option instead of a page.
 bool LooksLikeSwitch(const std::wstring& address) {
@@ -67,13 +62,17 @@ std::optional<std::wstring> FolderToOpen(const std::wstring& path, std::wstring_
 
 }  // namespace
 
-std::optional<Notice> OpenAddress(WindowHandle owner, const std::wstring& address, bool newWindow, bool isFolder,
-                                  std::wstring_view title) {
+std::optional<Notice> Launcher::OpenAddress(WindowHandle owner, const std::wstring& address, bool newWindow,
+                                            bool isFolder, std::wstring_view title) const {
   std::optional<Notice> refusal;
   const std::optional<std::wstring> target =
       isFolder ? FolderToOpen(address, title, refusal) : WebPageToOpen(address, title, refusal);
   if (!target) return refusal;
-  const FoundExecutable handler = isFolder ? SystemShell().FindProgramFor(App().Path, L"") : FindBrowser();
+  // The browser is the program that opens web pages. It is asked of the
+  // association itself: a page of our own to ask about would have to be made in
+  // the temporary folder, where a file of the user's may bear its name.
+  const FoundExecutable handler =
+      isFolder ? shell_.FindProgramFor(App().Path, L"") : shell_.FindProgramForType(L".html");
   if (handler.code <= 32) return Notice{L"未找到关联的浏览器.", L"浏览器错误", MsgIcon::Exclamation};
   const bool fitsTheShell = target->size() <= kLongestShellAddress;
   const auto tooLong = [&] {
@@ -82,17 +81,17 @@ std::optional<Notice> OpenAddress(WindowHandle owner, const std::wstring& addres
   if ((newWindow || !fitsTheShell) && !LooksLikeSwitch(*target)) {
     const std::wstring argument = QuoteArgument(*target);
     if (QuoteArgument(handler.program).size() + 1 + argument.size() > kLongestCommandLine) return tooLong();
-    SystemShell().Execute(owner, L"open", handler.program, argument, L"", kShowNormal);
+    shell_.Execute(owner, L"open", handler.program, argument, L"", kShowNormal);
   } else if (fitsTheShell) {
-    SystemShell().Execute(owner, L"open", *target, L"", L"", kShowNormal);
+    shell_.Execute(owner, L"open", *target, L"", L"", kShowNormal);
   } else {
     return tooLong();  // a folder path that begins like a switch: neither way is safe at this length
   }
   return std::nullopt;
 }
 
-void OpenHomePage(const std::wstring& address) {
-  SystemShell().StartProcess(L"explorer.exe " + address, kShowMinimized);
+void Launcher::OpenHomePage(const std::wstring& address) const {
+  shell_.StartProcess(L"explorer.exe " + address, kShowMinimized);
 }
 
 }  // namespace oravin

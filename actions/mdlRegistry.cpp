@@ -1,7 +1,5 @@
 #include "actions/mdlRegistry.h"
 
-#include "actions/registry_calls.h"
-
 namespace oravin {
 namespace {
 
@@ -10,37 +8,38 @@ constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Ru
 // The Run key of one hive, open for one operation.
 class RunKey {
  public:
-  explicit RunKey(RegistryRoot root) : key_(CurrentRegistry().CreateKey(root, kRunKey)) {}
+  RunKey(RegistryCalls& registry, RegistryRoot root) : registry_(registry), key_(registry.CreateKey(root, kRunKey)) {}
   ~RunKey() {
-    if (key_) CurrentRegistry().CloseKey(key_);
+    if (key_) registry_.CloseKey(key_);
   }
   RunKey(const RunKey&) = delete;
   RunKey& operator=(const RunKey&) = delete;
 
   bool Set(const std::wstring& name, const std::wstring& data) {
-    return key_ && CurrentRegistry().SetStringValue(key_, name, data);
+    return key_ && registry_.SetStringValue(key_, name, data);
   }
   void Delete(const std::wstring& name) {
-    if (key_) CurrentRegistry().DeleteValue(key_, name);
+    if (key_) registry_.DeleteValue(key_, name);
   }
 
  private:
+  RegistryCalls& registry_;
   RegistryCalls::Key key_;
 };
 
 }  // namespace
 
-void SetStartWithWindows(const std::wstring& name, const std::wstring& command, int32_t addFlag) {
+void StartUpEntry::Set(const std::wstring& name, const std::wstring& command, int32_t addFlag) const {
   if ((addFlag & kAddFlagBits) == 0) {
-    RunKey(RegistryRoot::LocalMachine).Delete(name);
-    RunKey(RegistryRoot::CurrentUser).Delete(name);
+    RunKey(registry_, RegistryRoot::LocalMachine).Delete(name);
+    RunKey(registry_, RegistryRoot::CurrentUser).Delete(name);
     return;
   }
-  if (RunKey(RegistryRoot::LocalMachine).Set(name, command)) {
+  if (RunKey(registry_, RegistryRoot::LocalMachine).Set(name, command)) {
     // Two copies would start the program twice at log-on.
-    RunKey(RegistryRoot::CurrentUser).Delete(name);
+    RunKey(registry_, RegistryRoot::CurrentUser).Delete(name);
   } else {
-    RunKey(RegistryRoot::CurrentUser).Set(name, command);
+    RunKey(registry_, RegistryRoot::CurrentUser).Set(name, command);
   }
 }
 

@@ -1,69 +1,60 @@
 #pragma once
-// The program's icon in the notification area.
+// The program's icon in the notification area, owned by the window that
+// receives its messages.
 #include <windows.h>
 #include <shellapi.h>
 
-#include <cstddef>
 #include <string>
+#include <string_view>
+
+#include "actions/tray_shell.h"
 
 namespace oravin {
 
-// The notification-area record in its first, smallest form (the 88-byte
-// NOTIFYICONDATAA on 32-bit Windows), which every shell understands.
-struct TrayIconData {
-  DWORD cbSize;
-  HWND hWnd;
-  UINT uID;
-  UINT uFlags;
-  UINT uCallbackMessage;
-  HICON hIcon;
-  CHAR szTip[64];
-};
-static_assert(offsetof(TrayIconData, hWnd) == offsetof(NOTIFYICONDATAA, hWnd));
-static_assert(offsetof(TrayIconData, hIcon) == offsetof(NOTIFYICONDATAA, hIcon));
-static_assert(offsetof(TrayIconData, szTip) == offsetof(NOTIFYICONDATAA, szTip));
-static_assert(sizeof(TrayIconData) == offsetof(NOTIFYICONDATAA, szTip) + 64);
-#if defined(_M_IX86) || defined(__i386__)
-static_assert(sizeof(TrayIconData) == 88);
-#endif
-
 constexpr UINT kTrayIconId = 1;
-constexpr UINT kTrayIconFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 
-// One icon in the notification area, described by one record that the add
-// fills and the removal reuses.
+// What a message from the icon asks of its window.
+enum class TrayRequest { None, ShowWindow, ShowMenu };
+
 class TrayIcon {
  public:
-  // Fills the record and adds the icon. False when the shell refused it, for
-  // instance because there is no notification area: the caller must then keep
-  // another way back to its window (the taskbar).
-  bool Add(HWND window, HICON icon, const std::wstring& tip, UINT callbackMessage);
-  // Removes the icon the last add described; without an add it passes a
-  // record of zeros, which the shell ignores.
+  // The icon's messages will reach `window` as `callbackMessage` (WM_APP + n).
+  TrayIcon(NotificationArea& area, HWND window, UINT callbackMessage);
+  // The icon goes with its owner.
+  ~TrayIcon() { Remove(); }
+  TrayIcon(const TrayIcon&) = delete;
+  TrayIcon& operator=(const TrayIcon&) = delete;
+
+  // Adds the icon and asks for the shell's fourth message version, keeping
+  // the first where the shell lacks it. False when the shell refused the icon,
+  // for instance because there is no notification area: the owner must then
+  // keep another way back to its window (the taskbar).
+  bool Add(HICON icon, std::wstring_view tip);
   void Remove();
   // After the shell was restarted ("TaskbarCreated") or first appeared: adds
-  // the icon again from the record. False when no add was asked for since the
-  // last removal, or the shell refused it.
+  // the icon again as it was. False when it was not there, or the shell refused it.
   bool Restore();
-  // A new tip, kept in the record for the restore; shown at once while the icon is there.
-  void SetTip(const std::wstring& tip);
+  // Kept for a restore, and shown at once while the icon is there.
+  void SetTip(std::wstring_view tip);
+  void SetIcon(HICON icon);
 
-  const TrayIconData& Data() const { return data_; }
+  bool Shown() const { return shown_; }
+  // What the message the icon sent (its lParam) asks for: a left-button
+  // release or the keyboard's choice shows the window; the context menu's
+  // click or key shows the menu; moves and presses ask nothing.
+  TrayRequest RequestOf(LPARAM lp) const;
+  // The record as the shell last had it, for tests.
+  const NOTIFYICONDATAW& Data() const { return data_; }
 
  private:
-  void FillTip(const std::wstring& tip);
+  bool Send(DWORD message);
 
-  TrayIconData data_{};
+  NotificationArea& area_;
+  NOTIFYICONDATAW data_{};
+  bool shown_ = false;
+  // Whether the icon should be there: after an add and until the removal.
   bool wanted_ = false;
 };
-
-// The program's one icon: AddTrayIcon at start-up, RestoreTrayIcon whenever
-// the window receives TaskbarCreatedMessage(), RemoveTrayIcon at shut-down.
-bool AddTrayIcon(HWND window, HICON icon, const std::wstring& tip, UINT callbackMessage);
-void RemoveTrayIcon();
-bool RestoreTrayIcon();
-void SetTrayTip(const std::wstring& tip);
-const TrayIconData& ProgramTrayIconData();
 
 // The message the shell broadcasts to top-level windows when the taskbar is
 // (re)created.

@@ -2,62 +2,79 @@
 
 #include <algorithm>
 
-#include "actions/tray_shell.h"
-#include "actions/tray_tip.h"
-
 namespace oravin {
-
-static_assert(kTrayTipField == sizeof TrayIconData{}.szTip);
-
-bool TrayIcon::Add(HWND window, HICON icon, const std::wstring& tip, UINT callbackMessage) {
-  data_.cbSize = sizeof data_;
-  data_.hWnd = window;
-  data_.uID = kTrayIconId;
-  data_.uFlags = kTrayIconFlags;
-  data_.uCallbackMessage = callbackMessage;
-  data_.hIcon = icon;
-  FillTip(tip);
-  wanted_ = true;
-  return CurrentTrayShell().NotifyIcon(NIM_ADD, data_);
-}
-
-void TrayIcon::Remove() {
-  wanted_ = false;
-  CurrentTrayShell().NotifyIcon(NIM_DELETE, data_);
-}
-
-bool TrayIcon::Restore() { return wanted_ && CurrentTrayShell().NotifyIcon(NIM_ADD, data_); }
-
-void TrayIcon::SetTip(const std::wstring& tip) {
-  FillTip(tip);
-  if (wanted_) CurrentTrayShell().NotifyIcon(NIM_MODIFY, data_);
-}
-
-void TrayIcon::FillTip(const std::wstring& tip) {
-  const auto field = TrayTipField(tip);
-  std::copy(field.begin(), field.end(), data_.szTip);
-}
-
 namespace {
 
-TrayIcon& ProgramTrayIcon() {
-  static TrayIcon icon;
-  return icon;
+// The field holds 128 units with the terminator; a cut never splits a surrogate pair.
+void CopyTip(std::wstring_view tip, wchar_t (&field)[128]) {
+  size_t length = std::min(tip.size(), std::size(field) - 1);
+  if (length < tip.size() && length > 0 && IS_HIGH_SURROGATE(tip[length - 1])) --length;
+  std::fill(std::begin(field), std::end(field), L'\0');
+  std::copy_n(tip.begin(), length, field);
 }
 
 }  // namespace
 
-bool AddTrayIcon(HWND window, HICON icon, const std::wstring& tip, UINT callbackMessage) {
-  return ProgramTrayIcon().Add(window, icon, tip, callbackMessage);
+TrayIcon::TrayIcon(NotificationArea& area, HWND window, UINT callbackMessage) : area_(area) {
+  data_.cbSize = sizeof data_;
+  data_.hWnd = window;
+  data_.uID = kTrayIconId;
+  // Version 4 shows the standard tip only when asked for.
+  data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP;
+  data_.uCallbackMessage = callbackMessage;
 }
 
-void RemoveTrayIcon() { ProgramTrayIcon().Remove(); }
+bool TrayIcon::Add(HICON icon, std::wstring_view tip) {
+  data_.hIcon = icon;
+  CopyTip(tip, data_.szTip);
+  wanted_ = true;
+  return Restore();
+}
 
-bool RestoreTrayIcon() { return ProgramTrayIcon().Restore(); }
+bool TrayIcon::Restore() {
+  if (!wanted_) return false;
+  shown_ = Send(NIM_ADD);
+  if (!shown_) return false;
+  data_.uVersion = NOTIFYICON_VERSION_4;
+  // An older shell keeps speaking the first version, which RequestOf reads as well.
+  if (!Send(NIM_SETVERSION)) data_.uVersion = 0;
+  return true;
+}
 
-void SetTrayTip(const std::wstring& tip) { ProgramTrayIcon().SetTip(tip); }
+void TrayIcon::Remove() {
+  wanted_ = false;
+  if (shown_) Send(NIM_DELETE);
+  shown_ = false;
+}
 
-const TrayIconData& ProgramTrayIconData() { return ProgramTrayIcon().Data(); }
+void TrayIcon::SetTip(std::wstring_view tip) {
+  CopyTip(tip, data_.szTip);
+  if (shown_) Send(NIM_MODIFY);
+}
+
+void TrayIcon::SetIcon(HICON icon) {
+  data_.hIcon = icon;
+  if (shown_) Send(NIM_MODIFY);
+}
+
+bool TrayIcon::Send(DWORD message) { return area_.Notify(message, data_); }
+
+TrayRequest TrayIcon::RequestOf(LPARAM lp) const {
+  // The event is the low word in both versions: the fourth puts the icon's
+  // identifier in the high word, the first sends the mouse message alone.
+  switch (LOWORD(lp)) {
+    case WM_LBUTTONUP:
+    case NIN_KEYSELECT:
+      return TrayRequest::ShowWindow;
+    case WM_CONTEXTMENU:
+      return data_.uVersion == NOTIFYICON_VERSION_4 ? TrayRequest::ShowMenu : TrayRequest::None;
+    case WM_RBUTTONUP:
+      // The fourth version follows a right-button release with WM_CONTEXTMENU.
+      return data_.uVersion == NOTIFYICON_VERSION_4 ? TrayRequest::None : TrayRequest::ShowMenu;
+    default:
+      return TrayRequest::None;
+  }
+}
 
 UINT TaskbarCreatedMessage() {
   static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");

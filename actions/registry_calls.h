@@ -1,9 +1,8 @@
 #pragma once
-// Every registry call of the program goes through here, so tests can refuse a
-// hive or watch the calls while the real registry does the work elsewhere.
+// Every registry call of the program goes through here: the start-up entry is
+// given the calls to use, so tests can refuse a hive or watch the calls while
+// the real registry does the work.
 #include <string>
-
-#include "runtime/seam.h"
 
 namespace oravin {
 
@@ -25,11 +24,7 @@ class RegistryCalls {
   virtual void CloseKey(Key key) = 0;
 };
 
-// The calls in force: the real registry unless a test replaced it.
-RegistryCalls& CurrentRegistry();
 // The real registry.
 RegistryCalls& SystemRegistry();
-
-using ScopedRegistryCalls = ScopedSeam<RegistryCalls>;
 
 }  // namespace oravin

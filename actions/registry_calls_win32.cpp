@@ -37,6 +37,4 @@ RegistryCalls& SystemRegistry() {
   return calls;
 }
 
-RegistryCalls& CurrentRegistry() { return ScopedRegistryCalls::Current(SystemRegistry); }
-
 }  // namespace oravin

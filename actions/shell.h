@@ -1,9 +1,8 @@
 #pragma once
-// The shell calls of the launcher, behind one seam so tests can see what would
-// have been started. Window handles pass through as opaque values.
+// The shell calls of the launcher, which is given the shell to use, so tests
+// can see what would have been started. Window handles pass through as opaque values.
+#include <cstdint>
 #include <string>
-
-#include "runtime/seam.h"
 
 namespace oravin {
 
@@ -32,9 +31,7 @@ class Shell {
   virtual void StartProcess(const std::wstring& commandLine, int show) = 0;
 };
 
-// The real shell on Windows; tests replace it for a scope.
+// The real shell; off Windows, where only tests run, there is none.
 Shell& SystemShell();
-
-using ScopedShell = ScopedSeam<Shell>;
 
 }  // namespace oravin

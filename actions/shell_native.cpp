@@ -5,9 +5,9 @@
 
 namespace oravin {
 
-// Off Windows only tests run, and they must install a shell of their own.
-Shell& PlatformShell() {
-  std::fputs("no shell installed: native tests must install one\n", stderr);
+// Off Windows only tests run, and they must pass a shell of their own.
+Shell& SystemShell() {
+  std::fputs("no shell: native tests must pass one\n", stderr);
   std::abort();
 }
 

@@ -60,7 +60,7 @@ class WindowsShell : public Shell {
 
 }  // namespace
 
-Shell& PlatformShell() {
+Shell& SystemShell() {
   static WindowsShell shell;
   return shell;
 }

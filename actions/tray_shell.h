@@ -1,23 +1,20 @@
 #pragma once
-// Every notification-area call goes through here, so tests can see the records
-// the program hands to the shell without touching the real notification area.
-#include "actions/mdlTray.h"
-#include "runtime/seam.h"
+// The notification area, as the program's icon reaches it. The program hands
+// the real one to the window that owns the icon; tests hand in their own to
+// see the records without touching the real notification area.
+#include <windows.h>
+#include <shellapi.h>
 
 namespace oravin {
 
-class TrayShell {
+class NotificationArea {
  public:
-  virtual ~TrayShell() = default;
-  // Shell_NotifyIconA: true when the shell accepted the record.
-  virtual bool NotifyIcon(DWORD message, const TrayIconData& data) = 0;
+  virtual ~NotificationArea() = default;
+  // Shell_NotifyIconW: true when the shell took the record.
+  virtual bool Notify(DWORD message, const NOTIFYICONDATAW& data) = 0;
 };
 
-// The shell in force: the real one unless a test replaced it.
-TrayShell& CurrentTrayShell();
-// The real Shell_NotifyIconA.
-TrayShell& SystemTrayShell();
-
-using ScopedTrayShell = ScopedSeam<TrayShell>;
+// The system's own.
+NotificationArea& SystemNotificationArea();
 
 }  // namespace oravin

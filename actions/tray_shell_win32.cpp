@@ -3,23 +3,19 @@
 namespace oravin {
 namespace {
 
-class SystemNotificationArea : public TrayShell {
+class ShellNotificationArea : public NotificationArea {
  public:
-  bool NotifyIcon(DWORD message, const TrayIconData& data) override {
-    // The record is the first form of NOTIFYICONDATAA; its cbSize tells the
-    // shell to read no further than the tip field.
-    auto* record = reinterpret_cast<NOTIFYICONDATAA*>(const_cast<TrayIconData*>(&data));
-    return Shell_NotifyIconA(message, record) != FALSE;
+  bool Notify(DWORD message, const NOTIFYICONDATAW& data) override {
+    // The shell only reads the record, whatever the signature says.
+    return Shell_NotifyIconW(message, const_cast<NOTIFYICONDATAW*>(&data)) != FALSE;
   }
 };
 
 }  // namespace
 
-TrayShell& SystemTrayShell() {
-  static SystemNotificationArea shell;
-  return shell;
+NotificationArea& SystemNotificationArea() {
+  static ShellNotificationArea area;
+  return area;
 }
-
-TrayShell& CurrentTrayShell() { return ScopedTrayShell::Current(SystemTrayShell); }
 
 }  // namespace oravin

@@ -1,15 +1,12 @@
 // The main window's life: start-up, the title row, the notification icon, shut-down.
 #include "app/frmMain.h"
 
-#include <windowsx.h>
-
 #include "actions/mdlTray.h"
 #include "app/addresses.h"
 #include "app/images.h"
 #include "app/placement.h"
 #include "app/version.h"
 #include "data/settings.h"
-#include "effects/animate_option.h"
 #include "effects/mdlAnimation.h"
 #include "effects/mdlDraw.h"
 #include "runtime/dpi.h"
@@ -22,10 +19,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"Oravin.frmMain";
 constexpr wchar_t kCaption[] = L"Oravin " ORAVIN_VERSION_TEXT;
-// The icon's mouse messages arrive as mouse moves whose x is the icon's own message.
-constexpr UINT kTrayCallback = WM_MOUSEMOVE;
-constexpr int kTrayLeftButtonUp = WM_LBUTTONUP;
-constexpr int kTrayRightButtonUp = WM_RBUTTONUP;
 // Back from the taskbar, where the window went for want of a notification area.
 constexpr UINT kRestoreFromTaskbar = WM_APP + 1;
 
@@ -46,10 +39,10 @@ constexpr int32_t kRestoreEffect = 3;
 
 }  // namespace
 
-frmMain::~frmMain() {
-  // The animations must not ask a window that is gone.
-  WireAnimateOption({});
-}
+frmMain::frmMain(const SystemServices& system)
+    : launcher_(system.shell), startUpEntry_(system.registry), notificationArea_(system.notificationArea) {}
+
+frmMain::~frmMain() = default;
 
 bool frmMain::Load() {
   if (!Create({.className = kClassName,
@@ -70,18 +63,32 @@ bool frmMain::Load() {
   PlaceAtBottomRight();
   ShowWindow(hwnd(), SW_SHOW);
   // Before the settings are read, so it always follows the design-time option (animated).
-  AnimateWindowEffect(hwnd(), kAnimateOpen, kOpenEffect, kAnimationDelay, kAnimationSteps);
+  Animate(hwnd(), kAnimateOpen, kOpenEffect, [this] { FinishStartUp(); });
+  return true;
+}
+
+void frmMain::FinishStartUp() {
   ApplySettings();
+  started_ = true;
   SetMode();
   ShowCurrentList();
   RegisterQuickOpenKey();
   ShapeForm(*this);
-  // The notification area draws its icons at the small-icon size of the system's DPI.
-  OnTrayIconAdded(AddTrayIcon(hwnd(), ProgramIcon(GetSystemMetrics(SM_CXSMICON)), TrayTip(), kTrayCallback));
+  trayIcon_ = std::make_unique<TrayIcon>(notificationArea_, hwnd(), kTrayMessage);
+  OnTrayIconAdded(trayIcon_->Add(TrayIconPicture(), TrayTip()));
   WebBrowser1.Navigate(kBrowserStartPage);
   SetTimer(hwnd(), kDropTargetTimer, kDropTargetDelayMs, nullptr);
   SetTimer(hwnd(), kPreloadTimer, kPreloadDelayMs, nullptr);
-  return true;
+}
+
+void frmMain::Animate(HWND window, int32_t mode, int32_t effect, std::function<void()> then) {
+  animation_.Play({.window = window,
+                   .mode = mode,
+                   .effect = effect,
+                   .delay = kAnimationDelay,
+                   .steps = kAnimationSteps,
+                   .animated = picOptions.chkAnimate.Value() != 0},
+                  std::move(then));
 }
 
 // In twips at the window's DPI, the screen's size too.
@@ -100,6 +107,7 @@ void frmMain::Rescaled() {
   const int dpi = DpiOf(hwnd());
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG, LPARAM(ProgramIcon(SystemMetricForDpi(SM_CXICON, dpi))));
   SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, LPARAM(ProgramIcon(SystemMetricForDpi(SM_CXSMICON, dpi))));
+  if (trayIcon_) trayIcon_->SetIcon(TrayIconPicture());
   // Hidden in the notification area it has no outline to keep; the restore gives it one.
   if (!minimizedToTray_) ShapeForm(*this);
 }
@@ -126,6 +134,9 @@ Options frmMain::CurrentOptions() const {
           picOptions.hotQuickOpen.Value(), settingsEncoding_};
 }
 
+// The notification area draws its icons at the small-icon size of the window's DPI.
+HICON frmMain::TrayIconPicture() const { return ProgramIcon(SystemMetricForDpi(SM_CXSMICON, DpiOf(hwnd()))); }
+
 void frmMain::OnTrayIconAdded(bool added) {
   inTray_ = added;
   // In the notification area the window has no taskbar button; without one,
@@ -142,8 +153,9 @@ void frmMain::OnTrayIconAdded(bool added) {
 
 void frmMain::Minimize() {
   minimizedToTray_ = true;
-  AnimateWindowEffect(hwnd(), kAnimateClose, kHideEffect, kAnimationDelay, kAnimationSteps);
-  if (!inTray_) ShowWindow(hwnd(), SW_MINIMIZE);
+  Animate(hwnd(), kAnimateClose, kHideEffect, [this] {
+    if (!inTray_) ShowWindow(hwnd(), SW_MINIMIZE);
+  });
 }
 
 void frmMain::RestoreFromTray() {
@@ -151,14 +163,12 @@ void frmMain::RestoreFromTray() {
   SetWindowPos(hwnd(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   if (!minimizedToTray_) return;
   minimizedToTray_ = false;
-  AnimateWindowEffect(hwnd(), kAnimateOpen, kRestoreEffect, kAnimationDelay, kAnimationSteps);
   // The animation leaves a rectangular region behind.
-  ShapeForm(*this);
+  Animate(hwnd(), kAnimateOpen, kRestoreEffect, [this] { ShapeForm(*this); });
 }
 
 void frmMain::Close() {
-  AnimateWindowEffect(hwnd(), kAnimateClose, kCloseEffect, kAnimationDelay, kAnimationSteps);
-  Unload();
+  Animate(hwnd(), kAnimateClose, kCloseEffect, [this] { Unload(); });
 }
 
 void frmMain::Unload() {
@@ -170,6 +180,8 @@ void frmMain::ShutDown() {
   // Once only: Windows ending the session and the window closing both lead here.
   if (shutDown_) return;
   shutDown_ = true;
+  // Closed before the settings were read: what the window holds is not the user's.
+  if (!started_) return;
   Notices notices;
   favorites_.SaveListsAtExit(notices);
   Tell(notices);
@@ -177,7 +189,7 @@ void frmMain::ShutDown() {
   SaveSettings(CurrentOptions(), notices);
   Tell(notices);
   CheckStartUp();
-  RemoveTrayIcon();
+  trayIcon_.reset();
 }
 
 // Enter where no control takes it: in the search words it runs the search,
@@ -191,15 +203,21 @@ void frmMain::OnEnterKey() {
   }
 }
 
-void frmMain::OnMouseMove(LPARAM lp) {
-  if (GET_X_LPARAM(lp) == kTrayLeftButtonUp) RestoreFromTray();
-  if (GET_X_LPARAM(lp) == kTrayRightButtonUp) ShowTrayMenu();
+// Nothing from the icon runs in the middle of an animation: a click waits for
+// none, it is simply not taken, as a click on the window is not.
+void frmMain::OnTrayMessage(LPARAM lp) {
+  if (!trayIcon_ || Animating()) return;
+  switch (trayIcon_->RequestOf(lp)) {
+    case TrayRequest::ShowWindow: return RestoreFromTray();
+    case TrayRequest::ShowMenu: return ShowTrayMenu();
+    case TrayRequest::None: return;
+  }
 }
 
 LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_MOUSEMOVE:
-      OnMouseMove(lp);
+    case kTrayMessage:
+      OnTrayMessage(lp);
       return 0;
     case WM_COMMAND:
       // Enter, as the dialog keys report it: IDOK from no control.
@@ -246,7 +264,7 @@ LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
   }
   if (msg == TaskbarCreatedMessage()) {
-    OnTrayIconAdded(RestoreTrayIcon());
+    if (trayIcon_) OnTrayIconAdded(trayIcon_->Restore());
     return 0;
   }
   return Form::OnMessage(msg, wp, lp);

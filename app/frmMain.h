@@ -4,14 +4,19 @@
 // the list of the current assistant, the options and the about page), the
 // new-window option and the three list buttons.
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
+#include "actions/mdlExecute.h"
+#include "actions/mdlRegistry.h"
+#include "actions/mdlTray.h"
 #include "actions/search_query.h"
 #include "app/browser_stand_in.h"
 #include "app/drop_target.h"
 #include "app/frmQuickOpen.h"
+#include "app/tray_message.h"
 #include "app/pages/about_page.h"
 #include "app/pages/modes_page.h"
 #include "app/pages/options_page.h"
@@ -22,6 +27,7 @@
 #include "data/favorites.h"
 #include "data/quick_match.h"
 #include "data/settings.h"
+#include "effects/mdlAnimation.h"
 #include "runtime/check_box.h"
 #include "runtime/form.h"
 #include "runtime/image_box.h"
@@ -33,9 +39,19 @@ namespace oravin {
 inline constexpr int32_t kAnimationDelay = 1;
 inline constexpr int32_t kAnimationSteps = 33;
 
+// What the main window changes outside itself: what it opens, the
+// start-with-Windows value and its icon. Tests pass their own.
+struct SystemServices {
+  Shell& shell;
+  RegistryCalls& registry;
+  NotificationArea& notificationArea;
+};
+
 class frmMain : public Form {
  public:
+  explicit frmMain(const SystemServices& system);
   ~frmMain() override;
+
 
   // Creates the window and runs the start-up; false when Windows refused the window.
   bool Load();
@@ -88,6 +104,10 @@ class frmMain : public Form {
   bool QuickOpenKeyWorks() const { return quickOpenKeyWorks_; }
 
   bool MinimizedToTray() const { return minimizedToTray_; }
+  // An animation of the window or of a page is playing: the user's input waits for its end.
+  bool Animating() const { return animation_.Playing(); }
+  // The opening animation has played and the settings and the list are in.
+  bool Started() const { return started_; }
   // The lists, and the titles of the current one as the list page shows them.
   Favorites& Store() { return favorites_; }
   ListBoxEX& TitleList() { return *lstTitles; }
@@ -108,8 +128,12 @@ class frmMain : public Form {
   void PlaceAtBottomRight();
   void ApplySettings();
   Options CurrentOptions() const;
+  // The rest of the start-up, once the opening animation has played.
+  void FinishStartUp();
   void ShutDown();
-  void ShowPanel(Control& page);
+  // Plays an animation of the window or a page, as the animate option says; then() follows its last frame.
+  void Animate(HWND window, int32_t mode, int32_t effect, std::function<void()> then = {});
+  void ShowPanel(Control& page, std::function<void()> then = {});
   Control& PageOf(Page page) { return *pages_[size_t(page)]; }
   // Fills the list page with the titles of the current list, read first if need be.
   void ShowCurrentList();
@@ -119,7 +143,8 @@ class frmMain : public Form {
   SearchRequest SearchForm() const;
   void EnableFrontPageOnly();
   void OnEnterKey();
-  void OnMouseMove(LPARAM lp);
+  void OnTrayMessage(LPARAM lp);
+  HICON TrayIconPicture() const;
   void OnTrayIconAdded(bool added);
   // The selected entry's position, or nothing when no entry is selected.
   std::optional<int32_t> SelectedEntry() const;
@@ -166,6 +191,13 @@ class frmMain : public Form {
   // Dropped, and waiting for the message loop.
   std::vector<DroppedItems> drops_;
 
+  Launcher launcher_;
+  StartUpEntry startUpEntry_;
+  NotificationArea& notificationArea_;
+  // From the end of the start-up until the shut-down.
+  std::unique_ptr<TrayIcon> trayIcon_;
+  WindowAnimation animation_;
+  bool started_ = false;
   bool minimizedToTray_ = false;
   // Without a notification area the window minimises to the taskbar instead.
   bool inTray_ = false;

@@ -1,12 +1,10 @@
 // The main window's controls, where the form puts them (twips).
-#include "actions/mdlExecute.h"
 #include "app/addresses.h"
 #include "app/main_window_look.h"
 #include "controls/colorbutton/button_spec.h"
 #include "app/frmMain.h"
 #include "app/images.h"
 #include "app/resource_ids.h"
-#include "effects/animate_option.h"
 
 namespace oravin {
 namespace {
@@ -60,12 +58,9 @@ void frmMain::CreateControls() {
   clbDelete = MakeButton(hwnd(), {{240, 4440, 735, 615}, L"删除  ", nullptr, L"删除", kButtonBackColor});
   cmdEdit = MakeButton(hwnd(), {{1080, 4440, 735, 615}, L"编辑  ", nullptr, L"编辑", kButtonBackColor});
   clbAdd = MakeButton(hwnd(), {{1920, 4440, 735, 615}, L"添加  ", nullptr, L"添加", kButtonBackColor});
-  editor_ = std::make_unique<frmNew>(favorites_);
+  editor_ = std::make_unique<frmNew>(favorites_, picOptions.chkAnimate);
   favorites_.OnEdit([this](ListKind list, const ListEdit& edit) { ShowEdit(list, edit); });
   CreateQuickOpen();
-
-  // Animations follow the options page's check box from now on.
-  WireAnimateOption([this] { return int32_t(picOptions.chkAnimate.Value()); });
 }
 
 void frmMain::BindEvents() {
@@ -85,7 +80,7 @@ void frmMain::BindEvents() {
   picSearch.lbAdvanced.Click = [this] { AdvancedSearch(); };
   picSearch.Command1.Click = [this] { SearchBaidu(); };
   picSearch.Command2.Click = [this] { SearchGoogle(); };
-  picAbout.Label2.Click = [] { OpenHomePage(std::wstring(kMakerSite) + L"/"); };
+  picAbout.Label2.Click = [this] { launcher_.OpenHomePage(std::wstring(kMakerSite) + L"/"); };
 }
 
 // Front to back: the main menu fills the page area while the window opens.

@@ -72,12 +72,12 @@ void frmMain::Search() {
 // The home page only when there is nothing to search for.
 void frmMain::SearchBaidu() {
   const SearchRequest request = SearchForm();
-  if (HasNoWords(request.words)) return OpenHomePage(kBaiduHome);
+  if (HasNoWords(request.words)) return launcher_.OpenHomePage(kBaiduHome);
   Open(BuildBaiduSearchUrl(request.words, request.count, request.kind, request.exact), false);
 }
 
 void frmMain::SearchGoogle() {
-  if (HasNoWords(picSearch.txtFind.Text())) return OpenHomePage(kGoogleHome);
+  if (HasNoWords(picSearch.txtFind.Text())) return launcher_.OpenHomePage(kGoogleHome);
   Search();
 }
 
@@ -86,7 +86,8 @@ void frmMain::AdvancedSearch() {
 }
 
 void frmMain::Open(const std::wstring& address, bool isFolder, std::wstring_view title) {
-  if (const auto refusal = OpenAddress(hwnd(), address, chkOpen.Value() != 0, isFolder, title)) Tell({*refusal});
+  if (const auto refusal = launcher_.OpenAddress(hwnd(), address, chkOpen.Value() != 0, isFolder, title))
+    Tell({*refusal});
 }
 
 }  // namespace oravin

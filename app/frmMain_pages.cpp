@@ -2,11 +2,9 @@
 #include <algorithm>
 
 #include "actions/command_line.h"
-#include "actions/mdlRegistry.h"
 #include "app/frmMain.h"
 #include "app/images.h"
 #include "data/entry.h"
-#include "effects/mdlAnimation.h"
 #include "runtime/app.h"
 #include "runtime/message_box.h"
 
@@ -40,10 +38,10 @@ void frmMain::Choose(const MenuEntry& entry) {
   ShowPanel(PageOf(entry.page));
 }
 
-void frmMain::ShowPanel(Control& page) {
+void frmMain::ShowPanel(Control& page, std::function<void()> then) {
   BringToFront(page.hwnd());
   EnableFrontPageOnly();
-  AnimateWindowEffect(page.hwnd(), kAnimateOpen, kPageEffect, kAnimationDelay, kAnimationSteps);
+  Animate(page.hwnd(), kAnimateOpen, kPageEffect, std::move(then));
 }
 
 std::array<HWND, kPageCount> frmMain::Pages() const {
@@ -83,6 +81,8 @@ void frmMain::EnableFrontPageOnly() {
 void frmMain::ShowAssistant(Assistant assistant) {
   const MenuEntry* entry = MenuEntryOf(assistant);
   if (!entry) return;
+  // A page change still playing puts its list in first, so that list is the one saved.
+  animation_.Finish();
   if (const std::optional<ListKind> left = favorites_.CurrentList()) {
     Notices notices;
     favorites_.SaveList(*left, notices);
@@ -90,9 +90,10 @@ void frmMain::ShowAssistant(Assistant assistant) {
   }
   lstTitles->Clear();
   favorites_.SetCurrent(assistant);
-  ShowPanel(PageOf(entry->page));
-  ShowCurrentList();
-  SetMode();
+  ShowPanel(PageOf(entry->page), [this] {
+    ShowCurrentList();
+    SetMode();
+  });
 }
 
 void frmMain::ShowCurrentList() {
@@ -120,14 +121,15 @@ void frmMain::ShowOptions() { Choose(*MenuEntryOf(Page::Options)); }
 void frmMain::ShowAbout() { Choose(*MenuEntryOf(Page::About)); }
 
 void frmMain::ShowMainMenu() {
-  ShowPanel(picModes);
-  imgTitle.SetPicture(ProgramPicture(IDI_ABOUT));
-  lbTitle.SetCaption(L"Oravin");
+  ShowPanel(picModes, [this] {
+    imgTitle.SetPicture(ProgramPicture(IDI_ABOUT));
+    lbTitle.SetCaption(L"Oravin");
+  });
 }
 
 void frmMain::CheckStartUp() {
   const bool on = picOptions.chkStartUp.Value() == 1;
-  SetStartWithWindows(App().EXEName, ProgramCommand(App().Path + L"\\" + App().EXEName + L".exe"), on ? 1 : 0);
+  startUpEntry_.Set(App().EXEName, ProgramCommand(App().Path + L"\\" + App().EXEName + L".exe"), on ? 1 : 0);
 }
 
 }  // namespace oravin

@@ -1,6 +1,7 @@
 // The quick-open box, its global key and the notification icon's menu.
+#include <iterator>
+
 #include "actions/baidu_search.h"
-#include "actions/mdlTray.h"
 #include "app/frmMain.h"
 #include "app/images.h"
 #include "data/entry.h"
@@ -10,7 +11,19 @@ namespace {
 
 constexpr int kQuickOpenHotkeyId = 1;
 
-enum TrayCommand : UINT { kTrayQuickOpen = 1, kTrayShowWindow, kTrayExit };
+// The notification icon's menu, top to bottom; a row without a text is a separator.
+struct TrayMenuItem {
+  const wchar_t* text;
+  void (frmMain::*run)();
+};
+constexpr TrayMenuItem kTrayMenu[] = {
+    {L"快速打开", &frmMain::ToggleQuickOpen},
+    {L"显示主窗口", &frmMain::RestoreFromTray},
+    {nullptr, nullptr},
+    {L"退出", &frmMain::Close},
+};
+// Menu commands count from 1, since 0 is what TrackPopupMenu says when nothing was chosen.
+constexpr UINT kFirstTrayCommand = 1;
 
 // The hotkey control's modifiers (HOTKEYF_*) as RegisterHotKey takes them (MOD_*).
 UINT HotkeyModifiers(Hotkey key) {
@@ -45,25 +58,25 @@ std::wstring frmMain::TrayTip() const {
 
 void frmMain::ShowTrayMenu() {
   UniqueMenu menu(CreatePopupMenu());
-  std::wstring quickOpen = L"快速打开";
-  if (quickOpenKeyWorks_) quickOpen += L"\t" + HotkeyText(picOptions.hotQuickOpen.Value());
-  AppendMenuW(menu.get(), MF_STRING, kTrayQuickOpen, quickOpen.c_str());
-  AppendMenuW(menu.get(), MF_STRING, kTrayShowWindow, L"显示主窗口");
-  AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu.get(), MF_STRING, kTrayExit, L"退出");
+  UINT command = kFirstTrayCommand;
+  for (const TrayMenuItem& item : kTrayMenu) {
+    std::wstring text = item.text ? item.text : L"";
+    // The quick-open row names its key, when the key works.
+    if (item.run == &frmMain::ToggleQuickOpen && quickOpenKeyWorks_)
+      text += L"\t" + HotkeyText(picOptions.hotQuickOpen.Value());
+    AppendMenuW(menu.get(), item.text ? MF_STRING : MF_SEPARATOR, item.text ? command : 0, text.c_str());
+    ++command;
+  }
   POINT at{};
   GetCursorPos(&at);
   // In front first, or the menu stays open when the user clicks elsewhere.
   SetForegroundWindow(hwnd());
-  const UINT command = UINT(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0,
-                                           hwnd(), nullptr));
+  const UINT chosen = UINT(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0,
+                                          hwnd(), nullptr));
   // And a message after it, so that the menu goes at the next click away.
   PostMessageW(hwnd(), WM_NULL, 0, 0);
-  switch (command) {
-    case kTrayQuickOpen: return ToggleQuickOpen();
-    case kTrayShowWindow: return RestoreFromTray();
-    case kTrayExit: return Close();
-  }
+  if (chosen < kFirstTrayCommand || chosen - kFirstTrayCommand >= std::size(kTrayMenu)) return;
+  (this->*kTrayMenu[chosen - kFirstTrayCommand].run)();
 }
 
 void frmMain::CreateQuickOpen() {
@@ -80,7 +93,7 @@ void frmMain::CreateQuickOpen() {
   });
   picOptions.hotQuickOpen.Changed = [this] {
     RegisterQuickOpenKey();
-    SetTrayTip(TrayTip());
+    if (trayIcon_) trayIcon_->SetTip(TrayTip());
   };
 }
 

@@ -13,7 +13,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     oravin::ActivateRunningCopy(oravin::App().Path);
     return 0;
   }
-  oravin::frmMain main;
+  oravin::frmMain main({oravin::SystemShell(), oravin::SystemRegistry(), oravin::SystemNotificationArea()});
   if (!main.Load()) return 1;
   return oravin::RunMessageLoop();
 }

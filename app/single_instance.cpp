@@ -4,6 +4,8 @@
 #include <cwchar>
 #include <cwctype>
 
+#include "actions/mdlTray.h"
+#include "app/tray_message.h"
 #include "runtime/app.h"
 
 namespace oravin {
@@ -84,7 +86,7 @@ void ActivateRunningCopy(const std::wstring& programFolder) {
   GetWindowThreadProcessId(search.found, &pid);
   AllowSetForegroundWindow(pid);
   // What a click on the notification icon sends: raise, and restore if hidden.
-  PostMessageW(search.found, WM_MOUSEMOVE, 0, MAKELPARAM(WM_LBUTTONUP, 0));
+  PostMessageW(search.found, kTrayMessage, 0, MAKELPARAM(WM_LBUTTONUP, kTrayIconId));
 }
 
 }  // namespace oravin

@@ -47,10 +47,21 @@ void frmNew::Load() {
   SetWindowPos(hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2,
                (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   ShowWindow(hwnd(), SW_SHOW);
-  AnimateWindowEffect(hwnd(), kAnimateOpen, kEffect, kDelay, kSteps);
-  ShapeForm(*this);
-  SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  SetFocus(controls_->txtTitle.hwnd());
+  Animate(kAnimateOpen, [this] {
+    ShapeForm(*this);
+    SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetFocus(controls_->txtTitle.hwnd());
+  });
+}
+
+void frmNew::Animate(int32_t mode, std::function<void()> then) {
+  animation_.Play({.window = hwnd(),
+                   .mode = mode,
+                   .effect = kEffect,
+                   .delay = kDelay,
+                   .steps = kSteps,
+                   .animated = animateOption_.Value() != 0},
+                  std::move(then));
 }
 
 void frmNew::Rescaled() { ShapeForm(*this); }
@@ -148,9 +159,10 @@ void frmNew::ConfirmFromKeyboard() {
 
 void frmNew::Unload() {
   if (!IsOpen()) return;
-  AnimateWindowEffect(hwnd(), kAnimateClose, kEffect, kDelay, kSteps);
-  ShowWindow(hwnd(), SW_HIDE);
-  PostMessageW(hwnd(), kDiscard, 0, 0);
+  Animate(kAnimateClose, [this] {
+    ShowWindow(hwnd(), SW_HIDE);
+    PostMessageW(hwnd(), kDiscard, 0, 0);
+  });
 }
 
 void frmNew::Discard() {

@@ -2,12 +2,15 @@
 // The editor dialog: adds an entry to the current list or replaces the
 // selected one. Modeless and on top of every window while it is open; it
 // changes the list in the store, which the main window shows.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "controls/colorbutton/color_button.h"
 #include "data/favorites.h"
+#include "effects/mdlAnimation.h"
+#include "runtime/check_box.h"
 #include "runtime/form.h"
 #include "runtime/label.h"
 #include "runtime/text_box.h"
@@ -16,7 +19,9 @@ namespace oravin {
 
 class frmNew : public Form {
  public:
-  explicit frmNew(Favorites& favorites) : favorites_(favorites) {}
+  // Animated as the main window's option says.
+  frmNew(Favorites& favorites, const CheckBox& animateOption)
+      : favorites_(favorites), animateOption_(animateOption) {}
   ~frmNew() override;
 
   // Both open the dialog first when it is not open.
@@ -28,6 +33,8 @@ class frmNew : public Form {
 
   // Open and shown (a closed dialog is hidden until it is discarded).
   bool IsOpen() const { return controls_ != nullptr && IsWindowVisible(hwnd()); }
+  // Opening or closing: the user's input waits for the last frame.
+  bool Animating() const { return animation_.Playing(); }
 
   // What the dialog's controls do, also for tests.
   void Confirm();
@@ -49,12 +56,15 @@ class frmNew : public Form {
 
  private:
   void Load();
+  void Animate(int32_t mode, std::function<void()> then);
   void CreateControls();
   void Discard();
   void ConfirmFromKeyboard();
   void SetJob(const wchar_t* title, const wchar_t* addressLabel, const wchar_t* confirm, const wchar_t* tip);
 
   Favorites& favorites_;
+  const CheckBox& animateOption_;
+  WindowAnimation animation_;
   std::unique_ptr<Controls> controls_;
   // The entry EditAddress opened the dialog for, and where it stood then: the
   // main window stays usable, so the selection may have moved on by the confirm.

@@ -29,13 +29,10 @@ constexpr int32_t kFirstEffect = 0;
 constexpr int32_t kLastEffect = 13;
 constexpr bool IsEffect(int32_t effect) { return effect >= kFirstEffect && effect <= kLastEffect; }
 
-// The animation option's check box value that turns animation off; any other
-// value leaves the caller's step count alone.
-constexpr int32_t kAnimateOptionOff = 0;
-// Unanimated windows still pass through a first and a last frame.
+// Unanimated windows (the animate option off) still pass through a first and a last frame.
 constexpr int32_t kUnanimatedSteps = 1;
-constexpr int32_t EffectiveSteps(int32_t requestedSteps, int32_t animateOptionValue) {
-  return animateOptionValue == kAnimateOptionOff ? kUnanimatedSteps : requestedSteps;
+constexpr int32_t EffectiveSteps(int32_t requestedSteps, bool animated) {
+  return animated ? requestedSteps : kUnanimatedSteps;
 }
 
 struct FrameRect {

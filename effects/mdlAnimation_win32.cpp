@@ -3,18 +3,11 @@
 #include <algorithm>
 #include <utility>
 
-#include "effects/animate_option.h"
-#include "effects/frame_geometry.h"
-#include "runtime/do_events.h"
 #include "runtime/handles.h"
+#include "runtime/message_loop.h"
 
 namespace oravin {
 namespace {
-
-ScopedFrameObserver::Observer& CurrentObserver() {
-  static ScopedFrameObserver::Observer observer;
-  return observer;
-}
 
 UniqueRegion RectRegion(const FrameRect& r) { return UniqueRegion(CreateRectRgn(r.left, r.top, r.right, r.bottom)); }
 
@@ -34,35 +27,82 @@ UniqueRegion FrameRegion(const Frame& frame, int32_t width, int32_t height) {
   return region;
 }
 
+// The animation is its timer's identifier: a window's timers need only
+// identifiers of their own, and an address is unique while it plays.
+UINT_PTR TimerOf(const WindowAnimation* animation) { return reinterpret_cast<UINT_PTR>(animation); }
+
 }  // namespace
 
-bool AnimateWindowEffect(HWND window, int32_t mode, int32_t effect, int32_t delay, int32_t steps) {
-  steps = EffectiveSteps(steps, AnimateOptionValue());
+WindowAnimation::~WindowAnimation() {
+  if (!Playing()) return;
+  KillTimer(window_, TimerOf(this));
+  HoldInput(root_, false);
+}
+
+bool WindowAnimation::Play(const AnimationRequest& request, std::function<void()> then) {
+  Finish();
   RECT bounds{};
-  GetWindowRect(window, &bounds);
+  GetWindowRect(request.window, &bounds);
   const auto width = Extent(bounds.left, bounds.right), height = Extent(bounds.top, bounds.bottom);
-  if (!width || !height) return false;
-  if (!IsEffect(effect)) return true;
-  const auto plan = FramePlan::Make(effect, mode, *width, *height, steps);
-  if (!plan) return false;
-  // Sleep takes an unsigned count: a negative delay would freeze the program for weeks.
-  const DWORD pause = DWORD(std::max(delay, 0));
-  for (int64_t i = 0; i < plan->FrameCount(); ++i) {
-    const auto frame = plan->At(i);
-    if (!frame) return false;
-    UniqueRegion region = FrameRegion(*frame, *width, *height);
-    // The window owns the region now; deleting it would corrupt the next frame.
-    if (SetWindowRgn(window, region.get(), TRUE)) region.release();
-    DoEvents();
-    if (CurrentObserver()) CurrentObserver()(window, i);
-    Sleep(pause);
+  std::optional<FramePlan> plan;
+  if (width && height && IsEffect(request.effect)) {
+    plan = FramePlan::Make(request.effect, request.mode, *width, *height,
+                           EffectiveSteps(request.steps, request.animated));
   }
+  if (!plan) {
+    if (then) then();
+    return width && height && !IsEffect(request.effect);
+  }
+  window_ = request.window;
+  root_ = GetAncestor(window_, GA_ROOT);
+  plan_ = std::move(plan);
+  next_ = 0;
+  width_ = *width;
+  height_ = *height;
+  then_ = std::move(then);
+  HoldInput(root_, true);
+  if (!ShowNextFrame()) {
+    End();
+    return true;
+  }
+  // A negative delay would be a pause of weeks as the unsigned count the timer takes.
+  SetTimer(window_, TimerOf(this), UINT(std::max(request.delay, 0)), &WindowAnimation::OnTick);
   return true;
 }
 
-ScopedFrameObserver::ScopedFrameObserver(Observer observer)
-    : previous_(std::exchange(CurrentObserver(), std::move(observer))) {}
+void WindowAnimation::Finish() {
+  if (!Playing()) return;
+  next_ = std::max(next_, plan_->FrameCount() - 1);
+  ShowNextFrame();
+  End();
+}
 
-ScopedFrameObserver::~ScopedFrameObserver() { CurrentObserver() = std::move(previous_); }
+void CALLBACK WindowAnimation::OnTick(HWND, UINT, UINT_PTR timer, DWORD) {
+  auto* animation = reinterpret_cast<WindowAnimation*>(timer);
+  if (!animation->ShowNextFrame()) animation->End();
+}
+
+bool WindowAnimation::ShowNextFrame() {
+  if (!IsWindow(window_) || next_ >= plan_->FrameCount()) return false;
+  const auto frame = plan_->At(next_);
+  if (!frame) return false;
+  UniqueRegion region = FrameRegion(*frame, width_, height_);
+  // The window owns the region now; deleting it would corrupt the next frame.
+  if (SetWindowRgn(window_, region.get(), TRUE)) region.release();
+  // Painted now, not when the queue is next empty, so each frame is seen whole.
+  RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  if (frameShown) frameShown(window_, next_);
+  return ++next_ < plan_->FrameCount() && IsWindow(window_);
+}
+
+void WindowAnimation::End() {
+  const bool windowLives = IsWindow(window_);
+  KillTimer(window_, TimerOf(this));
+  HoldInput(root_, false);
+  plan_.reset();
+  // What follows may start the next animation.
+  const std::function<void()> then = std::exchange(then_, {});
+  if (windowLives && then) then();
+}
 
 }  // namespace oravin

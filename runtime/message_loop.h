@@ -11,6 +11,11 @@ namespace oravin {
 // focus asks for them in WM_GETDLGCODE.
 void UseDialogKeys(HWND topLevel);
 
+// While held, what the user types or clicks in the top-level window and its
+// children, and the global keys it registered, are dropped from the queue
+// unhandled. Not counted: one hold per window.
+void HoldInput(HWND topLevel, bool held);
+
 // Hands one message taken from the queue to its window.
 void DispatchQueuedMessage(MSG& msg);
 

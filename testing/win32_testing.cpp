@@ -3,17 +3,33 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "runtime/do_events.h"
 #include "runtime/handles.h"
+#include "runtime/message_loop.h"
 #include "testing/png.h"
 
 namespace oravin::testing {
+namespace {
+
+// Handles what waits in the queue, as the program's loop would. A WM_QUIT met
+// here is put back, so the test's own window closing ends no later pump.
+void HandlePendingMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(int(msg.wParam));
+      return;
+    }
+    DispatchQueuedMessage(msg);
+  }
+}
+
+}  // namespace
 
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
   const ULONGLONG end = GetTickCount64() + ULONGLONG(timeoutMs);
   while (!done()) {
     if (GetTickCount64() > end) return done();
-    DoEvents();
+    HandlePendingMessages();
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
   }
   return true;

@@ -12,12 +12,6 @@
 namespace oravin {
 namespace {
 
-// The launcher as the main window uses it: what it answers is shown.
-template <typename... Args>
-void OpenAndTell(Args&&... args) {
-  if (const auto refusal = OpenAddress(std::forward<Args>(args)...)) Tell({*refusal});
-}
-
 struct Execution {
   WindowHandle owner;
   std::wstring verb, file, parameters, directory;
@@ -27,8 +21,6 @@ struct Execution {
 // Records what the launcher asks of the shell; answers the look-up as told.
 class RecordingShell : public Shell {
  public:
-  RecordingShell() : guard_(*this) {}
-
   FoundExecutable FindProgramFor(const std::wstring& file, const std::wstring& directory) override {
     lookups.push_back(file);
     lookupDirectories.push_back(directory);
@@ -51,20 +43,24 @@ class RecordingShell : public Shell {
   std::vector<std::wstring> lookups, lookupDirectories, started;
   std::vector<int> startShows;
   std::vector<Execution> executions;
-
- private:
-  ScopedShell guard_;
 };
 
-class Launcher : public ::testing::Test {
+class Launching : public ::testing::Test {
  protected:
+  // The launcher as the main window uses it: what it answers is shown.
+  template <typename... Args>
+  void OpenAndTell(Args&&... args) {
+    if (const auto refusal = launcher.OpenAddress(std::forward<Args>(args)...)) Tell({*refusal});
+  }
+
   testing::ScratchDir temp;
   RecordingShell shell;
+  Launcher launcher{shell};
   testing::CapturedMessageBoxes boxes;
   WindowHandle owner = reinterpret_cast<WindowHandle>(0x1234);
 };
 
-TEST_F(Launcher, AWebAddressIsOpenedByTheShellAfterAskingWhichProgramOpensWebPages) {
+TEST_F(Launching, AWebAddressIsOpenedByTheShellAfterAskingWhichProgramOpensWebPages) {
   OpenAndTell(owner, L"http://www.example.com/", false, false);
   EXPECT_EQ(shell.lookups, std::vector<std::wstring>{L".html"});
   ASSERT_EQ(shell.executions.size(), 1u);
@@ -78,7 +74,7 @@ TEST_F(Launcher, AWebAddressIsOpenedByTheShellAfterAskingWhichProgramOpensWebPag
   EXPECT_TRUE(boxes.calls.empty());
 }
 
-TEST_F(Launcher, ANewWindowStartsTheBrowserWithTheAddressAsOneArgument) {
+TEST_F(Launching, ANewWindowStartsTheBrowserWithTheAddressAsOneArgument) {
   OpenAndTell(owner, L"http://a.example.com/x y\"z", true, false);
   ASSERT_EQ(shell.executions.size(), 1u);
   EXPECT_EQ(shell.executions[0].file, L"C:\\Browsers\\browser.exe");
@@ -86,7 +82,7 @@ TEST_F(Launcher, ANewWindowStartsTheBrowserWithTheAddressAsOneArgument) {
   EXPECT_EQ(shell.executions[0].verb, L"open");
 }
 
-TEST_F(Launcher, AFolderAsksForTheProgramThatOpensTheProgramsOwnFolder) {
+TEST_F(Launching, AFolderAsksForTheProgramThatOpensTheProgramsOwnFolder) {
   App().Path = L"C:\\Tools";
   std::filesystem::create_directory(temp.path() / L"my folder");
   testing::ScopedCurrentFolder current(temp.path());  // an absolute path begins with "/" off Windows
@@ -97,7 +93,7 @@ TEST_F(Launcher, AFolderAsksForTheProgramThatOpensTheProgramsOwnFolder) {
   EXPECT_EQ(shell.executions[0].parameters, L"\"my folder\"");
 }
 
-TEST_F(Launcher, WhatAWebEntryOrAFolderEntryCannotOpenIsRefusedByTheEntrysTitle) {
+TEST_F(Launching, WhatAWebEntryOrAFolderEntryCannotOpenIsRefusedByTheEntrysTitle) {
   testing::WriteBytes(temp.path() / "run.bat", "@echo off\r\n");
   OpenAndTell(owner, L"C:\\evil\\run.exe", false, false, L"工具");
   OpenAndTell(owner, (temp.path() / "missing").wstring(), false, true, L"资料");
@@ -116,7 +112,7 @@ TEST_F(Launcher, WhatAWebEntryOrAFolderEntryCannotOpenIsRefusedByTheEntrysTitle)
   }
 }
 
-TEST_F(Launcher, ALongAddressGoesToTheBrowserAsOneArgumentUpToTheLongestCommandLine) {
+TEST_F(Launching, ALongAddressGoesToTheBrowserAsOneArgumentUpToTheLongestCommandLine) {
   const auto address = [](size_t length) { return L"http://x.example/" + std::wstring(length - 17, L'a'); };
   OpenAndTell(owner, address(512), false, false);
   // The browser's quoted path, a blank and the quoted address fill 32,766 characters.
@@ -133,7 +129,7 @@ TEST_F(Launcher, ALongAddressGoesToTheBrowserAsOneArgumentUpToTheLongestCommandL
   EXPECT_EQ(boxes.calls[0].text, L"\"长\" 的地址太长 (" + std::to_wstring(longest + 1) + L" 个字符), 没有打开.");
 }
 
-TEST_F(Launcher, WithoutABrowserTheUserIsToldAndNothingOpens) {
+TEST_F(Launching, WithoutABrowserTheUserIsToldAndNothingOpens) {
   shell.answer = {31, L""};
   OpenAndTell(owner, L"http://www.example.com/", true, false);
   EXPECT_TRUE(shell.executions.empty());
@@ -144,7 +140,7 @@ TEST_F(Launcher, WithoutABrowserTheUserIsToldAndNothingOpens) {
   EXPECT_EQ(boxes.calls[0].buttons, MsgButtons::Ok);
 }
 
-TEST_F(Launcher, AnAddressThatLooksLikeASwitchNeverReachesACommandLine) {
+TEST_F(Launching, AnAddressThatLooksLikeASwitchNeverReachesACommandLine) {
   OpenAndTell(owner, L"-kiosk", true, false);  // not a web address at all
   const std::wstring longName(200, L'k');
   std::filesystem::create_directories(temp.path() / L"-kiosk" / longName / longName / longName);
@@ -158,8 +154,8 @@ TEST_F(Launcher, AnAddressThatLooksLikeASwitchNeverReachesACommandLine) {
   EXPECT_EQ(boxes.calls.size(), 2u);
 }
 
-TEST_F(Launcher, HomePagesStartExplorerMinimisedWithoutWaiting) {
-  OpenHomePage(L"http://www.example.com/");
+TEST_F(Launching, HomePagesStartExplorerMinimisedWithoutWaiting) {
+  launcher.OpenHomePage(L"http://www.example.com/");
   EXPECT_EQ(shell.started, std::vector<std::wstring>{L"explorer.exe http://www.example.com/"});
   EXPECT_EQ(shell.startShows, std::vector<int>{kShowMinimized});
   EXPECT_TRUE(shell.lookups.empty());

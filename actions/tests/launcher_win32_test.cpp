@@ -17,12 +17,6 @@
 namespace oravin {
 namespace {
 
-// The launcher as the main window uses it: what it answers is shown.
-template <typename... Args>
-void OpenAndTell(Args&&... args) {
-  if (const auto refusal = OpenAddress(std::forward<Args>(args)...)) Tell({*refusal});
-}
-
 std::wstring FullPath(const std::wstring& path) {
   wchar_t full[MAX_PATH] = {};
   GetFullPathNameW(path.c_str(), MAX_PATH, full, nullptr);
@@ -95,6 +89,11 @@ class LauncherOnWindows : public ::testing::Test {
     return boxes.calls.empty() ? "the browser was not started" : "told: " + Utf8(boxes.calls.back().text);
   }
   // What the stand-in got when it was asked to open the address; nothing when the user was told instead.
+  // The launcher as the main window uses it: what it answers is shown.
+  template <typename... Args>
+  void OpenAndTell(Args&&... args) {
+    if (const auto refusal = launcher.OpenAddress(std::forward<Args>(args)...)) Tell({*refusal});
+  }
   std::vector<std::string> Open(const std::wstring& address, bool newWindow, bool isFolder = false) {
     std::filesystem::remove(log());
     const size_t told = boxes.calls.size();
@@ -114,6 +113,7 @@ class LauncherOnWindows : public ::testing::Test {
   std::optional<std::wstring> folderCommand;  // the prefix's own, while a test replaces it
   testing::ScratchDir dir;
   testing::CapturedMessageBoxes boxes;
+  Launcher launcher{SystemShell()};
 };
 
 TEST_F(LauncherOnWindows, QuotesAndBlanksCannotAddAnArgumentInEitherBranch) {

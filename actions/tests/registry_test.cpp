@@ -52,7 +52,6 @@ void WriteDirectly(RegistryRoot root, const std::wstring& text) {
 // refuse the machine's hive as Windows does for users without administrator rights.
 class WatchedRegistry : public RegistryCalls {
  public:
-  WatchedRegistry() : guard_(*this) {}
   Key CreateKey(RegistryRoot root, const std::wstring& subKey) override {
     calls.push_back(std::wstring(L"CreateKey ") + HiveName(root) + L" " + subKey);
     if (refuseMachine && root == RegistryRoot::LocalMachine) return nullptr;
@@ -77,13 +76,17 @@ class WatchedRegistry : public RegistryCalls {
 
  private:
   std::map<Key, RegistryRoot> roots_;
-  ScopedRegistryCalls guard_;
 };
 
 class StartWithWindows : public ::testing::Test {
  protected:
   void SetUp() override { Clean(); }
   void TearDown() override { Clean(); }
+  // As the main window sets it, through the real registry unless watched.
+  static void Set(const std::wstring& name, const std::wstring& command, int32_t addFlag,
+                  RegistryCalls& registry = SystemRegistry()) {
+    StartUpEntry(registry).Set(name, command, addFlag);
+  }
   static void Clean() {
     RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, kName);
     RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, kName);
@@ -92,7 +95,7 @@ class StartWithWindows : public ::testing::Test {
 
 TEST_F(StartWithWindows, WritesTheMachinesRunKeyAndClosesIt) {
   WatchedRegistry registry;
-  SetStartWithWindows(kName, L"C:\\Oravin\\oravin.exe", kAdd);
+  Set(kName, L"C:\\Oravin\\oravin.exe", kAdd, registry);
   ASSERT_GE(registry.calls.size(), 3u);
   EXPECT_EQ(registry.calls[0], std::wstring(L"CreateKey HKLM ") + kRunKey);
   EXPECT_EQ(registry.calls[1], L"SetStringValue HKLM OravinTrayRegistryTest C:\\Oravin\\oravin.exe");
@@ -106,14 +109,14 @@ TEST_F(StartWithWindows, WritesTheMachinesRunKeyAndClosesIt) {
 }
 
 TEST_F(StartWithWindows, ASecondWriteReplacesTheCommand) {
-  SetStartWithWindows(kName, L"C:\\Old\\oravin.exe", kAdd);
-  SetStartWithWindows(kName, L"D:\\New\\oravin.exe", kAdd);
+  Set(kName, L"C:\\Old\\oravin.exe", kAdd);
+  Set(kName, L"D:\\New\\oravin.exe", kAdd);
   EXPECT_EQ(Read(RegistryRoot::LocalMachine)->text, L"D:\\New\\oravin.exe");
 }
 
 TEST_F(StartWithWindows, ChineseFolderNamesAreStoredWhole) {
   const std::wstring command = L"C:\\程序\\收藏夹助手\\oravin.exe";
-  SetStartWithWindows(kName, command, kAdd);
+  Set(kName, command, kAdd);
   const auto stored = Read(RegistryRoot::LocalMachine);
   ASSERT_TRUE(stored);
   EXPECT_EQ(stored->text, command);
@@ -122,7 +125,7 @@ TEST_F(StartWithWindows, ChineseFolderNamesAreStoredWhole) {
 
 TEST_F(StartWithWindows, AFolderTheCodePageCannotSpellIsStoredWhole) {
   const std::wstring command = L"C:\\ทดสอบ\\oravin.exe";  // Thai, which code page 936 has no room for
-  SetStartWithWindows(kName, command, kAdd);
+  Set(kName, command, kAdd);
   const auto stored = Read(RegistryRoot::LocalMachine);
   ASSERT_TRUE(stored);
   EXPECT_EQ(stored->type, DWORD(REG_SZ));
@@ -130,27 +133,27 @@ TEST_F(StartWithWindows, AFolderTheCodePageCannotSpellIsStoredWhole) {
 }
 
 TEST_F(StartWithWindows, DeletingRemovesTheValueAndDeletingTwiceIsHarmless) {
-  SetStartWithWindows(kName, L"C:\\Oravin\\oravin.exe", kAdd);
-  SetStartWithWindows(kName, L"", kDelete);
+  Set(kName, L"C:\\Oravin\\oravin.exe", kAdd);
+  Set(kName, L"", kDelete);
   EXPECT_FALSE(Read(RegistryRoot::LocalMachine));
-  SetStartWithWindows(kName, L"", kDelete);
+  Set(kName, L"", kDelete);
   EXPECT_FALSE(Read(RegistryRoot::LocalMachine));
   EXPECT_FALSE(Read(RegistryRoot::CurrentUser));
 }
 
 TEST_F(StartWithWindows, OnlyTheLow16BitsOfTheFlagCount) {
-  SetStartWithWindows(kName, L"C:\\Oravin\\oravin.exe", -1);  // true as a 16-bit Boolean
+  Set(kName, L"C:\\Oravin\\oravin.exe", -1);  // true as a 16-bit Boolean
   EXPECT_TRUE(Read(RegistryRoot::LocalMachine));
-  SetStartWithWindows(kName, L"C:\\Oravin\\oravin.exe", 0x10000);
+  Set(kName, L"C:\\Oravin\\oravin.exe", 0x10000);
   EXPECT_FALSE(Read(RegistryRoot::LocalMachine));
-  SetStartWithWindows(kName, L"C:\\Oravin\\oravin.exe", 0x7FFF0001);
+  Set(kName, L"C:\\Oravin\\oravin.exe", 0x7FFF0001);
   EXPECT_TRUE(Read(RegistryRoot::LocalMachine));
 }
 
 TEST_F(StartWithWindows, WithoutRightsToTheMachineTheUsersRunKeyHoldsTheValue) {
   WatchedRegistry registry;
   registry.refuseMachine = true;
-  SetStartWithWindows(kName, L"C:\\Oravin\\oravin.exe", kAdd);
+  Set(kName, L"C:\\Oravin\\oravin.exe", kAdd, registry);
   EXPECT_FALSE(Read(RegistryRoot::LocalMachine));
   const auto stored = Read(RegistryRoot::CurrentUser);
   ASSERT_TRUE(stored);
@@ -162,7 +165,7 @@ TEST_F(StartWithWindows, TurningTheOptionOffDeletesFromBothKeys) {
   WriteDirectly(RegistryRoot::LocalMachine, L"C:\\Oravin\\oravin.exe");
   WriteDirectly(RegistryRoot::CurrentUser, L"C:\\Oravin\\oravin.exe");
   WatchedRegistry registry;
-  SetStartWithWindows(kName, L"C:\\Oravin\\oravin.exe", kDelete);
+  Set(kName, L"C:\\Oravin\\oravin.exe", kDelete, registry);
   EXPECT_FALSE(Read(RegistryRoot::LocalMachine));
   EXPECT_FALSE(Read(RegistryRoot::CurrentUser));
   EXPECT_EQ(registry.calls.size(), 6u);  // open, delete and close, in each hive
@@ -172,13 +175,13 @@ TEST_F(StartWithWindows, TurningItOffWithoutRightsToTheMachineStillClearsTheUser
   WriteDirectly(RegistryRoot::CurrentUser, L"C:\\Oravin\\oravin.exe");
   WatchedRegistry registry;
   registry.refuseMachine = true;
-  SetStartWithWindows(kName, L"", kDelete);
+  Set(kName, L"", kDelete, registry);
   EXPECT_FALSE(Read(RegistryRoot::CurrentUser));
 }
 
 TEST_F(StartWithWindows, AWriteToTheMachineRemovesAnEarlierCopyFromTheUser) {
   WriteDirectly(RegistryRoot::CurrentUser, L"C:\\Oravin\\oravin.exe");
-  SetStartWithWindows(kName, L"C:\\Oravin\\oravin.exe", kAdd);
+  Set(kName, L"C:\\Oravin\\oravin.exe", kAdd);
   EXPECT_TRUE(Read(RegistryRoot::LocalMachine));
   EXPECT_FALSE(Read(RegistryRoot::CurrentUser));  // or the program would start twice
 }

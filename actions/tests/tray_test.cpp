@@ -2,158 +2,134 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "actions/mdlTray.h"
 #include "actions/tray_shell.h"
-#include "runtime/ansi_codec.h"
 #include "runtime/handles.h"
 #include "testing/win32_testing.h"
 
 namespace oravin {
 namespace {
 
-constexpr UINT kCallback = WM_MOUSEMOVE;
+constexpr UINT kCallback = WM_APP + 3;
 
 struct ShellCall {
   DWORD message;
-  TrayIconData data;
+  NOTIFYICONDATAW data;
 };
 
 // Sees every record handed to the shell; accepts them unless told otherwise.
-class CapturedTrayShell : public TrayShell {
+class CapturedNotificationArea : public NotificationArea {
  public:
-  CapturedTrayShell() : guard_(*this) {}
-  bool NotifyIcon(DWORD message, const TrayIconData& data) override {
+  bool Notify(DWORD message, const NOTIFYICONDATAW& data) override {
     calls.push_back({message, data});
-    return accept;
+    return message == NIM_SETVERSION ? speaksVersion4 : accept;
   }
   std::vector<ShellCall> calls;
   bool accept = true;
-
- private:
-  ScopedTrayShell guard_;
+  bool speaksVersion4 = true;
 };
-
-std::string Tip(const TrayIconData& data) { return std::string(data.szTip, sizeof data.szTip); }
-
-// The tip as it should lie in the field: the text, blanks, the terminator.
-std::string Field(const std::string& text) {
-  std::string field = text + std::string(63 - text.size(), ' ');
-  return field + '\0';
-}
 
 HWND const kWindow = reinterpret_cast<HWND>(0x1234);
 HICON const kIcon = reinterpret_cast<HICON>(0x5678);
 
-TEST(TrayRecord, HasTheLayoutOfTheFirstNotifyIconRecord) {
-  EXPECT_EQ(sizeof(TrayIconData), sizeof(void*) == 4 ? 88u : 104u);
-  EXPECT_EQ(sizeof(TrayIconData::szTip), 64u);
-}
+class Tray : public ::testing::Test {
+ protected:
+  CapturedNotificationArea area;
+  TrayIcon icon{area, kWindow, kCallback};
+};
 
-TEST(TrayIconAdd, FillsEveryFieldAndAddsTheIcon) {
-  CapturedTrayShell shell;
-  TrayIcon icon;
-  EXPECT_TRUE(icon.Add(kWindow, kIcon, L"Oravin", kCallback));
-  ASSERT_EQ(shell.calls.size(), 1u);
-  const TrayIconData& d = shell.calls[0].data;
-  EXPECT_EQ(shell.calls[0].message, DWORD(NIM_ADD));
-  EXPECT_EQ(d.cbSize, sizeof(TrayIconData));
+TEST_F(Tray, TheAddFillsTheUnicodeRecordAndAsksForTheFourthVersion) {
+  EXPECT_TRUE(icon.Add(kIcon, L"Oravin 网址"));
+  ASSERT_EQ(area.calls.size(), 2u);
+  const NOTIFYICONDATAW& d = area.calls[0].data;
+  EXPECT_EQ(area.calls[0].message, DWORD(NIM_ADD));
+  EXPECT_EQ(d.cbSize, sizeof(NOTIFYICONDATAW));
   EXPECT_EQ(d.hWnd, kWindow);
-  EXPECT_EQ(d.uID, 1u);
-  EXPECT_EQ(d.uFlags, 7u);
-  EXPECT_EQ(d.uCallbackMessage, 512u);
+  EXPECT_EQ(d.uID, kTrayIconId);
+  EXPECT_EQ(d.uFlags, UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP));
+  EXPECT_EQ(d.uCallbackMessage, kCallback);
   EXPECT_EQ(d.hIcon, kIcon);
-  EXPECT_EQ(Tip(d), Field("Oravin"));
+  EXPECT_EQ(std::wstring(d.szTip), L"Oravin 网址");
+  EXPECT_EQ(area.calls[1].message, DWORD(NIM_SETVERSION));
+  EXPECT_EQ(area.calls[1].data.uVersion, UINT(NOTIFYICON_VERSION_4));
 }
 
-TEST(TrayIconAdd, ReportsAShellThatRefusedTheIcon) {
-  CapturedTrayShell shell;
-  shell.accept = false;
-  TrayIcon icon;
-  EXPECT_FALSE(icon.Add(kWindow, kIcon, L"Oravin", kCallback));
+TEST_F(Tray, AShellThatRefusesTheIconIsReported) {
+  area.accept = false;
+  EXPECT_FALSE(icon.Add(kIcon, L"Oravin"));
+  EXPECT_FALSE(icon.Shown());
 }
 
-TEST(TrayIconTip, ALongTipIsCutToTheField) {
-  CapturedTrayShell shell;
-  TrayIcon icon;
-  icon.Add(kWindow, kIcon, std::wstring(70, L'x'), kCallback);
-  EXPECT_EQ(Tip(icon.Data()), std::string(63, 'x') + '\0');
+TEST_F(Tray, ALongTipKeeps127UnitsAndNeverSplitsASurrogatePair) {
+  icon.Add(kIcon, std::wstring(130, L'x'));
+  EXPECT_EQ(std::wstring(icon.Data().szTip), std::wstring(127, L'x'));
+  const std::wstring pairAtTheCut = std::wstring(126, L'x') + L"😀";
+  icon.SetTip(pairAtTheCut);
+  EXPECT_EQ(std::wstring(icon.Data().szTip), std::wstring(126, L'x'));
+  EXPECT_EQ(area.calls.back().message, DWORD(NIM_MODIFY));
 }
 
-TEST(TrayIconTip, ChineseTipsAreInTheAnsiCodePageAndNeverCutThroughACharacter) {
-  CapturedTrayShell shell;
-  TrayIcon icon;
-  icon.Add(kWindow, kIcon, L"网址助手", kCallback);
-  EXPECT_EQ(Tip(icon.Data()), Field(SystemCodec().Encode(L"网址助手")));
-  // "a" then 40 double-byte characters: 31 of them fill 63 bytes exactly...
-  const std::wstring chinese(40, L'网');
-  icon.Add(kWindow, kIcon, L"a" + chinese, kCallback);
-  EXPECT_EQ(Tip(icon.Data()), SystemCodec().Encode(L"a" + chinese.substr(0, 31)) + '\0');
-  // ...and without the "a" the 32nd would need bytes 63 and 64: a blank instead.
-  icon.Add(kWindow, kIcon, chinese, kCallback);
-  EXPECT_EQ(Tip(icon.Data()), Field(SystemCodec().Encode(chinese.substr(0, 31))));
+// Either version puts the event in the low word of lParam; the fourth adds
+// the icon's identifier in the high word and follows a right click with WM_CONTEXTMENU.
+TEST_F(Tray, OnlyALeftReleaseTheKeyboardOrTheContextMenuAskForSomething) {
+  struct Case {
+    bool version4;
+    UINT event;
+    TrayRequest request;
+  };
+  const Case cases[] = {
+      {true, WM_LBUTTONUP, TrayRequest::ShowWindow},   {true, NIN_KEYSELECT, TrayRequest::ShowWindow},
+      {true, WM_CONTEXTMENU, TrayRequest::ShowMenu},   {true, WM_RBUTTONUP, TrayRequest::None},
+      {true, WM_MOUSEMOVE, TrayRequest::None},         {true, NIN_SELECT, TrayRequest::None},
+      {true, WM_LBUTTONDBLCLK, TrayRequest::None},     {false, WM_LBUTTONUP, TrayRequest::ShowWindow},
+      {false, WM_RBUTTONUP, TrayRequest::ShowMenu},    {false, WM_CONTEXTMENU, TrayRequest::None},
+      {false, WM_MOUSEMOVE, TrayRequest::None},        {false, WM_LBUTTONDOWN, TrayRequest::None},
+  };
+  for (const Case& c : cases) {
+    CapturedNotificationArea shell;
+    shell.speaksVersion4 = c.version4;
+    TrayIcon tray(shell, kWindow, kCallback);
+    tray.Add(kIcon, L"Oravin");
+    const LPARAM lp = c.version4 ? MAKELPARAM(c.event, kTrayIconId) : LPARAM(c.event);
+    EXPECT_EQ(tray.RequestOf(lp), c.request) << c.version4 << " " << c.event;
+  }
 }
 
-TEST(TrayIconRemove, ReusesTheRecordOfTheLastAdd) {
-  CapturedTrayShell shell;
-  TrayIcon icon;
-  icon.Add(kWindow, kIcon, L"Oravin", kCallback);
-  icon.Remove();
-  ASSERT_EQ(shell.calls.size(), 2u);
-  EXPECT_EQ(shell.calls[1].message, DWORD(NIM_DELETE));
-  EXPECT_EQ(shell.calls[1].data.hWnd, kWindow);
-  EXPECT_EQ(shell.calls[1].data.uID, 1u);
-  EXPECT_EQ(Tip(shell.calls[1].data), Field("Oravin"));
+TEST_F(Tray, TheIconGoesWithItsOwnerAndNothingIsRemovedThatWasNotAdded) {
+  {
+    TrayIcon never(area, kWindow, kCallback);
+  }
+  EXPECT_TRUE(area.calls.empty());
+  {
+    TrayIcon owned(area, kWindow, kCallback);
+    owned.Add(kIcon, L"Oravin");
+  }
+  ASSERT_EQ(area.calls.size(), 3u);
+  EXPECT_EQ(area.calls[2].message, DWORD(NIM_DELETE));
+  EXPECT_EQ(area.calls[2].data.hWnd, kWindow);
+  EXPECT_EQ(area.calls[2].data.uID, kTrayIconId);
 }
 
-TEST(TrayIconRemove, WithoutAnAddPassesARecordOfZeros) {
-  CapturedTrayShell shell;
-  TrayIcon icon;
-  icon.Remove();
-  ASSERT_EQ(shell.calls.size(), 1u);
-  const TrayIconData zeros{};
-  EXPECT_EQ(std::memcmp(&shell.calls[0].data, &zeros, sizeof zeros), 0);
-}
-
-TEST(TrayIconRestore, AddsTheSameRecordAgainAfterTheTaskbarCameBack) {
-  CapturedTrayShell shell;
-  TrayIcon icon;
-  shell.accept = false;  // no notification area at start-up
-  EXPECT_FALSE(icon.Add(kWindow, kIcon, L"Oravin", kCallback));
-  shell.accept = true;
+TEST_F(Tray, TheRestoreAddsTheSameRecordAgainAfterTheTaskbarCameBack) {
+  area.accept = false;  // no notification area at start-up
+  EXPECT_FALSE(icon.Add(kIcon, L"Oravin"));
+  area.accept = true;
   EXPECT_TRUE(icon.Restore());
-  ASSERT_EQ(shell.calls.size(), 2u);
-  EXPECT_EQ(shell.calls[1].message, DWORD(NIM_ADD));
-  EXPECT_EQ(std::memcmp(&shell.calls[1].data, &shell.calls[0].data, sizeof(TrayIconData)), 0);
-}
-
-TEST(TrayIconRestore, DoesNothingWithoutAnAddOrAfterTheRemoval) {
-  CapturedTrayShell shell;
-  TrayIcon icon;
-  EXPECT_FALSE(icon.Restore());
-  icon.Add(kWindow, kIcon, L"Oravin", kCallback);
+  EXPECT_TRUE(icon.Shown());
+  ASSERT_EQ(area.calls.size(), 3u);
+  EXPECT_EQ(area.calls[1].message, DWORD(NIM_ADD));
+  EXPECT_EQ(std::wstring(area.calls[1].data.szTip), L"Oravin");
   icon.Remove();
   EXPECT_FALSE(icon.Restore());
-  EXPECT_EQ(shell.calls.size(), 2u);
+  EXPECT_EQ(area.calls.back().message, DWORD(NIM_DELETE));
 }
 
-TEST(TrayIconRestore, ListensForTheShellsTaskbarCreatedBroadcast) {
+TEST_F(Tray, TheRestoreListensForTheShellsTaskbarCreatedBroadcast) {
   EXPECT_EQ(TaskbarCreatedMessage(), RegisterWindowMessageW(L"TaskbarCreated"));
   EXPECT_GE(TaskbarCreatedMessage(), 0xC000u);
-}
-
-TEST(ProgramTrayIcon, OneRecordServesTheAddTheRestoreAndTheRemoval) {
-  CapturedTrayShell shell;
-  EXPECT_TRUE(AddTrayIcon(kWindow, kIcon, L"Oravin", kCallback));
-  EXPECT_EQ(ProgramTrayIconData().hWnd, kWindow);
-  EXPECT_TRUE(RestoreTrayIcon());
-  RemoveTrayIcon();
-  ASSERT_EQ(shell.calls.size(), 3u);
-  EXPECT_EQ(shell.calls[2].message, DWORD(NIM_DELETE));
-  EXPECT_EQ(shell.calls[2].data.hWnd, kWindow);
 }
 
 // The real notification area of the test system.
@@ -166,20 +142,21 @@ class RealTray : public ::testing::Test {
   }
   // Whether the shell knows an icon of ours: only a known icon can be modified.
   bool Known() {
-    NOTIFYICONDATAA probe{};
-    probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    NOTIFYICONDATAW probe{};
+    probe.cbSize = sizeof probe;
     probe.hWnd = window_.get();
     probe.uID = kTrayIconId;
-    return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
+    return Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
   }
   UniqueWindow window_;
 };
 
 TEST_F(RealTray, TheIconIsAddedAndRemoved) {
-  TrayIcon icon;
-  ASSERT_TRUE(icon.Add(window_.get(), LoadIconW(nullptr, IDI_APPLICATION), L"Oravin 测试", kCallback));
-  EXPECT_TRUE(Known());
-  icon.Remove();
+  {
+    TrayIcon icon(SystemNotificationArea(), window_.get(), kCallback);
+    ASSERT_TRUE(icon.Add(LoadIconW(nullptr, IDI_APPLICATION), L"Oravin 测试"));
+    EXPECT_TRUE(Known());
+  }
   EXPECT_FALSE(Known());
 }
 

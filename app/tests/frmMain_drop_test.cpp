@@ -39,18 +39,18 @@ TEST_F(MainWindowInProcess, EachKindOfDropIsTakenOnlyByTheListItFitsAndThePointe
       {"prose", testing::DragData().Text(L"two words"), std::nullopt},
       {"bookmarklet", testing::DragData().Text(L"UniformResourceLocatorW", L"javascript:void(0)"), std::nullopt},
   };
-  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(Start());
   const struct {
     const char* name;
     std::function<void()> show;
     std::optional<ListKind> listInFront;
   } pages[] = {
       {"web list", [] {}, ListKind::Websites},
-      {"main menu", [&] { form.ShowMainMenu(); }, std::nullopt},
-      {"options", [&] { form.ShowOptions(); }, std::nullopt},
-      {"about", [&] { form.ShowAbout(); }, std::nullopt},
-      {"folder list", [&] { form.ShowAssistant(Assistant::Folders); }, ListKind::Folders},
-      {"search", [&] { form.ShowAssistant(Assistant::Search); }, std::nullopt},
+      {"main menu", [&] { form.ShowMainMenu(); Settled(); }, std::nullopt},
+      {"options", [&] { form.ShowOptions(); Settled(); }, std::nullopt},
+      {"about", [&] { form.ShowAbout(); Settled(); }, std::nullopt},
+      {"folder list", [&] { form.ShowAssistant(Assistant::Folders); Settled(); }, ListKind::Folders},
+      {"search", [&] { form.ShowAssistant(Assistant::Search); Settled(); }, std::nullopt},
   };
   for (const auto& page : pages) {
     page.show();
@@ -81,7 +81,7 @@ TEST_F(MainWindowInProcess, DroppedFilesJoinTheWebListAtOnceSortedAndPairedAndRe
   WriteBytes(in(L"新浪.url"), "[InternetShortcut]\r\nURL=https://www.sina.com.cn/\r\n");
   WriteBytes(in("saved page.html"), "<html><body><a href=\"http://c.example/\">C</a></body></html>");
   WriteBytes(in("notes.txt"), "http://d.example/");
-  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(Start());
   const testing::DragResult drag =
       Drag(testing::DragData().Files({in("bookmarks.html"), in(L"新浪.url"), in("saved page.html"), in("notes.txt")}));
   EXPECT_EQ(drag.dropped, DWORD(DROPEFFECT_COPY));
@@ -96,6 +96,7 @@ TEST_F(MainWindowInProcess, DroppedFilesJoinTheWebListAtOnceSortedAndPairedAndRe
                                                   L"新浪 <Address>https://www.sina.com.cn/"}));
   EXPECT_EQ(ReadBytes(dir.path() / "Bin" / "Websites.txt"), before);
   form.ShowAssistant(Assistant::Folders);
+  EXPECT_TRUE(Settled());
   EXPECT_EQ(ReadBytes(dir.path() / "Bin" / "Websites.txt"),
             "Baidu <Address>http://www.baidu.com/<Split>"
             "\xCE\xAC\xBB\xF9\xB0\xD9\xBF\xC6 <Address>https://zh.wikipedia.org/<Split>"  // 维基百科 in GBK
@@ -104,7 +105,7 @@ TEST_F(MainWindowInProcess, DroppedFilesJoinTheWebListAtOnceSortedAndPairedAndRe
 
 TEST_F(MainWindowInProcess, ALinkOpensTheEditorFilledInTitledByTheBrowsersDescriptionOrTheHost) {
   Settings("0<Split>1<Split>0<Split>0<Split>100<Split>0");
-  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(Start());
   const struct {
     testing::DragData data;
     std::wstring title, address;
@@ -139,7 +140,7 @@ TEST_F(MainWindowInProcess, FoldersDroppedOnTheFolderListAreAddedByNameAndADrive
   wchar_t label[MAX_PATH + 1] = {};
   GetVolumeInformationW(L"C:\\", label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0);
   const std::wstring drive = *label ? label : L"C:";
-  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(Start());
   Drag(testing::DragData().Files({dir.path() / "Docs", dir.path() / "Music", dir.path() / "notes.txt", L"C:\\"}));
   ASSERT_TRUE(testing::PumpUntil([&] { return !boxes.calls.empty(); }));
   EXPECT_EQ(boxes.calls[0].text, L"已添加 2 项, 1 项已存在, 1 项无法保存");

@@ -8,7 +8,7 @@ namespace {
 
 TEST_F(MainWindowInProcess, SetModeFollowsTheModeAndIgnoresUnknownOnes) {
   Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
-  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(Start());
   EXPECT_EQ(Title(), L"搜索助手");
   form.Store().SetCurrent(Assistant::Folders);
   form.SetMode();
@@ -17,21 +17,26 @@ TEST_F(MainWindowInProcess, SetModeFollowsTheModeAndIgnoresUnknownOnes) {
   form.SetMode();
   EXPECT_EQ(Title(), L"文件夹助手");
   form.ShowMainMenu();
+  EXPECT_TRUE(Settled());
   EXPECT_EQ(Title(), L"Oravin");
   form.Store().SetCurrent(Assistant::Websites);
   form.ShowOptions();
+  EXPECT_TRUE(Settled());
   EXPECT_EQ(Title(), L"网址助手");
   form.ShowAbout();
+  EXPECT_TRUE(Settled());
   EXPECT_EQ(Title(), L"网址助手");  // the about page leaves the title row alone
 }
 
 TEST_F(MainWindowInProcess, ChoosingTheSearchAssistantSavesTheListLeftAndEmptiesIt) {
   Settings("0<Split>2<Split>0<Split>0<Split>100<Split>0");
   WriteBytes(dir.path() / "Bin" / "FolderList.txt", "d <Address>C:\\d<Split>\r\n");
-  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(Start());
   WriteBytes(dir.path() / "Bin" / "FolderList.txt", "changed");
   form.ShowMainMenu();
+  EXPECT_TRUE(Settled());
   form.ShowAssistant(Assistant::Search);
+  EXPECT_TRUE(Settled());
   EXPECT_EQ(Title(), L"搜索助手");
   EXPECT_EQ(form.Store().Current(), Assistant::Search);
   EXPECT_EQ(ReadBytes(dir.path() / "Bin" / "FolderList.txt"), "d <Address>C:\\d<Split>\r\n");
@@ -60,8 +65,8 @@ TEST_F(MainWindowInProcess, GoingBackToTheSameAssistantKeepsEveryAddEditAndDelet
     SCOPED_TRACE(list.file);
     Settings(list.settings);
     WriteBytes(dir.path() / "Bin" / list.file, "a <Address>1<Split>b <Address>2<Split>c <Address>3<Split>\r\n");
-    frmMain window;
-    ASSERT_TRUE(window.Load());
+    frmMain window{system};
+    ASSERT_TRUE(Start(window));
     ListBoxEX& shown = window.TitleList();
     const auto edit = [&](int step) {
       if (step == 0) {
@@ -84,6 +89,7 @@ TEST_F(MainWindowInProcess, GoingBackToTheSameAssistantKeepsEveryAddEditAndDelet
       edit(step);
       detours[step](window);
       list.showAgain(window);
+      ASSERT_TRUE(Settled(window));
     }
     EXPECT_EQ(shown.ListCount(), 3);
     window.Unload();
@@ -98,9 +104,7 @@ TEST_F(MainWindowInProcess, ADoubleClickOpensTheSelectedFolderWithTheFolderFlagO
   const std::string folder = Narrow(dir.wpath()) + "\\b b";
   std::filesystem::create_directory(folder);
   WriteBytes(dir.path() / "Bin" / "FolderList.txt", "a <Address>C:\\missing<Split>b <Address>" + folder + "<Split>\r\n");
-  RecordingShell shell;
-  ScopedShell shellGuard(shell);
-  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(Start());
   form.TitleList().SetListIndex(1);
   form.OpenSelectedEntry();
   ASSERT_EQ(shell.opened.size(), 1u);
@@ -116,7 +120,7 @@ TEST_F(MainWindowInProcess, ADoubleClickOpensTheSelectedFolderWithTheFolderFlagO
 TEST_F(MainWindowInProcess, DeletingRemovesTheSelectedPairAndNothingInTheSearchMode) {
   Settings("0<Split>1<Split>0<Split>0<Split>100<Split>0");
   WriteBytes(dir.path() / "Bin" / "Websites.txt", "a <Address>1<Split>b <Address>2<Split>c <Address>3<Split>\r\n");
-  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(Start());
   ListBoxEX& titles = form.TitleList();
   titles.SetListIndex(2);
   form.DeleteSelectedEntry();
@@ -133,13 +137,14 @@ TEST_F(MainWindowInProcess, ClosingOnAnotherPageStillWritesAListWhoseSaveFailed)
   Settings("0<Split>1<Split>0<Split>0<Split>100<Split>0");
   WriteBytes(dir.path() / "Bin" / "Websites.txt", "a <Address>1<Split>b <Address>2<Split>\r\n");
   WriteBytes(dir.path() / "Bin" / "FolderList.txt", "d <Address>C:\\d<Split>\r\n");
-  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(Start());
   form.TitleList().SetListIndex(0);
   form.DeleteSelectedEntry();
   // No new copy of the file can be made while a folder stands where it goes.
   const auto blocker = dir.path() / "Bin" / "Websites.txt.saving";
   std::filesystem::create_directory(blocker);
   form.ShowAssistant(Assistant::Folders);
+  EXPECT_TRUE(Settled());
   ASSERT_EQ(boxes.calls.size(), 1u);
   EXPECT_EQ(boxes.calls[0].title, L"Error");
   std::filesystem::remove(blocker);
@@ -159,7 +164,7 @@ TEST_F(MainWindowInProcess, EachTitleStandsOppositeItsOwnEntryThroughLoadAddEdit
   for (const auto& [x, y] : neighbours)
     file += x + L" <Address>http://1/<Split>" + y + L" <Address>http://2/<Split>" + x + L" <Address>http://3/<Split>";
   ASSERT_TRUE(testing::WriteText(file, dir.path() / "Bin" / "Websites.txt"));
-  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(Start());
   ListBoxEX& titles = form.TitleList();
   const auto expectPaired = [&](const char* step) {
     SCOPED_TRACE(step);
@@ -202,11 +207,12 @@ TEST_F(MainWindowInProcess, EachTitleStandsOppositeItsOwnEntryThroughLoadAddEdit
 TEST_F(MainWindowInProcess, TheAddAndEditButtonsOpenTheEditorOnlyInAListMode) {
   Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
   WriteBytes(dir.path() / "Bin" / "Websites.txt", "a <Address>http://a/<Split>\r\n");
-  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(Start());
   form.AddEntry();
   form.EditEntry();
   EXPECT_FALSE(form.Editor().IsOpen());
   form.ShowAssistant(Assistant::Websites);
+  EXPECT_TRUE(Settled());
   form.EditEntry();
   ASSERT_TRUE(form.Editor().IsOpen());
   EXPECT_EQ(form.Editor().controls()->txtTitle.Text(), L"a");

@@ -6,13 +6,12 @@ namespace {
 
 TEST_F(MainWindowInProcess, TheHomePageButtonsAndTheAboutLinkStartExplorerMinimised) {
   Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
-  RecordingShell shell;
-  ScopedShell shellGuard(shell);
-  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(Start());
   // The search page is in front; its buttons lie at (240, 360) and (240, 1320) of the page area (240, 720).
   SendMessageW(testing::ControlAt(form.hwnd(), 240 + 300, 720 + 900), BM_CLICK, 0, 0);
   SendMessageW(testing::ControlAt(form.hwnd(), 240 + 300, 720 + 1500), BM_CLICK, 0, 0);
   form.ShowAbout();
+  EXPECT_TRUE(Settled());
   HWND link = testing::ControlAt(form.hwnd(), 240 + 400, 720 + 3050);
   SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
   SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
@@ -23,9 +22,7 @@ TEST_F(MainWindowInProcess, TheHomePageButtonsAndTheAboutLinkStartExplorerMinimi
 
 TEST_F(MainWindowInProcess, TheSearchButtonOpensARequestBuiltFromTheForm) {
   Settings("0<Split>0<Split>0<Split>0<Split>2.5<Split>1");
-  RecordingShell shell;
-  ScopedShell shellGuard(shell);
-  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(Start());
   form.Search();
   form.AdvancedSearch();
   ASSERT_EQ(shell.opened.size(), 2u);
@@ -37,7 +34,7 @@ TEST_F(MainWindowInProcess, TheSearchButtonOpensARequestBuiltFromTheForm) {
 
 TEST_F(MainWindowInProcess, TabRunsThroughTheSearchFormInReadingOrderThenDownTheWindowAndRound) {
   Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
-  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(Start());
   // Points (twips of the window) on each stop; the page lies at (240, 720).
   const POINT stops[] = {
       {240 + 900, 720 + 600},   {240 + 900, 720 + 1600},  // the two home pages
@@ -56,14 +53,13 @@ TEST_F(MainWindowInProcess, TabRunsThroughTheSearchFormInReadingOrderThenDownThe
   EXPECT_EQ(GetNextDlgTabItem(form.hwnd(), at, FALSE), testing::ControlAt(form.hwnd(), stops[0].x, stops[0].y));
   // Only the page in front takes part: after the main menu slides in, Tab finds its first button.
   form.ShowMainMenu();
+  EXPECT_TRUE(Settled());
   EXPECT_EQ(GetNextDlgTabItem(form.hwnd(), nullptr, FALSE), testing::ControlAt(form.hwnd(), 240 + 300, 720 + 540));
 }
 
 TEST_F(MainWindowInProcess, EnterInTheSearchWordsSearchesOnAHomeButtonPressesItAndOnTheLinkFollowsIt) {
   Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
-  RecordingShell shell;
-  ScopedShell shellGuard(shell);
-  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(Start());
   HWND words = testing::ControlAt(form.hwnd(), 240 + 900, 720 + 2100);
   SetWindowTextW(words, L"a b");
   // Enter reaches the window as the dialog keys report it: IDOK from no control.

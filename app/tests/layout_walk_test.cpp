@@ -170,7 +170,7 @@ class LayoutWalk : public MainWindowInProcess {
 TEST_F(LayoutWalk, EveryCaptionIsWholeApartAndInsideAtTheScreensDpi) {
   WriteLists();
   Settings("0<Split>0<Split>1<Split>0<Split>100<Split>0");
-  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(Start());
   const int dpi = DpiOf(form.hwnd());
   ASSERT_EQ(dpi, ExpectedDpi()) << "the prefix's DPI did not take";
   // The window's size in twips, at the DPI: 195 x 354 pixels at 96 dpi, 292 x 531 at 144.
@@ -181,6 +181,7 @@ TEST_F(LayoutWalk, EveryCaptionIsWholeApartAndInsideAtTheScreensDpi) {
 
   WalkMainWindow("start");
   form.ShowMainMenu();
+  EXPECT_TRUE(Settled());
   // Each label's blanks lie one pixel under its button, which the caption starts beside.
   std::vector<Overlap> buttonsAndLabels;
   for (size_t i = 0; i < kMenuEntryCount; ++i) {
@@ -192,6 +193,7 @@ TEST_F(LayoutWalk, EveryCaptionIsWholeApartAndInsideAtTheScreensDpi) {
     const std::optional<ListKind> list = entry.page == Page::List ? ListOf(entry.assistant) : std::nullopt;
     const std::string view = list ? "list" + std::to_string(size_t(*list)) : entry.name;
     form.Choose(entry);
+    EXPECT_TRUE(Settled());
     WalkMainWindow(view);
     if (!list) continue;
     // The row's icon is drawn at its size at this DPI: 16 pixels at 96 dpi,
@@ -213,7 +215,7 @@ TEST_F(LayoutWalk, EveryCaptionIsWholeApartAndInsideAtTheScreensDpi) {
 // size, with its outline and every control in place again.
 TEST_F(LayoutWalk, AChangeOfDpiLaysTheWindowOutAgainWhereTheSystemSuggests) {
   Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
-  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(Start());
   const int dpi = DpiOf(form.hwnd());
   RECT suggested{100, 50, 100 + 200, 50 + 300};
   SendMessageW(form.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));

@@ -10,7 +10,6 @@
 
 #include "actions/registry_calls.h"
 #include "actions/shell.h"
-#include "actions/tray_shell.h"
 #include "app/frmMain.h"
 #include "data/entry.h"
 #include "data/mdlSave.h"
@@ -34,16 +33,16 @@ inline std::string Narrow(const std::wstring& text) { return std::string(text.be
 // Everything the shut-down does, in the order it happens.
 inline std::vector<std::string> events;
 
-class RecordingTray : public TrayShell {
+class RecordingTray : public NotificationArea {
  public:
-  bool NotifyIcon(DWORD message, const TrayIconData& data) override {
+  bool Notify(DWORD message, const NOTIFYICONDATAW& data) override {
+    if (message == NIM_SETVERSION) return accept;
     events.push_back(message == NIM_ADD ? "tray add" : message == NIM_DELETE ? "tray delete" : "tray other");
     tip = data.szTip;
-    tip.erase(tip.find_last_not_of(' ') + 1);
     return accept;
   }
   bool accept = true;
-  std::string tip;  // in the code page, as the record holds it
+  std::wstring tip;
 };
 
 class RecordingRegistry : public RegistryCalls {
@@ -114,6 +113,19 @@ class MainWindowInProcess : public ::testing::Test {
     while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
   }
+  // A busy machine slows Wine's first windows and timers down a great deal.
+  static constexpr int kAnimationTimeoutMs = 30000;
+  // Loads the window and waits for the opening animation and the start-up after it.
+  static bool Start(frmMain& window) {
+    return window.Load() &&
+           testing::PumpUntil([&] { return window.Started() && !window.Animating(); }, kAnimationTimeoutMs);
+  }
+  bool Start() { return Start(form); }
+  // Waits for the animation playing (a page change, the hide or the restore) to end.
+  static bool Settled(frmMain& window) {
+    return testing::PumpUntil([&] { return !window.Animating(); }, kAnimationTimeoutMs);
+  }
+  bool Settled() { return Settled(form); }
   void Settings(const std::string& fields) { WriteBytes(dir.path() / "Bin" / "Settings.txt", fields + "\r\n"); }
   std::wstring Title() const { return testing::WindowText(testing::ControlAt(form.hwnd(), 900, 300)); }
   LONG ExStyle() const { return GetWindowLongW(form.hwnd(), GWL_EXSTYLE); }
@@ -138,10 +150,10 @@ class MainWindowInProcess : public ::testing::Test {
   testing::ScratchDir dir;
   testing::CapturedMessageBoxes boxes;
   RecordingTray tray;
-  ScopedTrayShell trayGuard{tray};
   RecordingRegistry registry;
-  ScopedRegistryCalls registryGuard{registry};
-  frmMain form;
+  RecordingShell shell;
+  const SystemServices system{shell, registry, tray};
+  frmMain form{system};
 };
 
 }  // namespace oravin

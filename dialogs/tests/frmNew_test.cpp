@@ -28,15 +28,17 @@ class EditorDialog : public ::testing::Test {
   }
   frmNew::Controls& c() { return *dialog.controls(); }
   bool Closed() { return testing::PumpUntil([&] { return !dialog.IsOpen(); }, 10000); }
+  bool Opened() { return testing::PumpUntil([&] { return !dialog.Animating(); }) && dialog.IsOpen(); }
 
   testing::CapturedMessageBoxes boxes;
   Favorites store;
-  frmNew dialog{store};
+  CheckBox animateOption;  // never created: not ticked
+  frmNew dialog{store, animateOption};
 };
 
 TEST_F(EditorDialog, AddsABareHostNameAsAWholeWebAddressAndCloses) {
   dialog.NewAddress();
-  ASSERT_TRUE(dialog.IsOpen());
+  ASSERT_TRUE(Opened());
   EXPECT_EQ(c().lbTitle.Caption(), L"添加网址");
   EXPECT_EQ(c().lbAddress.Caption(), L"网址:");
   EXPECT_EQ(c().clbAdd->Caption(), L"添加  ");
@@ -65,7 +67,7 @@ void PressKey(HWND focus, UINT key) {
 
 TEST_F(EditorDialog, TabGoesFromTheTitleToTheAddressEnterConfirmsTidiedAndEscapeCloses) {
   dialog.NewAddress();
-  ASSERT_TRUE(dialog.IsOpen());
+  ASSERT_TRUE(Opened());
   EXPECT_EQ(GetFocus(), c().txtTitle.hwnd());
   HWND stops[] = {c().txtAddress.hwnd(), c().clbAdd->hwnd(), c().clbClose->hwnd(), c().txtTitle.hwnd()};
   for (HWND stop : stops) {
@@ -80,6 +82,7 @@ TEST_F(EditorDialog, TabGoesFromTheTitleToTheAddressEnterConfirmsTidiedAndEscape
   EXPECT_TRUE(Closed());
 
   dialog.NewAddress();
+  ASSERT_TRUE(Opened());
   c().txtTitle.SetText(L"kept out");
   PressKey(c().txtTitle.hwnd(), VK_ESCAPE);
   EXPECT_TRUE(Closed());

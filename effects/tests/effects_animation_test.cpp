@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "effects/animate_option.h"
 #include "effects/mdlAnimation.h"
 #include "effects/tests/test_form.h"
 #include "runtime/handles.h"
@@ -20,6 +19,7 @@ using testing::TestForm;
 constexpr int32_t kDelay = 1, kSteps = 33;
 constexpr COLORREF kWindowColor = RGB(40, 90, 200);
 constexpr COLORREF kParentColor = RGB(20, 160, 60);
+constexpr UINT kNeverPosted = WM_APP + 0x3FFF;
 
 struct RegionShape {
   int type = ERROR;  // NULLREGION, SIMPLEREGION, COMPLEXREGION, or ERROR for no region
@@ -42,19 +42,25 @@ RegionShape WindowRegion(HWND window) {
                                        << ")";
 }
 
-// Records the window's region as each frame shows.
+// Records the window's region as each frame of the animation shows.
 class FrameRecorder {
  public:
-  FrameRecorder()
-      : observer_([this](HWND window, int64_t frame) {
-          EXPECT_EQ(frame, int64_t(frames.size()));
-          frames.push_back(WindowRegion(window));
-        }) {}
+  explicit FrameRecorder(WindowAnimation& animation) {
+    animation.frameShown = [this](HWND window, int64_t frame) {
+      numbers.push_back(frame);
+      frames.push_back(WindowRegion(window));
+    };
+  }
+  std::vector<int64_t> numbers;
   std::vector<RegionShape> frames;
-
- private:
-  ScopedFrameObserver observer_;
 };
+
+// Plays the animation to its end, as the program's loop would; Play's result.
+bool PlayToTheEnd(WindowAnimation& animation, const AnimationRequest& request) {
+  const bool played = animation.Play(request);
+  EXPECT_TRUE(testing::PumpUntil([&] { return !animation.Playing(); }));
+  return played;
+}
 
 // Windows are slow to destroy under the test display, so the suite shares one
 // window, made again only when a test destroyed it.
@@ -71,12 +77,19 @@ class Animation : public ::testing::Test {
   }
   static inline std::unique_ptr<TestForm> shared;
   TestForm& form() { return *shared; }
+  bool Play(int32_t mode, int32_t effect, int32_t steps = kSteps, bool animated = true) {
+    recorder.numbers.clear();
+    recorder.frames.clear();
+    return PlayToTheEnd(animation, {form().hwnd(), mode, effect, kDelay, steps, animated});
+  }
+  WindowAnimation animation;
+  FrameRecorder recorder{animation};
 };
 
 TEST_F(Animation, HorizontalBandOpensFromTheCentreLineToTheWholeWindow) {
-  FrameRecorder recorder;
-  EXPECT_TRUE(AnimateWindowEffect(form().hwnd(), kAnimateOpen, 9, kDelay, kSteps));
+  EXPECT_TRUE(Play(kAnimateOpen, 9));
   ASSERT_EQ(recorder.frames.size(), 34u);
+  EXPECT_EQ(recorder.numbers.back(), 33);
   EXPECT_EQ(recorder.frames[0].type, NULLREGION);
   EXPECT_TRUE(IsRect(recorder.frames[1], {0, 146, 400, 154}));
   EXPECT_TRUE(IsRect(recorder.frames[33], {0, 0, 400, 300}));
@@ -84,8 +97,7 @@ TEST_F(Animation, HorizontalBandOpensFromTheCentreLineToTheWholeWindow) {
 }
 
 TEST_F(Animation, RevealFromLeftClosesToAnEmptyRegionOnAShownWindow) {
-  FrameRecorder recorder;
-  EXPECT_TRUE(AnimateWindowEffect(form().hwnd(), kAnimateClose, 0, kDelay, kSteps));
+  EXPECT_TRUE(Play(kAnimateClose, 0));
   ASSERT_EQ(recorder.frames.size(), 34u);
   EXPECT_TRUE(IsRect(recorder.frames[0], {0, 0, 400, 300}));
   EXPECT_TRUE(IsRect(recorder.frames[1], {12, 0, 400, 300}));
@@ -94,17 +106,15 @@ TEST_F(Animation, RevealFromLeftClosesToAnEmptyRegionOnAShownWindow) {
 }
 
 TEST_F(Animation, HideToTheTrayAndComeBackLeavesTheWholeWindow) {
-  EXPECT_TRUE(AnimateWindowEffect(form().hwnd(), kAnimateClose, 2, kDelay, kSteps));
+  EXPECT_TRUE(Play(kAnimateClose, 2));
   EXPECT_EQ(WindowRegion(form().hwnd()).type, NULLREGION);
-  FrameRecorder recorder;
-  EXPECT_TRUE(AnimateWindowEffect(form().hwnd(), kAnimateOpen, 3, kDelay, kSteps));
+  EXPECT_TRUE(Play(kAnimateOpen, 3));
   EXPECT_TRUE(IsRect(recorder.frames[1], {0, 291, 400, 300}));
   EXPECT_TRUE(IsRect(WindowRegion(form().hwnd()), {0, 0, 400, 300}));
 }
 
 TEST_F(Animation, HorizontalBlindsCloseByOpeningGapsBetweenStripes) {
-  FrameRecorder recorder;
-  EXPECT_TRUE(AnimateWindowEffect(form().hwnd(), kAnimateClose, 12, kDelay, kSteps));
+  EXPECT_TRUE(Play(kAnimateClose, 12));
   ASSERT_EQ(recorder.frames.size(), 17u);
   const HRGN fifth = recorder.frames[5].region.get();
   EXPECT_EQ(recorder.frames[5].type, COMPLEXREGION);
@@ -114,66 +124,98 @@ TEST_F(Animation, HorizontalBlindsCloseByOpeningGapsBetweenStripes) {
 }
 
 TEST_F(Animation, TheAnimateOptionOffGivesJustTheFirstAndTheLastFrame) {
-  WireAnimateOption([] { return 0; });
-  FrameRecorder recorder;
-  EXPECT_TRUE(AnimateWindowEffect(form().hwnd(), kAnimateOpen, 9, kDelay, kSteps));
+  EXPECT_TRUE(Play(kAnimateOpen, 9, kSteps, false));
   ASSERT_EQ(recorder.frames.size(), 2u);
   EXPECT_EQ(recorder.frames[0].type, NULLREGION);
   EXPECT_TRUE(IsRect(recorder.frames[1], {0, 0, 400, 300}));
-  recorder.frames.clear();
-  EXPECT_TRUE(AnimateWindowEffect(form().hwnd(), kAnimateClose, 4, kDelay, kSteps));
-  WireAnimateOption({});
+  EXPECT_TRUE(Play(kAnimateClose, 4, kSteps, false));
   ASSERT_EQ(recorder.frames.size(), 2u);
   EXPECT_TRUE(IsRect(recorder.frames[0], {0, 0, 400, 300}));
   EXPECT_EQ(recorder.frames[1].type, NULLREGION);
 }
 
-TEST_F(Animation, ZeroStepsFailAndLeaveTheRegionAsItWas) {
+TEST_F(Animation, ZeroStepsFailAndLeaveTheRegionAsItWasButWhatFollowsStillRuns) {
   SetWindowRgn(form().hwnd(), CreateRectRgn(10, 10, 50, 50), TRUE);
-  FrameRecorder recorder;
-  EXPECT_FALSE(AnimateWindowEffect(form().hwnd(), kAnimateOpen, 9, kDelay, 0));
+  bool followed = false;
+  EXPECT_FALSE(animation.Play({.window = form().hwnd(), .effect = 9, .steps = 0}, [&] { followed = true; }));
+  EXPECT_TRUE(followed);
+  EXPECT_FALSE(animation.Playing());
   EXPECT_TRUE(recorder.frames.empty());
   EXPECT_TRUE(IsRect(WindowRegion(form().hwnd()), {10, 10, 50, 50}));
 }
 
 TEST_F(Animation, AnEffectOutsideTheTableSucceedsWithoutTouchingTheWindow) {
-  FrameRecorder recorder;
-  for (int32_t effect : {14, -1, 1000}) EXPECT_TRUE(AnimateWindowEffect(form().hwnd(), kAnimateOpen, effect, kDelay, kSteps));
+  for (int32_t effect : {14, -1, 1000}) EXPECT_TRUE(Play(kAnimateOpen, effect));
   EXPECT_TRUE(recorder.frames.empty());
   EXPECT_EQ(WindowRegion(form().hwnd()).type, ERROR);  // still no region of its own
 }
 
-TEST_F(Animation, PendingEventsRunBetweenFrames) {
+// One frame a tick of the window's timer: the first at once, what the queue
+// holds runs before the next, and what follows the last runs after it.
+TEST_F(Animation, FramesStepOnTheWindowsTimerAndWhatFollowsRunsAfterTheLast) {
   PostMessageW(form().hwnd(), TestForm::kPosted, 0, 0);
-  int seenAtFirstFrame = -1;
-  ScopedFrameObserver observer([&](HWND, int64_t frame) {
-    if (frame == 0) seenAtFirstFrame = form().postedSeen;
-  });
-  EXPECT_TRUE(AnimateWindowEffect(form().hwnd(), kAnimateOpen, 0, kDelay, kSteps));
-  EXPECT_EQ(seenAtFirstFrame, 1);
+  int seenAtSecondFrame = -1;
+  size_t framesWhenFollowed = 0;
+  animation.frameShown = [&](HWND, int64_t frame) {
+    if (frame == 1) seenAtSecondFrame = form().postedSeen;
+  };
+  EXPECT_TRUE(animation.Play({.window = form().hwnd(), .effect = 0, .steps = 4}, [&] { framesWhenFollowed = 5; }));
+  EXPECT_TRUE(animation.Playing());
+  EXPECT_EQ(form().postedSeen, 0);
+  EXPECT_TRUE(testing::PumpUntil([&] { return !animation.Playing(); }));
+  EXPECT_EQ(seenAtSecondFrame, 1);
+  EXPECT_EQ(framesWhenFollowed, 5u);
 }
 
-TEST_F(Animation, ANegativeDelayDoesNotFreezeTheProgram) {
-  const ULONGLONG start = GetTickCount64();
-  EXPECT_TRUE(AnimateWindowEffect(form().hwnd(), kAnimateOpen, 0, -1, 4));
-  EXPECT_LT(GetTickCount64() - start, 2000u);
+TEST_F(Animation, ANegativeDelayPlaysEveryFrame) {
+  EXPECT_TRUE(PlayToTheEnd(animation, {form().hwnd(), kAnimateOpen, 0, -1, 4}));
+  EXPECT_EQ(recorder.frames.size(), 5u);
+}
+
+TEST_F(Animation, FinishShowsTheLastFrameAtOnceAndRunsWhatFollows) {
+  bool followed = false;
+  animation.Play({.window = form().hwnd(), .mode = kAnimateClose, .effect = 0}, [&] { followed = true; });
+  animation.Finish();
+  EXPECT_TRUE(followed);
+  EXPECT_FALSE(animation.Playing());
+  EXPECT_EQ(WindowRegion(form().hwnd()).type, NULLREGION);
+  EXPECT_EQ(recorder.numbers, (std::vector<int64_t>{0, 33}));
+}
+
+// The user's clicks and keys while a window animates are dropped, not run in
+// the middle of it; what the program posts itself still runs.
+TEST_F(Animation, InputToTheAnimatedWindowIsDroppedUntilTheLastFrame) {
+  int clicks = 0;
+  form().mouseDowns = &clicks;
+  animation.Play({.window = form().hwnd(), .effect = 9});
+  PostMessageW(form().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 150));
+  PostMessageW(form().hwnd(), TestForm::kPosted, 0, 0);
+  EXPECT_TRUE(testing::PumpUntil([&] { return !animation.Playing(); }));
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(form().postedSeen, 1);
+  PostMessageW(form().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 150));
+  EXPECT_TRUE(testing::PumpUntil([&] { return clicks == 1; }));
+  form().mouseDowns = nullptr;
 }
 
 TEST_F(Animation, AWindowDestroyedBetweenFramesEndsTheRunQuietly) {
-  ScopedFrameObserver observer([&](HWND window, int64_t frame) {
+  bool followed = false;
+  animation.frameShown = [&](HWND window, int64_t frame) {
     if (frame == 3) DestroyWindow(window);
-  });
-  EXPECT_TRUE(AnimateWindowEffect(form().hwnd(), kAnimateClose, 8, kDelay, kSteps));
+  };
+  EXPECT_TRUE(animation.Play({.window = form().hwnd(), .mode = kAnimateClose, .effect = 8}, [&] { followed = true; }));
+  EXPECT_TRUE(testing::PumpUntil([&] { return !animation.Playing(); }));
   EXPECT_EQ(form().hwnd(), nullptr);
+  EXPECT_FALSE(followed);
 }
 
 TEST_F(Animation, RepeatedAnimationsHoldNoMoreGraphicsObjects) {
-  AnimateWindowEffect(form().hwnd(), kAnimateClose, 12, kDelay, kSteps);
-  AnimateWindowEffect(form().hwnd(), kAnimateOpen, 13, kDelay, kSteps);
+  Play(kAnimateClose, 12);
+  Play(kAnimateOpen, 13);
   const DWORD before = testing::GdiObjectCount();
   for (int32_t effect = 0; effect <= 13; ++effect) {
-    AnimateWindowEffect(form().hwnd(), kAnimateClose, effect, 0, kSteps);
-    AnimateWindowEffect(form().hwnd(), kAnimateOpen, effect, 0, kSteps);
+    Play(kAnimateClose, effect);
+    Play(kAnimateOpen, effect);
   }
   EXPECT_EQ(testing::GdiObjectCount(), before);
 }
@@ -192,14 +234,15 @@ class ChildAnimation : public ::testing::Test {
     parentForm.reset();
   }
   void SetUp() override { SetWindowRgn(page.hwnd(), nullptr, TRUE); }
+  WindowAnimation animation;
   static inline std::unique_ptr<TestForm> parentForm, pageForm;
   TestForm& parent = *parentForm;
   TestForm& page = *pageForm;
 };
 
 TEST_F(ChildAnimation, APageGrowsFromItsCentre) {
-  FrameRecorder recorder;
-  EXPECT_TRUE(AnimateWindowEffect(page.hwnd(), kAnimateOpen, 10, kDelay, kSteps));
+  FrameRecorder recorder(animation);
+  EXPECT_TRUE(PlayToTheEnd(animation, {.window = page.hwnd(), .effect = 10}));
   ASSERT_EQ(recorder.frames.size(), 34u);
   EXPECT_TRUE(IsRect(recorder.frames[1], {194, 146, 206, 154}));
   EXPECT_TRUE(IsRect(WindowRegion(page.hwnd()), {0, 0, 400, 300}));
@@ -208,15 +251,19 @@ TEST_F(ChildAnimation, APageGrowsFromItsCentre) {
 TEST_F(ChildAnimation, OnlyTheFramesRegionOfThePageShows) {
   const int32_t kShownFrame = 16;
   testing::Capture middle;
-  ScopedFrameObserver observer([&](HWND, int64_t frame) {
+  animation.frameShown = [&](HWND, int64_t frame) {
     if (frame == kShownFrame || frame == 8 || frame == 24) {
       RedrawWindow(parent.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+      // Wine puts what was drawn on the screen when the thread finds its queue
+      // empty; asked for a message that never comes, it finds it so.
+      MSG none;
+      PeekMessageW(&none, nullptr, kNeverPosted, kNeverPosted, PM_NOREMOVE);
       const testing::Capture shot = testing::CaptureWindow(parent.hwnd());
       testing::SaveArtifact(shot, "effects_page_open_effect10_frame" + std::to_string(frame));
       if (frame == kShownFrame) middle = shot;
     }
-  });
-  EXPECT_TRUE(AnimateWindowEffect(page.hwnd(), kAnimateOpen, 10, kDelay, kSteps));
+  };
+  EXPECT_TRUE(PlayToTheEnd(animation, {.window = page.hwnd(), .effect = 10}));
   ASSERT_EQ(middle.width, 460);
   // Frame 16 of 400 × 300: w = R(193.9) = 194, h = R(145.5) = 145, so columns
   // 103..296 and rows 78..221 of the page show; it sits at (30, 40) in its parent.

@@ -2,7 +2,6 @@
 
 #include <climits>
 
-#include "effects/animate_option.h"
 #include "effects/form_frame.h"
 #include "effects/frame_geometry.h"
 
@@ -140,10 +139,10 @@ TEST(FrameGeometryModes, RevealsOpenOnAnyModeButZeroAndTheOthersCloseOnAnyModeBu
 }
 
 TEST(FrameGeometryUnanimated, OneStepGivesAFirstAndALastFrame) {
-  EXPECT_EQ(EffectiveSteps(kSteps, 0), 1);
-  EXPECT_EQ(EffectiveSteps(kSteps, 1), kSteps);
-  EXPECT_EQ(EffectiveSteps(0, 0), 1);
-  const FramePlan open = Plan(9, kOpen, 400, 300, EffectiveSteps(kSteps, 0));
+  EXPECT_EQ(EffectiveSteps(kSteps, false), 1);
+  EXPECT_EQ(EffectiveSteps(kSteps, true), kSteps);
+  EXPECT_EQ(EffectiveSteps(0, false), 1);
+  const FramePlan open = Plan(9, kOpen, 400, 300, EffectiveSteps(kSteps, false));
   ASSERT_EQ(open.FrameCount(), 2);
   EXPECT_TRUE(IsEmpty(OnlyRect(open, 0)));
   EXPECT_EQ(OnlyRect(open, 1), (FrameRect{0, 0, 400, 300}));
@@ -207,17 +206,6 @@ TEST(FormFrame, LayersAreRimBandOutlineAndPanelInThatOrder) {
   EXPECT_EQ(layers[1].color, 0x004080FFu);
   EXPECT_EQ(layers[2].color, 0x0001AFFFu);
   EXPECT_EQ(layers[3].color, 0x0000B9FFu);
-}
-
-TEST(AnimateOption, IsTickedUntilWiredAndFollowsItsSourceOnceWired) {
-  EXPECT_EQ(AnimateOptionValue(), 1);
-  int32_t box = 0;
-  WireAnimateOption([&] { return box; });
-  EXPECT_EQ(AnimateOptionValue(), 0);
-  box = 1;
-  EXPECT_EQ(AnimateOptionValue(), 1);
-  WireAnimateOption({});
-  EXPECT_EQ(AnimateOptionValue(), 1);
 }
 
 }  // namespace

@@ -120,7 +120,9 @@ TEST_F(ShapedForm, ShapingTwiceGivesTheSamePictureAndHoldsNoMoreObjects) {
 
 TEST_F(ShapedForm, ShapingAfterAnOpeningAnimationRestoresTheRoundedCorners) {
   ASSERT_TRUE(ShapeForm(*form));
-  AnimateWindowEffect(form->hwnd(), kAnimateOpen, 9, 1, 33);
+  WindowAnimation animation;
+  animation.Play({.window = form->hwnd(), .mode = kAnimateOpen, .effect = 9});
+  testing::PumpUntil([&] { return !animation.Playing(); });
   testing::PumpUntil([&] { return testing::CaptureWindow(form->hwnd()).ColorAt(0, 0) != kBackdrop; });
   const Capture square = testing::CaptureWindow(form->hwnd());
   EXPECT_NE(square.ColorAt(0, 0), kBackdrop);

@@ -21,6 +21,8 @@ class TestForm : public Form {
   }
 
   int postedSeen = 0;
+  // Counts the left-button presses that reach the window, when set.
+  int* mouseDowns = nullptr;
   static constexpr UINT kPosted = WM_APP + 1;
 
  protected:
@@ -29,6 +31,7 @@ class TestForm : public Form {
       ++postedSeen;
       return 0;
     }
+    if (msg == WM_LBUTTONDOWN && mouseDowns) ++*mouseDowns;
     return Form::OnMessage(msg, wp, lp);
   }
 };

@@ -85,11 +85,12 @@ std::filesystem::path ProgramFolder(const std::filesystem::path& root, int entri
 // One started program, closed as a user closes it when the object goes.
 class Running {
  public:
-  // Times the start from the moment the process is asked for until it first
-  // waits for input, its start-up done and its list loaded. The opening
-  // animation plays at every start, whatever the options say, and its frames
-  // are paced by the animation itself: it is timed apart, from its first frame
-  // to its last, by watching the window's region change.
+  // Times the start from the moment the process is asked for until it waits
+  // for input with its start-up done and its list loaded: for a window with a
+  // region, once the rounded outline the start-up ends with is on it. The
+  // opening animation plays at every start, whatever the options say, and its
+  // frames are paced by the animation itself: it is timed apart, from its
+  // first frame to the outline, by watching the window's region change.
   Running(const std::filesystem::path& exe, const wchar_t* windowClass) {
     STARTUPINFOW si{};
     si.cb = sizeof si;
@@ -106,17 +107,16 @@ class Running {
     process_.reset(pi.hProcess);
     std::optional<LARGE_INTEGER> firstFrame, lastFrame;
     const UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
-    while (WaitForInputIdle(pi.hProcess, 1) == WAIT_TIMEOUT && Milliseconds(before, Now()) < kReadyTimeoutMs) {
+    while (Milliseconds(before, Now()) < kReadyTimeoutMs) {
+      // The animation steps on the program's own loop, which waits for input between frames.
+      const bool idle = WaitForInputIdle(pi.hProcess, 1) != WAIT_TIMEOUT;
       if (!window) window = WindowOf(pi.dwProcessId, windowClass);
-      if (!window || lastFrame) continue;
-      const int kind = GetWindowRgn(window, region.get());
-      if (kind == ERROR) continue;
-      if (!firstFrame) firstFrame = Now();
-      RECT box{}, whole{};
-      GetRgnBox(region.get(), &box);
-      GetWindowRect(window, &whole);
-      OffsetRect(&whole, -whole.left, -whole.top);
-      if (kind == SIMPLEREGION && EqualRect(&box, &whole)) lastFrame = Now();
+      if (window && !lastFrame) {
+        const int kind = GetWindowRgn(window, region.get());
+        if (kind != ERROR && !firstFrame) firstFrame = Now();
+        if (kind == COMPLEXREGION) lastFrame = Now();
+      }
+      if (idle && window && (!firstFrame || lastFrame)) break;
     }
     const LARGE_INTEGER ready = Now();
     readyMs = Milliseconds(before, ready);

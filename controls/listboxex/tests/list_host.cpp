@@ -4,8 +4,6 @@
 
 #include <memory>
 
-#include "runtime/do_events.h"
-
 namespace oravin::testing {
 
 HWND HostWindow() {
@@ -16,10 +14,6 @@ HWND HostWindow() {
 }
 
 void WaitForPaint(const ListBoxEX& list) { ASSERT_TRUE(PumpUntil([&] { return !list.PaintPending(); })); }
-
-void PaintNow(const ListBoxEX& list) {
-  while (list.PaintPending()) DoEvents();
-}
 
 ListHost::ListHost(const TwipsRect& at, const PropertyBag* saved) {
   list.PropertyChanged = [this](const wchar_t* name) { changed.push_back(name); };

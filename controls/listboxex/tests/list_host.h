@@ -20,8 +20,6 @@ HWND HostWindow();
 
 // Pumps messages until the list has painted.
 void WaitForPaint(const ListBoxEX& list);
-// Paints now, without waiting for more messages: for measuring.
-void PaintNow(const ListBoxEX& list);
 
 // A list on the host window, recording the property-changed notifications.
 class ListHost {
