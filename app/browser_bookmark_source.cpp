@@ -11,7 +11,7 @@
 namespace oravin {
 namespace {
 
-bool IsBookmarksFile(std::wstring_view name) {
+bool IsBookmarksFile(const std::wstring& name) {
   return std::any_of(kBookmarkFiles.begin(), kBookmarkFiles.end(), [&](std::wstring_view file) {
     return std::equal(name.begin(), name.end(), file.begin(), file.end(),
                       [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); });
@@ -60,21 +60,32 @@ BrowserBookmarkSource::~BrowserBookmarkSource() {
   if (reading_) WaitForSingleObject(reading_.get(), INFINITE);
 }
 
-// Each browser's folder of profiles with everything in it: a profile added,
-// a bookmarks file written or replaced. The browsers write other files there
-// all the time; only a bookmarks file or a profile folder is worth a look.
-void BrowserBookmarkSource::Watch() {
+// Each browser's folder of profiles, for a profile added, and each profile's
+// folder, for its bookmarks files. A folder alone, not the folders in it:
+// Wine reports nothing from those, and Windows would report every file of the
+// browser's caches. The browsers write other files there all the time; only
+// a bookmarks file is worth a look.
+bool BrowserBookmarkSource::Watch() {
+  bool added = false;
+  const auto watch = [&](const std::wstring& folder, FolderWatcher::OnChange onChange) {
+    if (watches_.contains(folder)) return;
+    if (auto watching = watcher_.Watch(folder, false, std::move(onChange))) {
+      watches_.emplace(folder, std::move(watching));
+      added = true;
+    }
+  };
   for (const Browser& browser : kBrowsers) {
-    auto watch = watcher_.Watch(JoinPath(localAppData_, browser.profiles), true, [this](const FolderChanges& changes) {
-      const bool worthALook = changes.overflowed || std::any_of(changes.names.begin(), changes.names.end(),
-                                                                [](const std::wstring& name) {
-                                                                  return IsBookmarksFile(FileNameOf(name)) ||
-                                                                         ParentOf(name).empty();
-                                                                });
-      if (worthALook) ReadSoon();
+    const std::wstring folder = JoinPath(localAppData_, browser.profiles);
+    watch(folder, [this](const FolderChanges&) {
+      if (Watch()) ReadSoon();
     });
-    if (watch) watches_.push_back(std::move(watch));
+    for (const std::wstring& profile : ProfilesIn(folder)) {
+      watch(JoinPath(folder, profile), [this](const FolderChanges& changes) {
+        if (changes.overflowed || std::any_of(changes.names.begin(), changes.names.end(), IsBookmarksFile)) ReadSoon();
+      });
+    }
   }
+  return added;
 }
 
 void BrowserBookmarkSource::ReadSoon() {

@@ -8,6 +8,7 @@
 // changes.
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,7 +40,8 @@ class BrowserBookmarkSource {
     FILETIME written;
     bool read;  // false: to be read at the next look, whatever its stamp says
   };
-  void Watch();
+  // Watches what is not watched yet; true when something was.
+  bool Watch();
   void ReadSoon();
   static DWORD WINAPI ReadOnItsThread(void* self);
   bool ReadChanged();
@@ -48,7 +50,7 @@ class BrowserBookmarkSource {
   const std::wstring localAppData_;
   const HWND window_;
   const UINT arrived_;
-  std::vector<std::unique_ptr<FolderWatch>> watches_;
+  std::map<std::wstring, std::unique_ptr<FolderWatch>> watches_;  // by folder
   // The reading thread's while it runs, the window's between readings.
   std::vector<ProfileBookmarks> files_;
   std::vector<Stamp> stamps_;
