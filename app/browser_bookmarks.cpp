@@ -1,6 +1,9 @@
 #include "app/browser_bookmarks.h"
 
 #include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cstdint>
 #include <unordered_set>
 
 #include "actions/web_address.h"
@@ -11,44 +14,91 @@ namespace {
 
 // The only version the browsers have written so far; a later one may mean
 // anything.
-constexpr int kKnownVersion = 1;
+constexpr int64_t kKnownVersion = 1;
 
-std::wstring Text(const nlohmann::json& node, const char* key) {
-  const auto found = node.find(key);
-  if (found == node.end() || !found->is_string()) return {};
-  return DecodeText(found->get_ref<const std::string&>(), TextEncoding::Utf8);
-}
+// Takes the links as the parser meets them, with no tree of the whole file
+// built first: each object's "type", "name" and "url" are kept until it ends,
+// and an object of type "url" inside "roots" is a link.
+class LinkCollector : public nlohmann::json_sax<nlohmann::json> {
+ public:
+  std::vector<Favorite> links;
+  bool sawRoots = false;
+  bool knownVersion = true;
+
+  bool null() override { return Value(); }
+  bool boolean(bool) override { return Value(); }
+  bool number_integer(number_integer_t value) override { return Number(value); }
+  bool number_unsigned(number_unsigned_t value) override { return Number(int64_t(std::min<uint64_t>(value, INT64_MAX))); }
+  bool number_float(number_float_t, const string_t&) override { return Number(-1); }
+  bool binary(binary_t&) override { return Value(); }
+  bool string(string_t& value) override {
+    if (objects_.size() == 1 && key_ == "version") knownVersion = false;  // a version, but not as a number
+    if (!objects_.empty() && objects_.back().inObject) {
+      Node& node = objects_.back();
+      if (key_ == "type") node.isLink = value == "url";
+      if (key_ == "name") node.name = std::move(value);
+      if (key_ == "url") node.url = std::move(value);
+    }
+    return Value();
+  }
+  bool start_object(std::size_t) override {
+    const bool roots = objects_.size() == 1 && key_ == "roots";
+    if (roots) sawRoots = true;
+    objects_.push_back({.inRoots = roots || (!objects_.empty() && objects_.back().inRoots), .inObject = true});
+    return true;
+  }
+  bool key(string_t& value) override {
+    key_ = std::move(value);
+    return true;
+  }
+  bool end_object() override {
+    Node& node = objects_.back();
+    if (node.isLink && node.inRoots) {
+      links.push_back({DecodeText(node.name, TextEncoding::Utf8), DecodeText(node.url, TextEncoding::Utf8)});
+    }
+    objects_.pop_back();
+    key_.clear();
+    return true;
+  }
+  bool start_array(std::size_t) override {
+    objects_.push_back({.inRoots = !objects_.empty() && objects_.back().inRoots, .inObject = false});
+    return true;
+  }
+  bool end_array() override {
+    objects_.pop_back();
+    return true;
+  }
+  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override { return false; }
+
+ private:
+  struct Node {
+    bool inRoots = false;
+    bool inObject = false;  // an array has no keys
+    bool isLink = false;
+    std::string name, url;
+  };
+  bool Value() {
+    key_.clear();
+    return true;
+  }
+  bool Number(int64_t value) {
+    if (objects_.size() == 1 && key_ == "version" && value != kKnownVersion) knownVersion = false;
+    return Value();
+  }
+  // Open objects and arrays, innermost last.
+  std::vector<Node> objects_;
+  std::string key_;
+};
 
 }  // namespace
 
 std::optional<std::vector<Favorite>> ParseChromiumBookmarks(std::string_view bytes) {
-  const nlohmann::json file = nlohmann::json::parse(bytes, nullptr, /*allow_exceptions=*/false);
-  if (!file.is_object()) return std::nullopt;
-  const auto version = file.find("version");
-  if (version != file.end() && (!version->is_number_integer() || version->get<int>() != kKnownVersion)) {
+  LinkCollector collector;
+  if (!nlohmann::json::sax_parse(bytes, &collector, nlohmann::json::input_format_t::json, /*strict=*/true) ||
+      !collector.sawRoots || !collector.knownVersion) {
     return std::nullopt;
   }
-  const auto roots = file.find("roots");
-  if (roots == file.end() || !roots->is_object()) return std::nullopt;
-  std::vector<Favorite> links;
-  // Folders are walked with a stack of their own: a file nested deeper than
-  // the thread's stack could hold must not end the program.
-  std::vector<const nlohmann::json*> folders;
-  for (auto root = roots->rbegin(); root != roots->rend(); ++root) folders.push_back(&*root);
-  while (!folders.empty()) {
-    const nlohmann::json& node = *folders.back();
-    folders.pop_back();
-    if (!node.is_object()) continue;
-    const std::wstring type = Text(node, "type");
-    if (type == L"url") {
-      links.push_back({Text(node, "name"), Text(node, "url")});
-      continue;
-    }
-    const auto children = node.find("children");
-    if (children == node.end() || !children->is_array()) continue;
-    for (auto child = children->rbegin(); child != children->rend(); ++child) folders.push_back(&*child);
-  }
-  return links;
+  return std::move(collector.links);
 }
 
 BrowserBookmarks MergeBookmarks(std::span<const ProfileBookmarks> files, std::span<const std::vector<Favorite>> lists) {

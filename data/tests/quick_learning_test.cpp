@@ -8,21 +8,7 @@
 namespace oravin {
 namespace {
 
-const LearnedFavorite kWeChat{L"Websites", L"微信\t网页\\版", L"https://wx.qq.com/"};
 const LearnedFavorite kBaidu{L"Websites", L"百度", L"https://www.baidu.com/"};
-
-TEST(QuickLearningFileTest, ReadsBackWhatItWrote) {
-  QuickLearning learning;
-  learning.Opened(L"wx", kWeChat);
-  learning.Opened(L"wx", kBaidu);
-  learning.Opened(L"wx", kBaidu);
-  learning.Opened(L"b d", kBaidu);
-  const QuickLearning read = QuickLearning::FromFile(learning.FileText());
-  EXPECT_EQ(read.FileText(), learning.FileText());
-  ASSERT_NE(read.MostOpenedWith(L"wx"), nullptr);
-  EXPECT_EQ(*read.MostOpenedWith(L"wx"), kBaidu);
-  EXPECT_EQ(read.TimesOpened().size(), 2u);
-}
 
 TEST(QuickLearningFileTest, KeepsWithinItsBounds) {
   QuickLearning learning;

@@ -33,17 +33,6 @@ std::string Link(const char* utf8Title, const char* url) {
   return std::string(R"({"id":"9","type":"url","name":")") + utf8Title + R"(","url":")" + url + R"("})";
 }
 
-std::vector<std::wstring> ListTexts(HWND list) {
-  std::vector<std::wstring> texts;
-  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < count; ++i) {
-    std::wstring text(size_t(SendMessageW(list, LB_GETTEXTLEN, WPARAM(i), 0)) + 1, L'\0');
-    text.resize(size_t(SendMessageW(list, LB_GETTEXT, WPARAM(i), reinterpret_cast<LPARAM>(text.data()))));
-    texts.push_back(text);
-  }
-  return texts;
-}
-
 // Chrome's default profile in the test's Wine prefix, there while the object lives.
 struct ChromeProfile {
   ChromeProfile() { std::filesystem::create_directories(path); }
