@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cwctype>
 #include <unordered_set>
 
 #include "actions/web_address.h"
@@ -101,15 +102,32 @@ std::optional<std::vector<Favorite>> ParseChromiumBookmarks(std::string_view byt
   return std::move(collector.links);
 }
 
+namespace {
+
+// The same for the addresses SamePlaceKey makes the same (letter case and a
+// trailing separator aside), without a string made for each of the many
+// addresses of two full lists.
+uint64_t SamePlaceHash(std::wstring_view address) {
+  if (!address.empty() && (address.back() == L'/' || address.back() == L'\\')) address.remove_suffix(1);
+  uint64_t hash = 14695981039346656037u;  // FNV-1a
+  for (const wchar_t c : address) {
+    const wchar_t lower = c < 0x80 ? (c >= L'A' && c <= L'Z' ? wchar_t(c + 32) : c) : wchar_t(std::towlower(c));
+    hash = (hash ^ uint64_t(lower)) * 1099511628211u;
+  }
+  return hash;
+}
+
+}  // namespace
+
 BrowserBookmarks MergeBookmarks(std::span<const ProfileBookmarks> files, std::span<const std::vector<Favorite>> lists) {
-  std::unordered_set<std::wstring> seen;
+  std::unordered_set<uint64_t> seen;
   for (const std::vector<Favorite>& list : lists) {
-    for (const Favorite& favorite : list) seen.insert(SamePlaceKey(favorite.address));
+    for (const Favorite& favorite : list) seen.insert(SamePlaceHash(favorite.address));
   }
   BrowserBookmarks merged;
   for (const ProfileBookmarks& file : files) {
     for (const Favorite& bookmark : file.bookmarks) {
-      if (!WebAddressToOpen(bookmark.address) || !seen.insert(SamePlaceKey(bookmark.address)).second) continue;
+      if (!seen.insert(SamePlaceHash(bookmark.address)).second || !WebAddressToOpen(bookmark.address)) continue;
       merged.favorites.push_back(bookmark);
       merged.browsers.push_back(uint8_t(file.browser));
     }

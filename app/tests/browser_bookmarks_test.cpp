@@ -11,36 +11,20 @@ namespace {
 using Links = std::vector<std::wstring>;  // "title address"
 
 // As Chrome writes it: a checksum, the three roots, folders within folders.
-const std::string kDefaultProfile = R"json({
-   "checksum": "0d5a1b2c3d4e5f60718293a4b5c6d7e8",
-   "roots": {
-      "bookmark_bar": {
-         "children": [ {
-            "date_added": "13345678901234567", "guid": "a1", "id": "5", "name": "百度一下",
-            "type": "url", "url": "https://www.baidu.com/"
-         }, {
-            "children": [ {
-               "children": [ {
-                  "date_added": "13345678901234568", "id": "8", "name": "Ünïcødé 𠀋 站",
-                  "type": "url", "url": "https://example.org/ü"
-               } ],
-               "date_added": "13345678901234569", "id": "7", "name": "深处", "type": "folder"
-            }, {
-               "date_added": "13345678901234570", "id": "9", "name": "Bookmarklet",
-               "type": "url", "url": "javascript:alert(1)"
-            } ],
-            "date_added": "13345678901234571", "id": "6", "name": "工作", "type": "folder"
-         } ],
-         "date_added": "13345678901234500", "id": "1", "name": "书签栏", "type": "folder"
-      },
-      "other": {
-         "children": [ { "id": "10", "name": "Bilibili", "type": "url", "url": "https://www.bilibili.com/" } ],
-         "id": "2", "name": "其他书签", "type": "folder"
-      },
-      "synced": { "children": [ ], "id": "3", "name": "移动设备书签", "type": "folder" }
-   },
-   "version": 1
-})json";
+const std::string kDefaultProfile = R"json({"checksum": "0d5a1b2c", "roots": {
+  "bookmark_bar": {"children": [
+    {"date_added": "13345678901234567", "guid": "a1", "id": "5", "name": "百度一下", "type": "url",
+     "url": "https://www.baidu.com/"},
+    {"children": [
+       {"children": [{"id": "8", "name": "Ünïcødé 𠀋 站", "type": "url", "url": "https://example.org/ü",
+                      "meta_info": {"name": "not a title"}}], "id": "7", "name": "深处", "type": "folder"},
+       {"id": "9", "name": "Bookmarklet", "type": "url", "url": "javascript:alert(1)"}],
+     "id": "6", "name": "工作", "type": "folder"}],
+    "id": "1", "name": "书签栏", "type": "folder"},
+  "other": {"children": [{"id": "10", "name": "Bilibili", "type": "url", "url": "https://www.bilibili.com/"}],
+            "id": "2", "name": "其他书签", "type": "folder"},
+  "synced": {"children": [], "id": "3", "name": "移动设备书签", "type": "folder"}},
+ "version": 1})json";
 
 // A profile signed in to an account: what the account keeps, in a file beside.
 const std::string kAccountBookmarks = R"({"checksum":"x","roots":{"bookmark_bar":{"children":[

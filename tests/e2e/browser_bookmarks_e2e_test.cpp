@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
-#include <algorithm>
 
 #include "testing/scratch_dir.h"
 #include "testing/win32_testing.h"
