@@ -115,6 +115,7 @@ bool BrowserBookmarkSource::Arrived() {
   }
   const bool changed = changed_;
   changed_ = false;
+  if (changed) shown_ = files_;
   if (again_) {
     again_ = false;
     ReadSoon();

@@ -30,8 +30,9 @@ class BrowserBookmarkSource {
 
   // Whether the bookmarks changed with the reading that just ended.
   bool Arrived();
-  // Every profile's files, the browsers in their order, a browser's default profile first.
-  const std::vector<ProfileBookmarks>& Bookmarks() const { return files_; }
+  // Every profile's files as the last reading found them, the browsers in
+  // their order, a browser's default profile first.
+  const std::vector<ProfileBookmarks>& Bookmarks() const { return shown_; }
 
  private:
   struct Stamp {
@@ -51,10 +52,12 @@ class BrowserBookmarkSource {
   const HWND window_;
   const UINT arrived_;
   std::map<std::wstring, std::unique_ptr<FolderWatch>> watches_;  // by folder
-  // The reading thread's while it runs, the window's between readings.
+  // The reading thread's: it keeps what each file gave, for the next reading.
   std::vector<ProfileBookmarks> files_;
   std::vector<Stamp> stamps_;
   bool changed_ = false;
+  // The window's copy of files_, taken when a reading ends.
+  std::vector<ProfileBookmarks> shown_;
   UniqueKernelHandle reading_;
   // A change came while reading: another reading follows.
   bool again_ = false;
