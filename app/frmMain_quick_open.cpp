@@ -93,7 +93,9 @@ void frmMain::CreateQuickOpen() {
           [this, favoriteOf, kindOf](QuickMatch match) {
             quickRanking_.Opened(quickOpen_->txtQuery.Text(), match);
             SaveQuickLearning();
-            OpenFavorite(favoriteOf(match), AddressesOf(kindOf(match)) == AddressKind::Folder);
+            // A copy: the bookmarks may be read again while a message about this one is up.
+            const Favorite favorite = favoriteOf(match);
+            OpenFavorite(favorite, AddressesOf(kindOf(match)) == AddressKind::Folder);
           },
       .forget =
           [this](QuickMatch match) {
