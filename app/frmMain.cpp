@@ -125,13 +125,14 @@ void frmMain::ApplySettings() {
   if (f.txtCount) picSearch.txtCount.SetText(*f.txtCount);
   if (f.chkExact) picSearch.chkExact.SetValue(*f.chkExact);
   picOptions.hotQuickOpen.SetValue(f.quickOpenKey.value_or(kDefaultQuickOpenKey));
+  if (f.chkBrowserBookmarks) picOptions.chkBrowserBookmarks.SetValue(*f.chkBrowserBookmarks);
 }
 
 Options frmMain::CurrentOptions() const {
   return {picOptions.chkAnimate.Value(), int32_t(favorites_.Current()),
           chkOpen.Value(),                picOptions.chkStartUp.Value(),
           picSearch.txtCount.Text(),      picSearch.chkExact.Value(),
-          picOptions.hotQuickOpen.Value(), settingsEncoding_};
+          picOptions.hotQuickOpen.Value(), picOptions.chkBrowserBookmarks.Value(), settingsEncoding_};
 }
 
 // The notification area draws its icons at the small-icon size of the window's DPI.
@@ -245,6 +246,7 @@ LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (wp == kPreloadTimer) {
         KillTimer(hwnd(), kPreloadTimer);
         for (const ListKind list : kListKinds) favorites_.ReadQuietly(list);
+        FollowBrowserBookmarks();
         return 0;
       }
       if (wp != kDropTargetTimer) break;
@@ -253,6 +255,9 @@ LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case kTakeDrops:
       TakeDrops();
+      return 0;
+    case kBrowserBookmarksRead:
+      OnBrowserBookmarksRead();
       return 0;
     case WM_HOTKEY:
       ToggleQuickOpen();

@@ -13,6 +13,7 @@
 #include "actions/mdlRegistry.h"
 #include "actions/mdlTray.h"
 #include "actions/search_query.h"
+#include "app/browser_bookmark_source.h"
 #include "app/browser_stand_in.h"
 #include "app/drop_target.h"
 #include "app/frmQuickOpen.h"
@@ -25,7 +26,7 @@
 #include "controls/listboxex/listboxex.h"
 #include "dialogs/frmNew.h"
 #include "data/favorites.h"
-#include "data/quick_match.h"
+#include "data/quick_ranking.h"
 #include "data/settings.h"
 #include "effects/mdlAnimation.h"
 #include "runtime/check_box.h"
@@ -119,6 +120,7 @@ class frmMain : public Form {
  private:
   // Drops are taken from the message loop, once the source has its answer.
   static constexpr UINT kTakeDrops = WM_APP + 2;
+  static constexpr UINT kBrowserBookmarksRead = WM_APP + 3;
 
   void CreateControls();
   void BindEvents();
@@ -156,6 +158,11 @@ class frmMain : public Form {
   void RegisterQuickOpenKey();
   std::wstring TrayTip() const;
   void IndexFavorites();
+  // Reads the browsers' bookmarks, or stops, as the options page says.
+  void FollowBrowserBookmarks();
+  void OnBrowserBookmarksRead();
+  std::wstring QuickLearningFile() const;
+  void SaveQuickLearning() const;
   std::array<HWND, kPageCount> Pages() const;
   HWND FrontPage() const;
   void RegisterDropTarget();
@@ -182,10 +189,14 @@ class frmMain : public Form {
   std::unique_ptr<frmQuickOpen> quickOpen_;
   // What the quick-open box searches: the lists as they were when it opened,
   // each under its place in kListKinds, and the revisions of the store's
-  // lists they were indexed at.
-  QuickIndex quickIndex_;
+  // lists they were indexed at; after them the browsers' bookmarks, which
+  // are indexed again when they or a list changed.
+  QuickRanking quickRanking_;
   std::array<std::vector<Favorite>, kListKinds.size()> quickFavorites_;
   std::array<std::optional<uint64_t>, kListKinds.size()> quickRevisions_;
+  std::unique_ptr<BrowserBookmarkSource> browserBookmarks_;
+  BrowserBookmarks quickBookmarks_;
+  bool bookmarksIndexed_ = false;
   bool quickOpenKeyWorks_ = false;
   std::unique_ptr<DropTargetRegistration> dropTarget_;
   // Dropped, and waiting for the message loop.

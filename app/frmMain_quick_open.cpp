@@ -5,6 +5,8 @@
 #include "app/frmMain.h"
 #include "app/images.h"
 #include "data/entry.h"
+#include "runtime/durable_file.h"
+#include "runtime/file_path.h"
 
 namespace oravin {
 namespace {
@@ -24,6 +26,10 @@ constexpr TrayMenuItem kTrayMenu[] = {
 };
 // Menu commands count from 1, since 0 is what TrackPopupMenu says when nothing was chosen.
 constexpr UINT kFirstTrayCommand = 1;
+// Where the browsers' bookmarks stand among what quick open searches: after the lists.
+constexpr size_t kBrowserBookmarksSlot = kListKinds.size();
+// What learning knows them by; the lists go by their files' names.
+constexpr wchar_t kBrowserBookmarksName[] = L"Browsers";
 
 // The hotkey control's modifiers (HOTKEYF_*) as RegisterHotKey takes them (MOD_*).
 UINT HotkeyModifiers(Hotkey key) {
@@ -80,14 +86,35 @@ void frmMain::ShowTrayMenu() {
 }
 
 void frmMain::CreateQuickOpen() {
+  const auto favoriteOf = [this](QuickMatch match) -> const Favorite& {
+    return match.list == kBrowserBookmarksSlot ? quickBookmarks_.favorites[match.index]
+                                               : quickFavorites_[match.list][match.index];
+  };
+  // The browsers' bookmarks are web addresses, and go as the web list's do.
+  const auto kindOf = [](QuickMatch match) {
+    return match.list == kBrowserBookmarksSlot ? ListKind::Websites : kListKinds[match.list];
+  };
   quickOpen_ = std::make_unique<frmQuickOpen>(QuickOpenSource{
-      .search = [this](std::wstring_view query, size_t limit) { return quickIndex_.Search(query, limit); },
-      .favorite = [this](QuickMatch match) { return quickFavorites_[match.list][match.index]; },
-      .icon = [](QuickMatch match) { return ProgramPicture(RowOf(kListKinds[match.list]).picture); },
-      .open =
+      .search = [this](std::wstring_view query, size_t limit) { return quickRanking_.Search(query, limit); },
+      .favorite = favoriteOf,
+      .icon = [kindOf](QuickMatch match) { return ProgramPicture(RowOf(kindOf(match)).picture); },
+      .origin =
           [this](QuickMatch match) {
-            const bool isFolder = AddressesOf(kListKinds[match.list]) == AddressKind::Folder;
-            OpenFavorite(quickFavorites_[match.list][match.index], isFolder);
+            if (match.list != kBrowserBookmarksSlot) return std::wstring();
+            return std::wstring(kBrowsers[quickBookmarks_.browsers[match.index]].name);
+          },
+      .open =
+          [this, favoriteOf, kindOf](QuickMatch match) {
+            quickRanking_.Opened(quickOpen_->txtQuery.Text(), match);
+            SaveQuickLearning();
+            // A copy: the bookmarks may be read again while a message about this one is up.
+            const Favorite favorite = favoriteOf(match);
+            OpenFavorite(favorite, AddressesOf(kindOf(match)) == AddressKind::Folder);
+          },
+      .forget =
+          [this](QuickMatch match) {
+            quickRanking_.Forget(match);
+            SaveQuickLearning();
           },
       .fallback = [this](std::wstring_view query) { return BaiduFallback(query); },
   });
@@ -95,18 +122,35 @@ void frmMain::CreateQuickOpen() {
     RegisterQuickOpenKey();
     if (trayIcon_) trayIcon_->SetTip(TrayTip());
   };
+  picOptions.cmdForgetPicks.Click = [this] {
+    quickRanking_.SetLearning({});
+    SaveQuickLearning();
+  };
+  // Learning that cannot be read is no learning: quick open works as before it learned.
+  std::string bytes;
+  std::error_code error;
+  if (ReadFileContents(QuickLearningFile(), bytes, error)) quickRanking_.SetLearning(QuickLearning::FromFile(bytes));
+}
+
+std::wstring frmMain::QuickLearningFile() const { return JoinPath(ParentOf(SettingsFile()), L"QuickOpenPicks.txt"); }
+
+// Written at each change, as it is small: a program ended by the system keeps it.
+void frmMain::SaveQuickLearning() const {
+  std::error_code error;
+  ReplaceFileContents(QuickLearningFile(), quickRanking_.Learning().FileText(), error);
 }
 
 // What matches no favorite is searched for on the web, as a launcher does.
 std::optional<QuickFallback> frmMain::BaiduFallback(std::wstring_view query) {
   if (HasNoWords(query)) return std::nullopt;
   const std::wstring words(query);
-  return QuickFallback{L"在百度搜索 \"" + words + L"\"", picModes.ChoiceOf(Assistant::Search)->button->Picture(),
+  return QuickFallback{L"在百度搜索 \"" + words + L"\"", ProgramPicture(MenuEntryOf(Assistant::Search)->picture),
                        [this, words] { Open(BuildBaiduSearchUrl(words, kBaiduOwnCount, kSearchWeb, false), false); }};
 }
 
 void frmMain::ToggleQuickOpen() {
   if (quickOpen_->IsOpen()) return quickOpen_->Close();
+  FollowBrowserBookmarks();
   IndexFavorites();
   quickOpen_->Open(hwnd());
 }
@@ -120,8 +164,34 @@ void frmMain::IndexFavorites() {
     if (quickRevisions_[slot] == favorites_.Revision(kind)) continue;
     quickRevisions_[slot] = favorites_.Revision(kind);
     quickFavorites_[slot] = FavoritesOf(favorites_.Entries(kind));
-    quickIndex_.SetList(slot, quickFavorites_[slot]);
+    quickRanking_.SetList(slot, StemOf(ListFileOf(kind)), quickFavorites_[slot]);
+    // An address now in a list is no longer shown for a browser.
+    bookmarksIndexed_ = false;
   }
+  if (bookmarksIndexed_) return;
+  bookmarksIndexed_ = true;
+  quickBookmarks_ = browserBookmarks_ ? MergeBookmarks(browserBookmarks_->Bookmarks(), quickFavorites_) : BrowserBookmarks{};
+  quickRanking_.SetList(kBrowserBookmarksSlot, kBrowserBookmarksName, quickBookmarks_.favorites);
+}
+
+void frmMain::FollowBrowserBookmarks() {
+  const bool wanted = picOptions.chkBrowserBookmarks.Value() == 1;
+  if (wanted == bool(browserBookmarks_)) return;
+  browserBookmarks_.reset();
+  if (wanted) {
+    browserBookmarks_ = std::make_unique<BrowserBookmarkSource>(SystemFolderWatcher(), LocalAppDataFolder(), hwnd(),
+                                                                kBrowserBookmarksRead);
+  }
+  bookmarksIndexed_ = false;
+}
+
+// Indexed at once, so that the next key finds the box ready; an open box
+// shows them at once.
+void frmMain::OnBrowserBookmarksRead() {
+  if (!browserBookmarks_ || !browserBookmarks_->Arrived()) return;
+  bookmarksIndexed_ = false;
+  IndexFavorites();
+  quickOpen_->Refresh();
 }
 
 }  // namespace oravin

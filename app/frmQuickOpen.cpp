@@ -151,6 +151,20 @@ void frmQuickOpen::Refine() {
   InvalidateRect(list, nullptr, TRUE);
 }
 
+void frmQuickOpen::Refresh() {
+  if (!IsOpen()) return;
+  const LRESULT selected = SendMessageW(results_.get(), LB_GETCURSEL, 0, 0);
+  Refine();
+  if (selected > 0 && size_t(selected) < matches_.size()) SendMessageW(results_.get(), LB_SETCURSEL, WPARAM(selected), 0);
+}
+
+void frmQuickOpen::ForgetSelected() {
+  const LRESULT selected = SendMessageW(results_.get(), LB_GETCURSEL, 0, 0);
+  if (selected < 0 || size_t(selected) >= matches_.size()) return;
+  source_.forget(matches_[size_t(selected)]);
+  Refine();
+}
+
 void frmQuickOpen::OpenSelected() {
   const LRESULT selected = SendMessageW(results_.get(), LB_GETCURSEL, 0, 0);
   // Out of the way first: a message about the favorite must not sit behind a topmost box.
@@ -196,13 +210,26 @@ void frmQuickOpen::DrawRow(const DRAWITEMSTRUCT& item, const Favorite& favorite,
   DrawTextIn(dc, favorite.title, title, selected ? kSelectedTextColor : kTextColor);
   RECT address = text;
   address.left = title.right + 2 * gap;
-  DrawTextIn(dc, favorite.address, address, selected ? kSelectedAddressColor : kAddressColor);
+  const COLORREF dimmer = selected ? kSelectedAddressColor : kAddressColor;
+  if (const std::wstring origin = source_.origin(match); !origin.empty()) {
+    RECT measuredOrigin = address;
+    DrawTextW(dc, origin.c_str(), int(origin.size()), &measuredOrigin, DT_SINGLELINE | DT_CALCRECT | DT_NOPREFIX);
+    RECT at = address;
+    at.left = std::max(address.left, address.right - (measuredOrigin.right - measuredOrigin.left));
+    DrawTextIn(dc, origin, at, dimmer);
+    address.right = at.left - gap;
+  }
+  DrawTextIn(dc, favorite.address, address, dimmer);
 }
 
 LRESULT CALLBACK frmQuickOpen::QueryKeys(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
   if (msg == WM_KEYDOWN && (wp == VK_UP || wp == VK_DOWN || wp == VK_PRIOR || wp == VK_NEXT)) {
     // The moves of a list: handed to the results, the typing stays in the field.
     SendMessageW(reinterpret_cast<frmQuickOpen*>(self)->results_.get(), msg, wp, lp);
+    return 0;
+  }
+  if (msg == WM_KEYDOWN && wp == VK_DELETE && GetKeyState(VK_SHIFT) < 0) {
+    reinterpret_cast<frmQuickOpen*>(self)->ForgetSelected();
     return 0;
   }
   if (msg == WM_NCDESTROY) RemoveWindowSubclass(edit, QueryKeys, 0);

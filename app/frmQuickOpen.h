@@ -31,9 +31,14 @@ struct QuickOpenSource {
   std::function<Favorite(QuickMatch)> favorite;
   // The picture of the favorite's list.
   std::function<PicturePtr(QuickMatch)> icon;
+  // Where the favorite comes from when it is not a list of the program's own
+  // (a browser), shown after its address; empty for the lists.
+  std::function<std::wstring(QuickMatch)> origin;
   std::function<void(QuickMatch)> open;
   // Asked only when nothing matches the query.
   std::function<std::optional<QuickFallback>(std::wstring_view query)> fallback;
+  // Shift+Delete: what the box learned of the favorite goes.
+  std::function<void(QuickMatch)> forget;
 };
 
 class frmQuickOpen : public Form {
@@ -49,6 +54,8 @@ class frmQuickOpen : public Form {
 
   // Opens the selected row, as Enter and a double-click do.
   void OpenSelected();
+  // Searches again, after what it searches changed.
+  void Refresh();
 
  protected:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -62,6 +69,7 @@ class frmQuickOpen : public Form {
   void PlaceUnderThePointer();
   void UseLettersFirst();
   void Refine();
+  void ForgetSelected();
   void DrawResult(const DRAWITEMSTRUCT& item);
   void DrawRow(const DRAWITEMSTRUCT& item, const Favorite& favorite, const PicturePtr& picture);
   static LRESULT CALLBACK QueryKeys(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);

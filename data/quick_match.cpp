@@ -216,16 +216,18 @@ void QuickIndex::SetList(size_t which, std::span<const Favorite> favorites) {
 }
 
 std::vector<QuickMatch> QuickIndex::Search(std::wstring_view query, size_t limit) const {
+  std::vector<RankedMatch> found = limit == 0 ? std::vector<RankedMatch>() : Matches(query);
+  const size_t kept = std::min(limit, found.size());
+  std::partial_sort(found.begin(), found.begin() + ptrdiff_t(kept), found.end());
+  std::vector<QuickMatch> matches;
+  for (size_t i = 0; i < kept; ++i) matches.push_back(found[i].match());
+  return matches;
+}
+
+std::vector<RankedMatch> QuickIndex::Matches(std::wstring_view query) const {
   const std::vector<Word> words = WordsOf(query);
-  if (words.empty() || limit == 0) return {};
-  struct Ranked {
-    Place place;
-    uint32_t titleLength;
-    size_t list;
-    uint32_t index;
-    auto operator<=>(const Ranked&) const = default;
-  };
-  std::vector<Ranked> found;
+  std::vector<RankedMatch> found;
+  if (words.empty()) return found;
   for (size_t which = 0; which < lists_.size(); ++which) {
     const List& list = lists_[which];
     const std::wstring_view titles = list.titles, addresses = list.addresses;
@@ -248,11 +250,7 @@ std::vector<QuickMatch> QuickIndex::Search(std::wstring_view query, size_t limit
       if (worst != kNoMatch) found.push_back({worst, entry.titleLength, which, i});
     }
   }
-  const size_t kept = std::min(limit, found.size());
-  std::partial_sort(found.begin(), found.begin() + ptrdiff_t(kept), found.end());
-  std::vector<QuickMatch> matches;
-  for (size_t i = 0; i < kept; ++i) matches.push_back({found[i].list, found[i].index});
-  return matches;
+  return found;
 }
 
 }  // namespace oravin

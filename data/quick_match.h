@@ -53,6 +53,16 @@ struct QuickMatch {
   bool operator==(const QuickMatch&) const = default;
 };
 
+// A match with what orders it: compared, the better match is the smaller.
+struct RankedMatch {
+  uint8_t place;  // where its words matched: the lower, the better
+  uint32_t titleLength;
+  size_t list;
+  uint32_t index;
+  auto operator<=>(const RankedMatch&) const = default;
+  QuickMatch match() const { return {list, index}; }
+};
+
 // Built once per list, rebuilt when the list changes; a search reads every
 // entry of every list, with no other work per keystroke.
 class QuickIndex {
@@ -62,6 +72,8 @@ class QuickIndex {
   void SetList(size_t list, std::span<const Favorite> favorites);
   // The best `limit` matches of the query, best first.
   std::vector<QuickMatch> Search(std::wstring_view query, size_t limit) const;
+  // Every match of the query, in no order.
+  std::vector<RankedMatch> Matches(std::wstring_view query) const;
 
  private:
   struct Entry {

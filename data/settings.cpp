@@ -32,10 +32,13 @@ Hotkey QuickOpenKey(const std::wstring& field) {
   return whole && IsSoundHotkey(Hotkey(number)) ? Hotkey(number) : kDefaultQuickOpenKey;
 }
 
-// Only a key of the user's own choosing is written: with the default key the
-// file stays as the first version wrote it, byte for byte.
-std::wstring QuickOpenKeyField(Hotkey key) {
-  return key == kDefaultQuickOpenKey ? std::wstring() : std::wstring(kSplit) + std::to_wstring(key);
+// Only what differs from the defaults is written: with the default key and
+// the browsers' bookmarks searched, the file stays as the first version wrote
+// it, byte for byte.
+std::wstring QuickOpenFields(Hotkey key, int16_t browserBookmarks) {
+  const std::wstring split(kSplit);
+  if (browserBookmarks != 1) return split + std::to_wstring(key) + split + std::to_wstring(browserBookmarks);
+  return key == kDefaultQuickOpenKey ? std::wstring() : split + std::to_wstring(key);
 }
 
 // The box's number, or the count a search takes for a number beyond every
@@ -75,6 +78,7 @@ SettingsFields ParseSettings(std::wstring_view text) {
   if (count < 6 || !(fields.chkExact = CheckValue(f[5]))) return fields;
   if (count < 7) return fields;
   fields.quickOpenKey = QuickOpenKey(f[6]);
+  if (count >= 8) fields.chkBrowserBookmarks = CheckValue(f[7]);
   return fields;
 }
 
@@ -82,7 +86,7 @@ std::wstring FormatSettings(const Options& o) {
   const std::wstring split(kSplit);
   return std::to_wstring(o.chkAnimate) + split + std::to_wstring(o.mode) + split + std::to_wstring(o.chkOpen) +
          split + std::to_wstring(o.chkStartUp) + split + CountField(o.txtCount) + split +
-         std::to_wstring(o.chkExact) + QuickOpenKeyField(o.quickOpenKey);
+         std::to_wstring(o.chkExact) + QuickOpenFields(o.quickOpenKey, o.chkBrowserBookmarks);
 }
 
 std::wstring SettingsFile() { return JoinPath(JoinPath(App().Path, L"Bin"), L"Settings.txt"); }

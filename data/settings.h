@@ -1,7 +1,8 @@
 #pragma once
 // The settings file: one line of numbers joined by "<Split>", read when the
 // main window starts and written when it closes. The six of the first
-// version keep their places; the quick-open key came seventh.
+// version keep their places; the quick-open key came seventh, and whether
+// quick open searches the browsers' bookmarks eighth.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,6 +23,7 @@ struct Options {
   std::wstring txtCount = L"100";
   int16_t chkExact = 0;
   Hotkey quickOpenKey = kDefaultQuickOpenKey;
+  int16_t chkBrowserBookmarks = 1;
   // The file's own, kept from the start (a file saved from Notepad stays as it was saved).
   TextEncoding encoding = TextEncoding::CodePage;
 };
@@ -35,6 +37,7 @@ struct SettingsFields {
   std::optional<std::wstring> txtCount;
   std::optional<int16_t> chkExact;
   std::optional<Hotkey> quickOpenKey;
+  std::optional<int16_t> chkBrowserBookmarks;
   TextEncoding encoding = TextEncoding::CodePage;
 };
 

@@ -140,6 +140,8 @@ Section "Uninstall"
   Delete "$INSTDIR\oravin.exe"
   Delete "$INSTDIR\说明.txt"
   Delete "$INSTDIR\Bin\Settings.txt"
+  ; What quick open learned goes with the options.
+  Delete "$INSTDIR\Bin\QuickOpenPicks.txt"
   !insertmacro DELETE_RUN_VALUE HKCU
   !insertmacro DELETE_RUN_VALUE HKLM
   Delete "$SMPROGRAMS\Oravin.lnk"

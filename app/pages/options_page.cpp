@@ -23,6 +23,11 @@ bool OptionsPage::Create(HWND parent, const TwipsRect& at) {
   hotQuickOpen.SetFont(PageFont());
   lbQuickOpenTaken.Create(hwnd(), {240, 1800, 1935, 195}, L"已被其他程序占用", {.font = PageFont(), .foreColor = kTakenColor});
   ShowQuickOpenKeyTaken(false);
+  chkBrowserBookmarks.Create(hwnd(), {240, 2160, 1935, 240}, L"搜索浏览器书签", kPageBackColor);
+  chkBrowserBookmarks.SetFont(PageFont());
+  chkBrowserBookmarks.SetValue(1);
+  cmdForgetPicks.Create(hwnd(), {240, 2520, 1935, 345}, L"清除快速打开的记忆");
+  cmdForgetPicks.SetFont(PageFont());
   return true;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
-// The options page: animated windows, starting with Windows and the key that
-// opens the quick-open box.
+// The options page: animated windows, starting with Windows, the key that
+// opens the quick-open box, whether it searches the browsers' bookmarks, and
+// forgetting what it learned.
 #include "runtime/check_box.h"
+#include "runtime/command_button.h"
 #include "runtime/hotkey_box.h"
 #include "runtime/label.h"
 #include "runtime/picture_box.h"
@@ -17,6 +19,8 @@ class OptionsPage : public PictureBox {
 
   CheckBox chkAnimate, chkStartUp;
   HotkeyBox hotQuickOpen;
+  CheckBox chkBrowserBookmarks;
+  CommandButton cmdForgetPicks;
 
  private:
   Label Label6, lbQuickOpen, lbQuickOpenTaken;

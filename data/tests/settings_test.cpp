@@ -82,6 +82,17 @@ TEST(ParseSettings, TheSeventhFieldIsASoundQuickOpenKeyNoneOrElseTheDefault) {
   EXPECT_FALSE(ParseSettings(L"1<Split>0<Split>0<Split>1<Split>100<Split>9<Split>1568").quickOpenKey);
 }
 
+// Browser bookmarks off: the key is written too, so the eighth field keeps its place.
+TEST(Settings, TheEighthFieldTurnsBrowserBookmarksOff) {
+  const std::wstring seven = L"1<Split>0<Split>0<Split>1<Split>100<Split>0<Split>1568";
+  EXPECT_FALSE(ParseSettings(seven).chkBrowserBookmarks);
+  EXPECT_EQ(ParseSettings(seven + L"<Split>0").chkBrowserBookmarks, 0);
+  EXPECT_FALSE(ParseSettings(seven + L"<Split>7").chkBrowserBookmarks);
+  Options o;
+  o.chkBrowserBookmarks = 0;
+  EXPECT_EQ(FormatSettings(o), seven + L"<Split>0");
+}
+
 TEST(FormatSettings, WritesTheCountFromTheLeadingNumberOfTheBox) {
   Options o;
   EXPECT_EQ(FormatSettings(o), L"1<Split>0<Split>0<Split>1<Split>100<Split>0");

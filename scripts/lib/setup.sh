@@ -4,7 +4,7 @@ ORAVIN_PACKAGES=(
   cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine wine64 xvfb x11-utils x11-apps imagemagick fonts-wqy-microhei locales file
-  nsis p7zip-full unzip optipng python3 unicode-data
+  nsis p7zip-full unzip optipng python3 unicode-data nlohmann-json3-dev
 )
 
 setup_install() {

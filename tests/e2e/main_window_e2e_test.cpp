@@ -290,18 +290,6 @@ TEST_F(MainWindow, TypedWordsGoToTheBrowserAsTypedForEachKindPickedWhenEnterIsPr
   Close();
 }
 
-// The texts of a list box of another process.
-std::vector<std::wstring> ListTexts(HWND list) {
-  std::vector<std::wstring> texts;
-  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < count; ++i) {
-    std::wstring text(size_t(SendMessageW(list, LB_GETTEXTLEN, WPARAM(i), 0)) + 1, L'\0');
-    text.resize(size_t(SendMessageW(list, LB_GETTEXT, WPARAM(i), reinterpret_cast<LPARAM>(text.data()))));
-    texts.push_back(text);
-  }
-  return texts;
-}
-
 // From the search page, with the keyboard in another window: the global key,
 // two letters of pinyin, Enter.
 TEST_F(MainWindow, TheGlobalKeyFindsFavoritesByPinyinAndEnterOpensTheBest) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "runtime/handles.h"
 
@@ -41,6 +42,8 @@ HWND ControlAt(HWND main, int twipsX, int twipsY);
 // A real left click at that point (the pointer moves there).
 void ClickAt(HWND main, int twipsX, int twipsY);
 std::wstring WindowText(HWND window);
+// The texts of a list box of another process.
+std::vector<std::wstring> ListTexts(HWND list);
 // Waits until the title row shows the title, as it does when a page switch
 // ends, and then leaves the program a moment: the title changes before the
 // switch's handler has quite returned, and a click that follows within
