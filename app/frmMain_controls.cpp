@@ -15,21 +15,14 @@ constexpr TwipsRect kPageArea{240, 720, 2415, 3405};
 
 std::shared_ptr<Font> FormFont() { return std::make_shared<Font>(L"宋体", 9); }
 
-// The look both lists are stored with.
-PropertyBag ListLook() {
-  PropertyBag bag;
-  bag.Write<int32_t>(L"style", 1, 0);
-  bag.Write<int32_t>(L"gradient", 0, 1);
-  bag.Write<int32_t>(L"startcolor", 0x00A3E8FC, 0x00FFD6AC);
-  bag.Write<int32_t>(L"endcolor", 0x0005BAFE, 0x00FFFFFF);
-  bag.Write<FontPtr>(L"font", std::make_shared<Font>(L"Tahoma", 9.75, false, 0), nullptr);
-  return bag;
-}
-
+// The list's own colours, on a plain background.
 std::unique_ptr<ListBoxEX> MakeList(HWND parent) {
   auto list = std::make_unique<ListBoxEX>();
-  const PropertyBag look = ListLook();
-  list->Create({.parent = parent, .at = kPageArea, .ambientFont = FormFont(), .saved = &look});
+  list->Create({.parent = parent, .at = kPageArea, .font = std::make_shared<Font>(L"Tahoma", 9.75, false, 0)});
+  list->SetStyle(1);
+  list->SetGradient(0);
+  list->SetStartColor(0x00A3E8FC);
+  list->SetEndColor(0x0005BAFE);
   return list;
 }
 
@@ -69,21 +62,21 @@ void frmMain::CreateControls() {
 }
 
 void frmMain::BindEvents() {
-  clbMinimize->Events.Click = [this] { Minimize(); };
-  clbClose->Events.Click = [this] { Close(); };
-  clbPlug->Events.Click = [this] { ShowMainMenu(); };
+  clbMinimize->Click = [this] { Minimize(); };
+  clbClose->Click = [this] { Close(); };
+  clbPlug->Click = [this] { ShowMainMenu(); };
   for (const AssistantChoice& choice : picModes.Assistants()) {
     const Assistant assistant = choice.assistant;
-    choice.button->Events.Click = choice.label->Click = [this, assistant] { ShowAssistant(assistant); };
+    choice.button->Click = choice.label->Click = [this, assistant] { ShowAssistant(assistant); };
   }
-  picModes.clbOptions->Events.Click = picModes.lbOptions.Click = [this] { ShowOptions(); };
-  picModes.clbAbout->Events.Click = picModes.Label5.Click = [this] { ShowAbout(); };
-  lstTitles->Events.MouseClick = [this] { ShowSelectedAddress(); };
-  lstTitles->Events.DbClick = [this] { OpenSelectedEntry(); };
-  clbDelete->Events.Click = [this] { DeleteSelectedEntry(); };
-  clbAdd->Events.Click = [this] { AddEntry(); };
-  cmdEdit->Events.Click = [this] { EditEntry(); };
-  picSearch.clbFind->Events.Click = [this] { Search(); };
+  picModes.clbOptions->Click = picModes.lbOptions.Click = [this] { ShowOptions(); };
+  picModes.clbAbout->Click = picModes.Label5.Click = [this] { ShowAbout(); };
+  lstTitles->Click = [this] { ShowSelectedAddress(); };
+  lstTitles->DoubleClick = [this] { OpenSelectedEntry(); };
+  clbDelete->Click = [this] { DeleteSelectedEntry(); };
+  clbAdd->Click = [this] { AddEntry(); };
+  cmdEdit->Click = [this] { EditEntry(); };
+  picSearch.clbFind->Click = [this] { Search(); };
   picSearch.lbAdvanced.Click = [this] { AdvancedSearch(); };
   picSearch.Command1.Click = [] { OpenHomePage(kBaiduHome); };
   picSearch.Command2.Click = [] { OpenHomePage(kGoogleHome); };

@@ -68,8 +68,8 @@ void frmNew::CreateControls() {
   c.clbAdd = MakeButton(hwnd(), {{5040, 840, 735, 375}, kAddCaption, nullptr, L"", kButtonColor, 0x00E0E0E0});
   c.clbClose = MakeButton(hwnd(), {{5520, 15, 255, 225}, L"X", nullptr, L"", kButtonColor, kButtonColor});
   c.txtAddress.LostFocus = [this] { TidyAddress(); };
-  c.clbAdd->Events.Click = [this] { Confirm(); };
-  c.clbClose->Events.Click = [this] { Unload(); };
+  c.clbAdd->Click = [this] { Confirm(); };
+  c.clbClose->Click = [this] { Unload(); };
 }
 
 void frmNew::SetJob(const wchar_t* title, const wchar_t* addressLabel, const wchar_t* confirm, const wchar_t* tip) {

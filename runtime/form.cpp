@@ -19,18 +19,7 @@ int Form::ScaleHeight() const {
   return r.bottom;
 }
 
-void Form::SyncImageSize() {
-  const int oldW = image_.width(), oldH = image_.height();
-  image_.EnsureSize(ScaleWidth(), ScaleHeight());
-  if (image_.width() != oldW || image_.height() != oldH) {
-    // Newly gained area starts in the background colour, never in garbage.
-    UniqueRegion fresh(CreateRectRgn(0, 0, image_.width(), image_.height()));
-    UniqueRegion old(CreateRectRgn(0, 0, oldW, oldH));
-    CombineRgn(fresh.get(), fresh.get(), old.get(), RGN_DIFF);
-    UniqueBrush brush(CreateSolidBrush(ResolveColor(backColor_)));
-    FillRgn(image_.dc(), fresh.get(), brush.get());
-  }
-}
+void Form::SyncImageSize() { image_.EnsureSize(ScaleWidth(), ScaleHeight(), backColor_); }
 
 HDC Form::hDC() {
   SyncImageSize();

@@ -122,8 +122,8 @@ LRESULT Label::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
       return 1;
     case WM_SETCURSOR:
-      if (look_.cursor && LOWORD(lp) == HTCLIENT) {
-        SetCursor(look_.cursor(DpiOf(hwnd())));
+      if (look_.handPointer && LOWORD(lp) == HTCLIENT) {
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
         return TRUE;
       }
       break;

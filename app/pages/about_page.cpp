@@ -18,7 +18,7 @@ bool AboutPage::Create(HWND parent, const TwipsRect& at) {
   Label7.Create(hwnd(), {45, 360, 2250, 795}, kWelcome, {.font = PageFont(), .wordWrap = true});
   const std::wstring site(kMakerSite);
   Label2.Create(hwnd(), {300, 3000, 1680, 195}, site.substr(site.find(L"//") + 2),
-                {.font = PageFont(), .foreColor = kLinkColor, .cursor = LabelPointer, .tabStop = true});
+                {.font = PageFont(), .foreColor = kLinkColor, .handPointer = true, .tabStop = true});
   return true;
 }
 

@@ -29,7 +29,7 @@ bool ModesPage::Create(HWND parent, const TwipsRect& at) {
   clbFolderAssis = button(1320, IDI_FOLDER, L"文件夹列表");
   clbOptions = button(2280, IDI_OPTIONS, L"选项");
   clbAbout = button(2760, IDI_ABOUT, L"关于");
-  const Label::Look look{.font = std::make_shared<Font>(L"宋体", 9), .cursor = LabelPointer};
+  const Label::Look look{.font = std::make_shared<Font>(L"宋体", 9), .handPointer = true};
   lbSearch.Create(hwnd(), {480, 465, 900, kLabelHeight}, L"  搜索助手", look);
   lbWeb.Create(hwnd(), {480, 960, 900, kLabelHeight}, L"  网址助手", look);
   lbFolder.Create(hwnd(), {480, 1440, 1080, kLabelHeight}, L"  文件夹助手", look);

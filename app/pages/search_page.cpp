@@ -30,7 +30,7 @@ bool SearchPage::Create(HWND parent, const TwipsRect& at) {
   optNews.Create(hwnd(), {45, 2895, 975, 240}, L"新闻", kPageBackColor, false);
   optGroup.Create(hwnd(), {1200, 2895, 1095, 240}, L"聚合", kPageBackColor, false);
   lbAdvanced.Create(hwnd(), {45, 3180, 720, 195}, L"高级搜索",
-                    {.font = font, .foreColor = kLinkColor, .cursor = LabelPointer, .tabStop = true});
+                    {.font = font, .foreColor = kLinkColor, .handPointer = true, .tabStop = true});
   for (ChildControl* c : std::initializer_list<ChildControl*>{&Command1, &Command2, &txtFind, &txtCount, &optWeb,
                                                                &optImage, &optNews, &optGroup, &chkExact}) {
     c->SetFont(font);

@@ -56,12 +56,31 @@ void SendClick(HWND hwnd, int x, int y) {
   SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
+// A surface that writes down what it was told.
+class RecordingSurface : public Surface {
+ public:
+  std::vector<std::string> seen;
+  MouseArgs down;
+
+ private:
+  void OnMouseDown(const MouseArgs& a) override {
+    seen.push_back("down " + std::to_string(a.button));
+    down = a;
+  }
+  void OnMouseUp(const MouseArgs&) override { seen.push_back("up"); }
+  void OnClick() override { seen.push_back("click"); }
+  void OnDoubleClick() override { seen.push_back("dblclick"); }
+  void OnKeyDown(int key) override { seen.push_back("key down " + std::to_string(key)); }
+  void OnKeyUp(int key) override { seen.push_back("key up " + std::to_string(key)); }
+  void OnFocusChanged(bool focused) override { seen.push_back(focused ? "got" : "lost"); }
+};
+
 class SurfaceTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(surface.Create(Host(), {10, 10, 110, 60}));
   }
-  Surface surface;
+  RecordingSurface surface;
 };
 
 TEST_F(SurfaceTest, ShowsWhatWasDrawnOnlyAfterRefresh) {
@@ -142,47 +161,30 @@ TEST_F(SurfaceTest, ClsShowsTheBackgroundPictureAtTheTopLeft) {
 }
 
 TEST_F(SurfaceTest, ReportsAClickAsDownUpClickWithButtonAndPosition) {
-  std::vector<std::string> seen;
-  MouseArgs down;
-  surface.Events.MouseDown = [&](const MouseArgs& a) { seen.push_back("down"); down = a; };
-  surface.Events.MouseUp = [&](const MouseArgs&) { seen.push_back("up"); };
-  surface.Events.Click = [&] { seen.push_back("click"); };
-  surface.Events.DblClick = [&] { seen.push_back("dblclick"); };
   SendClick(surface.hwnd(), 7, 9);
   SendMessageW(surface.hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(7, 9));
   SendMessageW(surface.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(7, 9));
-  EXPECT_EQ(seen, (std::vector<std::string>{"down", "up", "click", "dblclick", "up"}));
-  EXPECT_EQ(down.button, 1);
-  EXPECT_EQ(down.x, 7);
-  EXPECT_EQ(down.y, 9);
+  EXPECT_EQ(surface.seen, (std::vector<std::string>{"got", "down 1", "up", "click", "dblclick", "up"}));
+  EXPECT_EQ(surface.down.x, 7);
+  EXPECT_EQ(surface.down.y, 9);
   EXPECT_EQ(GetFocus(), surface.hwnd());
 }
 
 TEST_F(SurfaceTest, RightButtonAndReleasesOutsideDoNotClick) {
-  int clicks = 0, downs = 0;
-  surface.Events.Click = [&] { ++clicks; };
-  surface.Events.MouseDown = [&](const MouseArgs& a) { downs += a.button; };
+  SetFocus(surface.hwnd());
   SendMessageW(surface.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
   SendMessageW(surface.hwnd(), WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
   SendMessageW(surface.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   SendMessageW(surface.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(500, 5));
-  EXPECT_EQ(clicks, 0);
-  EXPECT_EQ(downs, 2 + 1);
+  EXPECT_EQ(surface.seen, (std::vector<std::string>{"got", "down 2", "up", "down 1", "up"}));
 }
 
 TEST_F(SurfaceTest, ReportsKeysAndFocus) {
-  std::vector<std::string> seen;
-  surface.Events.GotFocus = [&] { seen.push_back("got"); };
-  surface.Events.KeyDown = [&](int key, int) { seen.push_back("down " + std::to_string(key)); };
-  surface.Events.KeyPress = [&](wchar_t c) { seen.push_back(std::string("press ") + char(c)); };
-  surface.Events.KeyUp = [&](int key, int) { seen.push_back("up " + std::to_string(key)); };
-  surface.Events.LostFocus = [&] { seen.push_back("lost"); };
   SetFocus(surface.hwnd());
   SendMessageW(surface.hwnd(), WM_KEYDOWN, 'A', 0);
-  SendMessageW(surface.hwnd(), WM_CHAR, 'a', 0);
   SendMessageW(surface.hwnd(), WM_KEYUP, 'A', 0);
   SetFocus(Host());
-  EXPECT_EQ(seen, (std::vector<std::string>{"got", "down 65", "press a", "up 65", "lost"}));
+  EXPECT_EQ(surface.seen, (std::vector<std::string>{"got", "key down 65", "key up 65", "lost"}));
 }
 
 TEST_F(SurfaceTest, ShowsItsOwnPointer) {

@@ -21,9 +21,8 @@ void PaintNow(const ListBoxEX& list) {
   while (list.PaintPending()) DoEvents();
 }
 
-ListHost::ListHost(const TwipsRect& at, const PropertyBag* saved) {
-  list.PropertyChanged = [this](const wchar_t* name) { changed.push_back(name); };
-  EXPECT_TRUE(list.Create({HostWindow(), at, std::make_shared<Font>(L"Tahoma", 8.25), saved}));
+ListHost::ListHost(const TwipsRect& at) {
+  EXPECT_TRUE(list.Create({HostWindow(), at, std::make_shared<Font>(L"Tahoma", 8.25)}));
   WaitForPaint(list);
 }
 

@@ -23,13 +23,12 @@ void WaitForPaint(const ListBoxEX& list);
 // Paints now, without waiting for more messages: for measuring.
 void PaintNow(const ListBoxEX& list);
 
-// A list on the host window, recording the property-changed notifications.
+// A list on the host window.
 class ListHost {
  public:
-  explicit ListHost(const TwipsRect& at = {0, 0, 2700, 2400}, const PropertyBag* saved = nullptr);
+  explicit ListHost(const TwipsRect& at = {0, 0, 2700, 2400});
 
   ListBoxEX list;
-  std::vector<std::wstring> changed;
 };
 
 // Adds "Item 0", "Item 1", ...

@@ -198,7 +198,6 @@ TEST(ListBoxEXLayout, AFontChangeMeasuresTheRowsAgain) {
   const int32_t small = host.list.ItemHeight();
   host.list.SetFont(std::make_shared<Font>(L"Tahoma", 20));
   EXPECT_GT(host.list.ItemHeight(), small);
-  EXPECT_THAT(host.changed, ElementsAre(L"Font"));
 }
 
 TEST(ListBoxEXLayout, MoreThan32767RowsScrollToTheEnd) {
