@@ -3,7 +3,6 @@
 #include "runtime/child_control.h"
 #include "runtime/dpi.h"
 #include "runtime/label.h"
-#include "runtime/twips.h"
 
 namespace oravin {
 
@@ -43,10 +42,10 @@ void Form::Refresh() {
 
 SIZE Form::PixelSize() const {
   const int dpi = DpiOf(hwnd());
-  return {TwipsToPixelsAtDpi(twipsSize_.cx, dpi), TwipsToPixelsAtDpi(twipsSize_.cy, dpi)};
+  return {ScaleToDpi(designSize_.cx, dpi), ScaleToDpi(designSize_.cy, dpi)};
 }
 
-// Where the system suggests, at the size of the twips at the new DPI.
+// Where the system suggests, at the design size at the new DPI.
 void Form::OnDpiChanged(const RECT& suggested) {
   const SIZE size = PixelSize();
   SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -26,7 +26,7 @@ void PaintParentBackground(HWND child, HDC dc) {
 
 bool ShowsParent(HWND child) { return GetPropW(child, kShowsParentProperty) != nullptr; }
 
-bool Label::Create(HWND parent, const TwipsRect& at, const std::wstring& caption, const Look& look) {
+bool Label::Create(HWND parent, const LayoutRect& at, const std::wstring& caption, const Look& look) {
   caption_ = caption;
   look_ = look;
   // The caption is also the window's text, for screen readers and other programs.

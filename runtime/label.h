@@ -27,7 +27,7 @@ class Label : public Window, public Control {
     bool tabStop = false;
   };
 
-  bool Create(HWND parent, const TwipsRect& at, const std::wstring& caption, const Look& look);
+  bool Create(HWND parent, const LayoutRect& at, const std::wstring& caption, const Look& look);
   HWND hwnd() const override { return Window::hwnd(); }
 
   const std::wstring& Caption() const { return caption_; }

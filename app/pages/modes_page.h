@@ -23,7 +23,7 @@ struct AssistantChoice {
 
 class ModesPage : public PictureBox {
  public:
-  bool Create(HWND parent, const TwipsRect& at);
+  bool Create(HWND parent, const LayoutRect& at);
 
   // Every assistant, in the order of their numbers, once the page is created.
   std::span<const AssistantChoice> Assistants() const { return assistants_; }

@@ -10,7 +10,7 @@
 namespace oravin {
 
 struct ButtonSpec {
-  TwipsRect at;
+  LayoutRect at;
   std::wstring caption;  // as stored, with its trailing blanks
   PicturePtr picture;
   std::wstring toolTip;

@@ -4,8 +4,6 @@
 
 #include "controls/colorbutton/color_button_layout.h"
 #include "runtime/dpi.h"
-#include "runtime/rounding.h"
-#include "runtime/twips.h"
 
 namespace oravin {
 namespace {
@@ -21,9 +19,8 @@ ColorButton::ColorButton(HWND parent) {
   Refresh();
 }
 
-// Exact: at 192 dpi a pixel is 7.5 twips, and a rounded 8 would draw the button smaller than its window.
-double ColorButton::ExactWidth() const { return Width() / TwipsPerPixelAt(DpiOf(hwnd())); }
-double ColorButton::ExactHeight() const { return Height() / TwipsPerPixelAt(DpiOf(hwnd())); }
+double ColorButton::ExactWidth() const { return DesignToDpi(Width(), DpiOf(hwnd())); }
+double ColorButton::ExactHeight() const { return DesignToDpi(Height(), DpiOf(hwnd())); }
 
 LRESULT ColorButton::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_MOUSELEAVE) {
@@ -108,7 +105,8 @@ void ColorButton::Draw() {
   // The caption is always drawn in the surface's own font; only its weight follows the pointer.
   SetFontBold(hovered_);
   Surface::SetBackColor(borderColor_);  // the rim is what the face leaves of this
-  DrawRoundShape(0, 0, R(ExactWidth()), R(ExactHeight()));
+  const int dpi = DpiOf(hwnd());
+  DrawRoundShape(0, 0, ScaleToDpi(Width(), dpi), ScaleToDpi(Height(), dpi));
   DrawContent();
   DrawFocusCue();
 }
@@ -116,8 +114,9 @@ void ColorButton::Draw() {
 // A dotted frame on the face.
 void ColorButton::DrawFocusCue() {
   if (!focusCue_) return;
-  const int inset = ScaleToDpi(kFocusInset, DpiOf(hwnd()));
-  RECT frame{inset, inset, R(ExactWidth()) - inset, R(ExactHeight()) - inset};
+  const int dpi = DpiOf(hwnd());
+  const int inset = ScaleToDpi(kFocusInset, dpi);
+  RECT frame{inset, inset, ScaleToDpi(Width(), dpi) - inset, ScaleToDpi(Height(), dpi) - inset};
   DrawFocusRect(hDC(), &frame);
 }
 

@@ -62,7 +62,7 @@ class ColorButton : private Surface, public Control {
   void DrawRoundShape(int x1, int y1, int x2, int y2);
   void DrawContent();
   static bool PictureIsValid(const PicturePtr& picture);
-  // The size at the window's DPI, before rounding.
+  // The size at the window's DPI, before rounding: where the picture and caption are centred.
   double ExactWidth() const;
   double ExactHeight() const;
   void DrawFocusCue();

@@ -23,7 +23,7 @@ namespace oravin {
 
 struct ListBoxEXArgs {
   HWND parent = nullptr;
-  TwipsRect at{};
+  LayoutRect at{};
   FontPtr font;  // of the rows; null: the system's
 };
 

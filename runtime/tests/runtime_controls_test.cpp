@@ -25,7 +25,7 @@ using testing::PumpUntil;
 
 constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kWhite = RGB(255, 255, 255);
 
-// A control as a form sees it: a surface placed in twips.
+// A control as a window sees it: a surface placed in pixels at 96 dpi.
 class SurfaceControl : public Control {
  public:
   explicit SurfaceControl(HWND parent) { surface.Create(parent, {0, 0, 10, 10}); }
@@ -245,17 +245,17 @@ TEST(Timers, TickWhileEnabledAndStopWhenDisabled) {
   EXPECT_EQ(ticks, stopped);
 }
 
-TEST(Controls, ArePlacedInTwipsAndResizedOnlyWhenTheSizeChanges) {
+TEST(Controls, ArePlacedInPixelsAt96DpiAndResizedOnlyWhenTheSizeChanges) {
   SurfaceControl control(Host());
-  control.Move(150, 300, 735, 615);
+  control.Move(10, 20, 49, 41);
   const RECT r = testing::RectInParent(control.hwnd());
   EXPECT_EQ(r.left, 10);
   EXPECT_EQ(r.top, 20);
   EXPECT_EQ(r.right - r.left, 49);
   EXPECT_EQ(r.bottom - r.top, 41);
-  EXPECT_EQ(control.Width(), 735);
+  EXPECT_EQ(control.Width(), 49);
   EXPECT_EQ(control.resizes, 1);
-  control.Move(300, 300, 735, 615);
+  control.Move(20, 20, 49, 41);
   EXPECT_EQ(control.resizes, 1);
   control.SetVisible(false);
   EXPECT_FALSE(control.Visible());
@@ -266,7 +266,7 @@ TEST(Controls, ArePlacedInTwipsAndResizedOnlyWhenTheSizeChanges) {
 // The tooltip window is made only when the pointer first comes over the control.
 TEST(Controls, CarryAStandardTooltip) {
   SurfaceControl control(Host());
-  control.Move(0, 0, 1500, 600);
+  control.Move(0, 0, 100, 40);
   EXPECT_EQ(control.tooltipWindow(), nullptr);
   control.SetToolTipText(L"添加一个网址");
   control.SetToolTipText(L"删除");

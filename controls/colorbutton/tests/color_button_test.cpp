@@ -21,7 +21,6 @@ using testing::PumpUntil;
 
 constexpr COLORREF kFace = RGB(40, 90, 200), kRim = RGB(0, 160, 0), kText = RGB(255, 255, 0);
 constexpr COLORREF kPicture = RGB(255, 0, 255), kHost = RGB(255, 255, 255);
-constexpr int kTwips = 15;
 
 // One host for every test: a top-level window takes Wine seconds to go away.
 HWND Host() {
@@ -32,7 +31,7 @@ HWND Host() {
 // A button of the given pixel size at (x, y) on the host, in the test colours.
 std::unique_ptr<ColorButton> MakeButton(int x, int y, int width, int height, const std::wstring& caption) {
   auto button = std::make_unique<ColorButton>(Host());
-  button->Move(x * kTwips, y * kTwips, width * kTwips, height * kTwips);
+  button->Move(x, y, width, height);
   button->SetBackColor(kFace);
   button->SetBorderColor(kRim);
   button->SetForeColor(kText);

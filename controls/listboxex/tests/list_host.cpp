@@ -21,7 +21,7 @@ void PaintNow(const ListBoxEX& list) {
   while (list.PaintPending()) DoEvents();
 }
 
-ListHost::ListHost(const TwipsRect& at) {
+ListHost::ListHost(const LayoutRect& at) {
   EXPECT_TRUE(list.Create({HostWindow(), at, std::make_shared<Font>(L"Tahoma", 8.25)}));
   WaitForPaint(list);
 }

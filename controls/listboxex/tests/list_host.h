@@ -26,7 +26,7 @@ void PaintNow(const ListBoxEX& list);
 // A list on the host window.
 class ListHost {
  public:
-  explicit ListHost(const TwipsRect& at = {0, 0, 2700, 2400});
+  explicit ListHost(const LayoutRect& at = {0, 0, 180, 160});
 
   ListBoxEX list;
 };

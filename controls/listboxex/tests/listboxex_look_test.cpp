@@ -208,7 +208,7 @@ TEST(ListBoxEXLayout, MoreThan32767RowsScrollToTheEnd) {
 }
 
 TEST(ListBoxEXMainLook, TheMainWindowsListWithAnIcon) {
-  ListHost host({0, 0, 2700, 3000});
+  ListHost host({0, 0, 180, 200});
   host.list.SetStyle(1);
   host.list.SetGradient(0);
   host.list.SetStartColor(kMainListColor);
