@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cwctype>
+#include <utility>
+
+#include "runtime/case_fold.h"
 
 namespace oravin {
 namespace {
@@ -14,12 +16,6 @@ bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 // What a browser's address bar drops at either end: blanks and C0 controls.
 bool IsBlankOrC0(wchar_t c) { return c <= L' '; }
 bool IsUnsafeInACommandLine(wchar_t c) { return IsBlankOrC0(c) || c == 0x7F || c == L'"'; }
-
-wchar_t Lower(wchar_t c) { return c >= L'A' && c <= L'Z' ? wchar_t(c - L'A' + L'a') : c; }
-
-bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](wchar_t x, wchar_t y) { return Lower(x) == Lower(y); });
-}
 
 // A host name label: letters, digits and inner hyphens; letters beyond ASCII
 // count, so an internationalised name passes as typed.
@@ -94,7 +90,7 @@ std::wstring HostOf(std::wstring_view address) {
 }
 
 std::wstring SamePlaceKey(std::wstring address) {
-  for (wchar_t& c : address) c = wchar_t(std::towlower(c));
+  address = FoldCase(std::move(address));
   if (!address.empty() && (address.back() == L'/' || address.back() == L'\\')) address.pop_back();
   return address;
 }

@@ -2,7 +2,7 @@
 
 namespace oravin {
 
-bool BrowserStandIn::Create(HWND parent, const TwipsRect& at) {
+bool BrowserStandIn::Create(HWND parent, const LayoutRect& at) {
   if (!Window::Create({.className = L"Oravin.WebBrowser", .style = WS_CHILD | WS_CLIPSIBLINGS, .parent = parent})) {
     return false;
   }

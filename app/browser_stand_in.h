@@ -12,7 +12,7 @@ namespace oravin {
 
 class BrowserStandIn : public Window, public Control {
  public:
-  bool Create(HWND parent, const TwipsRect& at);
+  bool Create(HWND parent, const LayoutRect& at);
   HWND hwnd() const override { return Window::hwnd(); }
 
   void Navigate(const std::wstring& address) { locationURL_ = address; }

@@ -7,6 +7,7 @@
 #include "actions/web_address.h"
 #include "data/file_errors.h"
 #include "data/internet_shortcut.h"
+#include "runtime/case_fold.h"
 #include "runtime/durable_file.h"
 #include "runtime/file_path.h"
 
@@ -14,9 +15,7 @@ namespace oravin {
 namespace {
 
 bool HasExtension(const std::wstring& file, std::initializer_list<std::wstring_view> extensions) {
-  std::wstring extension = ExtensionOf(file);
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](wchar_t c) { return c >= L'A' && c <= L'Z' ? wchar_t(c - L'A' + L'a') : c; });
+  const std::wstring extension = FoldCase(ExtensionOf(file));
   return std::find(extensions.begin(), extensions.end(), extension) != extensions.end();
 }
 

@@ -12,7 +12,6 @@
 #include "runtime/dpi.h"
 #include "runtime/message_box.h"
 #include "runtime/message_loop.h"
-#include "runtime/twips.h"
 
 namespace oravin {
 namespace {
@@ -91,16 +90,12 @@ void frmMain::Animate(HWND window, int32_t mode, int32_t effect, std::function<v
                   std::move(then));
 }
 
-// In twips at the window's DPI, the screen's size too.
 void frmMain::PlaceAtBottomRight() {
-  SetTwipsSize(kMainWidthTwips, kMainHeightTwips);
-  const int dpi = DpiOf(hwnd());
-  const double twipsPerPixel = TwipsPerPixelAt(dpi);
-  const TwipsPoint at = MainWindowPosition(float(GetSystemMetrics(SM_CXSCREEN) * twipsPerPixel),
-                                           float(GetSystemMetrics(SM_CYSCREEN) * twipsPerPixel));
+  SetDesignSize(kMainWidth, kMainHeight);
+  const ScreenPoint at =
+      MainWindowPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), DpiOf(hwnd()));
   const SIZE size = PixelSize();
-  SetWindowPos(hwnd(), nullptr, TwipsToPixelsAtDpi(at.left, dpi), TwipsToPixelsAtDpi(at.top, dpi), size.cx, size.cy,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd(), nullptr, at.left, at.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void frmMain::Rescaled() {

@@ -1,4 +1,5 @@
-// The main window's controls, where the form puts them (twips).
+// The main window's controls, where the window puts them (pixels at 96 dpi).
+#include "actions/mdlExecute.h"
 #include "app/addresses.h"
 #include "app/main_window_look.h"
 #include "controls/colorbutton/button_spec.h"
@@ -9,25 +10,18 @@
 namespace oravin {
 namespace {
 
-constexpr TwipsRect kPageArea{240, 720, 2415, 3405};
+constexpr LayoutRect kPageArea{16, 48, 161, 227};
 
 std::shared_ptr<Font> FormFont() { return std::make_shared<Font>(L"宋体", 9); }
 
-// The look both lists are stored with.
-PropertyBag ListLook() {
-  PropertyBag bag;
-  bag.Write<int32_t>(L"style", 1, 0);
-  bag.Write<int32_t>(L"gradient", 0, 1);
-  bag.Write<int32_t>(L"startcolor", 0x00A3E8FC, 0x00FFD6AC);
-  bag.Write<int32_t>(L"endcolor", 0x0005BAFE, 0x00FFFFFF);
-  bag.Write<FontPtr>(L"font", std::make_shared<Font>(L"Tahoma", 9.75, false, 0), nullptr);
-  return bag;
-}
-
+// The list's own colours, on a plain background.
 std::unique_ptr<ListBoxEX> MakeList(HWND parent) {
   auto list = std::make_unique<ListBoxEX>();
-  const PropertyBag look = ListLook();
-  list->Create({.parent = parent, .at = kPageArea, .ambientFont = FormFont(), .saved = &look});
+  list->Create({.parent = parent, .at = kPageArea, .font = std::make_shared<Font>(L"Tahoma", 9.75, false, 0)});
+  list->SetStyle(1);
+  list->SetGradient(0);
+  list->SetStartColor(0x00A3E8FC);
+  list->SetEndColor(0x0005BAFE);
   return list;
 }
 
@@ -35,13 +29,13 @@ std::unique_ptr<ListBoxEX> MakeList(HWND parent) {
 
 void frmMain::CreateControls() {
   SetBackColor(kFormBackColor);
-  imgTitle.Create(hwnd(), {240, 240, 255, 255});
-  lbTitle.Create(hwnd(), {600, 240, 1050, 195}, L"Oravin",
+  imgTitle.Create(hwnd(), {16, 16, 17, 17});
+  lbTitle.Create(hwnd(), {40, 16, 70, 13}, L"Oravin",
                  {.font = std::make_shared<Font>(L"宋体", 9.75, true, kGb2312Charset)});
-  Label8.Create(hwnd(), {960, 480, 1095, 255}, L"点击主菜单→", {.font = FormFont(), .backColor = kFormBackColor});
-  clbMinimize = MakeButton(hwnd(), {{1920, 15, 375, 225}, L"-", nullptr, L"最小化", kButtonBackColor});
-  clbClose = MakeButton(hwnd(), {{2280, 15, 375, 225}, L"X", nullptr, L"关闭程序", kButtonBackColor});
-  clbPlug = MakeButton(hwnd(), {{2040, 330, 615, 375}, L"", ProgramPicture(IDI_MENU), L"主菜单", kButtonBackColor});
+  Label8.Create(hwnd(), {64, 32, 73, 17}, L"点击主菜单→", {.font = FormFont(), .backColor = kFormBackColor});
+  clbMinimize = MakeButton(hwnd(), {{128, 1, 25, 15}, L"-", nullptr, L"最小化", kButtonBackColor});
+  clbClose = MakeButton(hwnd(), {{152, 1, 25, 15}, L"X", nullptr, L"关闭程序", kButtonBackColor});
+  clbPlug = MakeButton(hwnd(), {{136, 22, 41, 25}, L"", ProgramPicture(IDI_MENU), L"主菜单", kButtonBackColor});
 
   // The store keeps the entries sorted; each title stands at its entry's place.
   lstTitles = MakeList(hwnd());
@@ -51,32 +45,32 @@ void frmMain::CreateControls() {
   picOptions.Create(hwnd(), kPageArea);
   picAbout.Create(hwnd(), kPageArea);
   pages_ = {&picModes, &picSearch, lstTitles.get(), &picOptions, &picAbout};
-  WebBrowser1.Create(hwnd(), {480, 2040, 1935, 1455});
+  WebBrowser1.Create(hwnd(), {32, 136, 129, 97});
 
-  chkOpen.Create(hwnd(), {360, 4155, 2175, 240}, L"新窗口打开(&O)", kFormBackColor);
+  chkOpen.Create(hwnd(), {24, 277, 145, 16}, L"新窗口打开(&O)", kFormBackColor);
   chkOpen.SetFont(FormFont());
-  clbDelete = MakeButton(hwnd(), {{240, 4440, 735, 615}, L"删除  ", nullptr, L"删除", kButtonBackColor});
-  cmdEdit = MakeButton(hwnd(), {{1080, 4440, 735, 615}, L"编辑  ", nullptr, L"编辑", kButtonBackColor});
-  clbAdd = MakeButton(hwnd(), {{1920, 4440, 735, 615}, L"添加  ", nullptr, L"添加", kButtonBackColor});
+  clbDelete = MakeButton(hwnd(), {{16, 296, 49, 41}, L"删除  ", nullptr, L"删除", kButtonBackColor});
+  cmdEdit = MakeButton(hwnd(), {{72, 296, 49, 41}, L"编辑  ", nullptr, L"编辑", kButtonBackColor});
+  clbAdd = MakeButton(hwnd(), {{128, 296, 49, 41}, L"添加  ", nullptr, L"添加", kButtonBackColor});
   editor_ = std::make_unique<frmNew>(favorites_, picOptions.chkAnimate);
   favorites_.OnEdit([this](ListKind list, const ListEdit& edit) { ShowEdit(list, edit); });
   CreateQuickOpen();
 }
 
 void frmMain::BindEvents() {
-  clbMinimize->Events.Click = [this] { Minimize(); };
-  clbClose->Events.Click = [this] { Close(); };
-  clbPlug->Events.Click = [this] { ShowMainMenu(); };
+  clbMinimize->Click = [this] { Minimize(); };
+  clbClose->Click = [this] { Close(); };
+  clbPlug->Click = [this] { ShowMainMenu(); };
   for (size_t i = 0; i < kMenuEntryCount; ++i) {
     ModesPage::Choice& choice = picModes.Choices()[i];
-    choice.button->Events.Click = choice.label.Click = [this, i] { Choose(kMenuEntries[i]); };
+    choice.button->Click = choice.label.Click = [this, i] { Choose(kMenuEntries[i]); };
   }
-  lstTitles->Events.MouseClick = [this] { ShowSelectedAddress(); };
-  lstTitles->Events.DbClick = [this] { OpenSelectedEntry(); };
-  clbDelete->Events.Click = [this] { DeleteSelectedEntry(); };
-  clbAdd->Events.Click = [this] { AddEntry(); };
-  cmdEdit->Events.Click = [this] { EditEntry(); };
-  picSearch.clbFind->Events.Click = [this] { Search(); };
+  lstTitles->Click = [this] { ShowSelectedAddress(); };
+  lstTitles->DoubleClick = [this] { OpenSelectedEntry(); };
+  clbDelete->Click = [this] { DeleteSelectedEntry(); };
+  clbAdd->Click = [this] { AddEntry(); };
+  cmdEdit->Click = [this] { EditEntry(); };
+  picSearch.clbFind->Click = [this] { Search(); };
   picSearch.lbAdvanced.Click = [this] { AdvancedSearch(); };
   picSearch.Command1.Click = [this] { SearchBaidu(); };
   picSearch.Command2.Click = [this] { SearchGoogle(); };

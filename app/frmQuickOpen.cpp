@@ -11,7 +11,6 @@
 #include "runtime/dpi.h"
 #include "runtime/font_win32.h"
 #include "runtime/message_loop.h"
-#include "runtime/twips.h"
 
 namespace oravin {
 namespace {
@@ -30,16 +29,16 @@ constexpr COLORREF kSelectionColor = 0x00FF8C1A;
 constexpr COLORREF kSelectedTextColor = 0x00FFFFFF;
 constexpr COLORREF kSelectedAddressColor = 0x00F5E6D2;
 
-// In twips, inside the frame that ShapeForm paints (a 15-pixel strip along
-// the top, 6 pixels at the sides).
-constexpr int kWidthTwips = 6300;
-constexpr int kMarginTwips = 210;
-constexpr int kInnerTwips = kWidthTwips - 2 * kMarginTwips;
-constexpr int kQueryTopTwips = 330, kQueryHeightTwips = 375;
-constexpr int kResultsTopTwips = 795;
-constexpr int kRowTwips = 360;
-constexpr int kHeightTwips = kResultsTopTwips + int(kMostResults) * kRowTwips + kMarginTwips;
-constexpr int kIconTwips = 240, kGapTwips = 90;
+// Pixels at 96 dpi, inside the frame that ShapeForm paints (a 15-pixel strip
+// along the top, 6 pixels at the sides).
+constexpr int kWidth = 420;
+constexpr int kMargin = 14;
+constexpr int kInner = kWidth - 2 * kMargin;
+constexpr int kQueryTop = 22, kQueryHeight = 25;
+constexpr int kResultsTop = 53;
+constexpr int kRow = 24;
+constexpr int kHeight = kResultsTop + int(kMostResults) * kRow + kMargin;
+constexpr int kIcon = 16, kGap = 6;
 
 std::shared_ptr<Font> BoxFont() { return std::make_shared<Font>(L"Tahoma", 10, false, 0); }
 
@@ -61,9 +60,9 @@ bool frmQuickOpen::CreateWindowAndControls(HWND owner) {
     return false;
   }
   SetBackColor(kBackColor);
-  SetTwipsSize(kWidthTwips, kHeightTwips);
+  SetDesignSize(kWidth, kHeight);
   UseDialogKeys(hwnd());
-  txtQuery.Create(hwnd(), {kMarginTwips, kQueryTopTwips, kInnerTwips, kQueryHeightTwips}, L"", kFieldColor);
+  txtQuery.Create(hwnd(), {kMargin, kQueryTop, kInner, kQueryHeight}, L"", kFieldColor);
   txtQuery.SetFont(BoxFont());
   txtQuery.Changed = [this] { Refine(); };
   SetWindowSubclass(txtQuery.hwnd(), QueryKeys, 0, reinterpret_cast<DWORD_PTR>(this));
@@ -76,15 +75,15 @@ bool frmQuickOpen::CreateWindowAndControls(HWND owner) {
   return bool(results_);
 }
 
-int frmQuickOpen::Px(int twips) const { return TwipsToPixelsAtDpi(twips, DpiOf(hwnd())); }
+int frmQuickOpen::Px(int designPixels) const { return ScaleToDpi(designPixels, DpiOf(hwnd())); }
 
 // The results are a system list box, which the forms' own layout does not
 // know: placed, given their font and row height at the box's DPI here.
 void frmQuickOpen::LayOutResults() {
   resultFont_ = CreateGdiFont(*BoxFont(), DpiOf(hwnd()));
-  SetWindowPos(results_.get(), nullptr, Px(kMarginTwips), Px(kResultsTopTwips), Px(kInnerTwips),
-               Px(int(kMostResults) * kRowTwips), SWP_NOZORDER | SWP_NOACTIVATE);
-  SendMessageW(results_.get(), LB_SETITEMHEIGHT, 0, Px(kRowTwips));
+  SetWindowPos(results_.get(), nullptr, Px(kMargin), Px(kResultsTop), Px(kInner),
+               Px(int(kMostResults) * kRow), SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageW(results_.get(), LB_SETITEMHEIGHT, 0, Px(kRow));
 }
 
 void frmQuickOpen::Rescaled() {
@@ -191,7 +190,7 @@ void frmQuickOpen::DrawRow(const DRAWITEMSTRUCT& item, const Favorite& favorite,
   HDC dc = item.hDC;
   UniqueBrush back(CreateSolidBrush(selected ? kSelectionColor : kFieldColor));
   FillRect(dc, &item.rcItem, back.get());
-  const int icon = Px(kIconTwips), gap = Px(kGapTwips);
+  const int icon = Px(kIcon), gap = Px(kGap);
   const int rowHeight = item.rcItem.bottom - item.rcItem.top;
   picture->Render(dc, item.rcItem.left + gap, item.rcItem.top + (rowHeight - icon) / 2, icon, icon);
   ScopedSelect font(dc, resultFont_.get());
@@ -239,7 +238,7 @@ LRESULT CALLBACK frmQuickOpen::QueryKeys(HWND edit, UINT msg, WPARAM wp, LPARAM 
 LRESULT frmQuickOpen::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_MEASUREITEM:
-      reinterpret_cast<MEASUREITEMSTRUCT*>(lp)->itemHeight = UINT(Px(kRowTwips));
+      reinterpret_cast<MEASUREITEMSTRUCT*>(lp)->itemHeight = UINT(Px(kRow));
       return TRUE;
     case WM_DRAWITEM:
       DrawResult(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));

@@ -63,8 +63,8 @@ class frmQuickOpen : public Form {
 
  private:
   bool CreateWindowAndControls(HWND owner);
-  // Twips as pixels at the box's DPI.
-  int Px(int twips) const;
+  // A length at 96 dpi in pixels at the box's DPI.
+  int Px(int designPixels) const;
   void LayOutResults();
   void PlaceUnderThePointer();
   void UseLettersFirst();

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "app/resource_ids.h"
-#include "runtime/design_scale.h"
 
 namespace oravin {
 namespace {
@@ -12,7 +11,6 @@ namespace {
 // The menu button's picture fills a wider button than the assistants' do.
 constexpr int kMenuPicturePixels = 24;
 constexpr int kPicturePixels = 16;
-constexpr int kPointerPixels = 32;
 
 // Shared resource images are owned by the system: nothing to destroy. The
 // system keeps one image per resource, whatever size is asked for next, so
@@ -37,8 +35,5 @@ PicturePtr ProgramPicture(int resourceId) {
 
 HICON ProgramIcon(int pixels) { return static_cast<HICON>(LoadSized(IDI_ORAVIN, IMAGE_ICON, pixels)); }
 
-HCURSOR LabelPointer(int dpi) {
-  return static_cast<HCURSOR>(LoadSized(IDC_LABEL_HAND, IMAGE_CURSOR, ScaleToDpi(kPointerPixels, dpi)));
-}
 
 }  // namespace oravin

@@ -1,5 +1,5 @@
 #pragma once
-// The pictures, icons and pointers stored with the main window. Each icon
+// The pictures and icons stored with the main window. Each icon
 // carries images of 16, 20, 24, 32 and 48 pixels; each place takes the one
 // for the size it needs at its DPI.
 #include <windows.h>
@@ -12,7 +12,5 @@ namespace oravin {
 PicturePtr ProgramPicture(int resourceId);
 // The program's own icon at a size in pixels (the system's small or large icon size).
 HICON ProgramIcon(int pixels);
-// The pointing hand of the menu and link labels, at the pointer size of a DPI.
-HCURSOR LabelPointer(int dpi);
 
 }  // namespace oravin

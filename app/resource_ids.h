@@ -8,4 +8,3 @@
 #define IDI_OPTIONS 104
 #define IDI_ABOUT 105
 #define IDI_MENU 106
-#define IDC_LABEL_HAND 201

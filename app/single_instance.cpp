@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cwchar>
-#include <cwctype>
 
 #include "actions/mdlTray.h"
 #include "app/tray_message.h"
@@ -24,8 +23,14 @@ std::wstring FolderOfProcess(DWORD processId) {
 }
 
 // A path as part of a kernel object's name, where a backslash may not stand.
-std::wstring NameOfPath(std::wstring text) {
-  for (wchar_t& c : text) c = wchar_t(std::towlower(c));
+// Folded to upper case as the file system folds names, beyond ASCII too, so
+// every spelling of the folder names one object.
+std::wstring NameOfPath(const std::wstring& path) {
+  std::wstring text(path.size(), L'\0');
+  if (!path.empty()) {
+    LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, path.c_str(), int(path.size()), text.data(),
+                  int(text.size()), nullptr, nullptr, 0);
+  }
   std::replace(text.begin(), text.end(), L'\\', L'/');
   return kNamePrefix + text;
 }

@@ -7,6 +7,7 @@
 
 #include "data/text_encoding.h"
 #include "runtime/ansi_codec.h"
+#include "runtime/case_fold.h"
 
 namespace oravin {
 namespace {
@@ -21,23 +22,13 @@ constexpr size_t kLongestEntity = 32;
 constexpr wchar_t kNotBookmarks[] = L"这不是浏览器导出的书签文件";
 constexpr wchar_t kUnfinished[] = L"书签列表没有结束, 文件不完整";
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; }
-bool IsAlnum(char c) { return (c >= '0' && c <= '9') || (Lower(c) >= 'a' && Lower(c) <= 'z'); }
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return Lower(x) == Lower(y); });
-}
+bool IsAlnum(char c) { return (c >= '0' && c <= '9') || (FoldCase(c) >= 'a' && FoldCase(c) <= 'z'); }
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
-size_t FindIgnoringCase(std::string_view text, std::string_view part) {
-  const auto at = std::search(text.begin(), text.end(), part.begin(), part.end(),
-                              [](char x, char y) { return Lower(x) == Lower(y); });
-  return at == text.end() ? npos : size_t(at - text.begin());
-}
 
 std::string_view Trimmed(std::string_view text, std::string_view also = "") {
   const auto drop = [&](char c) { return IsSpace(c) || also.find(c) != npos; };
@@ -102,7 +93,7 @@ size_t ReadTag(std::string_view bytes, size_t at, Tag& tag) {
 // Where the "</A>" that ends a link's text begins, or npos.
 size_t EndOfLinkText(std::string_view bytes, size_t from) {
   for (size_t at = bytes.find('<', from); at != npos; at = bytes.find('<', at + 1)) {
-    if (at + 3 < bytes.size() && bytes[at + 1] == '/' && Lower(bytes[at + 2]) == 'a' && !IsAlnum(bytes[at + 3]))
+    if (at + 3 < bytes.size() && bytes[at + 1] == '/' && FoldCase(bytes[at + 2]) == 'a' && !IsAlnum(bytes[at + 3]))
       return at;
   }
   return npos;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data/text_encoding.h"
+#include "runtime/case_fold.h"
 
 namespace oravin {
 namespace {
@@ -16,12 +17,6 @@ std::wstring_view Trimmed(std::wstring_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   return text;
-}
-
-// INI names are ASCII and match whatever their letter case.
-bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b) {
-  const auto lower = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? wchar_t(c - L'A' + L'a') : c; };
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](wchar_t x, wchar_t y) { return lower(x) == lower(y); });
 }
 
 }  // namespace

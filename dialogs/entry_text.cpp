@@ -1,15 +1,14 @@
 #include "dialogs/entry_text.h"
 
 #include <algorithm>
-#include <cwctype>
+
+#include "runtime/case_fold.h"
 
 namespace oravin {
 namespace {
 
 bool ContainsIgnoringCase(std::wstring_view text, std::wstring_view part) {
-  return std::search(text.begin(), text.end(), part.begin(), part.end(), [](wchar_t a, wchar_t b) {
-           return std::towlower(a) == std::towlower(b);
-         }) != text.end();
+  return FindIgnoringCase(text, part) != std::wstring_view::npos;
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ constexpr wchar_t kCaption[] = L"添加新网址";
 constexpr COLORREF kBackColor = 0x0005BAFE;
 constexpr COLORREF kBoxColor = 0x00A3E8FC;
 constexpr COLORREF kButtonColor = 0x000080FF;
-constexpr int kWidthTwips = 5985, kHeightTwips = 1470;
+constexpr int kWidth = 399, kHeight = 98;
 // The confirm button's caption says which job the dialog does.
 constexpr wchar_t kAddCaption[] = L"添加  ";
 constexpr wchar_t kSaveCaption[] = L"保存  ";
@@ -41,7 +41,7 @@ void frmNew::Load() {
   CreateControls();
   // Tab from the title to the address and on to the buttons, Enter to confirm, Escape to close.
   UseDialogKeys(hwnd());
-  SetTwipsSize(kWidthTwips, kHeightTwips);
+  SetDesignSize(kWidth, kHeight);
   const SIZE size = PixelSize();
   // In the middle of the screen, where the eye is.
   SetWindowPos(hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2,
@@ -69,18 +69,18 @@ void frmNew::Rescaled() { ShapeForm(*this); }
 void frmNew::CreateControls() {
   controls_ = std::make_unique<Controls>();
   Controls& c = *controls_;
-  c.Label2.Create(hwnd(), {495, 435, 450, 180}, L"标题:", {});
-  c.txtTitle.Create(hwnd(), {1080, 360, 1815, 360}, L"", kBoxColor);
+  c.Label2.Create(hwnd(), {33, 29, 30, 12}, L"标题:", {});
+  c.txtTitle.Create(hwnd(), {72, 24, 121, 24}, L"", kBoxColor);
   c.txtTitle.SetFont(std::make_shared<Font>(L"宋体", 9));
-  c.lbTitle.Create(hwnd(), {3015, 465, 900, 180}, L"添加新网址", {.backColor = kButtonColor});
-  c.lbAddress.Create(hwnd(), {240, 945, 720, 180}, L"网址(&A):", {});
-  c.txtAddress.Create(hwnd(), {1080, 840, 3855, 375}, L"", kBoxColor);
+  c.lbTitle.Create(hwnd(), {201, 31, 60, 12}, L"添加新网址", {.backColor = kButtonColor});
+  c.lbAddress.Create(hwnd(), {16, 63, 48, 12}, L"网址(&A):", {});
+  c.txtAddress.Create(hwnd(), {72, 56, 257, 25}, L"", kBoxColor);
   c.txtAddress.SetFont(std::make_shared<Font>(L"Tahoma", 9, false, 0));
-  c.clbAdd = MakeButton(hwnd(), {{5040, 840, 735, 375}, kAddCaption, nullptr, L"", kButtonColor, 0x00E0E0E0});
-  c.clbClose = MakeButton(hwnd(), {{5520, 15, 255, 225}, L"X", nullptr, L"", kButtonColor, kButtonColor});
+  c.clbAdd = MakeButton(hwnd(), {{336, 56, 49, 25}, kAddCaption, nullptr, L"", kButtonColor, 0x00E0E0E0});
+  c.clbClose = MakeButton(hwnd(), {{368, 1, 17, 15}, L"X", nullptr, L"", kButtonColor, kButtonColor});
   c.txtAddress.LostFocus = [this] { TidyAddress(); };
-  c.clbAdd->Events.Click = [this] { Confirm(); };
-  c.clbClose->Events.Click = [this] { Unload(); };
+  c.clbAdd->Click = [this] { Confirm(); };
+  c.clbClose->Click = [this] { Unload(); };
 }
 
 void frmNew::SetJob(const wchar_t* title, const wchar_t* addressLabel, const wchar_t* confirm, const wchar_t* tip) {

@@ -6,7 +6,7 @@ namespace {
 constexpr COLORREF kButtonText = 0x80000012;
 }
 
-bool CheckBox::Create(HWND parent, const TwipsRect& at, const std::wstring& caption, COLORREF backColor) {
+bool CheckBox::Create(HWND parent, const LayoutRect& at, const std::wstring& caption, COLORREF backColor) {
   backColor_ = backColor;
   // Three states, so a greyed value read from the settings shows as such; a
   // click only ever ticks or clears.

@@ -9,7 +9,7 @@ namespace oravin {
 
 class CheckBox : public ChildControl {
  public:
-  bool Create(HWND parent, const TwipsRect& at, const std::wstring& caption, COLORREF backColor);
+  bool Create(HWND parent, const LayoutRect& at, const std::wstring& caption, COLORREF backColor);
 
   int16_t Value() const;
   // Values outside 0..2 are refused with false and change nothing.

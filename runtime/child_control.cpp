@@ -16,7 +16,7 @@ ChildControl::~ChildControl() {
   if (hwnd_) RemovePropW(hwnd_.get(), kControlProperty);
 }
 
-bool ChildControl::CreateChild(const wchar_t* windowClass, DWORD style, HWND parent, const TwipsRect& at,
+bool ChildControl::CreateChild(const wchar_t* windowClass, DWORD style, HWND parent, const LayoutRect& at,
                                const std::wstring& text) {
   hwnd_.reset(CreateWindowExW(0, windowClass, text.c_str(), style | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
                               nullptr, GetModuleHandleW(nullptr), nullptr));

@@ -9,14 +9,11 @@
 #include <string>
 
 #include "runtime/control.h"
+#include "runtime/design_scale.h"
 #include "runtime/font.h"
 #include "runtime/handles.h"
 
 namespace oravin {
-
-struct TwipsRect {
-  int32_t left, top, width, height;
-};
 
 class ChildControl : public Control {
  public:
@@ -34,8 +31,8 @@ class ChildControl : public Control {
   virtual bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 
  protected:
-  // Creates a window of a system class at a place given in twips.
-  bool CreateChild(const wchar_t* windowClass, DWORD style, HWND parent, const TwipsRect& at,
+  // Creates a window of a system class at its place.
+  bool CreateChild(const wchar_t* windowClass, DWORD style, HWND parent, const LayoutRect& at,
                    const std::wstring& text);
   // The font again, at the window's new DPI.
   void DpiChanged() override;

@@ -2,7 +2,7 @@
 
 namespace oravin {
 
-bool CommandButton::Create(HWND parent, const TwipsRect& at, const std::wstring& caption) {
+bool CommandButton::Create(HWND parent, const LayoutRect& at, const std::wstring& caption) {
   return CreateChild(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, parent, at, caption);
 }
 

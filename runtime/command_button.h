@@ -8,7 +8,7 @@ namespace oravin {
 
 class CommandButton : public ChildControl {
  public:
-  bool Create(HWND parent, const TwipsRect& at, const std::wstring& caption);
+  bool Create(HWND parent, const LayoutRect& at, const std::wstring& caption);
 
   std::function<void()> Click;
 

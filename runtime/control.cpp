@@ -1,7 +1,6 @@
 #include "runtime/control.h"
 
 #include "runtime/dpi.h"
-#include "runtime/twips.h"
 
 namespace oravin {
 namespace {
@@ -40,8 +39,8 @@ void Control::Place() {
   placed_ = hwnd();
   SetPropW(placed_, kControlProperty, this);
   const int dpi = DpiOf(placed_);
-  SetWindowPos(placed_, nullptr, TwipsToPixelsAtDpi(left_, dpi), TwipsToPixelsAtDpi(top_, dpi),
-               TwipsToPixelsAtDpi(width_, dpi), TwipsToPixelsAtDpi(height_, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(placed_, nullptr, ScaleToDpi(left_, dpi), ScaleToDpi(top_, dpi), ScaleToDpi(width_, dpi),
+               ScaleToDpi(height_, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool Control::Visible() const { return (GetWindowLongW(hwnd(), GWL_STYLE) & WS_VISIBLE) != 0; }

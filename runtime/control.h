@@ -1,6 +1,6 @@
 #pragma once
-// The host's view of a control: a form places it by position and size in
-// twips, shows or hides it, and gives it a tooltip text.
+// The host's view of a control: a window places it by position and size in
+// pixels at 96 dpi, shows or hides it, and gives it a tooltip text.
 #include <windows.h>
 
 #include <cstdint>
@@ -20,8 +20,8 @@ class Control {
   // The window the host places.
   virtual HWND hwnd() const = 0;
 
-  // Position and size in twips, in the parent's client area, placed in pixels
-  // at the window's DPI. A changed size calls Resize.
+  // Position and size in pixels at 96 dpi, in the parent's client area,
+  // placed at the window's DPI. A changed size calls Resize.
   void Move(int32_t left, int32_t top, int32_t width, int32_t height);
   // Lays the control out again at its window's DPI, after the window has moved
   // to a monitor of another scale: fonts, pixel size and drawing.

@@ -1,16 +1,15 @@
 #pragma once
-// A font as the forms describe it: shared by reference between a control, its
-// drawing surface and the property bag, so a change made through one holder is
-// seen by all. The GDI font is made from it on demand (runtime/font_win32.h).
+// A font as a window declares it: name, size in points, weight and character
+// set. The GDI font is made from it at each window's DPI (runtime/font_win32.h).
 #include <string>
+#include <utility>
 
-#include "runtime/property_bag.h"
 
 namespace oravin {
 
 inline constexpr int kGb2312Charset = 134;
 
-class Font final : public SharedObject {
+class Font final {
  public:
   Font() = default;
   Font(std::wstring name, double size, bool bold = false, int charset = kGb2312Charset)

@@ -3,7 +3,6 @@
 #include "runtime/child_control.h"
 #include "runtime/dpi.h"
 #include "runtime/label.h"
-#include "runtime/twips.h"
 
 namespace oravin {
 
@@ -19,18 +18,7 @@ int Form::ScaleHeight() const {
   return r.bottom;
 }
 
-void Form::SyncImageSize() {
-  const int oldW = image_.width(), oldH = image_.height();
-  image_.EnsureSize(ScaleWidth(), ScaleHeight());
-  if (image_.width() != oldW || image_.height() != oldH) {
-    // Newly gained area starts in the background colour, never in garbage.
-    UniqueRegion fresh(CreateRectRgn(0, 0, image_.width(), image_.height()));
-    UniqueRegion old(CreateRectRgn(0, 0, oldW, oldH));
-    CombineRgn(fresh.get(), fresh.get(), old.get(), RGN_DIFF);
-    UniqueBrush brush(CreateSolidBrush(ResolveColor(backColor_)));
-    FillRgn(image_.dc(), fresh.get(), brush.get());
-  }
-}
+void Form::SyncImageSize() { image_.EnsureSize(ScaleWidth(), ScaleHeight(), backColor_); }
 
 HDC Form::hDC() {
   SyncImageSize();
@@ -54,10 +42,10 @@ void Form::Refresh() {
 
 SIZE Form::PixelSize() const {
   const int dpi = DpiOf(hwnd());
-  return {TwipsToPixelsAtDpi(twipsSize_.cx, dpi), TwipsToPixelsAtDpi(twipsSize_.cy, dpi)};
+  return {ScaleToDpi(designSize_.cx, dpi), ScaleToDpi(designSize_.cy, dpi)};
 }
 
-// Where the system suggests, at the size of the twips at the new DPI.
+// Where the system suggests, at the design size at the new DPI.
 void Form::OnDpiChanged(const RECT& suggested) {
   const SIZE size = PixelSize();
   SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -1,8 +1,8 @@
 #pragma once
 // A top-level form: a window whose drawing goes into a persistent image that it
-// repaints itself from, with a background colour and a pixel scale. Its size
-// is given in twips; moved to a monitor of another scale, it lays itself and
-// its controls out again at the new DPI.
+// repaints itself from, with a background colour. Its size is given in pixels
+// at 96 dpi; moved to a monitor of another scale, it lays itself and its
+// controls out again at the new DPI.
 #include "runtime/persistent_image.h"
 #include "runtime/window.h"
 
@@ -27,8 +27,8 @@ class Form : public Window {
  protected:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
-  // The form's size in twips, and in pixels at the form's DPI.
-  void SetTwipsSize(int width, int height) { twipsSize_ = {width, height}; }
+  // The form's size at 96 dpi, and in pixels at the form's DPI.
+  void SetDesignSize(int width, int height) { designSize_ = {width, height}; }
   SIZE PixelSize() const;
   // After a change of DPI, once the form and its controls are laid out again.
   virtual void Rescaled() {}
@@ -36,7 +36,7 @@ class Form : public Window {
  private:
   void OnDpiChanged(const RECT& suggested);
   void SyncImageSize();
-  SIZE twipsSize_{};
+  SIZE designSize_{};
   PersistentImage image_;
   COLORREF backColor_ = 0x8000000F;  // the system's button face
 };

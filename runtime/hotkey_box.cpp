@@ -6,7 +6,7 @@
 
 namespace oravin {
 
-bool HotkeyBox::Create(HWND parent, const TwipsRect& at) {
+bool HotkeyBox::Create(HWND parent, const LayoutRect& at) {
   EnsureCommonControls();
   if (!CreateChild(HOTKEY_CLASSW, WS_BORDER | WS_TABSTOP, parent, at, L"")) return false;
   // Neither no modifier nor Shift alone: a key every other program needs.

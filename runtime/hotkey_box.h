@@ -11,7 +11,7 @@ namespace oravin {
 
 class HotkeyBox : public ChildControl {
  public:
-  bool Create(HWND parent, const TwipsRect& at);
+  bool Create(HWND parent, const LayoutRect& at);
 
   // The key code in the low byte, the HOTKEYF_ modifiers in the high byte; 0: none.
   uint16_t Value() const;

@@ -7,7 +7,7 @@
 
 namespace oravin {
 
-bool ImageBox::Create(HWND parent, const TwipsRect& at) {
+bool ImageBox::Create(HWND parent, const LayoutRect& at) {
   if (!Window::Create({.className = L"Oravin.ImageBox", .style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, .parent = parent})) {
     return false;
   }

@@ -8,7 +8,7 @@ namespace oravin {
 
 class ImageBox : public Window, public Control {
  public:
-  bool Create(HWND parent, const TwipsRect& at);
+  bool Create(HWND parent, const LayoutRect& at);
   HWND hwnd() const override { return Window::hwnd(); }
 
   const PicturePtr& Picture() const { return picture_; }

@@ -26,7 +26,7 @@ void PaintParentBackground(HWND child, HDC dc) {
 
 bool ShowsParent(HWND child) { return GetPropW(child, kShowsParentProperty) != nullptr; }
 
-bool Label::Create(HWND parent, const TwipsRect& at, const std::wstring& caption, const Look& look) {
+bool Label::Create(HWND parent, const LayoutRect& at, const std::wstring& caption, const Look& look) {
   caption_ = caption;
   look_ = look;
   // The caption is also the window's text, for screen readers and other programs.
@@ -122,8 +122,8 @@ LRESULT Label::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
       return 1;
     case WM_SETCURSOR:
-      if (look_.cursor && LOWORD(lp) == HTCLIENT) {
-        SetCursor(look_.cursor(DpiOf(hwnd())));
+      if (look_.handPointer && LOWORD(lp) == HTCLIENT) {
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
         return TRUE;
       }
       break;

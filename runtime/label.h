@@ -21,13 +21,13 @@ class Label : public Window, public Control {
     std::shared_ptr<oravin::Font> font;  // null: the system's
     COLORREF foreColor = 0x80000012;     // the system's button text
     COLORREF backColor = kTransparent;   // kTransparent shows what the parent draws behind it
-    HCURSOR (*cursor)(int dpi) = nullptr;  // the pointer at the label's DPI; null: the arrow
+    bool handPointer = false;  // the system's link pointer, else the arrow
     bool wordWrap = false;
     // A link the keyboard reaches: Tab gives it the focus, Enter or Space clicks it.
     bool tabStop = false;
   };
 
-  bool Create(HWND parent, const TwipsRect& at, const std::wstring& caption, const Look& look);
+  bool Create(HWND parent, const LayoutRect& at, const std::wstring& caption, const Look& look);
   HWND hwnd() const override { return Window::hwnd(); }
 
   const std::wstring& Caption() const { return caption_; }

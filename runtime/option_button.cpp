@@ -2,7 +2,7 @@
 
 namespace oravin {
 
-bool OptionButton::Create(HWND parent, const TwipsRect& at, const std::wstring& caption, COLORREF backColor,
+bool OptionButton::Create(HWND parent, const LayoutRect& at, const std::wstring& caption, COLORREF backColor,
                           bool firstOfGroup) {
   backColor_ = backColor;
   return CreateChild(L"BUTTON", BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP | WS_TABSTOP : 0), parent, at,

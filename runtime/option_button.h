@@ -7,7 +7,7 @@ namespace oravin {
 class OptionButton : public ChildControl {
  public:
   // The first button of a group starts the group.
-  bool Create(HWND parent, const TwipsRect& at, const std::wstring& caption, COLORREF backColor, bool firstOfGroup);
+  bool Create(HWND parent, const LayoutRect& at, const std::wstring& caption, COLORREF backColor, bool firstOfGroup);
 
   bool Value() const { return SendMessageW(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
   // Selecting one clears the others of its group.

@@ -8,11 +8,12 @@ COLORREF ResolveColor(COLORREF color) {
   return (color & 0x80000000u) ? GetSysColor(int(color & 0xFF)) : color;
 }
 
-void PersistentImage::EnsureSize(int width, int height) {
+void PersistentImage::EnsureSize(int width, int height, COLORREF background) {
   width = std::max(width, 1);
   height = std::max(height, 1);
   if (dc_ && width <= width_ && height <= height_) return;
   const int w = std::max(width, width_), h = std::max(height, height_);
+  const int oldWidth = width_, oldHeight = height_;
   ScopedGetDC screen(nullptr);
   UniqueDC dc(CreateCompatibleDC(screen.get()));
   UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), w, h));
@@ -27,6 +28,11 @@ void PersistentImage::EnsureSize(int width, int height) {
   originalBitmap_ = original;
   width_ = w;
   height_ = h;
+  UniqueBrush brush(CreateSolidBrush(ResolveColor(background)));
+  const RECT right{oldWidth, 0, w, h};
+  const RECT bottom{0, oldHeight, oldWidth, h};
+  FillRect(dc_.get(), &right, brush.get());
+  FillRect(dc_.get(), &bottom, brush.get());
 }
 
 void PersistentImage::Clear(COLORREF color) {

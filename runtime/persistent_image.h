@@ -19,8 +19,9 @@ class PersistentImage {
   }
 
   // Grows to the given size; what was drawn is kept (like a picture box's
-  // retained image, it never shrinks, so shrinking and growing loses nothing).
-  void EnsureSize(int width, int height);
+  // retained image, it never shrinks, so shrinking and growing loses nothing),
+  // and newly gained area starts in the background colour, never in garbage.
+  void EnsureSize(int width, int height, COLORREF background);
   int width() const { return width_; }
   int height() const { return height_; }
 

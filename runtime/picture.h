@@ -1,17 +1,16 @@
 #pragma once
 // A picture object: a bitmap or an icon with its size in HiMetric units,
-// shared by reference between the controls that show it and the property bag.
+// shared by reference between the controls that show it.
 #include <windows.h>
 
 #include <cstdint>
 #include <memory>
 
 #include "runtime/handles.h"
-#include "runtime/property_bag.h"
 
 namespace oravin {
 
-class Picture final : public SharedObject {
+class Picture final {
  public:
   enum class Kind { None, Bitmap, Icon };
 

@@ -4,7 +4,7 @@
 
 namespace oravin {
 
-bool PictureBox::Create(HWND parent, const TwipsRect& at, COLORREF backColor) {
+bool PictureBox::Create(HWND parent, const LayoutRect& at, COLORREF backColor) {
   backColor_ = backColor;
   // A container: Tab goes on into the controls it holds.
   if (!Window::Create({.className = L"Oravin.PictureBox",

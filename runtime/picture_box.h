@@ -8,7 +8,7 @@ namespace oravin {
 
 class PictureBox : public Window, public Control {
  public:
-  bool Create(HWND parent, const TwipsRect& at, COLORREF backColor);
+  bool Create(HWND parent, const LayoutRect& at, COLORREF backColor);
   HWND hwnd() const override { return Window::hwnd(); }
 
   COLORREF BackColor() const { return backColor_; }

@@ -12,16 +12,6 @@
 namespace oravin {
 namespace {
 
-constexpr wchar_t kClassName[] = L"OravinSurface";
-
-int ShiftState() {
-  int shift = 0;
-  if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
-  if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
-  if (GetKeyState(VK_MENU) < 0) shift |= 4;
-  return shift;
-}
-
 int ButtonsHeld(WPARAM wp) {
   int buttons = 0;
   if (wp & MK_LBUTTON) buttons |= 1;
@@ -31,7 +21,7 @@ int ButtonsHeld(WPARAM wp) {
 }
 
 MouseArgs MakeMouseArgs(int button, LPARAM lp) {
-  return MouseArgs{button, ShiftState(), GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+  return MouseArgs{button, GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
 }
 
 // Every key but Tab is the surface's own, Enter and Escape too: each raises
@@ -45,8 +35,8 @@ LRESULT DialogCode(const MSG* key) {
 
 Surface::Surface() : font_(std::make_shared<oravin::Font>()) {}
 
-bool Surface::Create(HWND parent, const RECT& rect, bool tabStop) {
-  CreateArgs args{kClassName};
+bool Surface::Create(HWND parent, const RECT& rect, bool tabStop, const wchar_t* className) {
+  CreateArgs args{className};
   args.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (tabStop ? WS_TABSTOP : 0);
   args.rect = rect;
   args.parent = parent;
@@ -70,17 +60,7 @@ double Surface::HiMetricToPixelsX(double himetric) { return oravin::HiMetricToPi
 
 double Surface::HiMetricToPixelsY(double himetric) { return oravin::HiMetricToPixels(himetric, DpiOf(hwnd())); }
 
-void Surface::SyncImageSize() {
-  const int oldWidth = image_.width(), oldHeight = image_.height();
-  image_.EnsureSize(ScaleWidth(), ScaleHeight());
-  if (image_.width() == oldWidth && image_.height() == oldHeight) return;
-  // Newly gained area starts in the background colour, never in garbage.
-  UniqueBrush background(CreateSolidBrush(ResolveColor(backColor_)));
-  const RECT right{oldWidth, 0, image_.width(), image_.height()};
-  const RECT bottom{0, oldHeight, oldWidth, image_.height()};
-  FillRect(image_.dc(), &right, background.get());
-  FillRect(image_.dc(), &bottom, background.get());
-}
+void Surface::SyncImageSize() { image_.EnsureSize(ScaleWidth(), ScaleHeight(), backColor_); }
 
 void Surface::SelectDrawingObjects() {
   HDC dc = image_.dc();
@@ -179,36 +159,36 @@ LRESULT Surface::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       SyncImageSize();
       return 0;
     case WM_PAINT:
-      OnPaint();
+      Paint();
       return 0;
     case WM_SETCURSOR:
-      if (OnSetCursor(lp)) return TRUE;
+      if (SetPointer(lp)) return TRUE;
       break;
     case WM_MOUSEMOVE:
-      OnMouseMove(wp, lp);
+      OnMouseMove(MakeMouseArgs(ButtonsHeld(wp), lp));
       return 0;
     case WM_LBUTTONDOWN:
-      OnButtonDown(1, wp, lp);
+      ButtonDown(1, lp);
       return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:  // only the left button double-clicks
-      OnButtonDown(2, wp, lp);
+      ButtonDown(2, lp);
       return 0;
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:
-      OnButtonDown(4, wp, lp);
+      ButtonDown(4, lp);
       return 0;
     case WM_LBUTTONDBLCLK:
-      OnLeftDoubleClick(wp, lp);
+      LeftDoubleClick();
       return 0;
     case WM_LBUTTONUP:
-      OnButtonUp(1, wp, lp);
+      ButtonUp(1, wp, lp);
       return 0;
     case WM_RBUTTONUP:
-      OnButtonUp(2, wp, lp);
+      ButtonUp(2, wp, lp);
       return 0;
     case WM_MBUTTONUP:
-      OnButtonUp(4, wp, lp);
+      ButtonUp(4, wp, lp);
       return 0;
     case WM_CAPTURECHANGED:
       leftPressed_ = false;
@@ -216,42 +196,35 @@ LRESULT Surface::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_GETDLGCODE:
       return DialogCode(reinterpret_cast<const MSG*>(lp));
     case WM_KEYDOWN:
-      RaiseEvent(Events.KeyDown, int(wp), ShiftState());
+      OnKeyDown(int(wp));
       return 0;
     case WM_KEYUP:
-      RaiseEvent(Events.KeyUp, int(wp), ShiftState());
-      return 0;
-    case WM_CHAR:
-      RaiseEvent(Events.KeyPress, wchar_t(wp));
+      OnKeyUp(int(wp));
       return 0;
     case WM_SETFOCUS:
-      RaiseEvent(Events.GotFocus);
-      return 0;
     case WM_KILLFOCUS:
-      RaiseEvent(Events.LostFocus);
+      OnFocusChanged(msg == WM_SETFOCUS);
       return 0;
   }
   return DefaultProc(msg, wp, lp);
 }
 
-void Surface::OnPaint() {
+void Surface::Paint() {
   SyncImageSize();
-  RaiseEvent(Events.BeforePaint);
+  BeforePaint();
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd(), &ps);
   image_.PaintTo(dc, ps.rcPaint);
   EndPaint(hwnd(), &ps);
 }
 
-bool Surface::OnSetCursor(LPARAM lp) {
+bool Surface::SetPointer(LPARAM lp) {
   if (LOWORD(lp) != HTCLIENT) return false;
   SetCursor(cursor_ ? cursor_ : LoadCursorW(nullptr, IDC_ARROW));
   return true;
 }
 
-void Surface::OnMouseMove(WPARAM wp, LPARAM lp) { RaiseEvent(Events.MouseMove, MakeMouseArgs(ButtonsHeld(wp), lp)); }
-
-void Surface::OnButtonDown(int button, WPARAM, LPARAM lp) {
+void Surface::ButtonDown(int button, LPARAM lp) {
   SetFocus(hwnd());
   // Capture, so the release is seen even when it happens outside.
   SetCapture(hwnd());
@@ -259,29 +232,29 @@ void Surface::OnButtonDown(int button, WPARAM, LPARAM lp) {
     leftPressed_ = true;
     afterDoubleClick_ = false;
   }
-  RaiseEvent(Events.MouseDown, MakeMouseArgs(button, lp));
+  OnMouseDown(MakeMouseArgs(button, lp));
 }
 
-void Surface::OnLeftDoubleClick(WPARAM, LPARAM) {
+void Surface::LeftDoubleClick() {
   SetFocus(hwnd());
   SetCapture(hwnd());
   leftPressed_ = false;
   afterDoubleClick_ = true;
-  RaiseEvent(Events.DblClick);
+  OnDoubleClick();
 }
 
-void Surface::OnButtonUp(int button, WPARAM wp, LPARAM lp) {
+void Surface::ButtonUp(int button, WPARAM wp, LPARAM lp) {
   const bool clicked = button == 1 && leftPressed_ && !afterDoubleClick_;
   if (button == 1) {
     leftPressed_ = false;
     afterDoubleClick_ = false;
   }
   if (!(wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) && GetCapture() == hwnd()) ReleaseCapture();
-  RaiseEvent(Events.MouseUp, MakeMouseArgs(button, lp));
+  OnMouseUp(MakeMouseArgs(button, lp));
   RECT client{};
   GetClientRect(hwnd(), &client);
   const POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-  if (clicked && PtInRect(&client, at)) RaiseEvent(Events.Click);
+  if (clicked && PtInRect(&client, at)) OnClick();
 }
 
 }  // namespace oravin

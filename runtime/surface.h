@@ -2,14 +2,12 @@
 // A drawing surface: a child window that keeps a persistent off-screen image.
 // Its owner draws into the image (hDC, Cls, PaintPicture) and shows the result
 // in one step with Refresh; the window repaints itself from the image whenever
-// it is uncovered. Mouse, keyboard and focus changes are handed to the owner
-// through Events. Measures in pixels.
+// it is uncovered. A control drawn on it derives from it and handles the
+// mouse, the keys and the focus in the virtual handlers. Measures in pixels.
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <string_view>
-#include <utility>
 
 #include "runtime/font.h"
 #include "runtime/handles.h"
@@ -19,42 +17,22 @@
 
 namespace oravin {
 
-// Button: the buttons concerned (1 left, 2 right, 4 middle); Shift: 1 Shift, 2 Ctrl, 4 Alt.
+// The buttons concerned: 1 left, 2 right, 4 middle.
 struct MouseArgs {
   int button = 0;
-  int shift = 0;
   int x = 0, y = 0;  // pixels on the surface
 };
 
-struct SurfaceEvents {
-  std::function<void(const MouseArgs&)> MouseDown, MouseUp, MouseMove;
-  // A left press and release over the surface; a left double click.
-  std::function<void()> Click, DblClick;
-  std::function<void(int keyCode, int shift)> KeyDown, KeyUp;
-  std::function<void(wchar_t character)> KeyPress;
-  std::function<void()> GotFocus, LostFocus;
-  // Just before the image goes to the screen, for an owner that draws late.
-  std::function<void()> BeforePaint;
-};
-
 using FontPtr = std::shared_ptr<Font>;
-
-// Hands an event to its handler, if the host bound one.
-template <typename Handler, typename... Args>
-void RaiseEvent(const Handler& handler, Args&&... args) {
-  if (handler) handler(std::forward<Args>(args)...);
-}
 
 class Surface : public Window {
  public:
   enum class FillStyle { Solid, Transparent };
 
   Surface();
-  // A visible child of parent at rect (pixels in the parent's client area);
-  // a tab stop, Tab gives it the focus.
-  bool Create(HWND parent, const RECT& rect, bool tabStop = false);
-
-  SurfaceEvents Events;
+  // A visible child of parent at rect (pixels in the parent's client area), of
+  // the given window class; a tab stop, Tab gives it the focus.
+  bool Create(HWND parent, const RECT& rect, bool tabStop = false, const wchar_t* className = L"OravinSurface");
 
   int ScaleWidth() const;
   int ScaleHeight() const;
@@ -99,16 +77,28 @@ class Surface : public Window {
  protected:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
+  // What the user does on the surface. A press takes the focus and the capture.
+  virtual void OnMouseDown(const MouseArgs&) {}
+  virtual void OnMouseUp(const MouseArgs&) {}
+  virtual void OnMouseMove(const MouseArgs&) {}
+  // A left press and release over the surface; a left double click.
+  virtual void OnClick() {}
+  virtual void OnDoubleClick() {}
+  virtual void OnKeyDown(int /*keyCode*/) {}
+  virtual void OnKeyUp(int /*keyCode*/) {}
+  virtual void OnFocusChanged(bool /*focused*/) {}
+  // Just before the image goes to the screen, for an owner that draws late.
+  virtual void BeforePaint() {}
+
  private:
   void SyncImageSize();
   void SelectDrawingObjects();
   SIZE MeasureText(std::wstring_view text);
-  void OnPaint();
-  void OnButtonDown(int button, WPARAM wp, LPARAM lp);
-  void OnButtonUp(int button, WPARAM wp, LPARAM lp);
-  void OnLeftDoubleClick(WPARAM wp, LPARAM lp);
-  void OnMouseMove(WPARAM wp, LPARAM lp);
-  bool OnSetCursor(LPARAM lp);
+  void Paint();
+  void ButtonDown(int button, LPARAM lp);
+  void ButtonUp(int button, WPARAM wp, LPARAM lp);
+  void LeftDoubleClick();
+  bool SetPointer(LPARAM lp);
 
   COLORREF backColor_ = 0x8000000F;  // the system's button face
   COLORREF foreColor_ = 0x80000012;  // the system's button text

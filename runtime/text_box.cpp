@@ -2,7 +2,7 @@
 
 namespace oravin {
 
-bool TextBox::Create(HWND parent, const TwipsRect& at, const std::wstring& text, COLORREF backColor) {
+bool TextBox::Create(HWND parent, const LayoutRect& at, const std::wstring& text, COLORREF backColor) {
   backColor_ = backColor;
   return CreateChild(L"EDIT", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, parent, at, text);
 }

@@ -8,7 +8,7 @@ namespace oravin {
 
 class TextBox : public ChildControl {
  public:
-  bool Create(HWND parent, const TwipsRect& at, const std::wstring& text, COLORREF backColor = 0x80000005);
+  bool Create(HWND parent, const LayoutRect& at, const std::wstring& text, COLORREF backColor = 0x80000005);
 
   std::wstring Text() const;
   void SetText(const std::wstring& text);

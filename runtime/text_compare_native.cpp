@@ -2,17 +2,14 @@
 
 #include "runtime/text_compare.h"
 
+#include "runtime/case_fold.h"
+
 namespace oravin {
-namespace {
-
-wchar_t FoldAscii(wchar_t c) { return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
-
-}  // namespace
 
 int CompareUserLocale(std::wstring_view a, std::wstring_view b) {
   const std::size_t n = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < n; ++i) {
-    const wchar_t x = FoldAscii(a[i]), y = FoldAscii(b[i]);
+    const wchar_t x = FoldCase(a[i]), y = FoldCase(b[i]);
     if (x != y) return x < y ? -1 : 1;
   }
   return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);

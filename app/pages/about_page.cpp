@@ -12,13 +12,13 @@ constexpr wchar_t kWelcome[] =
 
 }  // namespace
 
-bool AboutPage::Create(HWND parent, const TwipsRect& at) {
+bool AboutPage::Create(HWND parent, const LayoutRect& at) {
   if (!PictureBox::Create(parent, at, kPageBackColor)) return false;
   lbAbout.Create(hwnd(), kHeaderRect, L"关于", HeaderLook());
-  Label7.Create(hwnd(), {45, 360, 2250, 795}, kWelcome, {.font = PageFont(), .wordWrap = true});
+  Label7.Create(hwnd(), {3, 24, 150, 53}, kWelcome, {.font = PageFont(), .wordWrap = true});
   const std::wstring site(kMakerSite);
-  Label2.Create(hwnd(), {300, 3000, 1680, 195}, site.substr(site.find(L"//") + 2),
-                {.font = PageFont(), .foreColor = kLinkColor, .cursor = LabelPointer, .tabStop = true});
+  Label2.Create(hwnd(), {20, 200, 112, 13}, site.substr(site.find(L"//") + 2),
+                {.font = PageFont(), .foreColor = kLinkColor, .handPointer = true, .tabStop = true});
   return true;
 }
 

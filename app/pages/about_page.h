@@ -7,7 +7,7 @@ namespace oravin {
 
 class AboutPage : public PictureBox {
  public:
-  bool Create(HWND parent, const TwipsRect& at);
+  bool Create(HWND parent, const LayoutRect& at);
 
   Label Label2;  // the link
 

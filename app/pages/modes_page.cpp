@@ -9,31 +9,26 @@ namespace oravin {
 namespace {
 
 constexpr COLORREF kLineColor = 0x0097D1FD;
-constexpr int kTwipsPerPixelAt96 = 15;
-
-TwipsRect InTwips(const MenuRect& r) {
-  return {r.left * kTwipsPerPixelAt96, r.top * kTwipsPerPixelAt96, r.width * kTwipsPerPixelAt96,
-          r.height * kTwipsPerPixelAt96};
-}
+LayoutRect Laid(const MenuRect& r) { return {r.left, r.top, r.width, r.height}; }
 
 }  // namespace
 
-bool ModesPage::Create(HWND parent, const TwipsRect& at) {
+bool ModesPage::Create(HWND parent, const LayoutRect& at) {
   if (!PictureBox::Create(parent, at, kPageBackColor)) return false;
   header_.Create(hwnd(), kHeaderRect, L"主菜单", HeaderLook());
-  const Label::Look look{.font = std::make_shared<Font>(L"宋体", 9), .cursor = LabelPointer};
+  const Label::Look look{.font = std::make_shared<Font>(L"宋体", 9), .handPointer = true};
   // The buttons first, then the labels: a button lies over the blanks of its label.
   for (size_t i = 0; i < kMenuEntryCount; ++i) {
     const MenuEntry& entry = kMenuEntries[i];
     choices_[i].button = MakeButton(
-        hwnd(), {InTwips(MenuRowOf(i).button), L"", ProgramPicture(entry.picture), entry.tip, kButtonBackColor});
+        hwnd(), {Laid(MenuRowOf(i).button), L"", ProgramPicture(entry.picture), entry.tip, kButtonBackColor});
   }
   for (size_t i = 0; i < kMenuEntryCount; ++i) {
     const std::wstring caption = std::wstring(kMenuLabelIndent) + kMenuEntries[i].title;
-    choices_[i].label.Create(hwnd(), InTwips(MenuRowOf(i).label), caption, look);
+    choices_[i].label.Create(hwnd(), Laid(MenuRowOf(i).label), caption, look);
   }
   // The line between the assistants and the rest: one pixel high.
-  line_.Create(hwnd(), InTwips({0, kMenuLayout.LineTop(), kMenuLineWidth, 1}), L"", {.backColor = kLineColor});
+  line_.Create(hwnd(), {0, kMenuLayout.LineTop(), kMenuLineWidth, 1}, L"", {.backColor = kLineColor});
   return true;
 }
 

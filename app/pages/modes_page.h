@@ -18,7 +18,7 @@ class ModesPage : public PictureBox {
     Label label;
   };
 
-  bool Create(HWND parent, const TwipsRect& at);
+  bool Create(HWND parent, const LayoutRect& at);
 
   // A button and a label for each entry, in the order of kMenuEntries.
   std::array<Choice, kMenuEntryCount>& Choices() { return choices_; }

@@ -9,24 +9,24 @@ constexpr COLORREF kTakenColor = 0x000000C0;  // a dark red
 
 }  // namespace
 
-bool OptionsPage::Create(HWND parent, const TwipsRect& at) {
+bool OptionsPage::Create(HWND parent, const LayoutRect& at) {
   if (!PictureBox::Create(parent, at, kPageBackColor)) return false;
   Label6.Create(hwnd(), kHeaderRect, L"选项", HeaderLook());
-  chkAnimate.Create(hwnd(), {240, 480, 1935, 240}, L"动画窗口", kPageBackColor);
-  chkStartUp.Create(hwnd(), {240, 840, 1935, 240}, L"随系统一起启动", kPageBackColor);
+  chkAnimate.Create(hwnd(), {16, 32, 129, 16}, L"动画窗口", kPageBackColor);
+  chkStartUp.Create(hwnd(), {16, 56, 129, 16}, L"随系统一起启动", kPageBackColor);
   chkAnimate.SetFont(PageFont());
   chkStartUp.SetFont(PageFont());
   chkAnimate.SetValue(1);
   chkStartUp.SetValue(1);
-  lbQuickOpen.Create(hwnd(), {240, 1200, 1935, 195}, L"快速打开:", {.font = PageFont()});
-  hotQuickOpen.Create(hwnd(), {240, 1440, 1935, 285});
+  lbQuickOpen.Create(hwnd(), {16, 80, 129, 13}, L"快速打开:", {.font = PageFont()});
+  hotQuickOpen.Create(hwnd(), {16, 96, 129, 19});
   hotQuickOpen.SetFont(PageFont());
-  lbQuickOpenTaken.Create(hwnd(), {240, 1800, 1935, 195}, L"已被其他程序占用", {.font = PageFont(), .foreColor = kTakenColor});
+  lbQuickOpenTaken.Create(hwnd(), {16, 120, 129, 13}, L"已被其他程序占用", {.font = PageFont(), .foreColor = kTakenColor});
   ShowQuickOpenKeyTaken(false);
-  chkBrowserBookmarks.Create(hwnd(), {240, 2160, 1935, 240}, L"搜索浏览器书签", kPageBackColor);
+  chkBrowserBookmarks.Create(hwnd(), {16, 144, 129, 16}, L"搜索浏览器书签", kPageBackColor);
   chkBrowserBookmarks.SetFont(PageFont());
   chkBrowserBookmarks.SetValue(1);
-  cmdForgetPicks.Create(hwnd(), {240, 2520, 1935, 345}, L"清除快速打开的记忆");
+  cmdForgetPicks.Create(hwnd(), {16, 168, 129, 23}, L"清除快速打开的记忆");
   cmdForgetPicks.SetFont(PageFont());
   return true;
 }

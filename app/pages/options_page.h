@@ -12,7 +12,7 @@ namespace oravin {
 
 class OptionsPage : public PictureBox {
  public:
-  bool Create(HWND parent, const TwipsRect& at);
+  bool Create(HWND parent, const LayoutRect& at);
 
   // Says so when another program holds the key.
   void ShowQuickOpenKeyTaken(bool taken);

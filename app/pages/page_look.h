@@ -10,7 +10,7 @@ namespace oravin {
 inline constexpr COLORREF kPageBackColor = 0x00A3E8FC;
 inline constexpr COLORREF kHeaderBackColor = 0x001A9BFB;
 inline constexpr COLORREF kLinkColor = 0x00FF0000;
-inline constexpr TwipsRect kHeaderRect{0, 0, 2385, 255};
+inline constexpr LayoutRect kHeaderRect{0, 0, 159, 17};
 
 std::shared_ptr<Font> PageFont();  // Tahoma 8.25 pt
 

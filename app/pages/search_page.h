@@ -15,7 +15,7 @@ namespace oravin {
 
 class SearchPage : public PictureBox {
  public:
-  bool Create(HWND parent, const TwipsRect& at);
+  bool Create(HWND parent, const LayoutRect& at);
 
   CommandButton Command1, Command2;
   Label Label4, Label9, lbAdvanced;

@@ -182,23 +182,6 @@ def main():
     write_scaled_icon('menu.ico', 24, [
         (rect(3, 5, 21, 8), INK), (rect(3, 10.5, 21, 13.5), INK), (rect(3, 16, 21, 19), INK),
     ], grid=24)
-    # The pointer of the menu labels: a hand whose index finger tip is the hot spot (4, 0).
-    hand = [
-        (segment(4.5, 1.5, 4.5, 14, 1.8), WHITE),
-        (polygon([(2.5, 12), (15, 10), (17, 13), (17, 22), (14, 27), (7, 27), (2.5, 20)]), WHITE),
-        (segment(4.5, 1.5, 4.5, 14, 1.0), (0, 0, 0)),
-    ]
-    outline = [(lambda f: (lambda x, y: f(x, y)))(f) for f, _ in hand[:2]]
-    shapes = [
-        (lambda x, y: any(f(x + dx, y + dy) for f in outline for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1))),
-         (0, 0, 0)),
-        (outline[0], WHITE), (outline[1], WHITE),
-        (segment(8.5, 12, 8.5, 17, 0.45), (0, 0, 0)), (segment(12, 12, 12, 17, 0.45), (0, 0, 0)),
-    ]
-    # The pointer at 100%, 125%, 150% and 200%; the hot spot scales with it.
-    sizes = (32, 40, 48, 64)
-    write_icon('hand.cur', [render((n, n), shapes, grid=32) for n in sizes],
-               hotspots=[(4 * n // 32, 0) for n in sizes])
 
 
 if __name__ == '__main__':

@@ -15,7 +15,6 @@
 #include "tests/e2e/main_window_points.h"
 #include "runtime/design_scale.h"
 #include "runtime/dpi.h"
-#include "runtime/twips.h"
 
 namespace oravin {
 namespace {
@@ -173,11 +172,11 @@ TEST_F(LayoutWalk, EveryCaptionIsWholeApartAndInsideAtTheScreensDpi) {
   ASSERT_TRUE(Start());
   const int dpi = DpiOf(form.hwnd());
   ASSERT_EQ(dpi, ExpectedDpi()) << "the prefix's DPI did not take";
-  // The window's size in twips, at the DPI: 195 x 354 pixels at 96 dpi, 292 x 531 at 144.
+  // The window's size at the DPI: 195 x 354 pixels at 96 dpi, 293 x 531 at 144.
   RECT window;
   GetWindowRect(form.hwnd(), &window);
-  EXPECT_EQ(window.right - window.left, TwipsToPixelsAtDpi(2925, dpi));
-  EXPECT_EQ(window.bottom - window.top, TwipsToPixelsAtDpi(5310, dpi));
+  EXPECT_EQ(window.right - window.left, ScaleToDpi(195, dpi));
+  EXPECT_EQ(window.bottom - window.top, ScaleToDpi(354, dpi));
 
   WalkMainWindow("start");
   form.ShowMainMenu();
@@ -223,7 +222,7 @@ TEST_F(LayoutWalk, AChangeOfDpiLaysTheWindowOutAgainWhereTheSystemSuggests) {
   GetWindowRect(form.hwnd(), &window);
   EXPECT_EQ(window.left, 100);
   EXPECT_EQ(window.top, 50);
-  EXPECT_EQ(window.right - window.left, TwipsToPixelsAtDpi(2925, dpi));
+  EXPECT_EQ(window.right - window.left, ScaleToDpi(195, dpi));
   EXPECT_EQ(RegionKind(form.hwnd()), COMPLEXREGION);  // rounded again
   WalkMainWindow("search, after a change of DPI");
 }

@@ -1,25 +1,24 @@
 #include <gtest/gtest.h>
 
 #include "app/placement.h"
-#include "runtime/twips.h"
 
 namespace oravin {
 namespace {
 
-TEST(MainWindowPosition, SitsAtTheBottomRightFiveHundredTwipsAboveTheEdge) {
-  const TwipsPoint at = MainWindowPosition(1024 * 15, 768 * 15);
-  EXPECT_EQ(TwipsToPixelsAtDpi(at.left, 96), 829);
-  EXPECT_EQ(TwipsToPixelsAtDpi(at.top, 96), 381);  // 380.67
-  // At 150%: the screen has 10 twips to a pixel, the window 292 x 531 pixels.
-  const TwipsPoint scaled = MainWindowPosition(1536 * 10, 1152 * 10);
-  EXPECT_EQ(TwipsToPixelsAtDpi(scaled.left, 144), 1536 - 292);  // 1243.5
-  EXPECT_EQ(TwipsToPixelsAtDpi(scaled.top, 144), 1152 - 531 - 50);
+TEST(MainWindowPosition, SitsAtTheBottomRightAThirdOfAnInchAboveTheEdge) {
+  const ScreenPoint at = MainWindowPosition(1024, 768, 96);
+  EXPECT_EQ(at.left, 829);
+  EXPECT_EQ(at.top, 381);  // 380.67
+  // At 150% the window is 293 x 531 pixels and still touches the right edge.
+  const ScreenPoint scaled = MainWindowPosition(1536, 1152, 144);
+  EXPECT_EQ(scaled.left, 1536 - 293);
+  EXPECT_EQ(scaled.top, 1152 - 531 - 50);
 }
 
 TEST(MainWindowPosition, GoesNegativeOnAScreenSmallerThanTheWindow) {
-  const TwipsPoint at = MainWindowPosition(100 * 15, 200 * 15);
+  const ScreenPoint at = MainWindowPosition(100, 200, 96);
   EXPECT_LT(at.left, 0);
-  EXPECT_EQ(TwipsToPixelsAtDpi(at.top, 96), 200 - 354 - 33);  // -187.33
+  EXPECT_EQ(at.top, 200 - 354 - 33);  // -187.33
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
-// ColorButtons as a form loads them: from the values stored with the form,
-// read through the property bag in one go (one repaint, not one per value).
+// A ColorButton as a window declares it: place, caption, picture, tooltip and
+// colours in one struct. Drawn once, when it first shows.
 #include <memory>
 #include <string>
 
@@ -10,7 +10,7 @@
 namespace oravin {
 
 struct ButtonSpec {
-  TwipsRect at;
+  LayoutRect at;
   std::wstring caption;  // as stored, with its trailing blanks
   PicturePtr picture;
   std::wstring toolTip;

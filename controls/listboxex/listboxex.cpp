@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "controls/listboxex/hand_cursor_win32.h"
 #include "runtime/dpi.h"
 
 namespace oravin {
@@ -39,19 +38,14 @@ void ListBoxEX::RequestPaint() {
 }
 
 bool ListBoxEX::Create(const ListBoxEXArgs& args) {
-  ambientFont_ = args.ambientFont ? args.ambientFont : std::make_shared<oravin::Font>();
+  font_ = args.font ? args.font : std::make_shared<oravin::Font>();
   CreateArgs window{kClassName};
   // Tab stops at the control as a whole; the focus then goes on to the rows.
   window.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP;
   window.parent = args.parent;
   if (!Window::Create(window) || !CreateChildren()) return false;
-  WireSurfaceEvents();
   items_.OnChange([this](ListChange change) { OnItemsChanged(change); });
-  if (args.saved) {
-    ReadProperties(*args.saved);
-  } else {
-    InitProperties();
-  }
+  ApplyFrame();
   Move(args.at.left, args.at.top, args.at.width, args.at.height);
   return true;
 }
@@ -60,7 +54,7 @@ bool ListBoxEX::CreateChildren() {
   if (!picDraw_.Create(hwnd(), RECT{})) return false;
   picDraw_.SetBackColor(SystemColor(COLOR_WINDOW));
   picDraw_.SetForeColor(SystemColor(COLOR_WINDOWTEXT));
-  picDraw_.SetMouseCursor(HandCursor(DpiOf(hwnd())));
+  picDraw_.SetMouseCursor(LoadCursorW(nullptr, IDC_HAND));
   vscroll_.reset(CreateWindowExW(0, L"SCROLLBAR", nullptr, WS_CHILD | SBS_VERT, 0, 0, 0, 0, hwnd(), nullptr,
                                  GetModuleHandleW(nullptr), nullptr));
   if (!vscroll_) return false;
@@ -95,13 +89,7 @@ void ListBoxEX::OnItemsChanged(ListChange change) {
       Refresh();
       break;
     case ListChange::Order:
-      if (PropertyChanged) PropertyChanged(L"SortOrder");
-      DrawItems();
-      break;
     case ListChange::Selection:
-      if (PropertyChanged) PropertyChanged(L"ListIndex");
-      DrawItems();
-      break;
     case ListChange::Text:
       DrawItems();
       break;

@@ -16,29 +16,15 @@
 #include "runtime/control.h"
 #include "runtime/font.h"
 #include "runtime/picture.h"
-#include "runtime/property_bag.h"
 #include "runtime/surface.h"
 #include "runtime/window.h"
 
 namespace oravin {
 
-// The six events, in their declaration order (hosts bind them by position).
-// The mouse arguments are handed over by reference, as picDraw reported them.
-struct ListBoxEXEvents {
-  using MouseHandler = std::function<void(int16_t& Button, int16_t& Shift, float& x, float& y)>;
-  std::function<void()> MouseClick;
-  std::function<void()> SelChange;
-  std::function<void()> DbClick;
-  MouseHandler MouseUp;
-  MouseHandler MouseMove;
-  MouseHandler MouseDown;
-};
-
 struct ListBoxEXArgs {
   HWND parent = nullptr;
-  TwipsRect at{};
-  FontPtr ambientFont;               // the host's font, the default Font
-  const PropertyBag* saved = nullptr;  // settings to restore; none: a new control with the defaults
+  LayoutRect at{};
+  FontPtr font;  // of the rows; null: the system's
 };
 
 class ListBoxEX : public Control, public ItemList, private Window {
@@ -47,9 +33,9 @@ class ListBoxEX : public Control, public ItemList, private Window {
   ~ListBoxEX() override;
   bool Create(const ListBoxEXArgs& args);
 
-  ListBoxEXEvents Events;
-  // The host's property-changed notification, with the property's name.
-  std::function<void(const wchar_t* name)> PropertyChanged;
+  // What the user did on the rows: a press that moved the selection (or a key,
+  // also one that moved nothing), then a left click; a left double click.
+  std::function<void()> SelectionChanged, Click, DoubleClick;
 
   // Items and selection.
   int32_t AddItem(const std::wstring& vText, int32_t vIndex = -1, const std::wstring& vKey = L"Null") override;
@@ -77,7 +63,7 @@ class ListBoxEX : public Control, public ItemList, private Window {
   HWND hwnd() const override { return Window::hwnd(); }
   int32_t Hwnd() const { return static_cast<int32_t>(reinterpret_cast<intptr_t>(hwnd())); }
 
-  // Properties (a change notifies the host, then repaints or re-lays out).
+  // Properties (a change repaints or re-lays out).
   const PicturePtr& ListIcon() const { return listIcon_; }
   void SetListIcon(PicturePtr picture);
   const PicturePtr& Picture() const { return picture_; }
@@ -113,11 +99,6 @@ class ListBoxEX : public Control, public ItemList, private Window {
   bool RightLeft() const { return rightLeft_; }
   void SetRightLeft(bool value);
 
-  // Persistence through the host's property bag.
-  void InitProperties();
-  void ReadProperties(const PropertyBag& bag);
-  void WriteProperties(PropertyBag& bag) const;
-
   // Viewport state, for the host and for tests.
   int32_t ItemHeight() const { return itemHeight_; }
   int32_t VisibleCount() const { return visibleCount_; }
@@ -132,11 +113,28 @@ class ListBoxEX : public Control, public ItemList, private Window {
   HWND ToolTipWindow() const override;
 
  private:
+  // picDraw: the rows, drawn in one step; what the user does on them goes to the list.
+  class Rows : public Surface {
+   public:
+    explicit Rows(ListBoxEX& list) : list_(list) {}
+
+   private:
+    void OnMouseDown(const MouseArgs& args) override { list_.OnMouseDown(args); }
+    void OnMouseMove(const MouseArgs& args) override { list_.OnMouseMove(args); }
+    void OnClick() override { list_.Raise(list_.Click); }
+    void OnDoubleClick() override { list_.Raise(list_.DoubleClick); }
+    void OnKeyDown(int keyCode) override { list_.OnKeyDown(keyCode); }
+    ListBoxEX& list_;
+  };
+
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   bool CreateChildren();
   void OnItemsChanged(ListChange change);
   template <typename T>
-  void Change(T& field, T value, const wchar_t* name, bool relayout = false);
+  void Change(T& field, T value, bool relayout = false);
+  static void Raise(const std::function<void()>& handler) {
+    if (handler) handler();
+  }
 
   void Layout();
   void Place(HWND child, const RECT& rect, bool visible);
@@ -153,26 +151,24 @@ class ListBoxEX : public Control, public ItemList, private Window {
   void DrawSelection(const RowLayout& row, int right);
 
   // Input and scrolling (listboxex_input.cpp).
-  void WireSurfaceEvents();
   void EnsureSelectionVisible();
   void SetScrollValue(int32_t value);
   void OnMouseDown(const MouseArgs& args);
   void OnMouseMove(const MouseArgs& args);
   void OnKeyDown(int keyCode);
   void OnVScroll(WPARAM wp);
-  void RaiseMouse(const ListBoxEXEvents::MouseHandler& handler, const MouseArgs& args);
   static LRESULT CALLBACK ScrollBarProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
 
   void ApplyFrame();
 
   ListModel items_;
-  Surface picDraw_;
+  Rows picDraw_{*this};
   UniqueWindow vscroll_;
-  FontPtr ambientFont_;
 
   PicturePtr listIcon_, picture_;
   FontPtr font_;
-  COLORREF foreColor_ = 0, selColor_ = 0, selForeColor_ = 0, startColor_ = 0, endColor_ = 0;  // set by InitProperties or ReadProperties
+  COLORREF foreColor_ = 0x80000012;  // the system's button text
+  COLORREF selColor_ = 0xFF8C1A, selForeColor_ = 0xFFFFFF, startColor_ = 0xFFD6AC, endColor_ = 0xFFFFFF;
   bool strechIcon_ = false, fullRowSelect_ = false, iconFocus_ = true, rightLeft_ = false;
   int32_t appearance_ = 1, borderStyle_ = 1, gradient_ = 1, textAlignment_ = 0, style_ = 0;
 

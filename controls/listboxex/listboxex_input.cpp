@@ -5,10 +5,8 @@
 
 #include <algorithm>
 
-#include "controls/listboxex/hand_cursor_win32.h"
 #include "controls/listboxex/list_navigation.h"
 #include "controls/listboxex/listboxex.h"
-#include "runtime/dpi.h"
 
 namespace oravin {
 namespace {
@@ -24,29 +22,7 @@ int32_t ThumbPosition(HWND bar) {
   return info.nTrackPos;
 }
 
-template <typename Handler>
-void Raise(const Handler& handler) {
-  if (handler) handler();
-}
-
 }  // namespace
-
-void ListBoxEX::WireSurfaceEvents() {
-  SurfaceEvents& e = picDraw_.Events;
-  e.MouseDown = [this](const MouseArgs& args) { OnMouseDown(args); };
-  e.MouseUp = [this](const MouseArgs& args) { RaiseMouse(Events.MouseUp, args); };
-  e.MouseMove = [this](const MouseArgs& args) { OnMouseMove(args); };
-  e.Click = [this] { Raise(Events.MouseClick); };
-  e.DblClick = [this] { Raise(Events.DbClick); };
-  e.KeyDown = [this](int keyCode, int) { OnKeyDown(keyCode); };
-}
-
-void ListBoxEX::RaiseMouse(const ListBoxEXEvents::MouseHandler& handler, const MouseArgs& args) {
-  if (!handler) return;
-  int16_t button = static_cast<int16_t>(args.button), shift = static_cast<int16_t>(args.shift);
-  float x = static_cast<float>(args.x), y = static_cast<float>(args.y);
-  handler(button, shift, x, y);
-}
 
 // Any button selects the row under the pointer; below the last row, the last item.
 void ListBoxEX::OnMouseDown(const MouseArgs& args) {
@@ -54,23 +30,21 @@ void ListBoxEX::OnMouseDown(const MouseArgs& args) {
   if (!item) return;
   items_.StoreListIndex(*item);
   DrawItems();
-  Raise(Events.SelChange);
-  RaiseMouse(Events.MouseDown, args);
+  Raise(SelectionChanged);
 }
 
 void ListBoxEX::OnMouseMove(const MouseArgs& args) {
   const bool overRows = HandPointerAt(args.y, itemHeight_, ListCount(), visibleCount_);
-  const HCURSOR cursor = overRows ? HandCursor(DpiOf(hwnd())) : nullptr;
+  const HCURSOR cursor = overRows ? LoadCursorW(nullptr, IDC_HAND) : nullptr;
   picDraw_.SetMouseCursor(cursor);
   SetCursor(cursor ? cursor : LoadCursorW(nullptr, IDC_ARROW));
-  RaiseMouse(Events.MouseMove, args);
 }
 
-// Every key, also one that moves nothing, lays out, repaints and raises SelChange.
+// Every key, also one that moves nothing, lays out, repaints and tells of the selection.
 void ListBoxEX::OnKeyDown(int keyCode) {
   items_.StoreListIndex(ListIndexAfterKey(keyCode, items_.StoredListIndex(), ListCount(), visibleCount_));
   Refresh();
-  Raise(Events.SelChange);
+  Raise(SelectionChanged);
 }
 
 void ListBoxEX::EnsureSelectionVisible() {

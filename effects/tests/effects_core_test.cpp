@@ -190,14 +190,14 @@ TEST(FormFrame, OutlineAndLayersOfA300By200Form) {
   EXPECT_EQ(layers[3].shape, (RoundRect{6, 16, 293, 193, 15}));
 }
 
-// At 150% the rim, band, panel and corners are half as wide again, rounded to even.
+// At 150% the rim, band, panel and corners are half as wide again, halves rounded up.
 TEST(FormFrame, OutlineAndLayersScaleWithTheDpi) {
-  EXPECT_EQ(FormOutline(292, 531, 144), (RoundRect{0, 0, 292, 531, 30}));
-  const auto layers = FrameLayers(292, 531, 144);
-  EXPECT_EQ(layers[0].shape, (RoundRect{0, 0, 290, 529, 30}));  // 1.5 rounds to 2
-  EXPECT_EQ(layers[1].shape, (RoundRect{2, 2, 289, 528, 30}));
-  EXPECT_EQ(layers[2].shape, (RoundRect{8, 22, 283, 522, 22}));  // 22.5 rounds to 22
-  EXPECT_EQ(layers[3].shape, (RoundRect{9, 24, 282, 521, 22}));  // 10.5 rounds to 10
+  EXPECT_EQ(FormOutline(293, 531, 144), (RoundRect{0, 0, 293, 531, 30}));
+  const auto layers = FrameLayers(293, 531, 144);
+  EXPECT_EQ(layers[0].shape, (RoundRect{0, 0, 291, 529, 30}));  // 1.5 rounds to 2
+  EXPECT_EQ(layers[1].shape, (RoundRect{2, 2, 290, 528, 30}));
+  EXPECT_EQ(layers[2].shape, (RoundRect{8, 23, 284, 522, 23}));  // 22.5 rounds to 23
+  EXPECT_EQ(layers[3].shape, (RoundRect{9, 24, 282, 520, 23}));  // 10.5 rounds to 11
 }
 
 TEST(FormFrame, LayersAreRimBandOutlineAndPanelInThatOrder) {

@@ -5,7 +5,7 @@
 #include "runtime/file_path.h"
 #include "runtime/leading_number.h"
 #include "runtime/rounding.h"
-#include "runtime/twips.h"
+#include "runtime/design_scale.h"
 #include "testing/scratch_dir.h"
 
 namespace oravin {
@@ -30,16 +30,15 @@ TEST(Rounding, ValuesOutsideTheTargetRangeDoNotConvert) {
   EXPECT_FALSE(RoundToInt32(1e300));
 }
 
-TEST(Twips, ConvertToPixelsAtTheWindowsDpiWithHalvesToEven) {
-  EXPECT_EQ(TwipsPerPixelAt(96), 15);
-  EXPECT_EQ(TwipsPerPixelAt(120), 12);
-  EXPECT_EQ(TwipsPerPixelAt(192), 7.5);  // exact, not rounded to 8
-  EXPECT_EQ(TwipsToPixelsAtDpi(2925, 96), 195);
-  EXPECT_EQ(TwipsToPixelsAtDpi(5310, 96), 354);
-  EXPECT_EQ(TwipsToPixelsAtDpi(7.5, 96), 0);    // 0.5
-  EXPECT_EQ(TwipsToPixelsAtDpi(22.5, 96), 2);   // 1.5
-  EXPECT_EQ(TwipsToPixelsAtDpi(2925, 144), 292);  // 292.5
-  EXPECT_EQ(TwipsToPixelsAtDpi(2925, 192), 390);
+// As MulDiv(pixels, dpi, 96): to the nearest, halves away from zero.
+TEST(DesignPixels, ScaleToTheWindowsDpiAsMulDivRounds) {
+  EXPECT_EQ(ScaleToDpi(195, 96), 195);
+  EXPECT_EQ(ScaleToDpi(195, 120), 244);  // 243.75
+  EXPECT_EQ(ScaleToDpi(195, 144), 293);  // 292.5
+  EXPECT_EQ(ScaleToDpi(354, 192), 708);
+  EXPECT_EQ(ScaleToDpi(-15, 144), -23);  // -22.5
+  EXPECT_EQ(ScaleToDpi(0, 144), 0);
+  EXPECT_EQ(DesignToDpi(15, 144), 22.5);
 }
 
 TEST(LeadingNumber, ReadsTheNumberAtTheStartOfTheText) {

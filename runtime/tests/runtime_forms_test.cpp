@@ -39,7 +39,7 @@ void ClickClient(HWND window, int x, int y) {
 
 TEST_F(FormControls, ACheckBoxHoldsZeroOneOrTwoAndAClickTogglesTicked) {
   CheckBox box;
-  ASSERT_TRUE(box.Create(host(), {0, 0, 1500, 240}, L"动画窗口", kFormColor));
+  ASSERT_TRUE(box.Create(host(), {0, 0, 100, 16}, L"动画窗口", kFormColor));
   EXPECT_EQ(box.Value(), 0);
   EXPECT_TRUE(box.SetValue(2));
   EXPECT_EQ(box.Value(), 2);
@@ -52,9 +52,9 @@ TEST_F(FormControls, ACheckBoxHoldsZeroOneOrTwoAndAClickTogglesTicked) {
   EXPECT_EQ(box.Value(), 0);
 }
 
-TEST_F(FormControls, ChildControlsArePlacedInTwipsAndPaintTheirOwnBackground) {
+TEST_F(FormControls, ChildControlsArePlacedInPixelsAt96DpiAndPaintTheirOwnBackground) {
   CheckBox box;
-  ASSERT_TRUE(box.Create(host(), {360, 300, 2175, 240}, L"新窗口打开(&O)", RGB(255, 0, 255)));
+  ASSERT_TRUE(box.Create(host(), {24, 20, 145, 16}, L"新窗口打开(&O)", RGB(255, 0, 255)));
   const RECT r = testing::RectInParent(box.hwnd());
   EXPECT_EQ(r.left, 24);
   EXPECT_EQ(r.top, 20);
@@ -68,9 +68,9 @@ TEST_F(FormControls, ChildControlsArePlacedInTwipsAndPaintTheirOwnBackground) {
 
 TEST_F(FormControls, OptionButtonsOfAGroupSelectOneAtATime) {
   OptionButton web, image, news;
-  ASSERT_TRUE(web.Create(host(), {0, 0, 1000, 240}, L"网站", kFormColor, true));
-  ASSERT_TRUE(image.Create(host(), {0, 240, 1000, 240}, L"图像", kFormColor, false));
-  ASSERT_TRUE(news.Create(host(), {0, 480, 1000, 240}, L"新闻", kFormColor, false));
+  ASSERT_TRUE(web.Create(host(), {0, 0, 67, 16}, L"网站", kFormColor, true));
+  ASSERT_TRUE(image.Create(host(), {0, 16, 67, 16}, L"图像", kFormColor, false));
+  ASSERT_TRUE(news.Create(host(), {0, 32, 67, 16}, L"新闻", kFormColor, false));
   web.Select();
   EXPECT_TRUE(web.Value());
   news.Select();
@@ -81,7 +81,7 @@ TEST_F(FormControls, OptionButtonsOfAGroupSelectOneAtATime) {
 
 TEST_F(FormControls, ATextBoxKeepsItsText) {
   TextBox box;
-  ASSERT_TRUE(box.Create(host(), {0, 0, 1200, 285}, L"100"));
+  ASSERT_TRUE(box.Create(host(), {0, 0, 80, 19}, L"100"));
   EXPECT_EQ(box.Text(), L"100");
   box.SetText(L"搜索 内容");
   EXPECT_EQ(box.Text(), L"搜索 内容");
@@ -89,7 +89,7 @@ TEST_F(FormControls, ATextBoxKeepsItsText) {
 
 TEST_F(FormControls, APushButtonReportsItsClickThroughTheParent) {
   CommandButton button;
-  ASSERT_TRUE(button.Create(host(), {0, 0, 1815, 615}, L"百度搜索"));
+  ASSERT_TRUE(button.Create(host(), {0, 0, 121, 41}, L"百度搜索"));
   int clicks = 0;
   button.Click = [&] { ++clicks; };
   SendMessageW(button.hwnd(), BM_CLICK, 0, 0);
@@ -98,7 +98,7 @@ TEST_F(FormControls, APushButtonReportsItsClickThroughTheParent) {
 
 TEST_F(FormControls, ALabelClicksOnlyWhenPressedAndReleasedOverIt) {
   Label label;
-  ASSERT_TRUE(label.Create(host(), {0, 0, 900, 180}, L"  搜索助手", {}));
+  ASSERT_TRUE(label.Create(host(), {0, 0, 60, 12}, L"  搜索助手", {}));
   int clicks = 0;
   label.Click = [&] { ++clicks; };
   ClickClient(label.hwnd(), 5, 5);
@@ -116,10 +116,10 @@ TEST_F(FormControls, ALabelClicksOnlyWhenPressedAndReleasedOverIt) {
 
 TEST_F(FormControls, ASeeThroughLabelShowsThePageBehindItAndASolidOneItsColour) {
   PictureBox page;
-  ASSERT_TRUE(page.Create(host(), {0, 0, 3000, 1500}, kPageColor));
+  ASSERT_TRUE(page.Create(host(), {0, 0, 200, 100}, kPageColor));
   Label clear, solid;
-  ASSERT_TRUE(clear.Create(page.hwnd(), {150, 150, 900, 180}, L"", {}));
-  ASSERT_TRUE(solid.Create(page.hwnd(), {150, 600, 900, 180}, L"", {.backColor = RGB(26, 155, 251)}));
+  ASSERT_TRUE(clear.Create(page.hwnd(), {10, 10, 60, 12}, L"", {}));
+  ASSERT_TRUE(solid.Create(page.hwnd(), {10, 40, 60, 12}, L"", {.backColor = RGB(26, 155, 251)}));
   RedrawWindow(host(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   testing::PumpFor(100);
   const testing::Capture shot = testing::CaptureWindow(page.hwnd());
@@ -133,7 +133,7 @@ TEST_F(FormControls, ASeeThroughLabelOnTheFormShowsTheFormsImageAndRepaintsWithI
   const RECT painted{0, 0, 60, 12};
   FillRect(form->hDC(), &painted, brush.get());
   Label clear;
-  ASSERT_TRUE(clear.Create(host(), {0, 0, 900, 180}, L"", {}));
+  ASSERT_TRUE(clear.Create(host(), {0, 0, 60, 12}, L"", {}));
   form->Refresh();
   testing::PumpFor(100);
   const testing::Capture shot = testing::CaptureWindow(clear.hwnd());
@@ -149,8 +149,8 @@ TEST_F(FormControls, ASeeThroughLabelOnTheFormShowsTheFormsImageAndRepaintsWithI
 
 TEST_F(FormControls, TheLastControlBroughtToFrontIsTheOneUnderThePointer) {
   PictureBox back, front;
-  ASSERT_TRUE(back.Create(host(), {0, 0, 1500, 1500}, kPageColor));
-  ASSERT_TRUE(front.Create(host(), {0, 0, 1500, 1500}, kFormColor));
+  ASSERT_TRUE(back.Create(host(), {0, 0, 100, 100}, kPageColor));
+  ASSERT_TRUE(front.Create(host(), {0, 0, 100, 100}, kFormColor));
   back.ZOrder();
   EXPECT_EQ(ChildWindowFromPointEx(host(), {10, 10}, CWP_SKIPINVISIBLE), back.hwnd());
   front.ZOrder();

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "runtime/dpi.h"
-#include "runtime/twips.h"
 #include "testing/scratch_dir.h"
 #include "testing/win32_testing.h"
 #include "tests/e2e/main_window_points.h"
@@ -17,7 +16,8 @@ namespace {
 constexpr int kPageSwitchTimeoutMs = 30000;
 constexpr int kSettleMs = 300;
 
-// A point of the main window given in twips, in pixels at the window's DPI.
+// The test points are written in twips (1,440 to the inch); in pixels at the window's DPI.
+constexpr int kTwipsPerInch = 1440;
 POINT PixelsOf(HWND main, int twipsX, int twipsY) {
   const int dpi = DpiOf(main);
   return {twipsX * dpi / kTwipsPerInch, twipsY * dpi / kTwipsPerInch};

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "controls/colorbutton/color_button_layout.h"
-#include "controls/colorbutton/color_button_values.h"
 
 namespace oravin {
 namespace {
@@ -70,103 +69,6 @@ TEST(DisplayCaption, LeavesSingleByteCaptionsWhole) {
   EXPECT_EQ(DisplayCaption(L"-"), L"-");
   EXPECT_EQ(DisplayCaption(L"Go  "), L"Go  ");
   EXPECT_EQ(DisplayCaption(L""), L"");
-}
-
-// A host bag that remembers which keys were read, in order.
-class RecordingBag : public PropertyBag {
- public:
-  BagValue ReadProperty(std::wstring_view name, const BagValue& defaultValue) const override {
-    reads.emplace_back(name);
-    return PropertyBag::ReadProperty(name, defaultValue);
-  }
-  mutable std::vector<std::wstring> reads;
-};
-
-class TestPicture : public SharedObject {};
-using Values = ColorButtonValues<TestPicture>;
-
-TEST(ColorButtonValues, ReadFromAnEmptyBagGiveTheDefaultsAndTheSurfaceFont) {
-  auto surfaceFont = std::make_shared<Font>();
-  RecordingBag bag;
-  Values values;
-  values.Caption = L"changed";
-  values.ReadFrom(bag, surfaceFont);
-  EXPECT_EQ(bag.reads, (std::vector<std::wstring>{L"Picture", L"Caption", L"BackColor", L"BorderColor",
-                                                  L"ForeColor", L"Font"}));
-  EXPECT_EQ(values.Caption, L"ColorButton");
-  EXPECT_EQ(values.BackColor, 255u);
-  EXPECT_EQ(values.BorderColor, 0u);
-  EXPECT_EQ(values.ForeColor, 0xFFFFFFu);
-  EXPECT_EQ(values.Picture, nullptr);
-  EXPECT_EQ(values.Font, surfaceFont);
-}
-
-TEST(ColorButtonValues, AtTheirDefaultsStoreNoneOfTheSixKeys) {
-  auto surfaceFont = std::make_shared<Font>();
-  PropertyBag empty, written;
-  Values values;
-  values.ReadFrom(empty, surfaceFont);
-  values.WriteTo(written, surfaceFont);
-  EXPECT_TRUE(written.Keys().empty());
-}
-
-TEST(ColorButtonValues, WriteInTheirOrderAndRoundTrip) {
-  auto surfaceFont = std::make_shared<Font>();
-  Values values;
-  values.Caption = L"添加  ";
-  values.BackColor = 0x8000000F;  // a system colour reference survives as it is
-  values.BorderColor = 0x00C0C0C0;
-  values.ForeColor = 0;
-  values.Picture = std::make_shared<TestPicture>();
-  values.Font = std::make_shared<Font>(L"Tahoma", 8.25, false, 0);
-  PropertyBag bag;
-  values.WriteTo(bag, surfaceFont);
-  EXPECT_EQ(bag.Keys(), (std::vector<std::wstring>{L"Caption", L"Picture", L"BackColor", L"BorderColor", L"Font",
-                                                   L"ForeColor"}));
-  Values back;
-  back.ReadFrom(bag, surfaceFont);
-  EXPECT_EQ(back.Caption, L"添加  ");
-  EXPECT_EQ(back.BackColor, 0x8000000Fu);
-  EXPECT_EQ(back.BorderColor, 0x00C0C0C0u);
-  EXPECT_EQ(back.ForeColor, 0u);
-  EXPECT_EQ(back.Picture, values.Picture);
-  EXPECT_EQ(back.Font, values.Font);
-}
-
-TEST(ColorButtonValues, KeepAnEmptyCaption) {
-  auto surfaceFont = std::make_shared<Font>();
-  Values values;
-  values.Caption = L"";
-  PropertyBag bag;
-  values.WriteTo(bag, surfaceFont);
-  EXPECT_EQ(bag.Keys(), std::vector<std::wstring>{L"Caption"});
-  Values back;
-  back.ReadFrom(bag, surfaceFont);
-  EXPECT_EQ(back.Caption, L"");
-}
-
-TEST(ColorButtonValues, ReadTheFormsLowerCaseKeys) {
-  PropertyBag bag;
-  bag.Write<std::wstring>(L"caption", L"X", L"");
-  bag.Write<int32_t>(L"backcolor", 0x00404040, 0);
-  bag.Write<int32_t>(L"forecolor", 0x00FFFF00, 0);
-  bag.Write<int32_t>(L"bordercolor", 0x00808080, 0);
-  Values values;
-  values.ReadFrom(bag, std::make_shared<Font>());
-  EXPECT_EQ(values.Caption, L"X");
-  EXPECT_EQ(values.BackColor, 0x00404040u);
-  EXPECT_EQ(values.ForeColor, 0x00FFFF00u);
-  EXPECT_EQ(values.BorderColor, 0x00808080u);
-}
-
-TEST(ColorButtonValues, KeepWhatWasReadBeforeAKeyOfTheWrongType) {
-  PropertyBag bag;
-  bag.Write<std::wstring>(L"Caption", L"Go", L"");
-  bag.Write<std::wstring>(L"BackColor", L"red", L"");
-  Values values;
-  EXPECT_THROW(values.ReadFrom(bag, std::make_shared<Font>()), PropertyTypeError);
-  EXPECT_EQ(values.Caption, L"Go");
-  EXPECT_EQ(values.BackColor, 255u);
 }
 
 }  // namespace

