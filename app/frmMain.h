@@ -120,7 +120,8 @@ class frmMain : public Form {
  private:
   // Drops are taken from the message loop, once the source has its answer.
   static constexpr UINT kTakeDrops = WM_APP + 2;
-  static constexpr UINT kBrowserBookmarksRead = WM_APP + 3;
+  // WM_APP + 1 restores from the taskbar (frmMain.cpp), + 3 is the tray icon's (tray_message.h).
+  static constexpr UINT kBrowserBookmarksRead = WM_APP + 4;
 
   void CreateControls();
   void BindEvents();
