@@ -12,7 +12,9 @@
 #include "effects/animate_option.h"
 #include "effects/mdlAnimation.h"
 #include "effects/mdlDraw.h"
+#include "runtime/app.h"
 #include "runtime/dpi.h"
+#include "runtime/file_path.h"
 #include "runtime/message_box.h"
 #include "runtime/message_loop.h"
 #include "runtime/twips.h"
@@ -60,6 +62,7 @@ bool frmMain::Load() {
                .smallIcon = ProgramIcon(GetSystemMetrics(SM_CXSMICON))})) {
     return false;
   }
+  favorites_.SetFolder(JoinPath(App().Path, L"Bin"));
   CreateControls();
   BindEvents();
   StackPagesInDesignOrder();
@@ -74,6 +77,7 @@ bool frmMain::Load() {
   ApplySettings();
   SetMode();
   ShowCurrentList();
+  WatchListFolder();
   RegisterQuickOpenKey();
   ShapeForm(*this);
   // The notification area draws its icons at the small-icon size of the system's DPI.

@@ -22,6 +22,7 @@
 #include "data/quick_match.h"
 #include "data/settings.h"
 #include "runtime/check_box.h"
+#include "runtime/folder_watcher.h"
 #include "runtime/form.h"
 #include "runtime/image_box.h"
 #include "runtime/label.h"
@@ -111,6 +112,11 @@ class frmMain : public Form {
   // Fills the list page with the titles of the current list, read first if need be.
   void ShowCurrentList();
   void ShowEdit(ListKind list, const ListEdit& edit);
+  // Lists changed on disk by another program are shown anew (frmMain_live.cpp).
+  void WatchListFolder();
+  void OnListFilesChanged(const FolderChanges& changes);
+  void ReloadCurrentList();
+  void MergeConflictCopies();
   // Opens in a new window as chkOpen says, and tells the user what kept it from opening.
   void Open(const std::wstring& address, bool isFolder, std::wstring_view title = {});
   void EnableFrontPageOnly();
@@ -146,7 +152,8 @@ class frmMain : public Form {
   std::unique_ptr<ColorButton> clbDelete, cmdEdit, clbAdd;
   // Front to back as the window first stacks them, each on the page area.
   std::array<Control*, kPageCount> pages_{};
-  Favorites favorites_;
+  Favorites favorites_{std::wstring()};
+  std::unique_ptr<FolderWatch> listFolderWatch_;
   TextEncoding settingsEncoding_ = TextEncoding::CodePage;
   std::unique_ptr<frmNew> editor_;
   std::unique_ptr<frmQuickOpen> quickOpen_;

@@ -30,7 +30,8 @@ class EditorDialog : public ::testing::Test {
   bool Closed() { return testing::PumpUntil([&] { return !dialog.IsOpen(); }, 10000); }
 
   testing::CapturedMessageBoxes boxes;
-  Favorites store;
+  testing::ScratchDir dir;
+  Favorites store{dir.wpath(L"Bin")};
   frmNew dialog{store};
 };
 
