@@ -138,6 +138,12 @@ class frmMain : public Form {
   DropKind DropKindHere(const DroppedItems& items) const;
   void TakeDrops();
   void AddDroppedFiles(const std::vector<std::wstring>& files);
+  void AddFavoritesFromFiles(ListKind list, const std::vector<std::wstring>& files);
+  // The tray menu's export and import (frmMain_export.cpp).
+  void AddBookmarkMenuItems(HMENU menu);
+  bool RunBookmarkCommand(UINT command);
+  void ExportWebsites();
+  void ImportBookmarks();
 
   ImageBox imgTitle;
   Label lbTitle, Label8;

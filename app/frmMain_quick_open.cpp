@@ -47,6 +47,7 @@ void frmMain::ShowTrayMenu() {
   if (quickOpenKeyWorks_) quickOpen += L"\t" + HotkeyText(picOptions.hotQuickOpen.Value());
   AppendMenuW(menu.get(), MF_STRING, kTrayQuickOpen, quickOpen.c_str());
   AppendMenuW(menu.get(), MF_STRING, kTrayShowWindow, L"显示主窗口");
+  AddBookmarkMenuItems(menu.get());
   AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
   AppendMenuW(menu.get(), MF_STRING, kTrayExit, L"退出");
   POINT at{};
@@ -57,6 +58,7 @@ void frmMain::ShowTrayMenu() {
                                            hwnd(), nullptr));
   // And a message after it, so that the menu goes at the next click away.
   PostMessageW(hwnd(), WM_NULL, 0, 0);
+  if (RunBookmarkCommand(command)) return;
   switch (command) {
     case kTrayQuickOpen: return ToggleQuickOpen();
     case kTrayShowWindow: return RestoreFromTray();
