@@ -6,6 +6,7 @@
 #include "dialogs/frmNew.h"
 #include "runtime/message_loop.h"
 #include "testing/captured_message_boxes.h"
+#include "testing/scratch_dir.h"
 #include "testing/win32_testing.h"
 
 namespace oravin {
