@@ -9,7 +9,9 @@
 #include "data/settings.h"
 #include "effects/mdlAnimation.h"
 #include "effects/mdlDraw.h"
+#include "runtime/app.h"
 #include "runtime/dpi.h"
+#include "runtime/file_path.h"
 #include "runtime/message_box.h"
 #include "runtime/message_loop.h"
 
@@ -52,6 +54,7 @@ bool frmMain::Load() {
                .smallIcon = ProgramIcon(GetSystemMetrics(SM_CXSMICON))})) {
     return false;
   }
+  favorites_.SetFolder(JoinPath(App().Path, L"Bin"));
   CreateControls();
   BindEvents();
   StackPagesInDesignOrder();
@@ -71,6 +74,7 @@ void frmMain::FinishStartUp() {
   started_ = true;
   SetMode();
   ShowCurrentList();
+  WatchListFolder();
   RegisterQuickOpenKey();
   ShapeForm(*this);
   trayIcon_ = std::make_unique<TrayIcon>(notificationArea_, hwnd(), kTrayMessage);

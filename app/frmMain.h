@@ -30,6 +30,7 @@
 #include "data/settings.h"
 #include "effects/mdlAnimation.h"
 #include "runtime/check_box.h"
+#include "runtime/folder_watcher.h"
 #include "runtime/form.h"
 #include "runtime/image_box.h"
 #include "runtime/label.h"
@@ -97,6 +98,10 @@ class frmMain : public Form {
   void RestoreFromTray();
   // The notification icon's menu, on a right-click.
   void ShowTrayMenu();
+  // The tray menu's way to a browser and back: the web list written as a
+  // browser's bookmarks file, and such a file brought in as a drop is.
+  void ExportWebsites();
+  void ImportBookmarks();
 
   // The quick-open box: the global key opens it, and closes it again.
   void ToggleQuickOpen();
@@ -141,6 +146,11 @@ class frmMain : public Form {
   // Fills the list page with the titles of the current list, read first if need be.
   void ShowCurrentList();
   void ShowEdit(ListKind list, const ListEdit& edit);
+  // Lists changed on disk by another program are shown anew (frmMain_live.cpp).
+  void WatchListFolder();
+  void OnListFilesChanged(const FolderChanges& changes);
+  void ReloadCurrentList();
+  void MergeConflictCopies();
   // Opens in a new window as chkOpen says, and tells the user what kept it from opening.
   void Open(const std::wstring& address, bool isFolder, std::wstring_view title = {});
   SearchRequest SearchForm() const;
@@ -170,6 +180,8 @@ class frmMain : public Form {
   DropKind DropKindHere(const DroppedItems& items) const;
   void TakeDrops();
   void AddDroppedFiles(const std::vector<std::wstring>& files);
+  void AddFavoritesFromFiles(ListKind list, const std::vector<std::wstring>& files);
+  // The tray menu's export and import (frmMain_export.cpp).
 
   ImageBox imgTitle;
   Label lbTitle, Label8;
@@ -184,7 +196,8 @@ class frmMain : public Form {
   std::unique_ptr<ColorButton> clbDelete, cmdEdit, clbAdd;
   // In the order of Page, each on the page area.
   std::array<Control*, kPageCount> pages_{};
-  Favorites favorites_;
+  Favorites favorites_{std::wstring()};
+  std::unique_ptr<FolderWatch> listFolderWatch_;
   TextEncoding settingsEncoding_ = TextEncoding::CodePage;
   std::unique_ptr<frmNew> editor_;
   std::unique_ptr<frmQuickOpen> quickOpen_;

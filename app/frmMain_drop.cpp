@@ -51,10 +51,12 @@ void frmMain::TakeDrops() {
 }
 
 void frmMain::AddDroppedFiles(const std::vector<std::wstring>& files) {
-  const std::optional<ListKind> list = favorites_.CurrentList();
-  if (!list) return;
-  const FilesFavorites found = FavoritesFromFiles(*list, files, VolumeLabel);
-  AddedCounts counts = AddFavorites(favorites_, *list, found.favorites);
+  if (const std::optional<ListKind> list = favorites_.CurrentList()) AddFavoritesFromFiles(*list, files);
+}
+
+void frmMain::AddFavoritesFromFiles(ListKind list, const std::vector<std::wstring>& files) {
+  const FilesFavorites found = FavoritesFromFiles(list, files, VolumeLabel);
+  AddedCounts counts = AddFavorites(favorites_, list, found.favorites);
   counts.refused += found.refused;
   std::wstring message = AddedSummary(counts);
   for (const std::wstring& problem : found.problems) message += L"\r\n\r\n" + problem;

@@ -21,6 +21,8 @@ struct TrayMenuItem {
 constexpr TrayMenuItem kTrayMenu[] = {
     {L"快速打开", &frmMain::ToggleQuickOpen},
     {L"显示主窗口", &frmMain::RestoreFromTray},
+    {L"导出网址…", &frmMain::ExportWebsites},
+    {L"导入书签…", &frmMain::ImportBookmarks},
     {nullptr, nullptr},
     {L"退出", &frmMain::Close},
 };
@@ -164,7 +166,7 @@ void frmMain::IndexFavorites() {
     if (quickRevisions_[slot] == favorites_.Revision(kind)) continue;
     quickRevisions_[slot] = favorites_.Revision(kind);
     quickFavorites_[slot] = FavoritesOf(favorites_.Entries(kind));
-    quickRanking_.SetList(slot, StemOf(ListFileOf(kind)), quickFavorites_[slot]);
+    quickRanking_.SetList(slot, StemOf(RowOf(kind).fileName), quickFavorites_[slot]);
     // An address now in a list is no longer shown for a browser.
     bookmarksIndexed_ = false;
   }

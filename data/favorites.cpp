@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "data/entry.h"
-#include "runtime/app.h"
+#include "data/list_merge.h"
 #include "runtime/file_path.h"
 
 namespace oravin {
@@ -51,8 +51,8 @@ void KeepBeside(const std::wstring& file, const std::wstring& text, Notices& not
 
 }  // namespace
 
-std::wstring ListFileOf(ListKind list) {
-  return JoinPath(JoinPath(App().Path, L"Bin"), RowOf(list).fileName);
+std::wstring ListFileIn(const std::wstring& folder, ListKind list) {
+  return JoinPath(folder, RowOf(list).fileName);
 }
 
 std::vector<std::wstring> EntriesOf(std::wstring_view contents) {
@@ -88,21 +88,24 @@ void Favorites::Changed(List& list) {
 void Favorites::LoadList(ListKind kind, Notices& notices) {
   const List& list = lists_[Slot(kind)];
   if (list.loaded && !list.additionsOnly) {
-    // Nothing edited here is ever replaced by what the file holds.
-    if (list.unsaved) return;
-    const std::optional<Fingerprint> now = FingerprintOnDisk(ListFileOf(kind));
+    const std::optional<Fingerprint> now = FingerprintOnDisk(FileOf(kind));
     if (now && now == list.file) return;
+    // Nothing edited here is ever replaced by what the file holds.
+    if (list.unsaved) {
+      if (now && list.base) MergeWithFile(kind, notices);
+      return;
+    }
   }
-  Take(kind, ReadTextFile(ListFileOf(kind), notices));
+  Take(kind, ReadTextFile(FileOf(kind), notices));
 }
 
 void Favorites::ReadQuietly(ListKind kind) {
   const List& list = lists_[Slot(kind)];
   // The list on screen is read only as LoadList reads it, when it is shown.
   if (kind == CurrentList()) return;
-  if (list.loaded && (list.additionsOnly || list.unsaved || FingerprintOnDisk(ListFileOf(kind)) == list.file)) return;
+  if (list.loaded && (list.additionsOnly || list.unsaved || FingerprintOnDisk(FileOf(kind)) == list.file)) return;
   Notices unheard;
-  TextFileRead file = ReadTextFile(ListFileOf(kind), unheard);
+  TextFileRead file = ReadTextFile(FileOf(kind), unheard);
   if (file.outcome == ReadOutcome::Read) Take(kind, std::move(file));
 }
 
@@ -118,9 +121,11 @@ void Favorites::Take(ListKind kind, TextFileRead file) {
     list.unsaved = !list.entries.empty();
     list.file.reset();
     list.fileHoldsEntries = false;
+    list.base.reset();
     return;
   }
   std::vector<std::wstring> entries = EntriesOf(file.text);
+  list.base = entries;
   const bool withAdditions = list.additionsOnly && !list.entries.empty();
   if (withAdditions) entries.insert(entries.end(), list.entries.begin(), list.entries.end());
   SortEntries(entries);
@@ -141,9 +146,10 @@ void Favorites::Take(ListKind kind, TextFileRead file) {
 // and only once those can be read. False while it still cannot be.
 bool Favorites::JoinFileTo(ListKind kind, Notices& notices) {
   List& list = lists_[Slot(kind)];
-  const TextFileRead file = ReadTextFile(ListFileOf(kind), notices);
+  const TextFileRead file = ReadTextFile(FileOf(kind), notices);
   if (file.outcome == ReadOutcome::Unreadable) return false;
   std::vector<std::wstring> entries = EntriesOf(file.text);
+  list.base = entries;
   entries.insert(entries.end(), list.entries.begin(), list.entries.end());
   if (file.outcome == ReadOutcome::Read) list.encoding = file.encoding;
   list.additionsOnly = false;
@@ -161,7 +167,8 @@ bool Favorites::SaveList(ListKind kind, Notices& notices) {
     if (list.entries.empty()) return true;
     if (!JoinFileTo(kind, notices)) return false;
   }
-  const std::wstring file = ListFileOf(kind);
+  if (!joining && FileChangedSince(kind)) MergeWithFile(kind, notices);
+  const std::wstring file = FileOf(kind);
   if (!list.unsaved && list.fileHoldsEntries && FingerprintOnDisk(file) == list.file) return true;
   const std::optional<Fingerprint> written = WriteTextFile(Joined(list.entries), file, list.encoding, notices);
   // Joined, the file's entries came first and the additions after them; the
@@ -174,17 +181,52 @@ bool Favorites::SaveList(ListKind kind, Notices& notices) {
   list.unsaved = false;
   list.file = written;
   list.fileHoldsEntries = !joining;
+  list.base = list.entries;
   return true;
+}
+
+// Only a file that is there and changed counts: one gone for a moment (a sync
+// client replacing it) would otherwise read as every entry deleted.
+bool Favorites::FileChangedSince(ListKind kind) const {
+  const List& list = lists_[Slot(kind)];
+  if (!list.base) return false;
+  const std::optional<Fingerprint> now = FingerprintOnDisk(FileOf(kind));
+  return now && now != list.file;
+}
+
+void Favorites::MergeWithFile(ListKind kind, Notices& notices) {
+  List& list = lists_[Slot(kind)];
+  Notices unheard;
+  TextFileRead file = ReadTextFile(FileOf(kind), unheard);
+  // Text that is no list (another program's file put in its place) is not
+  // merged: the save keeps it beside the list and writes the list.
+  if (file.outcome != ReadOutcome::Read || !ReadsAsOurs(file.text)) return;
+  std::vector<std::wstring> there = EntriesOf(file.text);
+  MergedList merged = MergeLists(list.base, list.entries, there);
+  if (!merged.editedOnBothSides.empty()) {
+    notices.push_back({L"\"" + FileNameOf(FileOf(kind)) + L"\" 已被其他程序修改, 其中 " +
+                           std::to_wstring(merged.editedOnBothSides.size()) +
+                           L" 项在两处改得不同, 两个版本都已保留.",
+                       L"提示", MsgIcon::Information});
+  }
+  SortEntries(merged.entries);
+  list.entries = std::move(merged.entries);
+  list.base = std::move(there);
+  list.encoding = file.encoding;
+  list.file = file.fingerprint;
+  list.fileHoldsEntries = false;
+  list.unsaved = true;
+  ++list.revision;
 }
 
 void Favorites::SaveListsAtExit(Notices& notices) {
   // In the order of their files, the order the user has always seen the messages in.
   std::vector<ListKind> kinds(kListKinds.begin(), kListKinds.end());
-  std::sort(kinds.begin(), kinds.end(), [](ListKind a, ListKind b) { return ListFileOf(a) < ListFileOf(b); });
+  std::sort(kinds.begin(), kinds.end(), [this](ListKind a, ListKind b) { return FileOf(a) < FileOf(b); });
   for (const ListKind kind : kinds) {
     const List& list = lists_[Slot(kind)];
     if (kind != CurrentList() && !list.unsaved) continue;
-    if (!SaveList(kind, notices)) KeepBeside(ListFileOf(kind), Joined(list.entries), notices);
+    if (!SaveList(kind, notices)) KeepBeside(FileOf(kind), Joined(list.entries), notices);
   }
 }
 

@@ -18,8 +18,8 @@
 
 namespace oravin {
 
-// The list's file in the Bin folder under the program's folder.
-std::wstring ListFileOf(ListKind list);
+// The list's file in the folder that holds the lists.
+std::wstring ListFileIn(const std::wstring& folder, ListKind list);
 
 // The entries of a list file's text: each piece before a "<Split>", and the
 // piece after the last one too when more than line ends is left of it (a file
@@ -34,7 +34,14 @@ struct ListEdit {
 
 class Favorites {
  public:
-  explicit Favorites(TextComparison compare = CompareUserLocale) : compare_(std::move(compare)) {}
+  // The lists are in the folder given (the program's Bin folder, unless the user chose another).
+  explicit Favorites(std::wstring folder, TextComparison compare = CompareUserLocale)
+      : folder_(std::move(folder)), compare_(std::move(compare)) {}
+
+  const std::wstring& Folder() const { return folder_; }
+  // For a store made before the folder was known; before any list is loaded.
+  void SetFolder(std::wstring folder) { folder_ = std::move(folder); }
+  std::wstring FileOf(ListKind list) const { return ListFileIn(folder_, list); }
 
   Assistant Current() const { return current_; }
   void SetCurrent(Assistant assistant) { current_ = assistant; }
@@ -47,7 +54,10 @@ class Favorites {
   uint64_t Revision(ListKind list) const { return lists_[Slot(list)].revision; }
 
   // Reads the list the first time; later only when its file changed on disk
-  // since and nothing here is unsaved. While the file is there but cannot be
+  // since. What is unsaved here is then merged with what the file holds now:
+  // the changes made on either side since the file was last read or written
+  // are both taken (data/list_merge.h), and the user hears of it only when an
+  // entry was edited differently on both sides. While the file is there but cannot be
   // read, the list holds what is added meanwhile, which joins the file's own
   // entries once it can be read.
   void LoadList(ListKind list, Notices& notices);
@@ -56,7 +66,8 @@ class Favorites {
   // is taken, and a list whose file cannot be read stays as it was, for
   // LoadList to read and tell.
   void ReadQuietly(ListKind list);
-  // Writes the list to its file, unless the file holds it already. A list
+  // Writes the list to its file, unless the file holds it already; a file
+  // changed on disk since it was last read or written is merged first. A list
   // that could not be written stays unsaved, to be written at the next save.
   // A file that could not be read is never replaced by what the list holds:
   // it is left alone when nothing was added, and gets the additions after its
@@ -66,6 +77,13 @@ class Favorites {
   // list that still cannot be written goes into a file beside its own
   // (Websites.unsaved.txt), and the user is told where.
   void SaveListsAtExit(Notices& notices);
+
+  // Conflict copies of the list files that sync clients left in the folder
+  // (data/conflict_copy.h): every entry a copy holds that its list lacks is
+  // added and saved, nothing is deleted on its account (what it was made from
+  // is unknown); the copy goes into the "merged" folder beside the lists, so
+  // it is merged once, and the user hears which file was merged.
+  void MergeConflictCopies(Notices& notices);
 
   // Puts the entry in its place (after its equals) and says where. A list not
   // loaded yet keeps it for when it is.
@@ -99,16 +117,22 @@ class Favorites {
     // are exactly the entries, so that a save finding them has nothing to do.
     std::optional<Fingerprint> file;
     bool fileHoldsEntries = false;
+    // The entries the file held when it was last read or written: what both
+    // sides changed since is found against them. Nothing while that is unknown.
+    std::optional<std::vector<std::wstring>> base;
     uint64_t revision = 0;
   };
 
   static size_t Slot(ListKind list) { return static_cast<size_t>(list); }
   void Take(ListKind list, TextFileRead file);
   bool JoinFileTo(ListKind list, Notices& notices);
+  bool FileChangedSince(ListKind list) const;
+  void MergeWithFile(ListKind list, Notices& notices);
   void SortEntries(std::vector<std::wstring>& entries) const;
   bool SortsBefore(std::wstring_view a, std::wstring_view b) const { return compare_(a, b) < 0; }
   void Changed(List& list);
 
+  std::wstring folder_;
   TextComparison compare_;
   Assistant current_ = Assistant::Search;
   std::array<List, kListKinds.size()> lists_;

@@ -26,14 +26,6 @@ std::error_code WhyUnreadable(const std::wstring& path) {
   return std::make_error_code(std::errc::permission_denied);
 }
 
-// Whether the text is one of the program's files, as the program wrote it or
-// a person typed it: empty, or with a "<Split>" or an entry anywhere. Where it
-// stands does not count: a list's first entry may run to many KB.
-bool ReadsAsOurs(std::wstring_view text) {
-  return text.empty() || text.find(kSplit) != std::wstring_view::npos ||
-         text.find(kAddressMarker) != std::wstring_view::npos;
-}
-
 // Whether replacing the file would lose more than the text it reads as.
 bool HoldsMoreThanItsText(const FileText& file) { return !file.faithful || !ReadsAsOurs(file.text); }
 
@@ -56,6 +48,12 @@ bool KeepOriginal(const std::wstring& file, const std::string& bytes, Notices& n
 }
 
 }  // namespace
+
+// Where it stands does not count: a list's first entry may run to many KB.
+bool ReadsAsOurs(std::wstring_view text) {
+  return text.empty() || text.find(kSplit) != std::wstring_view::npos ||
+         text.find(kAddressMarker) != std::wstring_view::npos;
+}
 
 Fingerprint FingerprintOf(std::string_view bytes) { return std::hash<std::string_view>()(bytes); }
 

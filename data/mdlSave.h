@@ -31,6 +31,10 @@ struct TextFileRead {
   Fingerprint fingerprint = 0;  // of the bytes read
 };
 
+// Whether the text is one of the program's files, as the program wrote it or
+// a person typed it: empty, or with a "<Split>" or an entry anywhere.
+bool ReadsAsOurs(std::wstring_view text);
+
 // A file that cannot be read gives "Error " number, description and reads as empty.
 TextFileRead ReadTextFile(const std::wstring& path, Notices& notices);
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace oravin {
 
@@ -24,6 +25,12 @@ void RemoveLeftoverTemporaries(const std::wstring& folder);
 bool ReadFileContents(const std::wstring& file, std::string& bytes, std::error_code& error);
 
 bool ReplaceFileContents(const std::wstring& target, const std::string& bytes, std::error_code& error);
+
+// The names of the files in the folder (not of its folders); none when it cannot be read.
+std::vector<std::wstring> FileNamesIn(const std::wstring& folder);
+
+// Moves a file to a path where nothing is yet; fails when something is.
+bool MoveFileTo(const std::wstring& from, const std::wstring& to, std::error_code& error);
 
 enum class PathKind { Missing, File, Folder };
 

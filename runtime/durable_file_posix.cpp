@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
 #include <memory>
 
 #include "runtime/durable_file.h"
@@ -45,6 +46,28 @@ void RemoveLeftoverTemporaries(const std::wstring& folder) {
     // Only files: a folder of that name is none of ours.
     if (::stat(file.c_str(), &status) == 0 && S_ISREG(status.st_mode)) ::unlink(file.c_str());
   }
+}
+
+std::vector<std::wstring> FileNamesIn(const std::wstring& folder) {
+  std::vector<std::wstring> names;
+  const std::string path = Native(folder);
+  const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(path.c_str()), ::closedir);
+  if (!dir) return names;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    struct stat status {};
+    if (::stat((path + "/" + entry->d_name).c_str(), &status) == 0 && S_ISREG(status.st_mode))
+      names.push_back(std::filesystem::path(entry->d_name).wstring());
+  }
+  return names;
+}
+
+bool MoveFileTo(const std::wstring& from, const std::wstring& to, std::error_code& error) {
+  // link and unlink rather than rename, which would replace a file already there.
+  if (::link(Native(from).c_str(), Native(to).c_str()) != 0 || ::unlink(Native(from).c_str()) != 0) {
+    error = LastError();
+    return false;
+  }
+  return true;
 }
 
 bool ReadFileContents(const std::wstring& file, std::string& bytes, std::error_code& error) {

@@ -11,6 +11,34 @@ namespace {
 
 std::error_code LastError() { return {int(GetLastError()), std::system_category()}; }
 
+// A sync client (OneDrive, Dropbox) or a virus scanner holds a file it is
+// replacing or reading for a moment: the move is tried again after short
+// waits, this long at most, on the caller's thread, before the failure is told.
+constexpr DWORD kHeldRetryMs = 3000;
+constexpr DWORD kHeldRetryStepMs = 100;
+
+bool HeldByAnother(DWORD error, const std::wstring& target) {
+  if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return true;
+  // Replacing a file open without delete sharing is denied; so is replacing a
+  // read-only one, which no wait mends.
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  return error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
+         !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
+}
+
+// MoveFileExW, tried again while another program holds the target.
+bool MoveInPlace(const std::wstring& from, const std::wstring& to) {
+  for (DWORD waited = 0;; waited += kHeldRetryStepMs) {
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    const DWORD error = GetLastError();
+    if (waited >= kHeldRetryMs || !HeldByAnother(error, to)) {
+      SetLastError(error);
+      return false;
+    }
+    Sleep(kHeldRetryStepMs);
+  }
+}
+
 // CreateFileW fails with INVALID_HANDLE_VALUE, which is no handle to close.
 UniqueKernelHandle OwnedFile(HANDLE file) { return UniqueKernelHandle(file == INVALID_HANDLE_VALUE ? nullptr : file); }
 
@@ -27,6 +55,24 @@ void RemoveLeftoverTemporaries(const std::wstring& folder) {
     if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && ExtensionOf(found.cFileName) == kTemporarySuffix)
       DeleteFileW(JoinPath(folder, found.cFileName).c_str());
   } while (FindNextFileW(search.get(), &found));
+}
+
+std::vector<std::wstring> FileNamesIn(const std::wstring& folder) {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW found;
+  const HANDLE first = FindFirstFileW(JoinPath(folder, L"*").c_str(), &found);
+  if (first == INVALID_HANDLE_VALUE) return names;
+  const UniqueFindHandle search(first);
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+  } while (FindNextFileW(search.get(), &found));
+  return names;
+}
+
+bool MoveFileTo(const std::wstring& from, const std::wstring& to, std::error_code& error) {
+  if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) return true;
+  error = LastError();
+  return false;
 }
 
 bool ReadFileContents(const std::wstring& file, std::string& bytes, std::error_code& error) {
@@ -77,7 +123,7 @@ bool ReplaceFileContents(const std::wstring& target, const std::string& bytes, s
       return false;
     }
   }
-  if (!MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (!MoveInPlace(temp, target)) {
     error = LastError();
     DeleteFileW(temp.c_str());
     return false;

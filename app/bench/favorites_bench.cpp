@@ -55,7 +55,6 @@ void ParseBookmarks(benchmark::State& state) {
 // Half the links are in the list already, so half are looked up and left out.
 void AddToAFullList(benchmark::State& state) {
   testing::WithLatin1CodePage codePage;
-  App().Path = L".";
   const int n = int(state.range(0));
   std::vector<Favorite> favorites;
   for (int i = 0; i < 2 * n; ++i) {
@@ -65,7 +64,7 @@ void AddToAFullList(benchmark::State& state) {
   const std::vector<Favorite> dropped(favorites.begin() + n / 2, favorites.begin() + n / 2 + n);
   for (auto _ : state) {
     state.PauseTiming();
-    Favorites store;
+    Favorites store(L"Bin");
     AddFavorites(store, ListKind::Websites, present);
     state.ResumeTiming();
     const AddedCounts counts = AddFavorites(store, ListKind::Websites, dropped);

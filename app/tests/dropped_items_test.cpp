@@ -17,7 +17,6 @@ using testing::WriteBytes;
 class DroppedFavorites : public ::testing::Test {
  protected:
   void SetUp() override {
-    App().Path = dir.wpath();
     list = ListKind::Websites;
   }
   Texts Entries() const { return store.Entries(list); }
@@ -31,7 +30,7 @@ class DroppedFavorites : public ::testing::Test {
   testing::WithLatin1CodePage codePage;
   testing::CapturedMessageBoxes boxes;
   testing::ScratchDir dir;
-  Favorites store;
+  Favorites store{dir.wpath(L"Bin")};
   ListKind list = ListKind::Websites;
 };
 

@@ -32,14 +32,14 @@ TEST_F(MainWindowInProcess, ChoosingTheSearchAssistantSavesTheListLeftAndEmpties
   Settings("0<Split>2<Split>0<Split>0<Split>100<Split>0");
   WriteBytes(dir.path() / "Bin" / "FolderList.txt", "d <Address>C:\\d<Split>\r\n");
   ASSERT_TRUE(Start());
-  WriteBytes(dir.path() / "Bin" / "FolderList.txt", "changed");
+  form.Store().AddEntry(ListKind::Folders, L"e <Address>C:\\e");
   form.ShowMainMenu();
   EXPECT_TRUE(Settled());
   form.ShowAssistant(Assistant::Search);
   EXPECT_TRUE(Settled());
   EXPECT_EQ(Title(), L"搜索助手");
   EXPECT_EQ(form.Store().Current(), Assistant::Search);
-  EXPECT_EQ(ReadBytes(dir.path() / "Bin" / "FolderList.txt"), "d <Address>C:\\d<Split>\r\n");
+  EXPECT_EQ(ReadBytes(dir.path() / "Bin" / "FolderList.txt"), "d <Address>C:\\d<Split>e <Address>C:\\e<Split>\r\n");
   EXPECT_EQ(form.TitleList().ListCount(), 0);
 }
 
@@ -218,6 +218,26 @@ TEST_F(MainWindowInProcess, TheAddAndEditButtonsOpenTheEditorOnlyInAListMode) {
   EXPECT_EQ(form.Editor().controls()->txtTitle.Text(), L"a");
   EXPECT_EQ(form.Editor().controls()->txtAddress.Text(), L"http://a/");
   form.Editor().Unload();
+}
+
+// Another program (Notepad, a sync client) changes the list file while it is
+// shown: with nothing unsaved here the list is shown anew, the selection on
+// its entry; with an entry added here, both sides' changes are shown and saved.
+TEST_F(MainWindowInProcess, AListFileChangedOnDiskIsShownAnewAndMergedWithWhatIsUnsaved) {
+  const std::filesystem::path file = dir.path() / "Bin" / "Websites.txt";
+  Settings("0<Split>1<Split>0<Split>0<Split>100<Split>0");
+  WriteBytes(file, "b <Address>http://b/<Split>c <Address>http://c/<Split>\r\n");
+  ASSERT_TRUE(form.Load());
+  form.TitleList().SetListIndex(1);
+  WriteBytes(file, "a <Address>http://a/<Split>b <Address>http://b/<Split>c <Address>http://c/<Split>\r\n");
+  ASSERT_TRUE(testing::PumpUntil([&] { return form.TitleList().ListCount() == 3; }));
+  EXPECT_EQ(form.TitleList().ListIndex(), 2);
+
+  form.Store().AddEntry(ListKind::Websites, L"d <Address>http://d/");
+  WriteBytes(file, "a <Address>http://a/<Split>c <Address>http://c/<Split>\r\n");
+  ASSERT_TRUE(testing::PumpUntil([&] { return form.TitleList().ListCount() == 3; }));
+  form.ShowAssistant(Assistant::Search);
+  EXPECT_EQ(ReadBytes(file), "a <Address>http://a/<Split>c <Address>http://c/<Split>d <Address>http://d/<Split>\r\n");
 }
 
 }  // namespace

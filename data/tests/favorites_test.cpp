@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "data/favorites.h"
-#include "runtime/app.h"
 #include "testing/latin1_codec.h"
 #include "testing/scratch_dir.h"
 
@@ -17,10 +16,9 @@ using Texts = std::vector<std::wstring>;
 class FavoritesStore : public ::testing::Test {
  protected:
   void SetUp() override {
-    App().Path = dir.wpath();
     std::filesystem::create_directories(dir.path() / "Bin");
   }
-  std::filesystem::path File(ListKind list) const { return ListFileOf(list); }
+  std::filesystem::path File(ListKind list) const { return store.FileOf(list); }
   // A page switch as the main window makes it: the list left is saved, the next loaded.
   void Show(Assistant assistant) {
     if (const auto left = store.CurrentList()) store.SaveList(*left, notices);
@@ -30,7 +28,7 @@ class FavoritesStore : public ::testing::Test {
 
   testing::WithLatin1CodePage codePage;
   testing::ScratchDir dir;
-  Favorites store;
+  Favorites store{dir.wpath(L"Bin")};
   Notices notices;
 };
 
@@ -63,16 +61,62 @@ TEST_F(FavoritesStore, AFileChangedByAnotherProgramWhileItsListIsNotShownIsShown
   EXPECT_TRUE(notices.empty());
 }
 
-TEST_F(FavoritesStore, NothingEditedHereIsReplacedByAReloadAndTheEditsWinAtTheSave) {
+// Another program (a sync client bringing another PC's version) changed the
+// file while the list had unsaved changes here: the save keeps both sides'.
+struct OutsideChange {
+  const char* name;
+  std::string changedTo;  // empty: the file was removed meanwhile
+  std::string saved;
+  size_t notices;
+};
+const OutsideChange kOutsideChanges[] = {
+    {"an entry added there", "a <Address>http://a/<Split>c <Address>http://c/<Split>d <Address>http://d/<Split>\r\n",
+     "a <Address>http://a/<Split>b <Address>http://b/<Split>d <Address>http://d/<Split>", 0},
+    {"an entry deleted there", "c <Address>http://c/<Split>\r\n",
+     "b <Address>http://b/<Split>", 0},
+    {"the entry deleted here edited there: both versions", "a <Address>http://a/<Split>c <Address>http://c2/<Split>\r\n",
+     "a <Address>http://a/<Split>b <Address>http://b/<Split>c <Address>http://c2/<Split>", 0},
+    {"the file removed meanwhile: the list here is written", "",
+     "a <Address>http://a/<Split>b <Address>http://b/<Split>", 0},
+    {"an entry edited differently on both sides: both kept, told once",
+     "a <Address>http://a2/<Split>c <Address>http://c/<Split>\r\n",
+     "A <Address>http://a/<Split>a <Address>http://a2/<Split>b <Address>http://b/<Split>", 1},
+};
+
+TEST_F(FavoritesStore, ChangesMadeOnDiskMeanwhileAreMergedAtTheSave) {
+  for (const OutsideChange& test : kOutsideChanges) {
+    SCOPED_TRACE(test.name);
+    Favorites store(dir.wpath(L"Bin"));
+    notices.clear();
+    WriteBytes(File(ListKind::Websites), "a <Address>http://a/<Split>c <Address>http://c/<Split>\r\n");
+    store.SetCurrent(Assistant::Websites);
+    store.LoadList(ListKind::Websites, notices);
+    store.AddEntry(ListKind::Websites, L"b <Address>http://b/");
+    store.RemoveEntry(ListKind::Websites, 2);  // c
+    if (std::string(test.name).find("differently") != std::string::npos) {
+      store.RemoveEntry(ListKind::Websites, 0);  // a, retitled here
+      store.AddEntry(ListKind::Websites, L"A <Address>http://a/");
+    }
+    if (test.changedTo.empty()) std::filesystem::remove(File(ListKind::Websites));
+    else WriteBytes(File(ListKind::Websites), test.changedTo);
+    EXPECT_TRUE(store.SaveList(ListKind::Websites, notices));
+    std::string saved = ReadBytes(File(ListKind::Websites));
+    EXPECT_EQ(saved.substr(0, saved.find_last_not_of("\r\n") + 1), test.saved);
+    EXPECT_EQ(notices.size(), test.notices);
+  }
+}
+
+// A change on disk reaches the list shown when it is loaded again, without waiting for the save.
+TEST_F(FavoritesStore, AReloadMergesAChangeOnDiskWithTheUnsavedOnesHere) {
   WriteBytes(File(ListKind::Websites), "a <Address>http://a/<Split>\r\n");
   store.SetCurrent(Assistant::Websites);
   store.LoadList(ListKind::Websites, notices);
   store.AddEntry(ListKind::Websites, L"b <Address>http://b/");
-  WriteBytes(File(ListKind::Websites), "z <Address>http://z/<Split>\r\n");
+  WriteBytes(File(ListKind::Websites), "a <Address>http://a/<Split>z <Address>http://z/<Split>\r\n");
   store.LoadList(ListKind::Websites, notices);
-  EXPECT_EQ(store.Entries(ListKind::Websites), (Texts{L"a <Address>http://a/", L"b <Address>http://b/"}));
-  EXPECT_TRUE(store.SaveList(ListKind::Websites, notices));
-  EXPECT_EQ(ReadBytes(File(ListKind::Websites)), "a <Address>http://a/<Split>b <Address>http://b/<Split>\r\n");
+  EXPECT_EQ(store.Entries(ListKind::Websites),
+            (Texts{L"a <Address>http://a/", L"b <Address>http://b/", L"z <Address>http://z/"}));
+  EXPECT_TRUE(notices.empty());
 }
 
 // Switching back and forth neither reads nor writes what is known already:
@@ -163,6 +207,25 @@ TEST_F(FavoritesStore, AListReadAsUtf8OrUtf16TakesAnyText) {
   for (const ListKind list : kListKinds) store.LoadList(list, notices);
   EXPECT_FALSE(store.EntryProblem(ListKind::Websites, L"\u0915 \U0001F600", L"http://\u20AC/"));
   EXPECT_TRUE(store.EntryProblem(ListKind::Folders, L"\u0915", L"C:\\a"));
+}
+
+// Another PC's version, kept by a sync client beside the list: what it adds
+// is taken once, nothing it lacks is deleted, and the copy is put aside.
+TEST_F(FavoritesStore, AConflictCopyAddsItsEntriesOnceAndIsPutAside) {
+  WriteBytes(File(ListKind::Websites), "a <Address>http://a/<Split>b <Address>http://b/<Split>\r\n");
+  WriteBytes(dir.path() / "Bin" / "Websites-PC2.txt", "b <Address>http://b/<Split>c <Address>http://c/<Split>\r\n");
+  WriteBytes(dir.path() / "Bin" / "Websites-PC3.txt", "not a list");
+  store.MergeConflictCopies(notices);
+  EXPECT_EQ(ReadBytes(File(ListKind::Websites)),
+            "a <Address>http://a/<Split>b <Address>http://b/<Split>c <Address>http://c/<Split>\r\n");
+  EXPECT_EQ(ReadBytes(dir.path() / "Bin" / "merged" / "Websites-PC2.txt"),
+            "b <Address>http://b/<Split>c <Address>http://c/<Split>\r\n");
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "Bin" / "Websites-PC2.txt"));
+  EXPECT_TRUE(std::filesystem::exists(dir.path() / "Bin" / "Websites-PC3.txt"));
+  ASSERT_EQ(notices.size(), 1u);
+  EXPECT_NE(notices[0].text.find(L"Websites-PC2.txt"), std::wstring::npos);
+  store.MergeConflictCopies(notices);
+  EXPECT_EQ(notices.size(), 1u);
 }
 
 }  // namespace

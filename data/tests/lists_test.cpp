@@ -6,7 +6,6 @@
 
 #include "data/entry.h"
 #include "data/favorites.h"
-#include "runtime/app.h"
 #ifdef _WIN32
 #include "runtime/handles.h"
 #endif
@@ -24,7 +23,6 @@ using Texts = std::vector<std::wstring>;
 class FavoriteFiles : public ::testing::Test {
  protected:
   void SetUp() override {
-    App().Path = dir.wpath();
     store.SetCurrent(Assistant::Websites);
   }
   ListKind Current() const { return store.CurrentList().value_or(ListKind::Websites); }
@@ -61,7 +59,7 @@ class FavoriteFiles : public ::testing::Test {
   testing::WithLatin1CodePage codePage;
   testing::CapturedMessageBoxes boxes;
   testing::ScratchDir dir;
-  Favorites store;
+  Favorites store{dir.wpath(L"Bin")};
 };
 
 TEST_F(FavoriteFiles, LoadingPairsSortedTitlesWithTheirWholeEntries) {
@@ -82,7 +80,7 @@ TEST_F(FavoriteFiles, TitlesEqualButForCaseStayOppositeTheirOwnAddresses) {
   EXPECT_EQ(Titles(), (Texts{L"Mail", L"News", L"NEWS", L"news"}));
   EXPECT_EQ(Entries()[0], L"Mail <Address>http://m/");
   EXPECT_EQ(Entries()[3], L"news <Address>http://z/");
-  store = Favorites();  // the next run of the program
+  store = Favorites(dir.wpath(L"Bin"));  // the next run of the program
   store.SetCurrent(Assistant::Websites);
   PutWebsites("news <Address>http://z/<Split>News <Address>http://a/<Split>Mail <Address>http://m/<Split>\r\n");
   LoadList();
@@ -236,7 +234,7 @@ TEST_F(FavoriteFiles, AtShutDownAListThatStillCannotBeWrittenIsKeptBesideItsFile
   EXPECT_EQ(boxes.calls[2].title, L"抱歉");
   EXPECT_NE(boxes.calls[2].text.find((Bin() / "Websites.unsaved.txt").wstring()), std::wstring::npos);
   // Another shut-down that fails puts its list after the first one's.
-  store = Favorites();  // the next run of the program
+  store = Favorites(dir.wpath(L"Bin"));  // the next run of the program
   store.SetCurrent(Assistant::Websites);
   LoadList();
   AddEntry(L"d <Address>http://d/");

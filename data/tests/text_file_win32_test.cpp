@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "data/mdlSave.h"
 #include "testing/text_files.h"
 #include "runtime/handles.h"
@@ -88,6 +90,23 @@ TEST_F(TextFilesOnWindows, AFileHeldOpenByAnotherProgramKeepsItsOldContents) {
   ASSERT_EQ(boxes.calls.size(), 1u);
   EXPECT_EQ(boxes.calls[0].title, L"Error");
   EXPECT_EQ(boxes.calls[0].text.rfind(L"Error ", 0), 0u);
+}
+
+// A sync client lets go of the file a moment after the save began.
+TEST_F(TextFilesOnWindows, ASaveWaitsForAFileHeldForAMomentAndThenReplacesIt) {
+  const auto file = dir.path() / "Websites.txt";
+  WriteBytes(file, "a <Address>http://a/<Split>\r\n");
+  UniqueKernelHandle held(CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_NE(held.get(), INVALID_HANDLE_VALUE);
+  std::thread syncClient([&] {
+    // Once the new contents wait beside the file, the save has met the held file.
+    for (int i = 0; i < 1000 && !std::filesystem::exists(dir.path() / "Websites.txt.saving"); ++i) Sleep(5);
+    held.reset();
+  });
+  EXPECT_TRUE(testing::WriteText(L"b <Address>http://b/<Split>", file));
+  syncClient.join();
+  EXPECT_EQ(ReadBytes(file), "b <Address>http://b/<Split>\r\n");
+  EXPECT_TRUE(boxes.calls.empty());
 }
 
 TEST_F(TextFilesOnWindows, ReadingAFileHeldOpenForWritingIsReported) {

@@ -6,6 +6,7 @@
 #include "dialogs/frmNew.h"
 #include "runtime/message_loop.h"
 #include "testing/captured_message_boxes.h"
+#include "testing/scratch_dir.h"
 #include "testing/win32_testing.h"
 
 namespace oravin {
@@ -31,7 +32,8 @@ class EditorDialog : public ::testing::Test {
   bool Opened() { return testing::PumpUntil([&] { return !dialog.Animating(); }) && dialog.IsOpen(); }
 
   testing::CapturedMessageBoxes boxes;
-  Favorites store;
+  testing::ScratchDir dir;
+  Favorites store{dir.wpath(L"Bin")};
   CheckBox animateOption;  // never created: not ticked
   frmNew dialog{store, animateOption};
 };

@@ -65,15 +65,5 @@ TEST(FolderWatcher, AMissingFolderCannotBeWatched) {
   EXPECT_FALSE(SystemFolderWatcher().Watch(dir.wpath(L"gone"), false, [](const FolderChanges&) {}));
 }
 
-TEST(FolderChanges, MatchNamesWithoutLetterCaseAndAnOverflowTouchesEverything) {
-  const FolderChanges some{{L"Bin\\Websites.txt"}, false};
-  EXPECT_TRUE(some.Touches(L"bin\\WEBSITES.txt"));
-  EXPECT_TRUE(some.Touches(L"Bin/Websites.txt"));
-  EXPECT_FALSE(some.Touches(L"Bin\\Websites.txt.bak"));
-  EXPECT_FALSE(some.Touches(L"Websites.txt"));
-  const FolderChanges overflowed{{}, true};
-  EXPECT_TRUE(overflowed.Touches(L"FolderList.txt"));
-}
-
 }  // namespace
 }  // namespace oravin

@@ -183,19 +183,21 @@ TEST_F(MainWindow, MinimisingHidesInTheTrayAndOnlyALeftReleaseOnTheIconBringsItB
   Close();
 }
 
-TEST_F(MainWindow, SwitchingAssistantsSavesTheListLeftAndLoadsTheOneChosen) {
+TEST_F(MainWindow, SwitchingAssistantsKeepsWhatAnotherProgramWroteAndLoadsTheListChosen) {
   Put("Settings.txt", Settings("0<Split>1<Split>0<Split>0<Split>100<Split>0"));
   Put("Websites.txt", kThreeSites);
   Put("FolderList.txt", kTwoFolders);
   ASSERT_TRUE(Start());
-  // Changed behind the program's back: the switch must write the list it holds.
-  Put("Websites.txt", "changed<Split>\r\n");
+  // Changed by another program while nothing is unsaved here: the change is
+  // kept, whether the program has read it again yet or the switch finds it.
+  const std::string changed = "changed<Split>\r\n";
+  Put("Websites.txt", changed);
   Click(kPlug);
   ASSERT_TRUE(WaitForTitle(L"Oravin"));
   Screenshot("main_menu");
   Click(kMenuFolders);
   ASSERT_TRUE(WaitForTitle(L"文件夹助手"));
-  EXPECT_EQ(Get("Websites.txt"), kThreeSites);
+  EXPECT_EQ(Get("Websites.txt"), changed);
   Click(kPlug);
   ASSERT_TRUE(WaitForTitle(L"Oravin"));
   Click(kMenuOptions);
@@ -211,16 +213,16 @@ TEST_F(MainWindow, SwitchingAssistantsSavesTheListLeftAndLoadsTheOneChosen) {
   ASSERT_TRUE(WaitForTitle(L"Oravin"));
   // The about page kept the title: the main menu's may still be opening, and a click then is not taken.
   PumpFor(kSettleMs);
-  Put("FolderList.txt", "changed<Split>\r\n");
+  Put("FolderList.txt", changed);
   Click(kMenuSearch);
   ASSERT_TRUE(WaitForTitle(L"搜索助手"));
-  EXPECT_EQ(Get("FolderList.txt"), kTwoFolders);
+  EXPECT_EQ(Get("FolderList.txt"), changed);
   Click(kPlug);
   ASSERT_TRUE(WaitForTitle(L"Oravin"));
   Click(kMenuWeb);
   ASSERT_TRUE(WaitForTitle(L"网址助手"));
   Close();
-  EXPECT_EQ(Get("Websites.txt"), kThreeSites);
+  EXPECT_EQ(Get("Websites.txt"), changed);
   EXPECT_EQ(Get("Settings.txt"), Settings("0<Split>1<Split>0<Split>0<Split>100<Split>0"));
 }
 
