@@ -181,11 +181,12 @@ void frmQuickOpen::DrawResult(const DRAWITEMSTRUCT& item) {
   if (item.itemID == 0 && fallback_) return DrawRow(item, {fallback_->text, L""}, fallback_->icon);
   if (item.itemID == UINT(-1) || item.itemID >= matches_.size()) return;
   const QuickMatch match = matches_[item.itemID];
-  DrawRow(item, source_.favorite(match), source_.icon(match));
+  DrawRow(item, source_.favorite(match), source_.icon(match), source_.origin(match));
 }
 
-// The icon of the favorite's list, its title and, dimmer, its address.
-void frmQuickOpen::DrawRow(const DRAWITEMSTRUCT& item, const Favorite& favorite, const PicturePtr& picture) {
+// The icon of the favorite's list, its title and, dimmer, its address and where it comes from.
+void frmQuickOpen::DrawRow(const DRAWITEMSTRUCT& item, const Favorite& favorite, const PicturePtr& picture,
+                           const std::wstring& origin) {
   const bool selected = item.itemState & ODS_SELECTED;
   HDC dc = item.hDC;
   UniqueBrush back(CreateSolidBrush(selected ? kSelectionColor : kFieldColor));
@@ -210,7 +211,7 @@ void frmQuickOpen::DrawRow(const DRAWITEMSTRUCT& item, const Favorite& favorite,
   RECT address = text;
   address.left = title.right + 2 * gap;
   const COLORREF dimmer = selected ? kSelectedAddressColor : kAddressColor;
-  if (const std::wstring origin = source_.origin(match); !origin.empty()) {
+  if (!origin.empty()) {
     RECT measuredOrigin = address;
     DrawTextW(dc, origin.c_str(), int(origin.size()), &measuredOrigin, DT_SINGLELINE | DT_CALCRECT | DT_NOPREFIX);
     RECT at = address;

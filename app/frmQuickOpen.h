@@ -35,10 +35,10 @@ struct QuickOpenSource {
   // (a browser), shown after its address; empty for the lists.
   std::function<std::wstring(QuickMatch)> origin;
   std::function<void(QuickMatch)> open;
-  // Asked only when nothing matches the query.
-  std::function<std::optional<QuickFallback>(std::wstring_view query)> fallback;
   // Shift+Delete: what the box learned of the favorite goes.
   std::function<void(QuickMatch)> forget;
+  // Asked only when nothing matches the query.
+  std::function<std::optional<QuickFallback>(std::wstring_view query)> fallback;
 };
 
 class frmQuickOpen : public Form {
@@ -71,7 +71,8 @@ class frmQuickOpen : public Form {
   void Refine();
   void ForgetSelected();
   void DrawResult(const DRAWITEMSTRUCT& item);
-  void DrawRow(const DRAWITEMSTRUCT& item, const Favorite& favorite, const PicturePtr& picture);
+  void DrawRow(const DRAWITEMSTRUCT& item, const Favorite& favorite, const PicturePtr& picture,
+               const std::wstring& origin = {});
   static LRESULT CALLBACK QueryKeys(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
 
   QuickOpenSource source_;

@@ -65,6 +65,12 @@ bool WindowAnimation::Play(const AnimationRequest& request, std::function<void()
     End();
     return true;
   }
+  // Without the animate option the two frames follow at once: there is no pace
+  // to keep, and a page switch should cost no timer tick.
+  if (!request.animated) {
+    Finish();
+    return true;
+  }
   // A negative delay would be a pause of weeks as the unsigned count the timer takes.
   SetTimer(window_, TimerOf(this), UINT(std::max(request.delay, 0)), &WindowAnimation::OnTick);
   return true;

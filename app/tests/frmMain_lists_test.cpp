@@ -227,7 +227,7 @@ TEST_F(MainWindowInProcess, AListFileChangedOnDiskIsShownAnewAndMergedWithWhatIs
   const std::filesystem::path file = dir.path() / "Bin" / "Websites.txt";
   Settings("0<Split>1<Split>0<Split>0<Split>100<Split>0");
   WriteBytes(file, "b <Address>http://b/<Split>c <Address>http://c/<Split>\r\n");
-  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(Start());
   form.TitleList().SetListIndex(1);
   WriteBytes(file, "a <Address>http://a/<Split>b <Address>http://b/<Split>c <Address>http://c/<Split>\r\n");
   ASSERT_TRUE(testing::PumpUntil([&] { return form.TitleList().ListCount() == 3; }));

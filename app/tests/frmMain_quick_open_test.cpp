@@ -15,9 +15,7 @@ TEST_F(MainWindowInProcess, QuickOpenFindsEveryListsFavoriteShowsItWithItsPictur
     WriteBytes(dir.path() / "Bin" / list.fileName, Narrow(title(list) + L" <Address>" + address(list)) + "<Split>\r\n");
   }
   Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
-  RecordingShell shell;
-  ScopedShell shellGuard(shell);
-  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(Start());
   for (const ListKindRow& list : kListKindRows) {
     SCOPED_TRACE(Narrow(list.fileName));
     form.ToggleQuickOpen();

@@ -80,9 +80,7 @@ TEST_F(MainWindowInProcess, EnterInTheSearchWordsSearchesOnAHomeButtonPressesItA
 // With words the big buttons search for them as the form asks; without, they open the home page.
 TEST_F(MainWindowInProcess, TheBigButtonsSearchTheWordsAndWithoutWordsOpenTheHomePage) {
   Settings("0<Split>0<Split>1<Split>0<Split>100<Split>0");  // in a new window
-  RecordingShell shell;
-  ScopedShell shellGuard(shell);
-  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(Start());
   const POINT baidu{240 + 300, 720 + 900}, google{240 + 300, 720 + 1500};
   const POINT web{240 + 200, 720 + 2700}, news{240 + 200, 720 + 2950};
   const std::tuple<const wchar_t*, POINT, POINT, std::vector<std::wstring>, std::vector<std::wstring>> cases[] = {

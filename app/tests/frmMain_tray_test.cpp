@@ -188,9 +188,7 @@ TEST_F(MainWindowInProcess, TheQuickOpenKeyWorksOrTheOptionsPageSaysItIsTaken) {
 TEST_F(MainWindowInProcess, QuickOpenSearchesBaiduForWhatMatchesNoFavorite) {
   Settings("0<Split>0<Split>1<Split>0<Split>100<Split>0");  // in a new window
   WriteBytes(dir.path() / "Bin" / "Websites.txt", "Example <Address>http://www.example.com/<Split>\r\n");
-  RecordingShell shell;
-  ScopedShell shellGuard(shell);
-  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(Start());
   frmQuickOpen& box = form.QuickOpen();
   const std::tuple<const wchar_t*, const wchar_t*, std::vector<std::wstring>> cases[] = {
       {L"exam", L"Example", {L"C:\\browser.exe \"http://www.example.com/\""}},

@@ -37,7 +37,7 @@ double BestMicrosecondsPerStep(int steps, const std::function<void(int)>& step) 
 
 std::unique_ptr<ListBoxEX> MakeList(HWND host, int entries) {
   auto list = std::make_unique<ListBoxEX>();
-  list->Create({.parent = host, .at = {0, 0, 2700, 2400}, .ambientFont = std::make_shared<Font>(L"Tahoma", 8.25)});
+  list->Create({.parent = host, .at = {0, 0, 180, 160}, .font = std::make_shared<Font>(L"Tahoma", 8.25)});
   for (int i = 0; i < entries; ++i) list->AddItem(L"Item " + std::to_wstring(i));
   PumpUntil([&] { return !list->PaintPending(); });
   return list;
