@@ -1,7 +1,7 @@
 #pragma once
 // The outside addresses the program knows. None is contacted unless the user asks.
 
-#include "actions/mdlGoogle.h"
+#include "actions/search_requests.h"
 
 namespace oravin {
 

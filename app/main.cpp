@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "app/frmMain.h"
+#include "app/main_window.h"
 #include "app/single_instance.h"
 #include "runtime/app.h"
 #include "runtime/app_win32.h"
@@ -13,7 +13,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     oravin::ActivateRunningCopy(oravin::App().Path);
     return 0;
   }
-  oravin::frmMain main({oravin::SystemShell(), oravin::SystemRegistry(), oravin::SystemNotificationArea()});
+  oravin::MainWindow main({oravin::SystemShell(), oravin::SystemRegistry(), oravin::SystemNotificationArea()});
   if (!main.Load()) return 1;
   return oravin::RunMessageLoop();
 }

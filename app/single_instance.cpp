@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cwchar>
 
-#include "actions/mdlTray.h"
+#include "actions/tray_icon.h"
 #include "app/tray_message.h"
 #include "runtime/app.h"
 

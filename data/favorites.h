@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "data/list_kinds.h"
-#include "data/mdlSave.h"
+#include "data/list_files.h"
 #include "data/text_encoding.h"
 #include "runtime/message_box.h"
 #include "runtime/text_compare.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "data/entry.h"
-#include "data/mdlSave.h"
+#include "data/list_files.h"
 #include "runtime/app.h"
 #include "runtime/file_path.h"
 #include "runtime/leading_number.h"
@@ -68,25 +68,25 @@ SettingsFields ParseSettings(std::wstring_view text) {
   const std::vector<std::wstring> f = SplitText(text, kSplit);
   // An empty file is no field at all.
   const size_t count = text.empty() ? 0 : f.size();
-  if (count < 1 || !(fields.chkAnimate = CheckValue(f[0]))) return fields;
+  if (count < 1 || !(fields.animate = CheckValue(f[0]))) return fields;
   if (count < 2 || !(fields.mode = RoundToInt32(LeadingNumber(f[1])))) return fields;
-  if (count < 3 || !(fields.chkOpen = CheckValue(f[2]))) return fields;
-  if (count < 4 || !(fields.chkStartUp = CheckValue(f[3]))) return fields;
+  if (count < 3 || !(fields.openInNewWindow = CheckValue(f[2]))) return fields;
+  if (count < 4 || !(fields.startWithWindows = CheckValue(f[3]))) return fields;
   // A count beyond every number (1e400) is too large for the box like a mode for its integer.
   if (count < 5 || !std::isfinite(LeadingNumber(f[4]))) return fields;
-  fields.txtCount = NumberText(LeadingNumber(f[4]));
-  if (count < 6 || !(fields.chkExact = CheckValue(f[5]))) return fields;
+  fields.resultCount = NumberText(LeadingNumber(f[4]));
+  if (count < 6 || !(fields.exactPhrase = CheckValue(f[5]))) return fields;
   if (count < 7) return fields;
   fields.quickOpenKey = QuickOpenKey(f[6]);
-  if (count >= 8) fields.chkBrowserBookmarks = CheckValue(f[7]);
+  if (count >= 8) fields.browserBookmarks = CheckValue(f[7]);
   return fields;
 }
 
 std::wstring FormatSettings(const Options& o) {
   const std::wstring split(kSplit);
-  return std::to_wstring(o.chkAnimate) + split + std::to_wstring(o.mode) + split + std::to_wstring(o.chkOpen) +
-         split + std::to_wstring(o.chkStartUp) + split + CountField(o.txtCount) + split +
-         std::to_wstring(o.chkExact) + QuickOpenFields(o.quickOpenKey, o.chkBrowserBookmarks);
+  return std::to_wstring(o.animate) + split + std::to_wstring(o.mode) + split + std::to_wstring(o.openInNewWindow) +
+         split + std::to_wstring(o.startWithWindows) + split + CountField(o.resultCount) + split +
+         std::to_wstring(o.exactPhrase) + QuickOpenFields(o.quickOpenKey, o.browserBookmarks);
 }
 
 std::wstring SettingsFile() { return JoinPath(JoinPath(App().Path, L"Bin"), L"Settings.txt"); }

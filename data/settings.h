@@ -16,28 +16,28 @@ namespace oravin {
 
 // The option values as the main window holds them.
 struct Options {
-  int16_t chkAnimate = 1;
+  int16_t animate = 1;
   int32_t mode = 0;
-  int16_t chkOpen = 0;
-  int16_t chkStartUp = 1;
-  std::wstring txtCount = L"100";
-  int16_t chkExact = 0;
+  int16_t openInNewWindow = 0;
+  int16_t startWithWindows = 1;
+  std::wstring resultCount = L"100";
+  int16_t exactPhrase = 0;
   Hotkey quickOpenKey = kDefaultQuickOpenKey;
-  int16_t chkBrowserBookmarks = 1;
+  int16_t browserBookmarks = 1;
   // The file's own, kept from the start (a file saved from Notepad stays as it was saved).
   TextEncoding encoding = TextEncoding::CodePage;
 };
 
 // What a settings file gives: the fields up to the first damaged one.
 struct SettingsFields {
-  std::optional<int16_t> chkAnimate;
+  std::optional<int16_t> animate;
   std::optional<int32_t> mode;
-  std::optional<int16_t> chkOpen;
-  std::optional<int16_t> chkStartUp;
-  std::optional<std::wstring> txtCount;
-  std::optional<int16_t> chkExact;
+  std::optional<int16_t> openInNewWindow;
+  std::optional<int16_t> startWithWindows;
+  std::optional<std::wstring> resultCount;
+  std::optional<int16_t> exactPhrase;
   std::optional<Hotkey> quickOpenKey;
-  std::optional<int16_t> chkBrowserBookmarks;
+  std::optional<int16_t> browserBookmarks;
   TextEncoding encoding = TextEncoding::CodePage;
 };
 

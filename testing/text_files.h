@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "data/mdlSave.h"
+#include "data/list_files.h"
 
 namespace oravin::testing {
 

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "actions/command_line.h"
-#include "actions/mdlExecute.h"
+#include "actions/open_address.h"
 #include "runtime/app.h"
 #include "testing/captured_message_boxes.h"
 #include "testing/scratch_dir.h"

@@ -8,7 +8,7 @@
 #include <optional>
 #include <sstream>
 
-#include "actions/mdlExecute.h"
+#include "actions/open_address.h"
 #include "runtime/app.h"
 #include "testing/captured_message_boxes.h"
 #include "testing/scratch_dir.h"

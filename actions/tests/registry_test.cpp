@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "actions/mdlRegistry.h"
+#include "actions/start_with_windows.h"
 #include "actions/registry_calls.h"
 
 namespace oravin {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "actions/baidu_search.h"
-#include "actions/mdlGoogle.h"
+#include "actions/search_requests.h"
 
 namespace oravin {
 namespace {

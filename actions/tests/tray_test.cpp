@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "actions/mdlTray.h"
+#include "actions/tray_icon.h"
 #include "actions/tray_shell.h"
 #include "runtime/handles.h"
 #include "testing/win32_testing.h"

@@ -14,10 +14,10 @@ constexpr wchar_t kWelcome[] =
 
 bool AboutPage::Create(HWND parent, const LayoutRect& at) {
   if (!PictureBox::Create(parent, at, kPageBackColor)) return false;
-  lbAbout.Create(hwnd(), kHeaderRect, L"关于", HeaderLook());
-  Label7.Create(hwnd(), {3, 24, 150, 53}, kWelcome, {.font = PageFont(), .wordWrap = true});
+  aboutHeader.Create(hwnd(), kHeaderRect, L"关于", HeaderLook());
+  welcomeLabel.Create(hwnd(), {3, 24, 150, 53}, kWelcome, {.font = PageFont(), .wordWrap = true});
   const std::wstring site(kMakerSite);
-  Label2.Create(hwnd(), {20, 200, 112, 13}, site.substr(site.find(L"//") + 2),
+  makerSiteLink.Create(hwnd(), {20, 200, 112, 13}, site.substr(site.find(L"//") + 2),
                 {.font = PageFont(), .foreColor = kLinkColor, .handPointer = true, .tabStop = true});
   return true;
 }

@@ -9,10 +9,10 @@ class AboutPage : public PictureBox {
  public:
   bool Create(HWND parent, const LayoutRect& at);
 
-  Label Label2;  // the link
+  Label makerSiteLink;  // the link
 
  private:
-  Label lbAbout, Label7;
+  Label aboutHeader, welcomeLabel;
 };
 
 }  // namespace oravin

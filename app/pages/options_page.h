@@ -17,13 +17,13 @@ class OptionsPage : public PictureBox {
   // Says so when another program holds the key.
   void ShowQuickOpenKeyTaken(bool taken);
 
-  CheckBox chkAnimate, chkStartUp;
-  HotkeyBox hotQuickOpen;
-  CheckBox chkBrowserBookmarks;
-  CommandButton cmdForgetPicks;
+  CheckBox animateCheck, startWithWindowsCheck;
+  HotkeyBox quickOpenKeyBox;
+  CheckBox browserBookmarksCheck;
+  CommandButton forgetPicksButton;
 
  private:
-  Label Label6, lbQuickOpen, lbQuickOpenTaken;
+  Label optionsHeader, quickOpenLabel, quickOpenTakenLabel;
 };
 
 }  // namespace oravin

@@ -21,31 +21,31 @@ bool SearchPage::Create(HWND parent, const LayoutRect& at) {
   const Label::Look text{.font = font};
   // Created in reading order, which is also the order Tab follows.
   header_.Create(hwnd(), kHeaderRect, L"搜索引擎", HeaderLook());
-  Command1.Create(hwnd(), {16, 24, 121, 41}, L"百度搜索");
-  Command2.Create(hwnd(), {16, 88, 121, 41}, L"Google 搜索");
-  Command1.SetToolTipText(kBaiduTip);
-  Command2.SetToolTipText(kGoogleTip);
-  // The search form fills the page below Command2, one row after another:
+  baiduButton.Create(hwnd(), {16, 24, 121, 41}, L"百度搜索");
+  googleButton.Create(hwnd(), {16, 88, 121, 41}, L"Google 搜索");
+  baiduButton.SetToolTipText(kBaiduTip);
+  googleButton.SetToolTipText(kGoogleTip);
+  // The search form fills the page below googleButton, one row after another:
   // the words with their label and "Go"; the count and the exact phrase; the
   // four kinds in two rows; the advanced search. Labels sit level with the
   // text in the box beside them.
-  Label4.Create(hwnd(), {3, 134, 48, 12}, L"搜索内容", text);
-  txtFind.Create(hwnd(), {53, 132, 80, 19}, L"");
-  clbFind = MakeButton(hwnd(), {{135, 132, 25, 19}, L"Go", nullptr, L"执行搜索", kButtonBackColor});
-  Label9.Create(hwnd(), {3, 156, 24, 13}, L"计数", text);
-  txtCount.Create(hwnd(), {28, 154, 24, 19}, L"100", kPageBackColor);
-  chkExact.Create(hwnd(), {53, 155, 89, 17}, L"精确描述", kPageBackColor);
-  optWeb.Create(hwnd(), {3, 176, 73, 16}, L"网站", kPageBackColor, true);
-  optImage.Create(hwnd(), {80, 176, 65, 16}, L"图像", kPageBackColor, false);
-  optNews.Create(hwnd(), {3, 193, 65, 16}, L"新闻", kPageBackColor, false);
-  optGroup.Create(hwnd(), {80, 193, 73, 16}, L"聚合", kPageBackColor, false);
-  lbAdvanced.Create(hwnd(), {3, 212, 48, 13}, L"高级搜索",
+  wordsLabel.Create(hwnd(), {3, 134, 48, 12}, L"搜索内容", text);
+  searchWordsBox.Create(hwnd(), {53, 132, 80, 19}, L"");
+  goButton = MakeButton(hwnd(), {{135, 132, 25, 19}, L"Go", nullptr, L"执行搜索", kButtonBackColor});
+  countLabel.Create(hwnd(), {3, 156, 24, 13}, L"计数", text);
+  resultCountBox.Create(hwnd(), {28, 154, 24, 19}, L"100", kPageBackColor);
+  exactPhraseCheck.Create(hwnd(), {53, 155, 89, 17}, L"精确描述", kPageBackColor);
+  webOption.Create(hwnd(), {3, 176, 73, 16}, L"网站", kPageBackColor, true);
+  imageOption.Create(hwnd(), {80, 176, 65, 16}, L"图像", kPageBackColor, false);
+  newsOption.Create(hwnd(), {3, 193, 65, 16}, L"新闻", kPageBackColor, false);
+  groupOption.Create(hwnd(), {80, 193, 73, 16}, L"聚合", kPageBackColor, false);
+  advancedSearchLink.Create(hwnd(), {3, 212, 48, 13}, L"高级搜索",
                     {.font = font, .foreColor = kLinkColor, .handPointer = true, .tabStop = true});
-  for (ChildControl* c : std::initializer_list<ChildControl*>{&Command1, &Command2, &txtFind, &txtCount, &optWeb,
-                                                               &optImage, &optNews, &optGroup, &chkExact}) {
+  for (ChildControl* c : std::initializer_list<ChildControl*>{&baiduButton, &googleButton, &searchWordsBox, &resultCountBox, &webOption,
+                                                               &imageOption, &newsOption, &groupOption, &exactPhraseCheck}) {
     c->SetFont(font);
   }
-  optWeb.Select();
+  webOption.Select();
   return true;
 }
 

@@ -17,12 +17,12 @@ class SearchPage : public PictureBox {
  public:
   bool Create(HWND parent, const LayoutRect& at);
 
-  CommandButton Command1, Command2;
-  Label Label4, Label9, lbAdvanced;
-  TextBox txtFind, txtCount;
-  OptionButton optWeb, optImage, optNews, optGroup;
-  CheckBox chkExact;
-  std::unique_ptr<ColorButton> clbFind;
+  CommandButton baiduButton, googleButton;
+  Label wordsLabel, countLabel, advancedSearchLink;
+  TextBox searchWordsBox, resultCountBox;
+  OptionButton webOption, imageOption, newsOption, groupOption;
+  CheckBox exactPhraseCheck;
+  std::unique_ptr<ColorButton> goButton;
 
  private:
   Label header_;

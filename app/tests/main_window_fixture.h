@@ -10,9 +10,9 @@
 
 #include "actions/registry_calls.h"
 #include "actions/shell.h"
-#include "app/frmMain.h"
+#include "app/main_window.h"
 #include "data/entry.h"
-#include "data/mdlSave.h"
+#include "data/list_files.h"
 #include "testing/text_files.h"
 #include "runtime/app.h"
 #include "runtime/handles.h"
@@ -116,13 +116,13 @@ class MainWindowInProcess : public ::testing::Test {
   // A busy machine slows Wine's first windows and timers down a great deal.
   static constexpr int kAnimationTimeoutMs = 30000;
   // Loads the window and waits for the opening animation and the start-up after it.
-  static bool Start(frmMain& window) {
+  static bool Start(MainWindow& window) {
     return window.Load() &&
            testing::PumpUntil([&] { return window.Started() && !window.Animating(); }, kAnimationTimeoutMs);
   }
   bool Start() { return Start(form); }
   // Waits for the animation playing (a page change, the hide or the restore) to end.
-  static bool Settled(frmMain& window) {
+  static bool Settled(MainWindow& window) {
     return testing::PumpUntil([&] { return !window.Animating(); }, kAnimationTimeoutMs);
   }
   bool Settled() { return Settled(form); }
@@ -153,7 +153,7 @@ class MainWindowInProcess : public ::testing::Test {
   RecordingRegistry registry;
   RecordingShell shell;
   const SystemServices system{shell, registry, tray};
-  frmMain form{system};
+  MainWindow form{system};
 };
 
 }  // namespace oravin

@@ -51,10 +51,10 @@ bool ListBoxEX::Create(const ListBoxEXArgs& args) {
 }
 
 bool ListBoxEX::CreateChildren() {
-  if (!picDraw_.Create(hwnd(), RECT{})) return false;
-  picDraw_.SetBackColor(SystemColor(COLOR_WINDOW));
-  picDraw_.SetForeColor(SystemColor(COLOR_WINDOWTEXT));
-  picDraw_.SetMouseCursor(LoadCursorW(nullptr, IDC_HAND));
+  if (!rowSurface_.Create(hwnd(), RECT{})) return false;
+  rowSurface_.SetBackColor(SystemColor(COLOR_WINDOW));
+  rowSurface_.SetForeColor(SystemColor(COLOR_WINDOWTEXT));
+  rowSurface_.SetMouseCursor(LoadCursorW(nullptr, IDC_HAND));
   vscroll_.reset(CreateWindowExW(0, L"SCROLLBAR", nullptr, WS_CHILD | SBS_VERT, 0, 0, 0, 0, hwnd(), nullptr,
                                  GetModuleHandleW(nullptr), nullptr));
   if (!vscroll_) return false;
@@ -73,7 +73,7 @@ LRESULT ListBoxEX::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_SETFOCUS:
       // The control itself takes no keys: they belong to the rows.
-      SetFocus(picDraw_.hwnd());
+      SetFocus(rowSurface_.hwnd());
       return 0;
   }
   return DefaultProc(msg, wp, lp);
@@ -85,7 +85,7 @@ void ListBoxEX::OnItemsChanged(ListChange change) {
       Refresh();
       break;
     case ListChange::Cleared:
-      picDraw_.Cls();
+      rowSurface_.Cls();
       Refresh();
       break;
     case ListChange::Order:
@@ -112,8 +112,8 @@ void ListBoxEX::Refresh() {
 }
 
 void ListBoxEX::Layout() {
-  picDraw_.SetFont(font_);
-  itemHeight_ = picDraw_.TextHeight(L"A");
+  rowSurface_.SetFont(font_);
+  itemHeight_ = rowSurface_.TextHeight(L"A");
   RECT client{};
   GetClientRect(hwnd(), &client);
   // Without a row height the number of rows cannot change.
@@ -126,7 +126,7 @@ void ListBoxEX::Layout() {
     SetScrollMaximum(ListCount() - visibleCount_);
   }
   Place(vscroll_.get(), RECT{client.right - barWidth, 0, client.right, client.bottom}, !allFit);
-  Place(picDraw_.hwnd(), RECT{0, 0, client.right - barWidth, client.bottom}, true);
+  Place(rowSurface_.hwnd(), RECT{0, 0, client.right - barWidth, client.bottom}, true);
 }
 
 // Moving or showing a window costs a round trip to the display: only what changed is touched.
@@ -160,7 +160,7 @@ void ListBoxEX::SyncScrollBar() {
   SetScrollInfo(vscroll_.get(), SB_CTL, &info, TRUE);
 }
 
-HWND ListBoxEX::ToolTipWindow() const { return picDraw_.hwnd(); }
+HWND ListBoxEX::ToolTipWindow() const { return rowSurface_.hwnd(); }
 
 void ListBoxEX::ApplyFrame() {
   LONG style = GetWindowLongW(hwnd(), GWL_STYLE) & ~WS_BORDER;

@@ -1,8 +1,8 @@
 #pragma once
 // ListBoxEX: the program's owner-drawn single-selection list. Its own window
-// holds the drawing surface picDraw and the scroll bar VScroll; every paint
+// holds the row surface and a scroll bar; every paint
 // draws the background, the visible rows, the shared icon and the selection
-// bar into picDraw's image and shows it in one step.
+// bar into rowSurface's image and shows it in one step.
 #include <windows.h>
 
 #include <cstdint>
@@ -52,14 +52,14 @@ class ListBoxEX : public Control, public ItemList, private Window {
   int32_t SortOrder() const { return items_.SortOrder(); }
   void SetSortOrder(int32_t value) { items_.SetSortOrder(value); }
 
-  // Lays out picDraw and VScroll for the current font and size, then paints.
+  // Lays out the row surface and the scroll bar for the current font and size, then paints.
   void Refresh();
   // Changes update the selection and the view at once; the pixels follow at
   // the next turn of the message loop, once for any number of changes, so
   // loading thousands of items does not paint thousands of times.
   bool PaintPending() const { return paintPending_; }
 
-  // The control's own window, not picDraw's.
+  // The control's own window, not rowSurface's.
   HWND hwnd() const override { return Window::hwnd(); }
   int32_t Hwnd() const { return static_cast<int32_t>(reinterpret_cast<intptr_t>(hwnd())); }
 
@@ -77,7 +77,7 @@ class ListBoxEX : public Control, public ItemList, private Window {
   COLORREF SelForeColor() const { return selForeColor_; }
   void SetSelForeColor(COLORREF color);
   bool StrechIcon() const { return strechIcon_; }
-  void SetStrechIcon(bool value);
+  void SetStretchIcon(bool value);
   int32_t Appearance() const { return appearance_; }
   void SetAppearance(int32_t value);
   int32_t BorderStyle() const { return borderStyle_; }
@@ -104,8 +104,8 @@ class ListBoxEX : public Control, public ItemList, private Window {
   int32_t VisibleCount() const { return visibleCount_; }
   int32_t TopIndex() const { return topIndex_; }
   bool FollowSelection() const { return followSelection_; }
-  HWND picDraw() const { return picDraw_.hwnd(); }
-  HWND VScroll() const { return vscroll_.get(); }
+  HWND rowSurface() const { return rowSurface_.hwnd(); }
+  HWND ScrollBar() const { return vscroll_.get(); }
 
  protected:
   void Resize() override { Refresh(); }
@@ -113,7 +113,7 @@ class ListBoxEX : public Control, public ItemList, private Window {
   HWND ToolTipWindow() const override;
 
  private:
-  // picDraw: the rows, drawn in one step; what the user does on them goes to the list.
+  // rowSurface: the rows, drawn in one step; what the user does on them goes to the list.
   class Rows : public Surface {
    public:
     explicit Rows(ListBoxEX& list) : list_(list) {}
@@ -162,7 +162,7 @@ class ListBoxEX : public Control, public ItemList, private Window {
   void ApplyFrame();
 
   ListModel items_;
-  Rows picDraw_{*this};
+  Rows rowSurface_{*this};
   UniqueWindow vscroll_;
 
   PicturePtr listIcon_, picture_;
@@ -174,7 +174,7 @@ class ListBoxEX : public Control, public ItemList, private Window {
 
   int32_t itemHeight_ = 0, visibleCount_ = 0, topIndex_ = 0;
   int32_t scrollMaximum_ = 0;
-  SCROLLINFO shownScroll_{};  // what VScroll shows
+  SCROLLINFO shownScroll_{};  // what the scroll bar shows
   bool followSelection_ = true;
   bool paintPending_ = false;
 };

@@ -1,4 +1,4 @@
-// ListBoxEX input: mouse and keys on picDraw, the scroll bar, and keeping the selection in view.
+// ListBoxEX input: mouse and keys on rowSurface, the scroll bar, and keeping the selection in view.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -36,7 +36,7 @@ void ListBoxEX::OnMouseDown(const MouseArgs& args) {
 void ListBoxEX::OnMouseMove(const MouseArgs& args) {
   const bool overRows = HandPointerAt(args.y, itemHeight_, ListCount(), visibleCount_);
   const HCURSOR cursor = overRows ? LoadCursorW(nullptr, IDC_HAND) : nullptr;
-  picDraw_.SetMouseCursor(cursor);
+  rowSurface_.SetMouseCursor(cursor);
   SetCursor(cursor ? cursor : LoadCursorW(nullptr, IDC_ARROW));
 }
 

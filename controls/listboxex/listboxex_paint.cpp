@@ -1,4 +1,4 @@
-// ListBoxEX painting: background, rows, icon and selection bar into picDraw's image.
+// ListBoxEX painting: background, rows, icon and selection bar into rowSurface's image.
 #include <windows.h>
 
 #include <olectl.h>
@@ -41,34 +41,34 @@ void ListBoxEX::DrawItems() {
 
 void ListBoxEX::Paint() {
   DrawBackground();
-  picDraw_.SetForeColor(foreColor_);
-  picDraw_.SetFont(font_);
-  if (PictureIsValid(picture_)) picDraw_.SetPicture(picture_);
+  rowSurface_.SetForeColor(foreColor_);
+  rowSurface_.SetFont(font_);
+  if (PictureIsValid(picture_)) rowSurface_.SetPicture(picture_);
   const RowLayout row = CurrentRowLayout();
-  const int right = picDraw_.ScaleWidth();
-  HDC dc = picDraw_.hDC();
+  const int right = rowSurface_.ScaleWidth();
+  HDC dc = rowSurface_.hDC();
   // Only whole visible rows: a paint costs the same for 10 items or 32,767.
   const int32_t rows = RowsToDraw(topIndex_, visibleCount_, ListCount());
   for (int32_t k = 0; k < rows; ++k) DrawRow(dc, row, topIndex_ + k, k * itemHeight_, right);
   if (ListCount() > 0) DrawSelection(row, right);
-  picDraw_.Refresh();
+  rowSurface_.Refresh();
   SyncScrollBar();
 }
 
 void ListBoxEX::DrawBackground() {
-  picDraw_.Cls();
+  rowSurface_.Cls();
   if (gradient_ == kPlain) {
-    picDraw_.SetBackColor(startColor_);  // untranslated: the surface resolves system colours itself
+    rowSurface_.SetBackColor(startColor_);  // untranslated: the surface resolves system colours itself
     return;
   }
   if (gradient_ != kLeftToRight && gradient_ != kTopToBottom) return;
   const GradientEnds ends = ChooseGradientEnds(style_, rightLeft_, TranslateColor(startColor_),
                                                TranslateColor(endColor_), TranslateColor(GetSysColor(COLOR_MENU)));
-  const int width = picDraw_.ScaleWidth(), height = picDraw_.ScaleHeight();
+  const int width = rowSurface_.ScaleWidth(), height = rowSurface_.ScaleHeight();
   const int extent = gradient_ == kLeftToRight ? width : height;
   if (extent <= 0) return;
   GradientSteps steps(ends.from, ends.to, extent);
-  HDC dc = picDraw_.hDC();
+  HDC dc = rowSurface_.hDC();
   // The DC brush takes a new colour per column without creating a GDI object each time.
   const auto brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
   for (int i = 0; i <= extent; ++i) {
@@ -80,7 +80,7 @@ void ListBoxEX::DrawBackground() {
 
 RowLayout ListBoxEX::CurrentRowLayout() {
   if (!PictureIsValid(listIcon_)) return LayoutRow(itemHeight_, std::nullopt, strechIcon_);
-  const IconPixels icon{picDraw_.HiMetricToPixelsX(listIcon_->Width()), picDraw_.HiMetricToPixelsY(listIcon_->Height())};
+  const IconPixels icon{rowSurface_.HiMetricToPixelsX(listIcon_->Width()), rowSurface_.HiMetricToPixelsY(listIcon_->Height())};
   return LayoutRow(itemHeight_, icon, strechIcon_);
 }
 
@@ -93,19 +93,19 @@ void ListBoxEX::DrawRow(HDC dc, const RowLayout& row, int32_t item, int top, int
 void ListBoxEX::DrawSelection(const RowLayout& row, int right) {
   const PixelRect bar = SelectionBar(row, itemHeight_, ListIndex(), topIndex_, right, fullRowSelect_);
   const RECT barRect = ToRect(bar);
-  picDraw_.SetFillStyle(Surface::FillStyle::Solid);
-  picDraw_.SetFillColor(style_ == kOwnColors ? selColor_ : GetSysColor(COLOR_ACTIVECAPTION));
-  HDC dc = picDraw_.hDC();
+  rowSurface_.SetFillStyle(Surface::FillStyle::Solid);
+  rowSurface_.SetFillColor(style_ == kOwnColors ? selColor_ : GetSysColor(COLOR_ACTIVECAPTION));
+  HDC dc = rowSurface_.hDC();
   Rectangle(dc, bar.left, bar.top, bar.right, bar.bottom);  // filled, outlined in ForeColor
   DrawFocusRect(dc, &barRect);
   if (row.hasIcon) listIcon_->Render(dc, row.iconX, bar.top + row.iconYOffset, row.iconWidth, row.iconHeight);
-  picDraw_.SetForeColor(selForeColor_);
-  dc = picDraw_.hDC();
+  rowSurface_.SetForeColor(selForeColor_);
+  dc = rowSurface_.hDC();
   DrawRowText(dc, Text(), RECT{row.textLeft, bar.top, right, bar.bottom}, textAlignment_);
   if (row.hasIcon && iconFocus_) {
     // The focus rectangle's dots take the text colour.
-    picDraw_.SetForeColor(foreColor_);
-    dc = picDraw_.hDC();
+    rowSurface_.SetForeColor(foreColor_);
+    dc = rowSurface_.hDC();
     const RECT frame = ToRect(IconFocusFrame(bar, itemHeight_));
     DrawFocusRect(dc, &frame);
   }

@@ -21,7 +21,7 @@ void ListBoxEX::SetFont(FontPtr font) { Change(font_, std::move(font), true); }
 void ListBoxEX::SetForeColor(COLORREF color) { Change(foreColor_, color); }
 void ListBoxEX::SetSelColor(COLORREF color) { Change(selColor_, color); }
 void ListBoxEX::SetSelForeColor(COLORREF color) { Change(selForeColor_, color); }
-void ListBoxEX::SetStrechIcon(bool value) { Change(strechIcon_, value); }
+void ListBoxEX::SetStretchIcon(bool value) { Change(strechIcon_, value); }
 void ListBoxEX::SetFullRowSelect(bool value) { Change(fullRowSelect_, value); }
 void ListBoxEX::SetIconFocus(bool value) { Change(iconFocus_, value); }
 void ListBoxEX::SetStartColor(COLORREF color) { Change(startColor_, color); }

@@ -12,49 +12,49 @@ namespace {
 
 TEST(ParseSettings, ReadsAllSixFields) {
   const SettingsFields f = ParseSettings(L"0<Split>2<Split>1<Split>0<Split>50<Split>1");
-  EXPECT_EQ(f.chkAnimate, 0);
+  EXPECT_EQ(f.animate, 0);
   EXPECT_EQ(f.mode, 2);
-  EXPECT_EQ(f.chkOpen, 1);
-  EXPECT_EQ(f.chkStartUp, 0);
-  EXPECT_EQ(f.txtCount, L"50");
-  EXPECT_EQ(f.chkExact, 1);
+  EXPECT_EQ(f.openInNewWindow, 1);
+  EXPECT_EQ(f.startWithWindows, 0);
+  EXPECT_EQ(f.resultCount, L"50");
+  EXPECT_EQ(f.exactPhrase, 1);
 }
 
 TEST(ParseSettings, StopsSilentlyAtTheFirstMissingOrDamagedField) {
   SettingsFields f = ParseSettings(L"0<Split>2");
-  EXPECT_EQ(f.chkAnimate, 0);
+  EXPECT_EQ(f.animate, 0);
   EXPECT_EQ(f.mode, 2);
-  EXPECT_FALSE(f.chkOpen);
-  EXPECT_FALSE(f.txtCount);
+  EXPECT_FALSE(f.openInNewWindow);
+  EXPECT_FALSE(f.resultCount);
 
   f = ParseSettings(L"1<Split>1<Split>3<Split>1<Split>100<Split>0");  // a check box holds 0..2
   EXPECT_EQ(f.mode, 1);
-  EXPECT_FALSE(f.chkOpen);
-  EXPECT_FALSE(f.chkStartUp);
+  EXPECT_FALSE(f.openInNewWindow);
+  EXPECT_FALSE(f.startWithWindows);
 
   f = ParseSettings(L"1<Split>99999999999<Split>1");  // too large for the mode
-  EXPECT_EQ(f.chkAnimate, 1);
+  EXPECT_EQ(f.animate, 1);
   EXPECT_FALSE(f.mode);
-  EXPECT_FALSE(f.chkOpen);
+  EXPECT_FALSE(f.openInNewWindow);
 
   f = ParseSettings(L"1<Split>1<Split>0<Split>1<Split>1e400<Split>1");  // a count beyond every number
-  EXPECT_EQ(f.chkStartUp, 1);
-  EXPECT_FALSE(f.txtCount);
-  EXPECT_FALSE(f.chkExact);
+  EXPECT_EQ(f.startWithWindows, 1);
+  EXPECT_FALSE(f.resultCount);
+  EXPECT_FALSE(f.exactPhrase);
 
-  EXPECT_FALSE(ParseSettings(L"").chkAnimate);
-  EXPECT_FALSE(ParseSettings(L"-1").chkAnimate);
+  EXPECT_FALSE(ParseSettings(L"").animate);
+  EXPECT_FALSE(ParseSettings(L"-1").animate);
 }
 
 TEST(ParseSettings, ReadsNumbersByTheirLeadingDigitsWithHalvesToEven) {
   const SettingsFields f = ParseSettings(L" 2 <Split>7x<Split>1.5<Split>0.5<Split>0050abc<Split>abc");
-  EXPECT_EQ(f.chkAnimate, 2);   // greyed is a value like the others
+  EXPECT_EQ(f.animate, 2);   // greyed is a value like the others
   EXPECT_EQ(f.mode, 7);         // loads; the window then shows no list
-  EXPECT_EQ(f.chkOpen, 2);      // 1.5 rounds to 2
-  EXPECT_EQ(f.chkStartUp, 0);   // 0.5 rounds to 0
-  EXPECT_EQ(f.txtCount, L"50");  // leading zeros disappear
-  EXPECT_EQ(f.chkExact, 0);     // no leading number reads as 0
-  EXPECT_EQ(ParseSettings(L"1<Split>0<Split>0<Split>1<Split>x").txtCount, L"0");
+  EXPECT_EQ(f.openInNewWindow, 2);      // 1.5 rounds to 2
+  EXPECT_EQ(f.startWithWindows, 0);   // 0.5 rounds to 0
+  EXPECT_EQ(f.resultCount, L"50");  // leading zeros disappear
+  EXPECT_EQ(f.exactPhrase, 0);     // no leading number reads as 0
+  EXPECT_EQ(ParseSettings(L"1<Split>0<Split>0<Split>1<Split>x").resultCount, L"0");
 }
 
 // Ctrl+Alt+Space is 0x620: Ctrl (0x200) and Alt (0x400) with the space bar's code.
@@ -85,23 +85,23 @@ TEST(ParseSettings, TheSeventhFieldIsASoundQuickOpenKeyNoneOrElseTheDefault) {
 // Browser bookmarks off: the key is written too, so the eighth field keeps its place.
 TEST(Settings, TheEighthFieldTurnsBrowserBookmarksOff) {
   const std::wstring seven = L"1<Split>0<Split>0<Split>1<Split>100<Split>0<Split>1568";
-  EXPECT_FALSE(ParseSettings(seven).chkBrowserBookmarks);
-  EXPECT_EQ(ParseSettings(seven + L"<Split>0").chkBrowserBookmarks, 0);
-  EXPECT_FALSE(ParseSettings(seven + L"<Split>7").chkBrowserBookmarks);
+  EXPECT_FALSE(ParseSettings(seven).browserBookmarks);
+  EXPECT_EQ(ParseSettings(seven + L"<Split>0").browserBookmarks, 0);
+  EXPECT_FALSE(ParseSettings(seven + L"<Split>7").browserBookmarks);
   Options o;
-  o.chkBrowserBookmarks = 0;
+  o.browserBookmarks = 0;
   EXPECT_EQ(FormatSettings(o), seven + L"<Split>0");
 }
 
 TEST(FormatSettings, WritesTheCountFromTheLeadingNumberOfTheBox) {
   Options o;
   EXPECT_EQ(FormatSettings(o), L"1<Split>0<Split>0<Split>1<Split>100<Split>0");
-  o.txtCount = L"12abc";
+  o.resultCount = L"12abc";
   o.quickOpenKey = kHotkeyAlt | 0x7B;  // a key of the user's own: a seventh field
   EXPECT_EQ(FormatSettings(o), L"1<Split>0<Split>0<Split>1<Split>12<Split>0<Split>1147");
-  o.txtCount = L"words";
+  o.resultCount = L"words";
   o.mode = 2;
-  o.chkExact = 2;
+  o.exactPhrase = 2;
   o.quickOpenKey = kNoHotkey;
   EXPECT_EQ(FormatSettings(o), L"1<Split>2<Split>0<Split>1<Split>0<Split>2<Split>0");
   // A count beyond every number is written as the count a search takes for it.
@@ -110,7 +110,7 @@ TEST(FormatSettings, WritesTheCountFromTheLeadingNumberOfTheBox) {
     const wchar_t* field;
   } counts[] = {{L"1e400", L"2147483647"}, {L"-1e400", L"-2147483648"}, {L"1e300", L"1e+300"}, {L"2.5", L"2.5"}};
   for (const auto& c : counts) {
-    o.txtCount = c.box;
+    o.resultCount = c.box;
     EXPECT_EQ(SplitText(FormatSettings(o), kSplit)[4], c.field) << c.box;
   }
   EXPECT_EQ(NumberText(2.5), L"2.5");
@@ -123,12 +123,12 @@ TEST(SettingsFile, RoundTripsThroughTheProgramsBinFolder) {
   testing::ScratchDir dir;
   App().Path = dir.wpath();
   Notices notices;
-  EXPECT_FALSE(LoadSettings(notices).chkAnimate);
+  EXPECT_FALSE(LoadSettings(notices).animate);
   Tell(notices);
   ASSERT_EQ(boxes.calls.size(), 1u);  // a missing file is told once
   Options o;
   o.mode = 2;
-  o.txtCount = L"25";
+  o.resultCount = L"25";
   notices.clear();
   SaveSettings(o, notices);
   Tell(notices);
@@ -137,7 +137,7 @@ TEST(SettingsFile, RoundTripsThroughTheProgramsBinFolder) {
   const SettingsFields f = LoadSettings(notices);
   Tell(notices);
   EXPECT_EQ(f.mode, 2);
-  EXPECT_EQ(f.txtCount, L"25");
+  EXPECT_EQ(f.resultCount, L"25");
   EXPECT_EQ(boxes.calls.size(), 1u);
 }
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "data/mdlSave.h"
+#include "data/list_files.h"
 #include "testing/text_files.h"
 #include "runtime/message_box.h"
 #include "testing/captured_message_boxes.h"

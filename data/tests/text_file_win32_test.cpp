@@ -4,7 +4,7 @@
 
 #include <thread>
 
-#include "data/mdlSave.h"
+#include "data/list_files.h"
 #include "testing/text_files.h"
 #include "runtime/handles.h"
 #include "testing/captured_message_boxes.h"

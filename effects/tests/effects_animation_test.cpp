@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "effects/mdlAnimation.h"
+#include "effects/window_animation.h"
 #include "effects/tests/test_form.h"
 #include "runtime/handles.h"
 #include "testing/win32_testing.h"

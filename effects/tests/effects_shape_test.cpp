@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "effects/form_frame.h"
-#include "effects/mdlAnimation.h"
-#include "effects/mdlDraw.h"
+#include "effects/window_animation.h"
+#include "effects/window_shape.h"
 #include "effects/tests/test_form.h"
 #include "runtime/handles.h"
 #include "testing/win32_testing.h"

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "controls/listboxex/listboxex.h"
-#include "effects/mdlAnimation.h"
+#include "effects/window_animation.h"
 #include "runtime/handles.h"
 #include "testing/win32_testing.h"
 
@@ -72,7 +72,7 @@ int Run() {
   std::printf("full repaint: %.0f us with 10 items, %.0f us with %d items (ratio %.2f)\n", shortCost, longCost,
               kMostEntries, longCost / shortCost);
   const double perKey = BestMicrosecondsPerStep(20, [&](int) {
-    SendMessageW(longList->picDraw(), WM_KEYDOWN, VK_NEXT, 0);
+    SendMessageW(longList->rowSurface(), WM_KEYDOWN, VK_NEXT, 0);
     Painted(*longList);
   });
   std::printf("Page Down in a list of %d: %.1f ms a key\n", kMostEntries, perKey / 1000);

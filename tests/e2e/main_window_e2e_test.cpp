@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "actions/mdlTray.h"
+#include "actions/tray_icon.h"
 #include "app/tray_message.h"
 #include "testing/drag_and_drop.h"
 #include "testing/scratch_dir.h"

@@ -7,10 +7,10 @@
 namespace oravin::testing {
 
 // Where the main window's controls are (twips of its client area).
-inline constexpr POINT kTitle{900, 300};        // lbTitle
-inline constexpr POINT kMinimize{2100, 120};    // clbMinimize
-inline constexpr POINT kPlug{2340, 500};        // clbPlug: the main menu
-inline constexpr POINT kChkOpen{500, 4270};     // chkOpen
+inline constexpr POINT kTitle{900, 300};        // titleLabel
+inline constexpr POINT kMinimize{2100, 120};    // minimizeButton
+inline constexpr POINT kPlug{2340, 500};        // mainMenuButton: the main menu
+inline constexpr POINT kChkOpen{500, 4270};     // newWindowCheck
 // The middle of a button or label of the main menu (which starts at 240, 720), and of an entry's button.
 constexpr POINT MenuPoint(const MenuRect& r) {
   return {240 + 15 * (r.left + r.width / 2), 720 + 15 * (r.top + r.height / 2)};

@@ -44,7 +44,7 @@ PicturePtr SolidIcon(COLORREF color, int size) {
 Capture Shot(const ListBoxEX& list) {
   WaitForPaint(list);
   PumpFor(30);
-  return CaptureWindow(list.picDraw());
+  return CaptureWindow(list.rowSurface());
 }
 
 }  // namespace oravin::testing

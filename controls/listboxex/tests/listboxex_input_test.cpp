@@ -36,7 +36,7 @@ TEST(ListBoxEXEvents, AClickChangesTheSelectionThenClicks) {
   Fill(host.list, 5);
   EventLog log(host.list);
   const int y = host.list.ItemHeight() * 2 + 1;
-  Click(host.list.picDraw(), 20, y);
+  Click(host.list.rowSurface(), 20, y);
   EXPECT_THAT(log.seen, ElementsAre("SelectionChanged", "Click"));
   EXPECT_EQ(host.list.ListIndex(), 2);
 }
@@ -45,8 +45,8 @@ TEST(ListBoxEXEvents, ADoubleClickEndsWithDoubleClick) {
   ListHost host;
   Fill(host.list, 5);
   EventLog log(host.list);
-  Click(host.list.picDraw(), 20, 1);
-  Click(host.list.picDraw(), 20, 1, WM_LBUTTONDBLCLK);
+  Click(host.list.rowSurface(), 20, 1);
+  Click(host.list.rowSurface(), 20, 1, WM_LBUTTONDBLCLK);
   EXPECT_THAT(log.seen, ElementsAre("SelectionChanged", "Click", "DoubleClick"));
 }
 
@@ -54,7 +54,7 @@ TEST(ListBoxEXEvents, ARightClickSelectsLikeALeftClick) {
   ListHost host;
   Fill(host.list, 5);
   EventLog log(host.list);
-  Click(host.list.picDraw(), 20, host.list.ItemHeight() * 3 + 1, WM_RBUTTONDOWN, WM_RBUTTONUP);
+  Click(host.list.rowSurface(), 20, host.list.ItemHeight() * 3 + 1, WM_RBUTTONDOWN, WM_RBUTTONUP);
   EXPECT_EQ(host.list.ListIndex(), 3);
   EXPECT_THAT(log.seen, ElementsAre("SelectionChanged"));
 }
@@ -62,17 +62,17 @@ TEST(ListBoxEXEvents, ARightClickSelectsLikeALeftClick) {
 TEST(ListBoxEXEvents, APressBelowTheLastRowSelectsTheLastItem) {
   ListHost host;
   Fill(host.list, 3);
-  Click(host.list.picDraw(), 20, host.list.ItemHeight() * 8);
+  Click(host.list.rowSurface(), 20, host.list.ItemHeight() * 8);
   EXPECT_EQ(host.list.ListIndex(), 2);
 }
 
 TEST(ListBoxEXEvents, APressOnAnEmptyListStillTellsOfTheSelection) {
   ListHost host;
   EventLog log(host.list);
-  SendMessageW(host.list.picDraw(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 30));
+  SendMessageW(host.list.rowSurface(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 30));
   EXPECT_THAT(log.seen, ElementsAre("SelectionChanged"));
   EXPECT_EQ(host.list.ListIndex(), -1);
-  SendMessageW(host.list.picDraw(), WM_LBUTTONUP, 0, MAKELPARAM(10, 30));
+  SendMessageW(host.list.rowSurface(), WM_LBUTTONUP, 0, MAKELPARAM(10, 30));
 }
 
 TEST(ListBoxEXEvents, ProgrammaticChangesRaiseNoEvents) {
@@ -91,7 +91,7 @@ TEST(ListBoxEXKeyboard, PageDownEndHomeAndUpAtTheTop) {
   EventLog log(host.list);
   const int32_t visible = host.list.VisibleCount();
   ASSERT_GT(visible, 2);
-  const HWND surface = host.list.picDraw();
+  const HWND surface = host.list.rowSurface();
   SendMessageW(surface, WM_KEYDOWN, VK_NEXT, 0);
   EXPECT_EQ(host.list.ListIndex(), visible);
   EXPECT_EQ(host.list.TopIndex(), 1);
@@ -111,16 +111,16 @@ TEST(ListBoxEXKeyboard, PageDownEndHomeAndUpAtTheTop) {
 TEST(ListBoxEXScrolling, WithTheScrollBarFocusedTheViewStaysWhereTheUserPutIt) {
   ListHost host;
   Fill(host.list, 50);
-  SetFocus(host.list.VScroll());
+  SetFocus(host.list.ScrollBar());
   EXPECT_FALSE(host.list.FollowSelection());
-  SendMessageW(host.list.hwnd(), WM_VSCROLL, SB_PAGEDOWN, reinterpret_cast<LPARAM>(host.list.VScroll()));
-  SendMessageW(host.list.hwnd(), WM_VSCROLL, SB_PAGEDOWN, reinterpret_cast<LPARAM>(host.list.VScroll()));
+  SendMessageW(host.list.hwnd(), WM_VSCROLL, SB_PAGEDOWN, reinterpret_cast<LPARAM>(host.list.ScrollBar()));
+  SendMessageW(host.list.hwnd(), WM_VSCROLL, SB_PAGEDOWN, reinterpret_cast<LPARAM>(host.list.ScrollBar()));
   const int32_t top = host.list.TopIndex();
   EXPECT_EQ(top, 2 * host.list.VisibleCount());
   host.list.SetForeColor(kBlack);  // a repaint does not scroll back to the selection
   EXPECT_EQ(host.list.TopIndex(), top);
   EXPECT_EQ(host.list.ListIndex(), 0);
-  Click(host.list.picDraw(), 20, 1);
+  Click(host.list.rowSurface(), 20, 1);
   EXPECT_TRUE(host.list.FollowSelection());
   EXPECT_EQ(host.list.ListIndex(), top);
 }
@@ -130,7 +130,7 @@ TEST(ListBoxEXScrolling, AClickOnTheScrollBarTakesTheFocus) {
   Fill(host.list, 50);
   WaitForPaint(host.list);
   RECT bar{};
-  GetWindowRect(host.list.VScroll(), &bar);
+  GetWindowRect(host.list.ScrollBar(), &bar);
   SetForegroundWindow(HostWindow());
   SetCursorPos((bar.left + bar.right) / 2, bar.bottom - 4);  // the down arrow
   INPUT press[2]{};
@@ -145,7 +145,7 @@ TEST(ListBoxEXScrolling, AClickOnTheScrollBarTakesTheFocus) {
 TEST(ListBoxEXPointer, HandOverRowsArrowBelowTheLastRow) {
   ListHost host;
   Fill(host.list, 2);
-  const HWND surface = host.list.picDraw();
+  const HWND surface = host.list.rowSurface();
   SendMessageW(surface, WM_MOUSEMOVE, 0, MAKELPARAM(10, 2));
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
   SendMessageW(surface, WM_MOUSEMOVE, 0, MAKELPARAM(10, host.list.ItemHeight() * 2));
@@ -165,7 +165,7 @@ TEST(ListBoxEXProperties, AppearanceAndBorderStyleShapeTheControlsOwnFrame) {
   EXPECT_TRUE(style() & WS_BORDER);
   host.list.SetBorderStyle(0);
   EXPECT_FALSE(style() & WS_BORDER);
-  EXPECT_NE(host.list.Hwnd(), static_cast<int32_t>(reinterpret_cast<intptr_t>(host.list.picDraw())));
+  EXPECT_NE(host.list.Hwnd(), static_cast<int32_t>(reinterpret_cast<intptr_t>(host.list.rowSurface())));
   EXPECT_EQ(host.list.Hwnd(), static_cast<int32_t>(reinterpret_cast<intptr_t>(host.list.hwnd())));
 }
 

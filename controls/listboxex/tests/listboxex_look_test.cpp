@@ -143,7 +143,7 @@ TEST(ListBoxEXLook, AStretchedIconFillsTheRowSquareLessOnePixel) {
   host.list.SetGradient(0);
   host.list.SetStartColor(kMainListColor);
   host.list.SetListIcon(SolidIcon(0x00008000, 4));
-  host.list.SetStrechIcon(true);
+  host.list.SetStretchIcon(true);
   host.list.AddItem(L"a");
   host.list.AddItem(L"b");
   const int32_t h = host.list.ItemHeight();
@@ -159,24 +159,24 @@ TEST(ListBoxEXLayout, TheScrollBarAppearsWhenTheRowsDoNotFitAndTheRowsNarrow) {
   RECT client{};
   GetClientRect(host.list.hwnd(), &client);
   Fill(host.list, host.list.VisibleCount());
-  EXPECT_FALSE(IsWindowVisible(host.list.VScroll()));
+  EXPECT_FALSE(IsWindowVisible(host.list.ScrollBar()));
   RECT surface{};
-  GetClientRect(host.list.picDraw(), &surface);
+  GetClientRect(host.list.rowSurface(), &surface);
   EXPECT_EQ(surface.right, client.right);
   host.list.AddItem(L"one more");
   WaitForPaint(host.list);
-  EXPECT_TRUE(IsWindowVisible(host.list.VScroll()));
-  GetClientRect(host.list.picDraw(), &surface);
+  EXPECT_TRUE(IsWindowVisible(host.list.ScrollBar()));
+  GetClientRect(host.list.rowSurface(), &surface);
   EXPECT_EQ(surface.right, client.right - GetSystemMetrics(SM_CXVSCROLL));
   SCROLLINFO info{};
   info.cbSize = sizeof info;
   info.fMask = SIF_ALL;
-  GetScrollInfo(host.list.VScroll(), SB_CTL, &info);
+  GetScrollInfo(host.list.ScrollBar(), SB_CTL, &info);
   EXPECT_EQ(info.nMax - int(info.nPage) + 1, 1);  // ListCount - VisibleCount
   host.list.SetListIndex(host.list.ListCount() - 1);
   EXPECT_EQ(host.list.TopIndex(), 1);
   host.list.Remove(0);
-  EXPECT_FALSE(IsWindowVisible(host.list.VScroll()));
+  EXPECT_FALSE(IsWindowVisible(host.list.ScrollBar()));
   EXPECT_EQ(host.list.TopIndex(), 0);
   SaveArtifact(Shot(host.list), "listboxex_just_fits");
 }
@@ -189,7 +189,7 @@ TEST(ListBoxEXLayout, ALongListShowsTheScrollBar) {
   WaitForPaint(host.list);
   PumpFor(30);
   SaveArtifact(CaptureWindow(host.list.hwnd()), "listboxex_long_list");
-  EXPECT_TRUE(IsWindowVisible(host.list.VScroll()));
+  EXPECT_TRUE(IsWindowVisible(host.list.ScrollBar()));
   EXPECT_EQ(host.list.TopIndex(), 25 - host.list.VisibleCount() + 1);
 }
 

@@ -2,7 +2,7 @@
 #include <iterator>
 
 #include "actions/baidu_search.h"
-#include "app/frmMain.h"
+#include "app/main_window.h"
 #include "app/images.h"
 #include "data/entry.h"
 #include "runtime/durable_file.h"
@@ -16,15 +16,15 @@ constexpr int kQuickOpenHotkeyId = 1;
 // The notification icon's menu, top to bottom; a row without a text is a separator.
 struct TrayMenuItem {
   const wchar_t* text;
-  void (frmMain::*run)();
+  void (MainWindow::*run)();
 };
 constexpr TrayMenuItem kTrayMenu[] = {
-    {L"快速打开", &frmMain::ToggleQuickOpen},
-    {L"显示主窗口", &frmMain::RestoreFromTray},
-    {L"导出网址…", &frmMain::ExportWebsites},
-    {L"导入书签…", &frmMain::ImportBookmarks},
+    {L"快速打开", &MainWindow::ToggleQuickOpen},
+    {L"显示主窗口", &MainWindow::RestoreFromTray},
+    {L"导出网址…", &MainWindow::ExportWebsites},
+    {L"导入书签…", &MainWindow::ImportBookmarks},
     {nullptr, nullptr},
-    {L"退出", &frmMain::Close},
+    {L"退出", &MainWindow::Close},
 };
 // Menu commands count from 1, since 0 is what TrackPopupMenu says when nothing was chosen.
 constexpr UINT kFirstTrayCommand = 1;
@@ -50,28 +50,28 @@ std::vector<Favorite> FavoritesOf(const std::vector<std::wstring>& entries) {
 
 // A key another program holds is told on the options page, once, and the
 // tray's tip names only a key that works.
-void frmMain::RegisterQuickOpenKey() {
+void MainWindow::RegisterQuickOpenKey() {
   UnregisterHotKey(hwnd(), kQuickOpenHotkeyId);
-  const Hotkey key = picOptions.hotQuickOpen.Value();
+  const Hotkey key = optionsPage.quickOpenKeyBox.Value();
   quickOpenKeyWorks_ = IsSoundHotkey(key) &&
                        RegisterHotKey(hwnd(), kQuickOpenHotkeyId, HotkeyModifiers(key) | MOD_NOREPEAT, KeyCodeOf(key));
-  picOptions.ShowQuickOpenKeyTaken(key != kNoHotkey && !quickOpenKeyWorks_);
+  optionsPage.ShowQuickOpenKeyTaken(key != kNoHotkey && !quickOpenKeyWorks_);
 }
 
-std::wstring frmMain::TrayTip() const {
+std::wstring MainWindow::TrayTip() const {
   static constexpr wchar_t kTip[] = L"Oravin";
   if (!quickOpenKeyWorks_) return kTip;
-  return std::wstring(kTip) + L" - 快速打开: " + HotkeyText(picOptions.hotQuickOpen.Value());
+  return std::wstring(kTip) + L" - 快速打开: " + HotkeyText(optionsPage.quickOpenKeyBox.Value());
 }
 
-void frmMain::ShowTrayMenu() {
+void MainWindow::ShowTrayMenu() {
   UniqueMenu menu(CreatePopupMenu());
   UINT command = kFirstTrayCommand;
   for (const TrayMenuItem& item : kTrayMenu) {
     std::wstring text = item.text ? item.text : L"";
     // The quick-open row names its key, when the key works.
-    if (item.run == &frmMain::ToggleQuickOpen && quickOpenKeyWorks_)
-      text += L"\t" + HotkeyText(picOptions.hotQuickOpen.Value());
+    if (item.run == &MainWindow::ToggleQuickOpen && quickOpenKeyWorks_)
+      text += L"\t" + HotkeyText(optionsPage.quickOpenKeyBox.Value());
     AppendMenuW(menu.get(), item.text ? MF_STRING : MF_SEPARATOR, item.text ? command : 0, text.c_str());
     ++command;
   }
@@ -87,7 +87,7 @@ void frmMain::ShowTrayMenu() {
   (this->*kTrayMenu[chosen - kFirstTrayCommand].run)();
 }
 
-void frmMain::CreateQuickOpen() {
+void MainWindow::CreateQuickOpen() {
   const auto favoriteOf = [this](QuickMatch match) -> const Favorite& {
     return match.list == kBrowserBookmarksSlot ? quickBookmarks_.favorites[match.index]
                                                : quickFavorites_[match.list][match.index];
@@ -96,7 +96,7 @@ void frmMain::CreateQuickOpen() {
   const auto kindOf = [](QuickMatch match) {
     return match.list == kBrowserBookmarksSlot ? ListKind::Websites : kListKinds[match.list];
   };
-  quickOpen_ = std::make_unique<frmQuickOpen>(QuickOpenSource{
+  quickOpen_ = std::make_unique<QuickOpenBox>(QuickOpenSource{
       .search = [this](std::wstring_view query, size_t limit) { return quickRanking_.Search(query, limit); },
       .favorite = favoriteOf,
       .icon = [kindOf](QuickMatch match) { return ProgramPicture(RowOf(kindOf(match)).picture); },
@@ -107,7 +107,7 @@ void frmMain::CreateQuickOpen() {
           },
       .open =
           [this, favoriteOf, kindOf](QuickMatch match) {
-            quickRanking_.Opened(quickOpen_->txtQuery.Text(), match);
+            quickRanking_.Opened(quickOpen_->queryBox.Text(), match);
             SaveQuickLearning();
             // A copy: the bookmarks may be read again while a message about this one is up.
             const Favorite favorite = favoriteOf(match);
@@ -120,11 +120,11 @@ void frmMain::CreateQuickOpen() {
           },
       .fallback = [this](std::wstring_view query) { return BaiduFallback(query); },
   });
-  picOptions.hotQuickOpen.Changed = [this] {
+  optionsPage.quickOpenKeyBox.Changed = [this] {
     RegisterQuickOpenKey();
     if (trayIcon_) trayIcon_->SetTip(TrayTip());
   };
-  picOptions.cmdForgetPicks.Click = [this] {
+  optionsPage.forgetPicksButton.Click = [this] {
     quickRanking_.SetLearning({});
     SaveQuickLearning();
   };
@@ -134,23 +134,23 @@ void frmMain::CreateQuickOpen() {
   if (ReadFileContents(QuickLearningFile(), bytes, error)) quickRanking_.SetLearning(QuickLearning::FromFile(bytes));
 }
 
-std::wstring frmMain::QuickLearningFile() const { return JoinPath(ParentOf(SettingsFile()), L"QuickOpenPicks.txt"); }
+std::wstring MainWindow::QuickLearningFile() const { return JoinPath(ParentOf(SettingsFile()), L"QuickOpenPicks.txt"); }
 
 // Written at each change, as it is small: a program ended by the system keeps it.
-void frmMain::SaveQuickLearning() const {
+void MainWindow::SaveQuickLearning() const {
   std::error_code error;
   ReplaceFileContents(QuickLearningFile(), quickRanking_.Learning().FileText(), error);
 }
 
 // What matches no favorite is searched for on the web, as a launcher does.
-std::optional<QuickFallback> frmMain::BaiduFallback(std::wstring_view query) {
+std::optional<QuickFallback> MainWindow::BaiduFallback(std::wstring_view query) {
   if (HasNoWords(query)) return std::nullopt;
   const std::wstring words(query);
   return QuickFallback{L"在百度搜索 \"" + words + L"\"", ProgramPicture(MenuEntryOf(Assistant::Search)->picture),
                        [this, words] { Open(BuildBaiduSearchUrl(words, kBaiduOwnCount, kSearchWeb, false), false); }};
 }
 
-void frmMain::ToggleQuickOpen() {
+void MainWindow::ToggleQuickOpen() {
   if (quickOpen_->IsOpen()) return quickOpen_->Close();
   FollowBrowserBookmarks();
   IndexFavorites();
@@ -159,7 +159,7 @@ void frmMain::ToggleQuickOpen() {
 
 // The list on screen as it is now, changes not yet saved included, and the
 // others as their files hold them. A list is indexed again only once it changed.
-void frmMain::IndexFavorites() {
+void MainWindow::IndexFavorites() {
   for (size_t slot = 0; slot < kListKinds.size(); ++slot) {
     const ListKind kind = kListKinds[slot];
     favorites_.ReadQuietly(kind);
@@ -176,8 +176,8 @@ void frmMain::IndexFavorites() {
   quickRanking_.SetList(kBrowserBookmarksSlot, kBrowserBookmarksName, quickBookmarks_.favorites);
 }
 
-void frmMain::FollowBrowserBookmarks() {
-  const bool wanted = picOptions.chkBrowserBookmarks.Value() == 1;
+void MainWindow::FollowBrowserBookmarks() {
+  const bool wanted = optionsPage.browserBookmarksCheck.Value() == 1;
   if (wanted == bool(browserBookmarks_)) return;
   browserBookmarks_.reset();
   if (wanted) {
@@ -189,7 +189,7 @@ void frmMain::FollowBrowserBookmarks() {
 
 // Indexed at once, so that the next key finds the box ready; an open box
 // shows them at once.
-void frmMain::OnBrowserBookmarksRead() {
+void MainWindow::OnBrowserBookmarksRead() {
   if (!browserBookmarks_ || !browserBookmarks_->Arrived()) return;
   bookmarksIndexed_ = false;
   IndexFavorites();

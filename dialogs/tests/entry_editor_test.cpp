@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "data/entry.h"
-#include "dialogs/frmNew.h"
+#include "dialogs/entry_editor.h"
 #include "runtime/message_loop.h"
 #include "testing/captured_message_boxes.h"
 #include "testing/scratch_dir.h"
@@ -27,7 +27,7 @@ class EditorDialog : public ::testing::Test {
     for (const std::wstring& entry : Entries()) titles.push_back(TitleOf(entry));
     return titles;
   }
-  frmNew::Controls& c() { return *dialog.controls(); }
+  EntryEditor::Controls& c() { return *dialog.controls(); }
   bool Closed() { return testing::PumpUntil([&] { return !dialog.IsOpen(); }, 10000); }
   bool Opened() { return testing::PumpUntil([&] { return !dialog.Animating(); }) && dialog.IsOpen(); }
 
@@ -35,24 +35,24 @@ class EditorDialog : public ::testing::Test {
   testing::ScratchDir dir;
   Favorites store{dir.wpath(L"Bin")};
   CheckBox animateOption;  // never created: not ticked
-  frmNew dialog{store, animateOption};
+  EntryEditor dialog{store, animateOption};
 };
 
 TEST_F(EditorDialog, AddsABareHostNameAsAWholeWebAddressAndCloses) {
   dialog.NewAddress();
   ASSERT_TRUE(Opened());
-  EXPECT_EQ(c().lbTitle.Caption(), L"添加网址");
-  EXPECT_EQ(c().lbAddress.Caption(), L"网址:");
-  EXPECT_EQ(c().clbAdd->Caption(), L"添加  ");
+  EXPECT_EQ(c().captionLabel.Caption(), L"添加网址");
+  EXPECT_EQ(c().addressLabel.Caption(), L"网址:");
+  EXPECT_EQ(c().addButton->Caption(), L"添加  ");
   EXPECT_TRUE(GetWindowLongW(dialog.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-  c().txtTitle.SetText(L"例子");
-  c().txtAddress.SetText(L"example.com");
+  c().titleBox.SetText(L"例子");
+  c().addressBox.SetText(L"example.com");
   testing::PumpFor(200);
   testing::SaveArtifact(testing::CaptureWindow(dialog.hwnd()), "editor_dialog");
   // The address box loses the focus to the confirm button, as a click does.
-  SetFocus(c().txtAddress.hwnd());
-  SetFocus(c().clbAdd->hwnd());
-  EXPECT_EQ(c().txtAddress.Text(), L"http://www.example.com");
+  SetFocus(c().addressBox.hwnd());
+  SetFocus(c().addButton->hwnd());
+  EXPECT_EQ(c().addressBox.Text(), L"http://www.example.com");
   dialog.Confirm();
   EXPECT_EQ(Titles(), Texts{L"例子"});
   EXPECT_EQ(Entries(), Texts{L"例子 <Address>http://www.example.com"});
@@ -70,23 +70,23 @@ void PressKey(HWND focus, UINT key) {
 TEST_F(EditorDialog, TabGoesFromTheTitleToTheAddressEnterConfirmsTidiedAndEscapeCloses) {
   dialog.NewAddress();
   ASSERT_TRUE(Opened());
-  EXPECT_EQ(GetFocus(), c().txtTitle.hwnd());
-  HWND stops[] = {c().txtAddress.hwnd(), c().clbAdd->hwnd(), c().clbClose->hwnd(), c().txtTitle.hwnd()};
+  EXPECT_EQ(GetFocus(), c().titleBox.hwnd());
+  HWND stops[] = {c().addressBox.hwnd(), c().addButton->hwnd(), c().closeButton->hwnd(), c().titleBox.hwnd()};
   for (HWND stop : stops) {
     PressKey(GetFocus(), VK_TAB);
     EXPECT_EQ(GetFocus(), stop);
   }
-  c().txtTitle.SetText(L"例子");
-  c().txtAddress.SetText(L"example.com");
-  SetFocus(c().txtAddress.hwnd());
-  PressKey(c().txtAddress.hwnd(), VK_RETURN);
+  c().titleBox.SetText(L"例子");
+  c().addressBox.SetText(L"example.com");
+  SetFocus(c().addressBox.hwnd());
+  PressKey(c().addressBox.hwnd(), VK_RETURN);
   EXPECT_EQ(Entries(), Texts{L"例子 <Address>http://www.example.com"});
   EXPECT_TRUE(Closed());
 
   dialog.NewAddress();
   ASSERT_TRUE(Opened());
-  c().txtTitle.SetText(L"kept out");
-  PressKey(c().txtTitle.hwnd(), VK_ESCAPE);
+  c().titleBox.SetText(L"kept out");
+  PressKey(c().titleBox.hwnd(), VK_ESCAPE);
   EXPECT_TRUE(Closed());
   EXPECT_EQ(Titles(), Texts{L"例子"});
 }
@@ -94,10 +94,10 @@ TEST_F(EditorDialog, TabGoesFromTheTitleToTheAddressEnterConfirmsTidiedAndEscape
 TEST_F(EditorDialog, AFolderPathIsStoredExactlyAsTyped) {
   store.SetCurrent(Assistant::Folders);
   dialog.NewAddress();
-  EXPECT_EQ(c().lbTitle.Caption(), L"添加文件夹");
-  EXPECT_EQ(c().lbAddress.Caption(), L"路径:");
-  c().txtTitle.SetText(L"docs");
-  c().txtAddress.SetText(L" C:\\my docs ");
+  EXPECT_EQ(c().captionLabel.Caption(), L"添加文件夹");
+  EXPECT_EQ(c().addressLabel.Caption(), L"路径:");
+  c().titleBox.SetText(L"docs");
+  c().addressBox.SetText(L" C:\\my docs ");
   dialog.TidyAddress();
   dialog.Confirm();
   EXPECT_EQ(Entries(), Texts{L"docs <Address> C:\\my docs "});
@@ -107,11 +107,11 @@ TEST_F(EditorDialog, EditingTheLastEntryReplacesExactlyThatPair) {
   Add(L"a", L"http://a/");
   Add(L"b", L"http://b/");
   dialog.EditAddress(1);
-  EXPECT_EQ(c().lbTitle.Caption(), L"编辑网址");
-  EXPECT_EQ(c().clbAdd->Caption(), L"保存  ");
-  EXPECT_EQ(c().txtTitle.Text(), L"b");
-  EXPECT_EQ(c().txtAddress.Text(), L"http://b/");
-  c().txtTitle.SetText(L"c");
+  EXPECT_EQ(c().captionLabel.Caption(), L"编辑网址");
+  EXPECT_EQ(c().addButton->Caption(), L"保存  ");
+  EXPECT_EQ(c().titleBox.Text(), L"b");
+  EXPECT_EQ(c().addressBox.Text(), L"http://b/");
+  c().titleBox.SetText(L"c");
   dialog.Confirm();
   EXPECT_EQ(Titles(), (Texts{L"a", L"c"}));
   EXPECT_EQ(Entries(), (Texts{L"a <Address>http://a/", L"c <Address>http://b/"}));
@@ -120,15 +120,15 @@ TEST_F(EditorDialog, EditingTheLastEntryReplacesExactlyThatPair) {
 TEST_F(EditorDialog, ANewTitleEqualButForCaseGoesOppositeItsOwnAddress) {
   Add(L"news", L"http://z/");
   dialog.NewAddress();
-  c().txtTitle.SetText(L"News");
-  c().txtAddress.SetText(L"http://a/");
+  c().titleBox.SetText(L"News");
+  c().addressBox.SetText(L"http://a/");
   dialog.Confirm();
   ASSERT_TRUE(Closed());
   EXPECT_EQ(Titles(), (Texts{L"News", L"news"}));
   EXPECT_EQ(Entries(), (Texts{L"News <Address>http://a/", L"news <Address>http://z/"}));
   dialog.EditAddress(1);
-  EXPECT_EQ(c().txtTitle.Text(), L"news");
-  EXPECT_EQ(c().txtAddress.Text(), L"http://z/");
+  EXPECT_EQ(c().titleBox.Text(), L"news");
+  EXPECT_EQ(c().addressBox.Text(), L"http://z/");
 }
 
 // The main window stays usable while the dialog is open.
@@ -136,7 +136,7 @@ TEST_F(EditorDialog, SavingReplacesTheEntryTheDialogWasOpenedForWhateverHappened
   Add(L"a", L"http://a/");
   Add(L"c", L"http://c/");
   dialog.EditAddress(0);
-  c().txtTitle.SetText(L"a2");
+  c().titleBox.SetText(L"a2");
   Add(L"0", L"http://0/");  // the entry moves down a place
   dialog.Confirm();
   EXPECT_EQ(Entries(), (Texts{L"0 <Address>http://0/", L"a2 <Address>http://a/", L"c <Address>http://c/"}));
@@ -144,7 +144,7 @@ TEST_F(EditorDialog, SavingReplacesTheEntryTheDialogWasOpenedForWhateverHappened
   ASSERT_TRUE(Closed());
   // Deleted meanwhile: the texts come back as a new entry, and nothing else goes.
   dialog.EditAddress(2);
-  c().txtTitle.SetText(L"c2");
+  c().titleBox.SetText(L"c2");
   store.RemoveEntry(List(), 2);
   dialog.Confirm();
   EXPECT_EQ(Entries(), (Texts{L"0 <Address>http://0/", L"a2 <Address>http://a/", L"c2 <Address>http://c/"}));
@@ -155,8 +155,8 @@ TEST_F(EditorDialog, NewAddressOnAnOpenEditSwitchesToAddingAndKeepsTheTexts) {
   Add(L"a", L"http://a/");
   dialog.EditAddress(0);
   dialog.NewAddress();
-  EXPECT_EQ(c().clbAdd->Caption(), L"添加  ");
-  EXPECT_EQ(c().txtTitle.Text(), L"a");
+  EXPECT_EQ(c().addButton->Caption(), L"添加  ");
+  EXPECT_EQ(c().titleBox.Text(), L"a");
   dialog.Confirm();
   EXPECT_EQ(Entries(), (Texts{L"a <Address>http://a/", L"a <Address>http://a/"}));
 }
@@ -167,8 +167,8 @@ TEST_F(EditorDialog, EmptyBoxesAddAnEmptyEntryAndCloseLeavesTheListsAlone) {
   EXPECT_EQ(Entries(), Texts{L" <Address>"});
   ASSERT_TRUE(Closed());
   dialog.NewAddress();
-  EXPECT_EQ(c().txtTitle.Text(), L"");  // a new opening starts from the initial texts
-  c().txtTitle.SetText(L"x");
+  EXPECT_EQ(c().titleBox.Text(), L"");  // a new opening starts from the initial texts
+  c().titleBox.SetText(L"x");
   dialog.Unload();
   EXPECT_TRUE(Closed());
   EXPECT_EQ(int32_t(Titles().size()), 1);
@@ -176,14 +176,14 @@ TEST_F(EditorDialog, EmptyBoxesAddAnEmptyEntryAndCloseLeavesTheListsAlone) {
 
 TEST_F(EditorDialog, TextTheFileCouldNotGiveBackIsRefusedWithTheDialogKeptOpen) {
   dialog.NewAddress();
-  c().txtTitle.SetText(L"a <Address>b");
-  c().txtAddress.SetText(L"http://www.example.com/");
+  c().titleBox.SetText(L"a <Address>b");
+  c().addressBox.SetText(L"http://www.example.com/");
   dialog.Confirm();
   ASSERT_EQ(boxes.calls.size(), 1u);
   EXPECT_EQ(boxes.calls[0].title, L"抱歉");
   EXPECT_EQ(int32_t(Titles().size()), 0);
   EXPECT_TRUE(dialog.IsOpen());
-  c().txtTitle.SetText(L"\u0915");  // not in the Chinese code page
+  c().titleBox.SetText(L"\u0915");  // not in the Chinese code page
   dialog.Confirm();
   EXPECT_EQ(boxes.calls.size(), 2u);
   EXPECT_EQ(int32_t(Titles().size()), 0);

@@ -1,4 +1,4 @@
-#include "actions/mdlExecute.h"
+#include "actions/open_address.h"
 
 #include <optional>
 

@@ -9,14 +9,14 @@
 #include <optional>
 #include <vector>
 
-#include "actions/mdlExecute.h"
-#include "actions/mdlRegistry.h"
-#include "actions/mdlTray.h"
+#include "actions/open_address.h"
+#include "actions/start_with_windows.h"
+#include "actions/tray_icon.h"
 #include "actions/search_query.h"
 #include "app/browser_bookmark_source.h"
 #include "app/browser_stand_in.h"
 #include "app/drop_target.h"
-#include "app/frmQuickOpen.h"
+#include "app/quick_open_box.h"
 #include "app/tray_message.h"
 #include "app/pages/about_page.h"
 #include "app/pages/modes_page.h"
@@ -24,11 +24,11 @@
 #include "app/pages/search_page.h"
 #include "controls/colorbutton/color_button.h"
 #include "controls/listboxex/listboxex.h"
-#include "dialogs/frmNew.h"
+#include "dialogs/entry_editor.h"
 #include "data/favorites.h"
 #include "data/quick_ranking.h"
 #include "data/settings.h"
-#include "effects/mdlAnimation.h"
+#include "effects/window_animation.h"
 #include "runtime/check_box.h"
 #include "runtime/folder_watcher.h"
 #include "runtime/form.h"
@@ -49,10 +49,10 @@ struct SystemServices {
   NotificationArea& notificationArea;
 };
 
-class frmMain : public Form {
+class MainWindow : public Form {
  public:
-  explicit frmMain(const SystemServices& system);
-  ~frmMain() override;
+  explicit MainWindow(const SystemServices& system);
+  ~MainWindow() override;
 
 
   // Creates the window and runs the start-up; false when Windows refused the window.
@@ -62,7 +62,7 @@ class frmMain : public Form {
 
   // Brings the title row and the visible page in line with the current assistant.
   void SetMode();
-  // Writes or deletes the start-with-Windows value as chkStartUp says.
+  // Writes or deletes the start-with-Windows value as startWithWindowsCheck says.
   void CheckStartUp();
 
   // Page switches, as the main menu's buttons and labels run them.
@@ -80,7 +80,7 @@ class frmMain : public Form {
   // The list buttons that open the editor dialog.
   void AddEntry();
   void EditEntry();
-  frmNew& Editor() { return *editor_; }
+  EntryEditor& Editor() { return *editor_; }
   // Favorites dropped on the window: taken only once the start-up is over.
   bool TakesDrops() const { return dropTarget_ && dropTarget_->Registered(); }
 
@@ -105,7 +105,7 @@ class frmMain : public Form {
 
   // The quick-open box: the global key opens it, and closes it again.
   void ToggleQuickOpen();
-  frmQuickOpen& QuickOpen() { return *quickOpen_; }
+  QuickOpenBox& QuickOpen() { return *quickOpen_; }
   // Whether the quick-open key could be registered (another program may hold it).
   bool QuickOpenKeyWorks() const { return quickOpenKeyWorks_; }
 
@@ -116,7 +116,7 @@ class frmMain : public Form {
   bool Started() const { return started_; }
   // The lists, and the titles of the current one as the list page shows them.
   Favorites& Store() { return favorites_; }
-  ListBoxEX& TitleList() { return *lstTitles; }
+  ListBoxEX& TitleList() { return *entryList; }
 
  protected:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -125,7 +125,7 @@ class frmMain : public Form {
  private:
   // Drops are taken from the message loop, once the source has its answer.
   static constexpr UINT kTakeDrops = WM_APP + 2;
-  // WM_APP + 1 restores from the taskbar (frmMain.cpp), + 3 is the tray icon's (tray_message.h).
+  // WM_APP + 1 restores from the taskbar (main_window.cpp), + 3 is the tray icon's (tray_message.h).
   static constexpr UINT kBrowserBookmarksRead = WM_APP + 4;
 
   void CreateControls();
@@ -146,12 +146,12 @@ class frmMain : public Form {
   // Fills the list page with the titles of the current list, read first if need be.
   void ShowCurrentList();
   void ShowEdit(ListKind list, const ListEdit& edit);
-  // Lists changed on disk by another program are shown anew (frmMain_live.cpp).
+  // Lists changed on disk by another program are shown anew (main_window_live.cpp).
   void WatchListFolder();
   void OnListFilesChanged(const FolderChanges& changes);
   void ReloadCurrentList();
   void MergeConflictCopies();
-  // Opens in a new window as chkOpen says, and tells the user what kept it from opening.
+  // Opens in a new window as newWindowCheck says, and tells the user what kept it from opening.
   void Open(const std::wstring& address, bool isFolder, std::wstring_view title = {});
   SearchRequest SearchForm() const;
   void EnableFrontPageOnly();
@@ -181,26 +181,26 @@ class frmMain : public Form {
   void TakeDrops();
   void AddDroppedFiles(const std::vector<std::wstring>& files);
   void AddFavoritesFromFiles(ListKind list, const std::vector<std::wstring>& files);
-  // The tray menu's export and import (frmMain_export.cpp).
+  // The tray menu's export and import (main_window_export.cpp).
 
-  ImageBox imgTitle;
-  Label lbTitle, Label8;
-  std::unique_ptr<ColorButton> clbMinimize, clbClose, clbPlug;
-  std::unique_ptr<ListBoxEX> lstTitles;
-  ModesPage picModes;
-  SearchPage picSearch;
-  OptionsPage picOptions;
-  AboutPage picAbout;
-  BrowserStandIn WebBrowser1;
-  CheckBox chkOpen;
-  std::unique_ptr<ColorButton> clbDelete, cmdEdit, clbAdd;
+  ImageBox titleImage;
+  Label titleLabel, menuHintLabel;
+  std::unique_ptr<ColorButton> minimizeButton, closeButton, mainMenuButton;
+  std::unique_ptr<ListBoxEX> entryList;
+  ModesPage mainMenuPage;
+  SearchPage searchPage;
+  OptionsPage optionsPage;
+  AboutPage aboutPage;
+  BrowserStandIn browserStandIn;
+  CheckBox newWindowCheck;
+  std::unique_ptr<ColorButton> deleteButton, editButton, addButton;
   // In the order of Page, each on the page area.
   std::array<Control*, kPageCount> pages_{};
   Favorites favorites_{std::wstring()};
   std::unique_ptr<FolderWatch> listFolderWatch_;
   TextEncoding settingsEncoding_ = TextEncoding::CodePage;
-  std::unique_ptr<frmNew> editor_;
-  std::unique_ptr<frmQuickOpen> quickOpen_;
+  std::unique_ptr<EntryEditor> editor_;
+  std::unique_ptr<QuickOpenBox> quickOpen_;
   // What the quick-open box searches: the lists as they were when it opened,
   // each under its place in kListKinds, and the revisions of the store's
   // lists they were indexed at; after them the browsers' bookmarks, which

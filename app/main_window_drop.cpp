@@ -1,7 +1,7 @@
 // Favorites dropped on the window: a link opens the editor filled in, files
 // and folders go straight into the list in front.
 #include "app/add_favorites.h"
-#include "app/frmMain.h"
+#include "app/main_window.h"
 #include "runtime/message_box.h"
 
 namespace oravin {
@@ -16,7 +16,7 @@ std::wstring VolumeLabel(const std::wstring& root) {
 
 }  // namespace
 
-void frmMain::RegisterDropTarget() {
+void MainWindow::RegisterDropTarget() {
   dropTarget_ = std::make_unique<DropTargetRegistration>(
       hwnd(),
       DropHandlers{.accepts = [this](const DroppedItems& items) { return DropKindHere(items) != DropKind::None; },
@@ -28,11 +28,11 @@ void frmMain::RegisterDropTarget() {
 }
 
 // Only a list in front takes drops, and only what fits it.
-DropKind frmMain::DropKindHere(const DroppedItems& items) const {
-  return KindOfDrop(FrontPage() == lstTitles->hwnd() ? favorites_.CurrentList() : std::nullopt, items);
+DropKind MainWindow::DropKindHere(const DroppedItems& items) const {
+  return KindOfDrop(FrontPage() == entryList->hwnd() ? favorites_.CurrentList() : std::nullopt, items);
 }
 
-void frmMain::TakeDrops() {
+void MainWindow::TakeDrops() {
   // A message box below lets further drops in; they wait for their own turn.
   const std::vector<DroppedItems> drops = std::exchange(drops_, {});
   for (const DroppedItems& items : drops) {
@@ -50,11 +50,11 @@ void frmMain::TakeDrops() {
   }
 }
 
-void frmMain::AddDroppedFiles(const std::vector<std::wstring>& files) {
+void MainWindow::AddDroppedFiles(const std::vector<std::wstring>& files) {
   if (const std::optional<ListKind> list = favorites_.CurrentList()) AddFavoritesFromFiles(*list, files);
 }
 
-void frmMain::AddFavoritesFromFiles(ListKind list, const std::vector<std::wstring>& files) {
+void MainWindow::AddFavoritesFromFiles(ListKind list, const std::vector<std::wstring>& files) {
   const FilesFavorites found = FavoritesFromFiles(list, files, VolumeLabel);
   AddedCounts counts = AddFavorites(favorites_, list, found.favorites);
   counts.refused += found.refused;

@@ -1,4 +1,4 @@
-#include "data/mdlSave.h"
+#include "data/list_files.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "actions/mdlTray.h"
+#include "actions/tray_icon.h"
 
 #include <algorithm>
 

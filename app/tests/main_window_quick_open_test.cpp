@@ -19,7 +19,7 @@ TEST_F(MainWindowInProcess, QuickOpenFindsEveryListsFavoriteShowsItWithItsPictur
   for (const ListKindRow& list : kListKindRows) {
     SCOPED_TRACE(Narrow(list.fileName));
     form.ToggleQuickOpen();
-    form.QuickOpen().txtQuery.SetText(title(list));
+    form.QuickOpen().queryBox.SetText(title(list));
     RedrawWindow(form.QuickOpen().hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     form.QuickOpen().OpenSelected();
     ASSERT_FALSE(shell.opened.empty());

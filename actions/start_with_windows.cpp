@@ -1,4 +1,4 @@
-#include "actions/mdlRegistry.h"
+#include "actions/start_with_windows.h"
 
 namespace oravin {
 namespace {

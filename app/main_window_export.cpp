@@ -4,7 +4,7 @@
 
 #include <ctime>
 
-#include "app/frmMain.h"
+#include "app/main_window.h"
 #include "data/bookmark_export.h"
 #include "data/entry.h"
 #include "data/file_errors.h"
@@ -37,7 +37,7 @@ std::wstring ChooseFile(HWND owner, const CLSID& kind, const wchar_t* fileName) 
 
 }  // namespace
 
-void frmMain::ExportWebsites() {
+void MainWindow::ExportWebsites() {
   const std::wstring file = ChooseFile(hwnd(), CLSID_FileSaveDialog, L"网址.html");
   if (file.empty()) return;
   Notices notices;
@@ -51,7 +51,7 @@ void frmMain::ExportWebsites() {
   Tell(notices);
 }
 
-void frmMain::ImportBookmarks() {
+void MainWindow::ImportBookmarks() {
   const std::wstring file = ChooseFile(hwnd(), CLSID_FileOpenDialog, nullptr);
   if (!file.empty()) AddFavoritesFromFiles(ListKind::Websites, {file});
 }

@@ -1,4 +1,4 @@
-#include "app/frmQuickOpen.h"
+#include "app/quick_open_box.h"
 
 #include <commctrl.h>
 #include <imm.h>
@@ -7,7 +7,7 @@
 
 #include "app/main_window_look.h"
 #include "app/pages/page_look.h"
-#include "effects/mdlDraw.h"
+#include "effects/window_shape.h"
 #include "runtime/dpi.h"
 #include "runtime/font_win32.h"
 #include "runtime/message_loop.h"
@@ -50,7 +50,7 @@ void DrawTextIn(HDC dc, const std::wstring& text, RECT& r, COLORREF color) {
 
 }  // namespace
 
-bool frmQuickOpen::CreateWindowAndControls(HWND owner) {
+bool QuickOpenBox::CreateWindowAndControls(HWND owner) {
   if (hwnd()) return true;
   if (!Create({.className = kClassName,
                .style = WS_POPUP | WS_CLIPCHILDREN,
@@ -62,10 +62,10 @@ bool frmQuickOpen::CreateWindowAndControls(HWND owner) {
   SetBackColor(kBackColor);
   SetDesignSize(kWidth, kHeight);
   UseDialogKeys(hwnd());
-  txtQuery.Create(hwnd(), {kMargin, kQueryTop, kInner, kQueryHeight}, L"", kFieldColor);
-  txtQuery.SetFont(BoxFont());
-  txtQuery.Changed = [this] { Refine(); };
-  SetWindowSubclass(txtQuery.hwnd(), QueryKeys, 0, reinterpret_cast<DWORD_PTR>(this));
+  queryBox.Create(hwnd(), {kMargin, kQueryTop, kInner, kQueryHeight}, L"", kFieldColor);
+  queryBox.SetFont(BoxFont());
+  queryBox.Changed = [this] { Refine(); };
+  SetWindowSubclass(queryBox.hwnd(), QueryKeys, 0, reinterpret_cast<DWORD_PTR>(this));
   fieldBrush_.reset(CreateSolidBrush(kFieldColor));
   results_.reset(CreateWindowExW(0, L"LISTBOX", L"",
                                  WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY |
@@ -75,41 +75,41 @@ bool frmQuickOpen::CreateWindowAndControls(HWND owner) {
   return bool(results_);
 }
 
-int frmQuickOpen::Px(int designPixels) const { return ScaleToDpi(designPixels, DpiOf(hwnd())); }
+int QuickOpenBox::Px(int designPixels) const { return ScaleToDpi(designPixels, DpiOf(hwnd())); }
 
 // The results are a system list box, which the forms' own layout does not
 // know: placed, given their font and row height at the box's DPI here.
-void frmQuickOpen::LayOutResults() {
+void QuickOpenBox::LayOutResults() {
   resultFont_ = CreateGdiFont(*BoxFont(), DpiOf(hwnd()));
   SetWindowPos(results_.get(), nullptr, Px(kMargin), Px(kResultsTop), Px(kInner),
                Px(int(kMostResults) * kRow), SWP_NOZORDER | SWP_NOACTIVATE);
   SendMessageW(results_.get(), LB_SETITEMHEIGHT, 0, Px(kRow));
 }
 
-void frmQuickOpen::Rescaled() {
+void QuickOpenBox::Rescaled() {
   LayOutResults();
   if (IsOpen()) ShapeForm(*this);
 }
 
-void frmQuickOpen::Open(HWND owner) {
+void QuickOpenBox::Open(HWND owner) {
   if (!CreateWindowAndControls(owner)) return;
   PlaceUnderThePointer();
   ShowWindow(hwnd(), SW_SHOW);
   ShapeForm(*this);
   // The global key gives the program the right to come to the front.
   SetForegroundWindow(hwnd());
-  txtQuery.SetText(L"");
+  queryBox.SetText(L"");
   Refine();
-  SetFocus(txtQuery.hwnd());
+  SetFocus(queryBox.hwnd());
   UseLettersFirst();
 }
 
-void frmQuickOpen::Close() {
+void QuickOpenBox::Close() {
   if (IsOpen()) ShowWindow(hwnd(), SW_HIDE);
 }
 
 // In the upper third of the monitor the pointer is on, across its middle.
-void frmQuickOpen::PlaceUnderThePointer() {
+void QuickOpenBox::PlaceUnderThePointer() {
   POINT pointer{};
   GetCursorPos(&pointer);
   MONITORINFO monitor{.cbSize = sizeof(MONITORINFO)};
@@ -124,25 +124,25 @@ void frmQuickOpen::PlaceUnderThePointer() {
 
 // A Chinese input method would turn the letters of "bd" into characters:
 // the box starts in its alphanumeric mode, and the user may switch back.
-void frmQuickOpen::UseLettersFirst() {
-  HIMC context = ImmGetContext(txtQuery.hwnd());
+void QuickOpenBox::UseLettersFirst() {
+  HIMC context = ImmGetContext(queryBox.hwnd());
   if (!context) return;
   DWORD conversion = 0, sentence = 0;
   if (ImmGetConversionStatus(context, &conversion, &sentence)) {
     ImmSetConversionStatus(context, conversion & ~(IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE), sentence);
   }
-  ImmReleaseContext(txtQuery.hwnd(), context);
+  ImmReleaseContext(queryBox.hwnd(), context);
 }
 
-void frmQuickOpen::Refine() {
-  matches_ = source_.search(txtQuery.Text(), kMostResults);
+void QuickOpenBox::Refine() {
+  matches_ = source_.search(queryBox.Text(), kMostResults);
   HWND list = results_.get();
   SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   SendMessageW(list, LB_RESETCONTENT, 0, 0);
   for (const QuickMatch& match : matches_) {
     SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(source_.favorite(match).title.c_str()));
   }
-  fallback_ = matches_.empty() && source_.fallback ? source_.fallback(txtQuery.Text()) : std::nullopt;
+  fallback_ = matches_.empty() && source_.fallback ? source_.fallback(queryBox.Text()) : std::nullopt;
   if (fallback_) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(fallback_->text.c_str()));
   // The best match, or the fallback, is selected: Enter opens it at once.
   SendMessageW(list, LB_SETCURSEL, 0, 0);
@@ -150,21 +150,21 @@ void frmQuickOpen::Refine() {
   InvalidateRect(list, nullptr, TRUE);
 }
 
-void frmQuickOpen::Refresh() {
+void QuickOpenBox::Refresh() {
   if (!IsOpen()) return;
   const LRESULT selected = SendMessageW(results_.get(), LB_GETCURSEL, 0, 0);
   Refine();
   if (selected > 0 && size_t(selected) < matches_.size()) SendMessageW(results_.get(), LB_SETCURSEL, WPARAM(selected), 0);
 }
 
-void frmQuickOpen::ForgetSelected() {
+void QuickOpenBox::ForgetSelected() {
   const LRESULT selected = SendMessageW(results_.get(), LB_GETCURSEL, 0, 0);
   if (selected < 0 || size_t(selected) >= matches_.size()) return;
   source_.forget(matches_[size_t(selected)]);
   Refine();
 }
 
-void frmQuickOpen::OpenSelected() {
+void QuickOpenBox::OpenSelected() {
   const LRESULT selected = SendMessageW(results_.get(), LB_GETCURSEL, 0, 0);
   // Out of the way first: a message about the favorite must not sit behind a topmost box.
   if (selected == 0 && fallback_) {
@@ -177,7 +177,7 @@ void frmQuickOpen::OpenSelected() {
   source_.open(match);
 }
 
-void frmQuickOpen::DrawResult(const DRAWITEMSTRUCT& item) {
+void QuickOpenBox::DrawResult(const DRAWITEMSTRUCT& item) {
   if (item.itemID == 0 && fallback_) return DrawRow(item, {fallback_->text, L""}, fallback_->icon);
   if (item.itemID == UINT(-1) || item.itemID >= matches_.size()) return;
   const QuickMatch match = matches_[item.itemID];
@@ -185,7 +185,7 @@ void frmQuickOpen::DrawResult(const DRAWITEMSTRUCT& item) {
 }
 
 // The icon of the favorite's list, its title and, dimmer, its address and where it comes from.
-void frmQuickOpen::DrawRow(const DRAWITEMSTRUCT& item, const Favorite& favorite, const PicturePtr& picture,
+void QuickOpenBox::DrawRow(const DRAWITEMSTRUCT& item, const Favorite& favorite, const PicturePtr& picture,
                            const std::wstring& origin) {
   const bool selected = item.itemState & ODS_SELECTED;
   HDC dc = item.hDC;
@@ -222,21 +222,21 @@ void frmQuickOpen::DrawRow(const DRAWITEMSTRUCT& item, const Favorite& favorite,
   DrawTextIn(dc, favorite.address, address, dimmer);
 }
 
-LRESULT CALLBACK frmQuickOpen::QueryKeys(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+LRESULT CALLBACK QuickOpenBox::QueryKeys(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
   if (msg == WM_KEYDOWN && (wp == VK_UP || wp == VK_DOWN || wp == VK_PRIOR || wp == VK_NEXT)) {
     // The moves of a list: handed to the results, the typing stays in the field.
-    SendMessageW(reinterpret_cast<frmQuickOpen*>(self)->results_.get(), msg, wp, lp);
+    SendMessageW(reinterpret_cast<QuickOpenBox*>(self)->results_.get(), msg, wp, lp);
     return 0;
   }
   if (msg == WM_KEYDOWN && wp == VK_DELETE && GetKeyState(VK_SHIFT) < 0) {
-    reinterpret_cast<frmQuickOpen*>(self)->ForgetSelected();
+    reinterpret_cast<QuickOpenBox*>(self)->ForgetSelected();
     return 0;
   }
   if (msg == WM_NCDESTROY) RemoveWindowSubclass(edit, QueryKeys, 0);
   return DefSubclassProc(edit, msg, wp, lp);
 }
 
-LRESULT frmQuickOpen::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT QuickOpenBox::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_MEASUREITEM:
       reinterpret_cast<MEASUREITEMSTRUCT*>(lp)->itemHeight = UINT(Px(kRow));
@@ -262,7 +262,7 @@ LRESULT frmQuickOpen::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (reinterpret_cast<HWND>(lp) == results_.get()) {
         if (HIWORD(wp) == LBN_DBLCLK) OpenSelected();
         // A click chooses; the typing goes on in the field.
-        if (HIWORD(wp) == LBN_SELCHANGE && GetFocus() == results_.get()) SetFocus(txtQuery.hwnd());
+        if (HIWORD(wp) == LBN_SELCHANGE && GetFocus() == results_.get()) SetFocus(queryBox.hwnd());
         return 0;
       }
       break;

@@ -1,13 +1,13 @@
 // Lists changed on disk by another program (Notepad, a sync client) while the
 // program runs: the list shown is read again and shown, the others are read
 // ahead as they are at start-up. What is unsaved here is merged, not replaced.
-#include "app/frmMain.h"
+#include "app/main_window.h"
 #include "data/entry.h"
 #include "runtime/file_path.h"
 
 namespace oravin {
 
-void frmMain::WatchListFolder() {
+void MainWindow::WatchListFolder() {
   // A folder not there yet (no Bin) is not watched: the lists are then only
   // what the program itself writes.
   listFolderWatch_ = SystemFolderWatcher().Watch(favorites_.Folder(), false,
@@ -16,13 +16,13 @@ void frmMain::WatchListFolder() {
 }
 
 // Sync clients leave their copies at any time, under names of their own.
-void frmMain::MergeConflictCopies() {
+void MainWindow::MergeConflictCopies() {
   Notices notices;
   favorites_.MergeConflictCopies(notices);
   Tell(notices);
 }
 
-void frmMain::OnListFilesChanged(const FolderChanges& changes) {
+void MainWindow::OnListFilesChanged(const FolderChanges& changes) {
   MergeConflictCopies();
   for (const ListKind kind : kListKinds) {
     if (!changes.Touches(FileNameOf(favorites_.FileOf(kind)))) continue;
@@ -32,10 +32,10 @@ void frmMain::OnListFilesChanged(const FolderChanges& changes) {
 }
 
 // The selection stays on its entry while the entry is still there.
-void frmMain::ReloadCurrentList() {
+void MainWindow::ReloadCurrentList() {
   const ListKind list = *favorites_.CurrentList();
   const uint64_t before = favorites_.Revision(list);
-  const int32_t selected = lstTitles->ListIndex();
+  const int32_t selected = entryList->ListIndex();
   const std::vector<std::wstring>& entries = favorites_.Entries(list);
   const std::wstring selectedEntry =
       selected >= 0 && size_t(selected) < entries.size() ? entries[size_t(selected)] : std::wstring();
@@ -45,10 +45,10 @@ void frmMain::ReloadCurrentList() {
     std::vector<std::wstring> titles;
     titles.reserve(entries.size());
     for (const std::wstring& entry : entries) titles.push_back(TitleOf(entry));
-    lstTitles->SetItems(std::move(titles));
+    entryList->SetItems(std::move(titles));
     if (const std::optional<int32_t> at = favorites_.FindEntry(list, selectedEntry, selected);
         at && !selectedEntry.empty())
-      lstTitles->SetListIndex(*at);
+      entryList->SetListIndex(*at);
   }
   Tell(notices);
 }

@@ -49,36 +49,36 @@ TEST_F(MainWindowInProcess, GoingBackToTheSameAssistantKeepsEveryAddEditAndDelet
   const struct {
     const char* settings;
     const char* file;
-    std::function<void(frmMain&)> showAgain;
+    std::function<void(MainWindow&)> showAgain;
   } lists[] = {
       {"0<Split>1<Split>0<Split>0<Split>100<Split>0", "Websites.txt",
-       [](frmMain& f) { f.ShowAssistant(Assistant::Websites); }},
+       [](MainWindow& f) { f.ShowAssistant(Assistant::Websites); }},
       {"0<Split>2<Split>0<Split>0<Split>100<Split>0", "FolderList.txt",
-       [](frmMain& f) { f.ShowAssistant(Assistant::Folders); }},
+       [](MainWindow& f) { f.ShowAssistant(Assistant::Folders); }},
   };
-  const std::function<void(frmMain&)> detours[] = {
-      [](frmMain& f) { f.ShowMainMenu(); },
-      [](frmMain& f) { f.ShowOptions(); f.ShowMainMenu(); },
-      [](frmMain& f) { f.ShowAbout(); f.ShowMainMenu(); },
+  const std::function<void(MainWindow&)> detours[] = {
+      [](MainWindow& f) { f.ShowMainMenu(); },
+      [](MainWindow& f) { f.ShowOptions(); f.ShowMainMenu(); },
+      [](MainWindow& f) { f.ShowAbout(); f.ShowMainMenu(); },
   };
   for (const auto& list : lists) {
     SCOPED_TRACE(list.file);
     Settings(list.settings);
     WriteBytes(dir.path() / "Bin" / list.file, "a <Address>1<Split>b <Address>2<Split>c <Address>3<Split>\r\n");
-    frmMain window{system};
+    MainWindow window{system};
     ASSERT_TRUE(Start(window));
     ListBoxEX& shown = window.TitleList();
     const auto edit = [&](int step) {
       if (step == 0) {
         window.AddEntry();
-        window.Editor().controls()->txtTitle.SetText(L"d");
-        window.Editor().controls()->txtAddress.SetText(L"4");
+        window.Editor().controls()->titleBox.SetText(L"d");
+        window.Editor().controls()->addressBox.SetText(L"4");
         window.Editor().Confirm();
       } else {
         shown.SetListIndex(step);  // b, then c
         if (step == 1) {
           window.EditEntry();
-          window.Editor().controls()->txtTitle.SetText(L"B2");
+          window.Editor().controls()->titleBox.SetText(L"B2");
           window.Editor().Confirm();
         } else {
           window.DeleteSelectedEntry();
@@ -179,16 +179,16 @@ TEST_F(MainWindowInProcess, EachTitleStandsOppositeItsOwnEntryThroughLoadAddEdit
   expectPaired("load");
 
   form.AddEntry();
-  form.Editor().controls()->txtTitle.SetText(L"co-op");
-  form.Editor().controls()->txtAddress.SetText(L"http://0/");
+  form.Editor().controls()->titleBox.SetText(L"co-op");
+  form.Editor().controls()->addressBox.SetText(L"http://0/");
   form.Editor().Confirm();
   expectPaired("add");
 
   titles.SetListIndex(rowOf(L"co-op <Address>http://2/"));
   form.EditEntry();
-  EXPECT_EQ(form.Editor().controls()->txtTitle.Text(), L"co-op");
-  EXPECT_EQ(form.Editor().controls()->txtAddress.Text(), L"http://2/");
-  form.Editor().controls()->txtTitle.SetText(L"Co-Op");
+  EXPECT_EQ(form.Editor().controls()->titleBox.Text(), L"co-op");
+  EXPECT_EQ(form.Editor().controls()->addressBox.Text(), L"http://2/");
+  form.Editor().controls()->titleBox.SetText(L"Co-Op");
   form.Editor().Confirm();
   EXPECT_EQ(rowOf(L"co-op <Address>http://2/"), -1);
   EXPECT_NE(rowOf(L"Co-Op <Address>http://2/"), -1);
@@ -215,8 +215,8 @@ TEST_F(MainWindowInProcess, TheAddAndEditButtonsOpenTheEditorOnlyInAListMode) {
   EXPECT_TRUE(Settled());
   form.EditEntry();
   ASSERT_TRUE(form.Editor().IsOpen());
-  EXPECT_EQ(form.Editor().controls()->txtTitle.Text(), L"a");
-  EXPECT_EQ(form.Editor().controls()->txtAddress.Text(), L"http://a/");
+  EXPECT_EQ(form.Editor().controls()->titleBox.Text(), L"a");
+  EXPECT_EQ(form.Editor().controls()->addressBox.Text(), L"http://a/");
   form.Editor().Unload();
 }
 

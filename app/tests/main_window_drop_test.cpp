@@ -121,9 +121,9 @@ TEST_F(MainWindowInProcess, ALinkOpensTheEditorFilledInTitledByTheBrowsersDescri
   for (const auto& link : links) {
     Drag(link.data);
     ASSERT_TRUE(testing::PumpUntil([&] { return form.Editor().IsOpen(); })) << link.address;
-    EXPECT_EQ(form.Editor().controls()->txtTitle.Text(), link.title);
-    EXPECT_EQ(form.Editor().controls()->txtAddress.Text(), link.address);
-    EXPECT_EQ(form.Editor().controls()->clbAdd->Caption(), L"添加  ");
+    EXPECT_EQ(form.Editor().controls()->titleBox.Text(), link.title);
+    EXPECT_EQ(form.Editor().controls()->addressBox.Text(), link.address);
+    EXPECT_EQ(form.Editor().controls()->addButton->Caption(), L"添加  ");
     form.Editor().Confirm();
   }
   EXPECT_EQ(Entries(), (std::vector<std::wstring>{L"Example Domain <Address>https://example.com/",

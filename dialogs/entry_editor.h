@@ -9,7 +9,7 @@
 
 #include "controls/colorbutton/color_button.h"
 #include "data/favorites.h"
-#include "effects/mdlAnimation.h"
+#include "effects/window_animation.h"
 #include "runtime/check_box.h"
 #include "runtime/form.h"
 #include "runtime/label.h"
@@ -17,12 +17,12 @@
 
 namespace oravin {
 
-class frmNew : public Form {
+class EntryEditor : public Form {
  public:
   // Animated as the main window's option says.
-  frmNew(Favorites& favorites, const CheckBox& animateOption)
+  EntryEditor(Favorites& favorites, const CheckBox& animateOption)
       : favorites_(favorites), animateOption_(animateOption) {}
-  ~frmNew() override;
+  ~EntryEditor() override;
 
   // Both open the dialog first when it is not open.
   void NewAddress();
@@ -42,9 +42,9 @@ class frmNew : public Form {
   void TidyAddress();
 
   struct Controls {
-    Label Label2, lbTitle, lbAddress;
-    TextBox txtTitle, txtAddress;
-    std::unique_ptr<ColorButton> clbAdd, clbClose;
+    Label titleLabel, captionLabel, addressLabel;
+    TextBox titleBox, addressBox;
+    std::unique_ptr<ColorButton> addButton, closeButton;
   };
   // Null while the dialog is closed.
   Controls* controls() { return controls_.get(); }

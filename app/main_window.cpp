@@ -1,14 +1,14 @@
 // The main window's life: start-up, the title row, the notification icon, shut-down.
-#include "app/frmMain.h"
+#include "app/main_window.h"
 
-#include "actions/mdlTray.h"
+#include "actions/tray_icon.h"
 #include "app/addresses.h"
 #include "app/images.h"
 #include "app/placement.h"
 #include "app/version.h"
 #include "data/settings.h"
-#include "effects/mdlAnimation.h"
-#include "effects/mdlDraw.h"
+#include "effects/window_animation.h"
+#include "effects/window_shape.h"
 #include "runtime/app.h"
 #include "runtime/dpi.h"
 #include "runtime/file_path.h"
@@ -40,12 +40,12 @@ constexpr int32_t kRestoreEffect = 3;
 
 }  // namespace
 
-frmMain::frmMain(const SystemServices& system)
+MainWindow::MainWindow(const SystemServices& system)
     : launcher_(system.shell), startUpEntry_(system.registry), notificationArea_(system.notificationArea) {}
 
-frmMain::~frmMain() = default;
+MainWindow::~MainWindow() = default;
 
-bool frmMain::Load() {
+bool MainWindow::Load() {
   if (!Create({.className = kClassName,
                .style = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU,
                .exStyle = WS_EX_TOOLWINDOW,
@@ -69,7 +69,7 @@ bool frmMain::Load() {
   return true;
 }
 
-void frmMain::FinishStartUp() {
+void MainWindow::FinishStartUp() {
   ApplySettings();
   started_ = true;
   SetMode();
@@ -79,22 +79,22 @@ void frmMain::FinishStartUp() {
   ShapeForm(*this);
   trayIcon_ = std::make_unique<TrayIcon>(notificationArea_, hwnd(), kTrayMessage);
   OnTrayIconAdded(trayIcon_->Add(TrayIconPicture(), TrayTip()));
-  WebBrowser1.Navigate(kBrowserStartPage);
+  browserStandIn.Navigate(kBrowserStartPage);
   SetTimer(hwnd(), kDropTargetTimer, kDropTargetDelayMs, nullptr);
   SetTimer(hwnd(), kPreloadTimer, kPreloadDelayMs, nullptr);
 }
 
-void frmMain::Animate(HWND window, int32_t mode, int32_t effect, std::function<void()> then) {
+void MainWindow::Animate(HWND window, int32_t mode, int32_t effect, std::function<void()> then) {
   animation_.Play({.window = window,
                    .mode = mode,
                    .effect = effect,
                    .delay = kAnimationDelay,
                    .steps = kAnimationSteps,
-                   .animated = picOptions.chkAnimate.Value() != 0},
+                   .animated = optionsPage.animateCheck.Value() != 0},
                   std::move(then));
 }
 
-void frmMain::PlaceAtBottomRight() {
+void MainWindow::PlaceAtBottomRight() {
   SetDesignSize(kMainWidth, kMainHeight);
   const ScreenPoint at =
       MainWindowPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), DpiOf(hwnd()));
@@ -102,7 +102,7 @@ void frmMain::PlaceAtBottomRight() {
   SetWindowPos(hwnd(), nullptr, at.left, at.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void frmMain::Rescaled() {
+void MainWindow::Rescaled() {
   const int dpi = DpiOf(hwnd());
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG, LPARAM(ProgramIcon(SystemMetricForDpi(SM_CXICON, dpi))));
   SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, LPARAM(ProgramIcon(SystemMetricForDpi(SM_CXSMICON, dpi))));
@@ -111,33 +111,33 @@ void frmMain::Rescaled() {
   if (!minimizedToTray_) ShapeForm(*this);
 }
 
-void frmMain::ApplySettings() {
+void MainWindow::ApplySettings() {
   Notices notices;
   const SettingsFields f = LoadSettings(notices);
   Tell(notices);
   settingsEncoding_ = f.encoding;
   // The fields come in file order and stop at the first damaged one.
-  if (f.chkAnimate) picOptions.chkAnimate.SetValue(*f.chkAnimate);
+  if (f.animate) optionsPage.animateCheck.SetValue(*f.animate);
   if (f.mode) favorites_.SetCurrent(Assistant(*f.mode));
-  if (f.chkOpen) chkOpen.SetValue(*f.chkOpen);
-  if (f.chkStartUp) picOptions.chkStartUp.SetValue(*f.chkStartUp);
-  if (f.txtCount) picSearch.txtCount.SetText(*f.txtCount);
-  if (f.chkExact) picSearch.chkExact.SetValue(*f.chkExact);
-  picOptions.hotQuickOpen.SetValue(f.quickOpenKey.value_or(kDefaultQuickOpenKey));
-  if (f.chkBrowserBookmarks) picOptions.chkBrowserBookmarks.SetValue(*f.chkBrowserBookmarks);
+  if (f.openInNewWindow) newWindowCheck.SetValue(*f.openInNewWindow);
+  if (f.startWithWindows) optionsPage.startWithWindowsCheck.SetValue(*f.startWithWindows);
+  if (f.resultCount) searchPage.resultCountBox.SetText(*f.resultCount);
+  if (f.exactPhrase) searchPage.exactPhraseCheck.SetValue(*f.exactPhrase);
+  optionsPage.quickOpenKeyBox.SetValue(f.quickOpenKey.value_or(kDefaultQuickOpenKey));
+  if (f.browserBookmarks) optionsPage.browserBookmarksCheck.SetValue(*f.browserBookmarks);
 }
 
-Options frmMain::CurrentOptions() const {
-  return {picOptions.chkAnimate.Value(), int32_t(favorites_.Current()),
-          chkOpen.Value(),                picOptions.chkStartUp.Value(),
-          picSearch.txtCount.Text(),      picSearch.chkExact.Value(),
-          picOptions.hotQuickOpen.Value(), picOptions.chkBrowserBookmarks.Value(), settingsEncoding_};
+Options MainWindow::CurrentOptions() const {
+  return {optionsPage.animateCheck.Value(), int32_t(favorites_.Current()),
+          newWindowCheck.Value(),                optionsPage.startWithWindowsCheck.Value(),
+          searchPage.resultCountBox.Text(),      searchPage.exactPhraseCheck.Value(),
+          optionsPage.quickOpenKeyBox.Value(), optionsPage.browserBookmarksCheck.Value(), settingsEncoding_};
 }
 
 // The notification area draws its icons at the small-icon size of the window's DPI.
-HICON frmMain::TrayIconPicture() const { return ProgramIcon(SystemMetricForDpi(SM_CXSMICON, DpiOf(hwnd()))); }
+HICON MainWindow::TrayIconPicture() const { return ProgramIcon(SystemMetricForDpi(SM_CXSMICON, DpiOf(hwnd()))); }
 
-void frmMain::OnTrayIconAdded(bool added) {
+void MainWindow::OnTrayIconAdded(bool added) {
   inTray_ = added;
   // In the notification area the window has no taskbar button; without one,
   // the taskbar button is the way back.
@@ -151,14 +151,14 @@ void frmMain::OnTrayIconAdded(bool added) {
   ShowWindow(hwnd(), !iconic ? SW_SHOWNA : added ? SW_SHOWNOACTIVATE : SW_SHOWMINNOACTIVE);
 }
 
-void frmMain::Minimize() {
+void MainWindow::Minimize() {
   minimizedToTray_ = true;
   Animate(hwnd(), kAnimateClose, kHideEffect, [this] {
     if (!inTray_) ShowWindow(hwnd(), SW_MINIMIZE);
   });
 }
 
-void frmMain::RestoreFromTray() {
+void MainWindow::RestoreFromTray() {
   SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetWindowPos(hwnd(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   if (!minimizedToTray_) return;
@@ -167,16 +167,16 @@ void frmMain::RestoreFromTray() {
   Animate(hwnd(), kAnimateOpen, kRestoreEffect, [this] { ShapeForm(*this); });
 }
 
-void frmMain::Close() {
+void MainWindow::Close() {
   Animate(hwnd(), kAnimateClose, kCloseEffect, [this] { Unload(); });
 }
 
-void frmMain::Unload() {
+void MainWindow::Unload() {
   ShutDown();
   DestroyWindow(hwnd());
 }
 
-void frmMain::ShutDown() {
+void MainWindow::ShutDown() {
   // Once only: Windows ending the session and the window closing both lead here.
   if (shutDown_) return;
   shutDown_ = true;
@@ -194,9 +194,9 @@ void frmMain::ShutDown() {
 
 // Enter where no control takes it: in the search words it runs the search,
 // as "Go" does; on a push button it presses it, as in a dialog.
-void frmMain::OnEnterKey() {
+void MainWindow::OnEnterKey() {
   HWND focus = GetFocus();
-  if (focus == picSearch.txtFind.hwnd()) {
+  if (focus == searchPage.searchWordsBox.hwnd()) {
     Search();
   } else if (focus && (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON)) {
     SendMessageW(focus, BM_CLICK, 0, 0);
@@ -205,7 +205,7 @@ void frmMain::OnEnterKey() {
 
 // Nothing from the icon runs in the middle of an animation: a click waits for
 // none, it is simply not taken, as a click on the window is not.
-void frmMain::OnTrayMessage(LPARAM lp) {
+void MainWindow::OnTrayMessage(LPARAM lp) {
   if (!trayIcon_ || Animating()) return;
   switch (trayIcon_->RequestOf(lp)) {
     case TrayRequest::ShowWindow: return RestoreFromTray();
@@ -214,7 +214,7 @@ void frmMain::OnTrayMessage(LPARAM lp) {
   }
 }
 
-LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case kTrayMessage:
       OnTrayMessage(lp);

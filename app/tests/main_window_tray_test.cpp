@@ -189,7 +189,7 @@ TEST_F(MainWindowInProcess, QuickOpenSearchesBaiduForWhatMatchesNoFavorite) {
   Settings("0<Split>0<Split>1<Split>0<Split>100<Split>0");  // in a new window
   WriteBytes(dir.path() / "Bin" / "Websites.txt", "Example <Address>http://www.example.com/<Split>\r\n");
   ASSERT_TRUE(Start());
-  frmQuickOpen& box = form.QuickOpen();
+  QuickOpenBox& box = form.QuickOpen();
   const std::tuple<const wchar_t*, const wchar_t*, std::vector<std::wstring>> cases[] = {
       {L"exam", L"Example", {L"C:\\browser.exe \"http://www.example.com/\""}},
       {L" \u3000", L"", {}},
@@ -199,7 +199,7 @@ TEST_F(MainWindowInProcess, QuickOpenSearchesBaiduForWhatMatchesNoFavorite) {
   for (const auto& [query, row, opened] : cases) {
     shell.opened.clear();
     form.ToggleQuickOpen();
-    box.txtQuery.SetText(query);
+    box.queryBox.SetText(query);
     HWND results = FindWindowExW(box.hwnd(), nullptr, L"ListBox", nullptr);
     wchar_t shown[64] = L"";
     SendMessageW(results, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(shown));

@@ -1,4 +1,4 @@
-#include "actions/mdlGoogle.h"
+#include "actions/search_requests.h"
 
 namespace oravin {
 namespace {

@@ -41,16 +41,16 @@ struct QuickOpenSource {
   std::function<std::optional<QuickFallback>(std::wstring_view query)> fallback;
 };
 
-class frmQuickOpen : public Form {
+class QuickOpenBox : public Form {
  public:
-  explicit frmQuickOpen(QuickOpenSource source) : source_(std::move(source)) {}
+  explicit QuickOpenBox(QuickOpenSource source) : source_(std::move(source)) {}
 
   // Shows the box empty and ready for typing, on the monitor under the pointer.
   void Open(HWND owner);
   void Close();
   bool IsOpen() const { return hwnd() && IsWindowVisible(hwnd()); }
 
-  TextBox txtQuery;
+  TextBox queryBox;
 
   // Opens the selected row, as Enter and a double-click do.
   void OpenSelected();

@@ -1,10 +1,10 @@
-#include "dialogs/frmNew.h"
+#include "dialogs/entry_editor.h"
 
 #include "controls/colorbutton/button_spec.h"
 #include "data/entry.h"
 #include "dialogs/entry_text.h"
-#include "effects/mdlAnimation.h"
-#include "effects/mdlDraw.h"
+#include "effects/window_animation.h"
+#include "effects/window_shape.h"
 #include "runtime/message_box.h"
 #include "runtime/message_loop.h"
 
@@ -29,9 +29,9 @@ bool IsFolderList(std::optional<ListKind> list) { return list && AddressesOf(*li
 
 }  // namespace
 
-frmNew::~frmNew() { Discard(); }
+EntryEditor::~EntryEditor() { Discard(); }
 
-void frmNew::Load() {
+void EntryEditor::Load() {
   Discard();  // a dialog closed a moment ago may still wait for its discarding
   if (!Create({.className = kClassName, .style = WS_POPUP | WS_CLIPCHILDREN, .exStyle = WS_EX_TOOLWINDOW,
                .title = kCaption})) {
@@ -50,11 +50,11 @@ void frmNew::Load() {
   Animate(kAnimateOpen, [this] {
     ShapeForm(*this);
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    SetFocus(controls_->txtTitle.hwnd());
+    SetFocus(controls_->titleBox.hwnd());
   });
 }
 
-void frmNew::Animate(int32_t mode, std::function<void()> then) {
+void EntryEditor::Animate(int32_t mode, std::function<void()> then) {
   animation_.Play({.window = hwnd(),
                    .mode = mode,
                    .effect = kEffect,
@@ -64,36 +64,36 @@ void frmNew::Animate(int32_t mode, std::function<void()> then) {
                   std::move(then));
 }
 
-void frmNew::Rescaled() { ShapeForm(*this); }
+void EntryEditor::Rescaled() { ShapeForm(*this); }
 
-void frmNew::CreateControls() {
+void EntryEditor::CreateControls() {
   controls_ = std::make_unique<Controls>();
   Controls& c = *controls_;
-  c.Label2.Create(hwnd(), {33, 29, 30, 12}, L"标题:", {});
-  c.txtTitle.Create(hwnd(), {72, 24, 121, 24}, L"", kBoxColor);
-  c.txtTitle.SetFont(std::make_shared<Font>(L"宋体", 9));
-  c.lbTitle.Create(hwnd(), {201, 31, 60, 12}, L"添加新网址", {.backColor = kButtonColor});
-  c.lbAddress.Create(hwnd(), {16, 63, 48, 12}, L"网址(&A):", {});
-  c.txtAddress.Create(hwnd(), {72, 56, 257, 25}, L"", kBoxColor);
-  c.txtAddress.SetFont(std::make_shared<Font>(L"Tahoma", 9, false, 0));
-  c.clbAdd = MakeButton(hwnd(), {{336, 56, 49, 25}, kAddCaption, nullptr, L"", kButtonColor, 0x00E0E0E0});
-  c.clbClose = MakeButton(hwnd(), {{368, 1, 17, 15}, L"X", nullptr, L"", kButtonColor, kButtonColor});
-  c.txtAddress.LostFocus = [this] { TidyAddress(); };
-  c.clbAdd->Click = [this] { Confirm(); };
-  c.clbClose->Click = [this] { Unload(); };
+  c.titleLabel.Create(hwnd(), {33, 29, 30, 12}, L"标题:", {});
+  c.titleBox.Create(hwnd(), {72, 24, 121, 24}, L"", kBoxColor);
+  c.titleBox.SetFont(std::make_shared<Font>(L"宋体", 9));
+  c.captionLabel.Create(hwnd(), {201, 31, 60, 12}, L"添加新网址", {.backColor = kButtonColor});
+  c.addressLabel.Create(hwnd(), {16, 63, 48, 12}, L"网址(&A):", {});
+  c.addressBox.Create(hwnd(), {72, 56, 257, 25}, L"", kBoxColor);
+  c.addressBox.SetFont(std::make_shared<Font>(L"Tahoma", 9, false, 0));
+  c.addButton = MakeButton(hwnd(), {{336, 56, 49, 25}, kAddCaption, nullptr, L"", kButtonColor, 0x00E0E0E0});
+  c.closeButton = MakeButton(hwnd(), {{368, 1, 17, 15}, L"X", nullptr, L"", kButtonColor, kButtonColor});
+  c.addressBox.LostFocus = [this] { TidyAddress(); };
+  c.addButton->Click = [this] { Confirm(); };
+  c.closeButton->Click = [this] { Unload(); };
 }
 
-void frmNew::SetJob(const wchar_t* title, const wchar_t* addressLabel, const wchar_t* confirm, const wchar_t* tip) {
+void EntryEditor::SetJob(const wchar_t* title, const wchar_t* addressLabel, const wchar_t* confirm, const wchar_t* tip) {
   Controls& c = *controls_;
   if (favorites_.CurrentList()) {
-    c.lbTitle.SetCaption(title);
-    c.lbAddress.SetCaption(addressLabel);
+    c.captionLabel.SetCaption(title);
+    c.addressLabel.SetCaption(addressLabel);
   }
-  c.clbAdd->SetToolTipText(tip);
-  c.clbAdd->SetCaption(confirm);
+  c.addButton->SetToolTipText(tip);
+  c.addButton->SetCaption(confirm);
 }
 
-void frmNew::NewAddress() {
+void EntryEditor::NewAddress() {
   if (!IsOpen()) Load();
   if (!IsOpen()) return;
   const bool folders = IsFolderList(favorites_.CurrentList());
@@ -101,14 +101,14 @@ void frmNew::NewAddress() {
   edited_.reset();
 }
 
-void frmNew::NewAddress(const std::wstring& title, const std::wstring& address) {
+void EntryEditor::NewAddress(const std::wstring& title, const std::wstring& address) {
   NewAddress();
   if (!IsOpen()) return;
-  controls_->txtTitle.SetText(title);
-  controls_->txtAddress.SetText(address);
+  controls_->titleBox.SetText(title);
+  controls_->addressBox.SetText(address);
 }
 
-void frmNew::EditAddress(int32_t index) {
+void EntryEditor::EditAddress(int32_t index) {
   if (!IsOpen()) Load();
   if (!IsOpen()) return;
   const std::optional<ListKind> list = favorites_.CurrentList();
@@ -117,24 +117,24 @@ void frmNew::EditAddress(int32_t index) {
   edited_.reset();
   if (!list || index < 0 || size_t(index) >= favorites_.Entries(*list).size()) return;
   edited_ = Edited{*list, favorites_.Entries(*list)[size_t(index)], index};
-  controls_->txtAddress.SetText(AddressOf(edited_->entry));
-  controls_->txtTitle.SetText(TitleOf(edited_->entry));
+  controls_->addressBox.SetText(AddressOf(edited_->entry));
+  controls_->titleBox.SetText(TitleOf(edited_->entry));
 }
 
-void frmNew::TidyAddress() {
+void EntryEditor::TidyAddress() {
   // Folder paths are never changed.
   const std::optional<ListKind> list = favorites_.CurrentList();
   if (!IsOpen() || !list || AddressesOf(*list) != AddressKind::Web) return;
-  TextBox& box = controls_->txtAddress;
+  TextBox& box = controls_->addressBox;
   const std::wstring tidy = TidyWebAddress(box.Text());
   if (tidy != box.Text()) box.SetText(tidy);
 }
 
-void frmNew::Confirm() {
+void EntryEditor::Confirm() {
   // The search page has no list to add to.
   const std::optional<ListKind> list = favorites_.CurrentList();
   if (!list) return Unload();
-  const std::wstring title = controls_->txtTitle.Text(), address = controls_->txtAddress.Text();
+  const std::wstring title = controls_->titleBox.Text(), address = controls_->addressBox.Text();
   // The entry would not come back from the file as typed: say so and keep the dialog open.
   if (const auto problem = favorites_.EntryProblem(*list, title, address)) {
     MsgBox(*problem, L"抱歉", MsgIcon::Exclamation);
@@ -142,7 +142,7 @@ void frmNew::Confirm() {
   }
   // Saving replaces the entry the dialog was opened for, wherever it stands
   // now; one deleted meanwhile is added anew.
-  if (controls_->clbAdd->Caption() != kAddCaption && edited_ && edited_->list == *list) {
+  if (controls_->addButton->Caption() != kAddCaption && edited_ && edited_->list == *list) {
     if (const auto i = favorites_.FindEntry(*list, edited_->entry, edited_->index)) favorites_.RemoveEntry(*list, *i);
   }
   favorites_.AddEntry(*list, title + std::wstring(kAddressMarker) + address);
@@ -151,13 +151,13 @@ void frmNew::Confirm() {
 
 // Enter confirms as a click on the button does: the focus goes to the button
 // first, so the address box is tidied before its text is read.
-void frmNew::ConfirmFromKeyboard() {
+void EntryEditor::ConfirmFromKeyboard() {
   if (!IsOpen()) return;
-  SetFocus(controls_->clbAdd->hwnd());
+  SetFocus(controls_->addButton->hwnd());
   Confirm();
 }
 
-void frmNew::Unload() {
+void EntryEditor::Unload() {
   if (!IsOpen()) return;
   Animate(kAnimateClose, [this] {
     ShowWindow(hwnd(), SW_HIDE);
@@ -165,14 +165,14 @@ void frmNew::Unload() {
   });
 }
 
-void frmNew::Discard() {
+void EntryEditor::Discard() {
   // The controls go first, while the window that holds them is still there.
   controls_.reset();
   edited_.reset();
   if (hwnd()) DestroyWindow(hwnd());
 }
 
-LRESULT frmNew::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT EntryEditor::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case kDiscard:
       if (!IsWindowVisible(hwnd())) Discard();

@@ -1,4 +1,4 @@
-#include "effects/mdlAnimation.h"
+#include "effects/window_animation.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "effects/mdlDraw.h"
+#include "effects/window_shape.h"
 
 #include "effects/form_frame.h"
 #include "runtime/dpi.h"
