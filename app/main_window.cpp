@@ -55,6 +55,8 @@ bool MainWindow::Load() {
     return false;
   }
   favorites_.SetFolder(JoinPath(App().Path, L"Bin"));
+  // The lists are read while the window opens, and only shown once it has.
+  favorites_.ReadAhead();
   CreateControls();
   BindEvents();
   StackPagesInDesignOrder();

@@ -2,7 +2,6 @@
 // program runs: the list shown is read again and shown, the others are read
 // ahead as they are at start-up. What is unsaved here is merged, not replaced.
 #include "app/main_window.h"
-#include "data/entry.h"
 #include "runtime/file_path.h"
 
 namespace oravin {
@@ -42,10 +41,7 @@ void MainWindow::ReloadCurrentList() {
   Notices notices;
   favorites_.LoadList(list, notices);
   if (favorites_.Revision(list) != before) {
-    std::vector<std::wstring> titles;
-    titles.reserve(entries.size());
-    for (const std::wstring& entry : entries) titles.push_back(TitleOf(entry));
-    entryList->SetItems(std::move(titles));
+    entryList->SetItems(favorites_.Titles(list));
     if (const std::optional<int32_t> at = favorites_.FindEntry(list, selectedEntry, selected);
         at && !selectedEntry.empty())
       entryList->SetListIndex(*at);

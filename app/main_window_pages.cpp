@@ -102,11 +102,7 @@ void MainWindow::ShowCurrentList() {
   Notices notices;
   favorites_.LoadList(*list, notices);
   Tell(notices);
-  const std::vector<std::wstring>& entries = favorites_.Entries(*list);
-  std::vector<std::wstring> titles;
-  titles.reserve(entries.size());
-  for (const std::wstring& entry : entries) titles.push_back(TitleOf(entry));
-  entryList->SetItems(std::move(titles));
+  entryList->SetItems(favorites_.Titles(*list));
 }
 
 void MainWindow::ShowEdit(ListKind list, const ListEdit& edit) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 #include <stdexcept>
+#include <utility>
 
 #include "data/entry.h"
 #include "data/list_merge.h"
@@ -96,7 +97,9 @@ void Favorites::LoadList(ListKind kind, Notices& notices) {
       return;
     }
   }
-  Take(kind, ReadTextFile(FileOf(kind), notices));
+  FileEntries read = ReadEntriesOrTakeReadAhead(kind);
+  notices.insert(notices.end(), read.notices.begin(), read.notices.end());
+  Take(kind, std::move(read));
 }
 
 void Favorites::ReadQuietly(ListKind kind) {
@@ -104,12 +107,58 @@ void Favorites::ReadQuietly(ListKind kind) {
   // The list on screen is read only as LoadList reads it, when it is shown.
   if (kind == CurrentList()) return;
   if (list.loaded && (list.additionsOnly || list.unsaved || FingerprintOnDisk(FileOf(kind)) == list.file)) return;
-  Notices unheard;
-  TextFileRead file = ReadTextFile(FileOf(kind), unheard);
-  if (file.outcome == ReadOutcome::Read) Take(kind, std::move(file));
+  FileEntries read = ReadEntriesOrTakeReadAhead(kind);
+  if (read.file.outcome == ReadOutcome::Read) Take(kind, std::move(read));
 }
 
-void Favorites::Take(ListKind kind, TextFileRead file) {
+void Favorites::SetFolder(std::wstring folder) {
+  for (auto& read : readAhead_) read.reset();
+  folder_ = std::move(folder);
+}
+
+void Favorites::ReadAhead() {
+  for (const ListKind kind : kListKinds) {
+    readAhead_[Slot(kind)] = std::make_unique<BackgroundResult<FileEntries>>([this, kind] { return ReadEntries(kind); });
+  }
+}
+
+Favorites::FileEntries Favorites::ReadEntries(ListKind kind) const {
+  FileEntries read;
+  read.file = ReadTextFile(FileOf(kind), read.notices);
+  if (read.file.outcome == ReadOutcome::Unreadable) return read;
+  read.inFileOrder = EntriesOf(read.file.text);
+  read.inOrder = read.inFileOrder;
+  SortEntries(read.inOrder);
+  read.holdsEntries = IsJoined(read.inOrder, read.file.text);
+  read.titles.reserve(read.inOrder.size());
+  for (const std::wstring& entry : read.inOrder) read.titles.push_back(TitleOf(entry));
+  return read;
+}
+
+std::vector<std::wstring> Favorites::Titles(ListKind kind) {
+  List& list = lists_[Slot(kind)];
+  if (list.titlesRevision == list.revision && list.titlesReadAhead.size() == list.entries.size())
+    return std::exchange(list.titlesReadAhead, {});
+  list.titlesReadAhead.clear();
+  std::vector<std::wstring> titles;
+  titles.reserve(list.entries.size());
+  for (const std::wstring& entry : list.entries) titles.push_back(TitleOf(entry));
+  return titles;
+}
+
+// What was read ahead is taken once, and only while the file still holds the
+// bytes it was read from.
+Favorites::FileEntries Favorites::ReadEntriesOrTakeReadAhead(ListKind kind) {
+  if (std::unique_ptr<BackgroundResult<FileEntries>> ahead = std::move(readAhead_[Slot(kind)])) {
+    std::optional<FileEntries> read = ahead->Take();
+    if (read && read->file.outcome == ReadOutcome::Read && FingerprintOnDisk(FileOf(kind)) == read->file.fingerprint)
+      return std::move(*read);
+  }
+  return ReadEntries(kind);
+}
+
+void Favorites::Take(ListKind kind, FileEntries read) {
+  const TextFileRead& file = read.file;
   List& list = lists_[Slot(kind)];
   list.loaded = true;
   ++list.revision;
@@ -124,18 +173,25 @@ void Favorites::Take(ListKind kind, TextFileRead file) {
     list.base.reset();
     return;
   }
-  std::vector<std::wstring> entries = EntriesOf(file.text);
-  list.base = entries;
+  std::vector<std::wstring> entries = std::move(read.inOrder);
   const bool withAdditions = list.additionsOnly && !list.entries.empty();
-  if (withAdditions) entries.insert(entries.end(), list.entries.begin(), list.entries.end());
-  SortEntries(entries);
+  if (withAdditions) {
+    // Equal entries keep their order: the file's first, then what was added.
+    entries.insert(entries.end(), list.entries.begin(), list.entries.end());
+    SortEntries(entries);
+  }
+  list.base = std::move(read.inFileOrder);
   list.entries = std::move(entries);
+  if (!withAdditions) {
+    list.titlesReadAhead = std::move(read.titles);
+    list.titlesRevision = list.revision;
+  }
   list.additionsOnly = false;
   list.unsaved = withAdditions;
   if (file.outcome == ReadOutcome::Read) {
     list.encoding = file.encoding;
     list.file = file.fingerprint;
-    list.fileHoldsEntries = !withAdditions && IsJoined(list.entries, file.text);
+    list.fileHoldsEntries = !withAdditions && read.holdsEntries;
   } else {
     list.file.reset();
     list.fileHoldsEntries = false;

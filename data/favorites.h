@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,7 @@
 #include "data/list_kinds.h"
 #include "data/list_files.h"
 #include "data/text_encoding.h"
+#include "runtime/background_work.h"
 #include "runtime/message_box.h"
 #include "runtime/text_compare.h"
 
@@ -40,7 +42,7 @@ class Favorites {
 
   const std::wstring& Folder() const { return folder_; }
   // For a store made before the folder was known; before any list is loaded.
-  void SetFolder(std::wstring folder) { folder_ = std::move(folder); }
+  void SetFolder(std::wstring folder);
   std::wstring FileOf(ListKind list) const { return ListFileIn(folder_, list); }
 
   Assistant Current() const { return current_; }
@@ -52,6 +54,9 @@ class Favorites {
   const std::vector<std::wstring>& Entries(ListKind list) const { return lists_[Slot(list)].entries; }
   // Goes up with every change of the entries, so a view can tell it is behind.
   uint64_t Revision(ListKind list) const { return lists_[Slot(list)].revision; }
+  // The entries' titles in order, for a view of the list. Those of a list
+  // just read ahead were worked out with the read, and are handed over once.
+  std::vector<std::wstring> Titles(ListKind list);
 
   // Reads the list the first time; later only when its file changed on disk
   // since. What is unsaved here is then merged with what the file holds now:
@@ -66,6 +71,11 @@ class Favorites {
   // is taken, and a list whose file cannot be read stays as it was, for
   // LoadList to read and tell.
   void ReadQuietly(ListKind list);
+  // Starts reading every list's file on a thread of its own while the program
+  // does other things (opens its window), so that the first LoadList or
+  // ReadQuietly of a list only takes what was read, if the file is still as
+  // it was read.
+  void ReadAhead();
   // Writes the list to its file, unless the file holds it already; a file
   // changed on disk since it was last read or written is merged first. A list
   // that could not be written stays unsaved, to be written at the next save.
@@ -121,10 +131,27 @@ class Favorites {
     // sides changed since is found against them. Nothing while that is unknown.
     std::optional<std::vector<std::wstring>> base;
     uint64_t revision = 0;
+    // The titles read ahead with the entries, while the revision is the read's.
+    std::vector<std::wstring> titlesReadAhead;
+    uint64_t titlesRevision = 0;
+  };
+
+  // A list file as read and put in order, ready for a list to take.
+  struct FileEntries {
+    TextFileRead file;
+    std::vector<std::wstring> inFileOrder;
+    std::vector<std::wstring> inOrder;
+    std::vector<std::wstring> titles;  // of inOrder
+    // The file is exactly the entries in order: a save would have nothing to do.
+    bool holdsEntries = false;
+    Notices notices;
   };
 
   static size_t Slot(ListKind list) { return static_cast<size_t>(list); }
-  void Take(ListKind list, TextFileRead file);
+  // Safe on any thread while the folder stays.
+  FileEntries ReadEntries(ListKind list) const;
+  FileEntries ReadEntriesOrTakeReadAhead(ListKind list);
+  void Take(ListKind list, FileEntries read);
   bool JoinFileTo(ListKind list, Notices& notices);
   bool FileChangedSince(ListKind list) const;
   void MergeWithFile(ListKind list, Notices& notices);
@@ -137,6 +164,8 @@ class Favorites {
   Assistant current_ = Assistant::Search;
   std::array<List, kListKinds.size()> lists_;
   std::function<void(ListKind, const ListEdit&)> onEdit_;
+  // Declared last, so that a read still going is waited for before what it reads goes.
+  std::array<std::unique_ptr<BackgroundResult<FileEntries>>, kListKinds.size()> readAhead_;
 };
 
 }  // namespace oravin

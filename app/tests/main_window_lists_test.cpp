@@ -153,6 +153,25 @@ TEST_F(MainWindowInProcess, ClosingOnAnotherPageStillWritesAListWhoseSaveFailed)
   EXPECT_EQ(boxes.calls.size(), 1u);
 }
 
+// Before the start-up has read the settings, what the window holds is not the
+// user's: a close then writes neither the lists (read ahead meanwhile) nor the settings.
+TEST_F(MainWindowInProcess, AClosedDuringTheOpeningAnimationWritesNothing) {
+  const std::string settings = "1<Split>1<Split>0<Split>0<Split>7<Split>0\r\n";
+  const std::string list = "b <Address>2<Split>a <Address>1<Split>\r\n";  // out of order: a save would sort it
+  WriteBytes(dir.path() / "Bin" / "Settings.txt", settings);
+  WriteBytes(dir.path() / "Bin" / "Websites.txt", list);
+  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(form.Animating());
+  const HWND window = form.hwnd();
+  SendMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_FALSE(form.Started());
+  EXPECT_EQ(ReadBytes(dir.path() / "Bin" / "Settings.txt"), settings);
+  EXPECT_EQ(ReadBytes(dir.path() / "Bin" / "Websites.txt"), list);
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "Bin" / "FolderList.txt"));
+  EXPECT_TRUE(boxes.calls.empty());
+}
+
 // The user's locale sorts "coop" and "co-op", "its" and "it's", "ＡＢＣ" and
 // "ABC" as neighbours, and "News" and "news" as equals, so whole entries go by
 // the addresses that follow, of which the titles alone know nothing.

@@ -49,6 +49,28 @@ TEST_F(FavoritesStore, AListEditedSwitchedAwayAndBackAndClosedIsInItsFile) {
   EXPECT_TRUE(notices.empty());
 }
 
+// Read ahead while the window opens: taken as a read then would be, unless
+// the file changed since, and the titles come with it.
+TEST_F(FavoritesStore, AListReadAheadIsTakenOnlyWhileItsFileHoldsWhatWasRead) {
+  const std::string unsorted = "z <Address>http://z/<Split>y <Address>http://y/<Split>\r\n";
+  for (const bool changedMeanwhile : {false, true}) {
+    WriteBytes(File(ListKind::Websites), unsorted);
+    WriteBytes(File(ListKind::Folders), "d <Address>C:\\d<Split>\r\n");
+    Favorites ahead(dir.wpath(L"Bin"));
+    ahead.ReadAhead();
+    if (changedMeanwhile) WriteBytes(File(ListKind::Websites), "x <Address>http://x/<Split>\r\n");
+    ahead.LoadList(ListKind::Websites, notices);
+    ahead.ReadQuietly(ListKind::Folders);
+    EXPECT_EQ(ahead.Titles(ListKind::Websites), changedMeanwhile ? Texts{L"x"} : (Texts{L"y", L"z"}));
+    EXPECT_EQ(ahead.Titles(ListKind::Folders), Texts{L"d"});
+    // Out of order in the file, so the save writes it sorted.
+    EXPECT_EQ(ahead.SaveList(ListKind::Websites, notices), true);
+    EXPECT_EQ(ReadBytes(File(ListKind::Websites)), changedMeanwhile ? "x <Address>http://x/<Split>\r\n"
+                                                                     : "y <Address>http://y/<Split>z <Address>http://z/<Split>\r\n");
+  }
+  EXPECT_TRUE(notices.empty());
+}
+
 TEST_F(FavoritesStore, AFileChangedByAnotherProgramWhileItsListIsNotShownIsShownAnew) {
   WriteBytes(File(ListKind::Websites), "a <Address>http://a/<Split>\r\n");
   Show(Assistant::Websites);
