@@ -1,7 +1,7 @@
 #include "runtime/image_box.h"
 
 #include "runtime/dpi.h"
-#include "runtime/himetric.h"
+#include "runtime/design_scale.h"
 #include "runtime/label.h"
 #include "runtime/rounding.h"
 
@@ -26,7 +26,7 @@ void ImageBox::OnPaint() {
   PaintParentBackground(hwnd(), dc);
   if (picture_ && picture_->Handle()) {
     const int dpi = DpiOf(hwnd());
-    const int w = R(HiMetricToPixels(picture_->Width(), dpi)), h = R(HiMetricToPixels(picture_->Height(), dpi));
+    const int w = R(DesignToDpi(picture_->Width(), dpi)), h = R(DesignToDpi(picture_->Height(), dpi));
     picture_->Render(dc, 0, 0, w, h);
   }
   EndPaint(hwnd(), &ps);

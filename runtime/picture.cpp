@@ -1,8 +1,7 @@
 #include "runtime/picture.h"
 
 #include "runtime/dpi.h"
-#include "runtime/himetric.h"
-#include "runtime/rounding.h"
+#include "runtime/design_scale.h"
 
 namespace oravin {
 namespace {
@@ -55,8 +54,8 @@ std::shared_ptr<Picture> Picture::LoadIconResource(int id, int designPixels) {
   auto picture = FromIcon(icon);
   picture->resourceId_ = id;
   picture->designPixels_ = designPixels;
-  // Its physical size is that of the design, whatever the screen's DPI.
-  picture->width_ = picture->height_ = R(PixelsToHiMetric(designPixels, kDesignDpi));
+  // Its size is that of the design, whatever the screen's DPI.
+  picture->width_ = picture->height_ = designPixels;
   return picture;
 }
 
@@ -71,8 +70,8 @@ HICON Picture::IconFor(int cx, int cy) const {
 }
 
 void Picture::SetPixelSize(int width, int height) {
-  width_ = R(PixelsToHiMetric(width, ScreenDpi(LOGPIXELSX)));
-  height_ = R(PixelsToHiMetric(height, ScreenDpi(LOGPIXELSY)));
+  width_ = double(width) * kDesignDpi / ScreenDpi(LOGPIXELSX);
+  height_ = double(height) * kDesignDpi / ScreenDpi(LOGPIXELSY);
 }
 
 uintptr_t Picture::Handle() const {

@@ -1,6 +1,6 @@
 #pragma once
-// A picture object: a bitmap or an icon with its size in HiMetric units,
-// shared by reference between the controls that show it.
+// A picture: a bitmap or an icon with its natural size, shared by reference
+// between the controls that show it.
 #include <windows.h>
 
 #include <cstdint>
@@ -28,9 +28,10 @@ class Picture final {
   Kind kind() const { return kind_; }
   // The bitmap or icon handle, as a number (0 for none).
   uintptr_t Handle() const;
-  // Natural size in HiMetric units.
-  int32_t Width() const { return width_; }
-  int32_t Height() const { return height_; }
+  // Natural size in pixels at 96 dpi: an image made on a screen of another
+  // DPI keeps the size it has there, as an icon of the design keeps its own.
+  double Width() const { return width_; }
+  double Height() const { return height_; }
 
   // Draws the picture with its top-left corner at (x, y), scaled to cx × cy pixels.
   void Render(HDC dc, int x, int y, int cx, int cy) const;
@@ -47,7 +48,7 @@ class Picture final {
   // The image last drawn at a size icon_ does not have: one size per DPI, so one is kept.
   mutable UniqueIcon sized_;
   mutable SIZE sizedAt_{};
-  int32_t width_ = 0, height_ = 0;
+  double width_ = 0, height_ = 0;
 };
 
 using PicturePtr = std::shared_ptr<Picture>;

@@ -6,7 +6,6 @@
 
 #include "runtime/dpi.h"
 #include "runtime/font_win32.h"
-#include "runtime/himetric.h"
 #include "runtime/rounding.h"
 
 namespace oravin {
@@ -56,9 +55,7 @@ int Surface::ScaleHeight() const {
   return r.bottom;
 }
 
-double Surface::HiMetricToPixelsX(double himetric) { return oravin::HiMetricToPixels(himetric, DpiOf(hwnd())); }
-
-double Surface::HiMetricToPixelsY(double himetric) { return oravin::HiMetricToPixels(himetric, DpiOf(hwnd())); }
+double Surface::DesignToPixels(double designPixels) { return DesignToDpi(designPixels, DpiOf(hwnd())); }
 
 void Surface::SyncImageSize() { image_.EnsureSize(ScaleWidth(), ScaleHeight(), backColor_); }
 
@@ -104,8 +101,7 @@ void Surface::Cls() {
   SyncImageSize();
   image_.Clear(backColor_);
   if (picture_) {
-    picture_->Render(image_.dc(), 0, 0, R(HiMetricToPixelsX(picture_->Width())),
-                     R(HiMetricToPixelsY(picture_->Height())));
+    picture_->Render(image_.dc(), 0, 0, R(DesignToPixels(picture_->Width())), R(DesignToPixels(picture_->Height())));
   }
 }
 

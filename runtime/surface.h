@@ -36,9 +36,8 @@ class Surface : public Window {
 
   int ScaleWidth() const;
   int ScaleHeight() const;
-  // HiMetric lengths in pixels of this surface, not rounded.
-  double HiMetricToPixelsX(double himetric);
-  double HiMetricToPixelsY(double himetric);
+  // A length designed at 96 dpi in pixels of this surface, not rounded.
+  double DesignToPixels(double designPixels);
 
   // The image's device context, with the surface's font, text colour
   // (ForeColor, transparent background), pen (ForeColor) and brush (FillColor) selected.

@@ -134,7 +134,7 @@ void ColorButton::DrawRoundShape(int x1, int y1, int x2, int y2) {
 void ColorButton::DrawContent() {
   std::optional<PictureSize> picture;
   if (PictureIsValid(picture_)) {
-    picture = PictureSize{HiMetricToPixelsX(picture_->Width()), HiMetricToPixelsY(picture_->Height())};
+    picture = PictureSize{DesignToPixels(picture_->Width()), DesignToPixels(picture_->Height())};
   }
   const ContentLayout layout =
       LayoutContent(ExactWidth(), ExactHeight(), picture, !caption_.empty(), TextHeight(caption_));

@@ -211,16 +211,16 @@ TEST_F(SurfaceTest, DeletesWhatItDrawsWithWhenReplaced) {
   EXPECT_LE(testing::GdiObjectCount(), before + 5);
 }
 
-TEST(Pictures, KnowTheirSizeInHiMetricAndTheirHandle) {
+TEST(Pictures, KnowTheirSizeAt96DpiAndTheirHandle) {
   auto bitmap = SolidBitmap(16, 32, kRed);
   EXPECT_EQ(bitmap->kind(), Picture::Kind::Bitmap);
-  EXPECT_EQ(bitmap->Width(), 423);
-  EXPECT_EQ(bitmap->Height(), 847);
+  EXPECT_EQ(bitmap->Width(), 16);
+  EXPECT_EQ(bitmap->Height(), 32);
   EXPECT_NE(bitmap->Handle(), 0u);
   UniqueIcon shared(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION)));
   auto icon = Picture::FromIcon(shared.release());
   EXPECT_EQ(icon->kind(), Picture::Kind::Icon);
-  EXPECT_EQ(icon->Width(), R(GetSystemMetrics(SM_CXICON) * 2540.0 / 96));
+  EXPECT_EQ(icon->Width(), GetSystemMetrics(SM_CXICON));
   const Picture empty;
   EXPECT_EQ(empty.Handle(), 0u);
   EXPECT_EQ(empty.Width(), 0);

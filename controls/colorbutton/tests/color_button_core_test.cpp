@@ -39,9 +39,9 @@ TEST(ContentLayout, CentresPictureAndCaptionTogetherCaptionRightUnderThePicture)
   EXPECT_EQ(layout.caption, (Box{0, 22, 49, 41}));
 }
 
-TEST(ContentLayout, RoundsAPictureSizeFromHiMetric) {
-  // 423 HiMetric at 96 dpi: 15.99 pixels, drawn as 16.
-  const double px = 423 * 96 / 2540.0;
+TEST(ContentLayout, RoundsAFractionalPictureSize) {
+  // A 16-pixel bitmap made on a 96.1-dpi screen: 15.99 pixels, drawn as 16.
+  const double px = 16 * 96 / 96.1;
   const ContentLayout layout = LayoutContent(100, 40, PictureSize{px, px}, true, 12);
   ASSERT_TRUE(layout.picture);
   EXPECT_EQ(layout.picture->right - layout.picture->left, 16);
