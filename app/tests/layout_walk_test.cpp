@@ -96,14 +96,14 @@ std::vector<HWND> VisibleChildren(HWND parent) {
 
 class LayoutWalk : public MainWindowInProcess {
  protected:
-  HWND At(int twipsX, int twipsY) { return testing::ControlAt(form.hwnd(), twipsX, twipsY); }
+  HWND At(int x, int y) { return testing::ControlAt(form.hwnd(), x, y); }
   ListBoxEX& Titles() { return form.TitleList(); }
 
   // The window's own controls and the page in front, then the page's controls.
   // The pages behind it, the hidden address list and the browser lie beneath
   // it by design.
   void WalkMainWindow(const std::string& view, std::vector<Overlap> designedOnThePage = {}) {
-    HWND front = At(240 + 1200, 720 + 1700);
+    HWND front = At(16 + 80, 48 + 113);
     while (GetParent(front) != form.hwnd()) front = GetParent(front);
     const RECT page = testing::RectInParent(front);
     std::vector<HWND> controls;
@@ -113,8 +113,8 @@ class LayoutWalk : public MainWindowInProcess {
     }
     // One pixel at 96 dpi: the close button over the minimise button, and
     // "点击主菜单→" reaching under the main-menu button and the page area.
-    const HWND label8 = At(1000, 600);
-    const std::vector<Overlap> designed{{At(2000, 120), At(2600, 120)}, {label8, At(2340, 500)}, {label8, front}};
+    const HWND label8 = At(67, 40);
+    const std::vector<Overlap> designed{{At(133, 8), At(173, 8)}, {label8, At(156, 33)}, {label8, front}};
     ExpectWholeApartAndInside(form.hwnd(), controls, designed, view);
     ExpectWholeApartAndInside(front, VisibleChildren(front), designedOnThePage, view + ", its page");
     // What waits to be painted is painted before the picture is taken.
@@ -198,7 +198,7 @@ TEST_F(LayoutWalk, EveryCaptionIsWholeApartAndInsideAtTheScreensDpi) {
     // The row's icon is drawn at its size at this DPI: 16 pixels at 96 dpi,
     // 24 at 144; each list's picture fills four fifths of it or more.
     const int iconSize = ScaleToDpi(16, dpi);
-    const int iconWidth = IconWidthInSecondRow(At(240 + 1200, 720 + 1700));
+    const int iconWidth = IconWidthInSecondRow(At(16 + 80, 48 + 113));
     EXPECT_LE(iconWidth, iconSize) << view;
     EXPECT_GE(iconWidth, iconSize * 4 / 5) << view;
     form.AddEntry();

@@ -107,7 +107,7 @@ class MainWindowInProcess : public ::testing::Test {
     ForgetQuitRequests();
   }
   // A window closed earlier asked the thread to quit, and no timer fires
-  // while that request waits (DoEvents keeps it waiting).
+  // while that request waits.
   static void ForgetQuitRequests() {
     MSG quit;
     while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
@@ -127,12 +127,12 @@ class MainWindowInProcess : public ::testing::Test {
   }
   bool Settled() { return Settled(form); }
   void Settings(const std::string& fields) { WriteBytes(dir.path() / "Bin" / "Settings.txt", fields + "\r\n"); }
-  std::wstring Title() const { return testing::WindowText(testing::ControlAt(form.hwnd(), 900, 300)); }
+  std::wstring Title() const { return testing::WindowText(testing::ControlAt(form.hwnd(), 60, 20)); }
   LONG ExStyle() const { return GetWindowLongW(form.hwnd(), GWL_EXSTYLE); }
   // Drags the data to the middle of the page area once the window takes drops.
   testing::DragResult Drag(const testing::DragData& data) {
     EXPECT_TRUE(testing::PumpUntil([&] { return form.TakesDrops(); }));
-    POINT at{(240 + 1200) / 15, (720 + 1700) / 15};
+    POINT at{16 + 80, 48 + 113};
     ClientToScreen(form.hwnd(), &at);
     return testing::DragOnto(at, data);
   }

@@ -8,11 +8,11 @@ TEST_F(MainWindowInProcess, TheHomePageButtonsAndTheAboutLinkStartExplorerMinimi
   Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
   ASSERT_TRUE(Start());
   // The search page is in front; its buttons lie at (240, 360) and (240, 1320) of the page area (240, 720).
-  SendMessageW(testing::ControlAt(form.hwnd(), 240 + 300, 720 + 900), BM_CLICK, 0, 0);
-  SendMessageW(testing::ControlAt(form.hwnd(), 240 + 300, 720 + 1500), BM_CLICK, 0, 0);
+  SendMessageW(testing::ControlAt(form.hwnd(), 16 + 20, 48 + 60), BM_CLICK, 0, 0);
+  SendMessageW(testing::ControlAt(form.hwnd(), 16 + 20, 48 + 100), BM_CLICK, 0, 0);
   form.ShowAbout();
   EXPECT_TRUE(Settled());
-  HWND link = testing::ControlAt(form.hwnd(), 240 + 400, 720 + 3050);
+  HWND link = testing::ControlAt(form.hwnd(), 16 + 27, 48 + 203);
   SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
   SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
   EXPECT_EQ(shell.started, (std::vector<std::wstring>{L"explorer.exe http://www.baidu.com/ @2",
@@ -35,15 +35,15 @@ TEST_F(MainWindowInProcess, TheSearchButtonOpensARequestBuiltFromTheForm) {
 TEST_F(MainWindowInProcess, TabRunsThroughTheSearchFormInReadingOrderThenDownTheWindowAndRound) {
   Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
   ASSERT_TRUE(Start());
-  // Points (twips of the window) on each stop; the page lies at (240, 720).
+  // Points (pixels of the window at 96 dpi) on each stop; the page lies at (16, 48).
   const POINT stops[] = {
-      {240 + 900, 720 + 600},   {240 + 900, 720 + 1600},  // the two home pages
-      {240 + 900, 720 + 2100},  {240 + 2200, 720 + 2100},  // the words and "Go"
-      {240 + 500, 720 + 2400},  {240 + 1000, 720 + 2400},  // the count and the exact phrase
-      {240 + 200, 720 + 2700},                               // the kind chosen (web)
-      {240 + 100, 720 + 3250},                               // the advanced search
-      {500, 4270},              {600, 4700},   {1400, 4700}, {2200, 4700},  // new window, delete, edit, add
-      {2100, 120},              {2500, 120},   {2340, 500},  // minimise, close, main menu
+      {16 + 60, 48 + 40},  {16 + 60, 48 + 107},                // the two home pages
+      {16 + 60, 48 + 140}, {16 + 147, 48 + 140},               // the words and "Go"
+      {16 + 33, 48 + 160}, {16 + 67, 48 + 160},                // the count and the exact phrase
+      {16 + 13, 48 + 180},                                     // the kind chosen (web)
+      {16 + 7, 48 + 217},                                      // the advanced search
+      {33, 285},           {40, 313},  {93, 313}, {147, 313},  // new window, delete, edit, add
+      {140, 8},            {167, 8},   {156, 33},              // minimise, close, main menu
   };
   HWND at = nullptr;
   for (const POINT& stop : stops) {
@@ -54,21 +54,21 @@ TEST_F(MainWindowInProcess, TabRunsThroughTheSearchFormInReadingOrderThenDownThe
   // Only the page in front takes part: after the main menu slides in, Tab finds its first button.
   form.ShowMainMenu();
   EXPECT_TRUE(Settled());
-  EXPECT_EQ(GetNextDlgTabItem(form.hwnd(), nullptr, FALSE), testing::ControlAt(form.hwnd(), 240 + 300, 720 + 540));
+  EXPECT_EQ(GetNextDlgTabItem(form.hwnd(), nullptr, FALSE), testing::ControlAt(form.hwnd(), 16 + 20, 48 + 36));
 }
 
 TEST_F(MainWindowInProcess, EnterInTheSearchWordsSearchesOnAHomeButtonPressesItAndOnTheLinkFollowsIt) {
   Settings("0<Split>0<Split>0<Split>0<Split>100<Split>0");
   ASSERT_TRUE(Start());
-  HWND words = testing::ControlAt(form.hwnd(), 240 + 900, 720 + 2100);
+  HWND words = testing::ControlAt(form.hwnd(), 16 + 60, 48 + 140);
   SetWindowTextW(words, L"a b");
   // Enter reaches the window as the dialog keys report it: IDOK from no control.
   SetFocus(words);
   SendMessageW(form.hwnd(), WM_COMMAND, IDOK, 0);
-  SetFocus(testing::ControlAt(form.hwnd(), 240 + 900, 720 + 600));
+  SetFocus(testing::ControlAt(form.hwnd(), 16 + 60, 48 + 40));
   SendMessageW(form.hwnd(), WM_COMMAND, IDOK, 0);
   // A focused link takes Enter itself.
-  HWND link = testing::ControlAt(form.hwnd(), 240 + 100, 720 + 3250);
+  HWND link = testing::ControlAt(form.hwnd(), 16 + 7, 48 + 217);
   SetFocus(link);
   SendMessageW(link, WM_KEYDOWN, VK_RETURN, 0);
   EXPECT_EQ(shell.opened, (std::vector<std::wstring>{
@@ -81,8 +81,8 @@ TEST_F(MainWindowInProcess, EnterInTheSearchWordsSearchesOnAHomeButtonPressesItA
 TEST_F(MainWindowInProcess, TheBigButtonsSearchTheWordsAndWithoutWordsOpenTheHomePage) {
   Settings("0<Split>0<Split>1<Split>0<Split>100<Split>0");  // in a new window
   ASSERT_TRUE(Start());
-  const POINT baidu{240 + 300, 720 + 900}, google{240 + 300, 720 + 1500};
-  const POINT web{240 + 200, 720 + 2700}, news{240 + 200, 720 + 2950};
+  const POINT baidu{16 + 20, 48 + 60}, google{16 + 20, 48 + 100};
+  const POINT web{16 + 13, 48 + 180}, news{16 + 13, 48 + 197};
   const std::tuple<const wchar_t*, POINT, POINT, std::vector<std::wstring>, std::vector<std::wstring>> cases[] = {
       {L"", web, baidu, {}, {L"explorer.exe http://www.baidu.com/ @2"}},
       {L" \u3000\t", web, google, {}, {L"explorer.exe http://www.google.com/ @2"}},
@@ -93,7 +93,7 @@ TEST_F(MainWindowInProcess, TheBigButtonsSearchTheWordsAndWithoutWordsOpenTheHom
   };
   for (const auto& [words, kind, button, opened, started] : cases) {
     shell = RecordingShell();
-    SetWindowTextW(testing::ControlAt(form.hwnd(), 240 + 900, 720 + 2100), words);
+    SetWindowTextW(testing::ControlAt(form.hwnd(), 16 + 60, 48 + 140), words);
     SendMessageW(testing::ControlAt(form.hwnd(), kind.x, kind.y), BM_CLICK, 0, 0);
     SendMessageW(testing::ControlAt(form.hwnd(), button.x, button.y), BM_CLICK, 0, 0);
     EXPECT_EQ(shell.opened, opened) << words;

@@ -162,7 +162,7 @@ TEST_F(MainWindowInProcess, TheQuickOpenKeyWorksOrTheOptionsPageSaysItIsTaken) {
   ASSERT_TRUE(Start());
   form.ShowOptions();
   EXPECT_TRUE(Settled());
-  HWND field = FindWindowExW(GetParent(testing::ControlAt(form.hwnd(), 240 + 600, 720 + 100)), nullptr,
+  HWND field = FindWindowExW(GetParent(testing::ControlAt(form.hwnd(), 16 + 40, 48 + 7)), nullptr,
                              L"msctls_hotkey32", nullptr);
   ASSERT_TRUE(field);
   HWND taken = FindWindowExW(GetParent(field), nullptr, L"Oravin.Label", L"已被其他程序占用");

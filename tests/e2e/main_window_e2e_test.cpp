@@ -384,7 +384,7 @@ TEST_F(MainWindow, ABookmarksFileDroppedOnTheWebListJoinsItAndIsWrittenWithTheLi
              "        <DT><A HREF=\"javascript:void(0)\">Bookmarklet</A>\n"
              "    </DL><p>\n</DL><p>\n");
   ASSERT_TRUE(Start());
-  POINT at{kListMiddle.x / 15, kListMiddle.y / 15};
+  POINT at = kListMiddle;
   ClientToScreen(main, &at);
   // The window takes drops a moment after it has started.
   DragResult drag;

@@ -16,11 +16,10 @@ namespace {
 constexpr int kPageSwitchTimeoutMs = 30000;
 constexpr int kSettleMs = 300;
 
-// The test points are written in twips (1,440 to the inch); in pixels at the window's DPI.
-constexpr int kTwipsPerInch = 1440;
-POINT PixelsOf(HWND main, int twipsX, int twipsY) {
+// The test points are pixels at 96 dpi; in pixels at the window's DPI.
+POINT PixelsOf(HWND main, int x, int y) {
   const int dpi = DpiOf(main);
-  return {twipsX * dpi / kTwipsPerInch, twipsY * dpi / kTwipsPerInch};
+  return {ScaleToDpi(x, dpi), ScaleToDpi(y, dpi)};
 }
 
 std::filesystem::path BuiltProgram() {
@@ -93,8 +92,8 @@ HWND ProgramUnderTest::WaitForMainWindow(int timeoutMs) {
   return hwnd;
 }
 
-HWND ControlAt(HWND main, int twipsX, int twipsY) {
-  POINT at = PixelsOf(main, twipsX, twipsY);
+HWND ControlAt(HWND main, int x, int y) {
+  POINT at = PixelsOf(main, x, y);
   HWND window = main;
   for (;;) {
     HWND child = ChildWindowFromPointEx(window, at, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
@@ -104,12 +103,12 @@ HWND ControlAt(HWND main, int twipsX, int twipsY) {
   }
 }
 
-void ClickAt(HWND main, int twipsX, int twipsY) {
+void ClickAt(HWND main, int x, int y) {
   // Real input: a posted press and release would race with the capture the
   // control takes, which Windows drops when no button is really down. The
   // position travels with each button event, so the click cannot land where
   // the pointer was before.
-  POINT at = PixelsOf(main, twipsX, twipsY);
+  POINT at = PixelsOf(main, x, y);
   ClientToScreen(main, &at);
   SetCursorPos(at.x, at.y);
   INPUT clicks[2] = {};

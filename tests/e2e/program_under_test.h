@@ -37,10 +37,11 @@ class ProgramUnderTest {
 HWND FindMainWindowOf(DWORD processId);
 
 // Driving the program from outside, as a user would.
-// The deepest visible child of the main window at a point given in twips of its client area.
-HWND ControlAt(HWND main, int twipsX, int twipsY);
+// The deepest visible child of the main window at a point of its client area,
+// given in pixels at 96 dpi.
+HWND ControlAt(HWND main, int x, int y);
 // A real left click at that point (the pointer moves there).
-void ClickAt(HWND main, int twipsX, int twipsY);
+void ClickAt(HWND main, int x, int y);
 std::wstring WindowText(HWND window);
 // The texts of a list box of another process.
 std::vector<std::wstring> ListTexts(HWND list);
