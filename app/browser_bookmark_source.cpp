@@ -3,8 +3,8 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <cwctype>
 
+#include "runtime/case_fold.h"
 #include "runtime/durable_file.h"
 #include "runtime/file_path.h"
 
@@ -12,25 +12,13 @@ namespace oravin {
 namespace {
 
 bool IsBookmarksFile(const std::wstring& name) {
-  return std::any_of(kBookmarkFiles.begin(), kBookmarkFiles.end(), [&](std::wstring_view file) {
-    return std::equal(name.begin(), name.end(), file.begin(), file.end(),
-                      [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); });
-  });
+  return std::any_of(kBookmarkFiles.begin(), kBookmarkFiles.end(),
+                     [&](std::wstring_view file) { return EqualsIgnoringCase(name, file); });
 }
 
 // The profiles' folders, the default one first.
 std::vector<std::wstring> ProfilesIn(const std::wstring& folder) {
-  std::vector<std::wstring> profiles;
-  WIN32_FIND_DATAW found;
-  const HANDLE first = FindFirstFileW(JoinPath(folder, L"*").c_str(), &found);
-  if (first == INVALID_HANDLE_VALUE) return profiles;
-  const UniqueFindHandle search(first);
-  do {
-    const std::wstring_view name = found.cFileName;
-    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != L"." && name != L"..") {
-      profiles.emplace_back(name);
-    }
-  } while (FindNextFileW(search.get(), &found));
+  std::vector<std::wstring> profiles = NamesIn(folder, PathKind::Folder);
   std::sort(profiles.begin(), profiles.end(), [](const std::wstring& a, const std::wstring& b) {
     return std::make_pair(a != L"Default", a) < std::make_pair(b != L"Default", b);
   });

@@ -22,7 +22,7 @@ std::wstring FreePathFor(const std::wstring& path) {
 }  // namespace
 
 void Favorites::MergeConflictCopies(Notices& notices) {
-  const std::vector<std::wstring> names = FileNamesIn(folder_);
+  const std::vector<std::wstring> names = NamesIn(folder_, PathKind::File);
   for (const ListKind kind : kListKinds) {
     const std::wstring listName = FileNameOf(FileOf(kind));
     for (const std::wstring& name : names) {

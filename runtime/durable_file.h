@@ -26,13 +26,14 @@ bool ReadFileContents(const std::wstring& file, std::string& bytes, std::error_c
 
 bool ReplaceFileContents(const std::wstring& target, const std::string& bytes, std::error_code& error);
 
-// The names of the files in the folder (not of its folders); none when it cannot be read.
-std::vector<std::wstring> FileNamesIn(const std::wstring& folder);
-
 // Moves a file to a path where nothing is yet; fails when something is.
 bool MoveFileTo(const std::wstring& from, const std::wstring& to, std::error_code& error);
 
 enum class PathKind { Missing, File, Folder };
+
+// The names of the files (kind File) or of the folders (kind Folder) in the
+// folder, "." and ".." aside; none when it cannot be read.
+std::vector<std::wstring> NamesIn(const std::wstring& folder, PathKind kind);
 
 // What is at the path. *error (when given) is set only when the path could not
 // be looked at for another reason than that nothing is there (or no folder on

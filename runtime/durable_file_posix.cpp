@@ -35,27 +35,22 @@ bool WriteAll(int fd, const std::string& bytes) {
 }  // namespace
 
 void RemoveLeftoverTemporaries(const std::wstring& folder) {
-  const std::string path = Native(folder), suffix = Native(std::wstring(kTemporarySuffix));
-  const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(path.c_str()), ::closedir);
-  if (!dir) return;
-  while (const dirent* entry = ::readdir(dir.get())) {
-    const std::string_view name = entry->d_name;
-    if (name.size() <= suffix.size() || !name.ends_with(suffix)) continue;
-    const std::string file = path + "/" + std::string(name);
-    struct stat status {};
-    // Only files: a folder of that name is none of ours.
-    if (::stat(file.c_str(), &status) == 0 && S_ISREG(status.st_mode)) ::unlink(file.c_str());
+  // Only files: a folder of that name is none of ours.
+  for (const std::wstring& name : NamesIn(folder, PathKind::File)) {
+    if (ExtensionOf(name) == kTemporarySuffix) ::unlink(Native(JoinPath(folder, name)).c_str());
   }
 }
 
-std::vector<std::wstring> FileNamesIn(const std::wstring& folder) {
+std::vector<std::wstring> NamesIn(const std::wstring& folder, PathKind kind) {
   std::vector<std::wstring> names;
   const std::string path = Native(folder);
   const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(path.c_str()), ::closedir);
   if (!dir) return names;
   while (const dirent* entry = ::readdir(dir.get())) {
+    const std::string_view name = entry->d_name;
     struct stat status {};
-    if (::stat((path + "/" + entry->d_name).c_str(), &status) == 0 && S_ISREG(status.st_mode))
+    if (name == "." || name == ".." || ::stat((path + "/" + std::string(name)).c_str(), &status) != 0) continue;
+    if (S_ISDIR(status.st_mode) ? kind == PathKind::Folder : S_ISREG(status.st_mode) && kind == PathKind::File)
       names.push_back(std::filesystem::path(entry->d_name).wstring());
   }
   return names;

@@ -45,26 +45,22 @@ UniqueKernelHandle OwnedFile(HANDLE file) { return UniqueKernelHandle(file == IN
 }  // namespace
 
 void RemoveLeftoverTemporaries(const std::wstring& folder) {
-  WIN32_FIND_DATAW found;
-  const HANDLE first = FindFirstFileW(JoinPath(folder, L"*" + std::wstring(kTemporarySuffix)).c_str(), &found);
-  if (first == INVALID_HANDLE_VALUE) return;
-  const UniqueFindHandle search(first);
-  do {
-    // Only files: a folder of that name is none of ours. The pattern also
-    // takes ".saving" itself, which is a name without an extension.
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && ExtensionOf(found.cFileName) == kTemporarySuffix)
-      DeleteFileW(JoinPath(folder, found.cFileName).c_str());
-  } while (FindNextFileW(search.get(), &found));
+  // Only files: a folder of that name is none of ours.
+  for (const std::wstring& name : NamesIn(folder, PathKind::File)) {
+    if (ExtensionOf(name) == kTemporarySuffix) DeleteFileW(JoinPath(folder, name).c_str());
+  }
 }
 
-std::vector<std::wstring> FileNamesIn(const std::wstring& folder) {
+std::vector<std::wstring> NamesIn(const std::wstring& folder, PathKind kind) {
   std::vector<std::wstring> names;
   WIN32_FIND_DATAW found;
   const HANDLE first = FindFirstFileW(JoinPath(folder, L"*").c_str(), &found);
   if (first == INVALID_HANDLE_VALUE) return names;
   const UniqueFindHandle search(first);
   do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+    const std::wstring_view name = found.cFileName;
+    const bool isFolder = found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+    if (name != L"." && name != L".." && isFolder == (kind == PathKind::Folder)) names.emplace_back(name);
   } while (FindNextFileW(search.get(), &found));
   return names;
 }
