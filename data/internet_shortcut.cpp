@@ -11,7 +11,7 @@ namespace {
 constexpr std::wstring_view kSection = L"[InternetShortcut]";
 constexpr std::wstring_view kUrlKey = L"URL";
 
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r'; }
+bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
 
 std::wstring_view Trimmed(std::wstring_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -26,7 +26,8 @@ std::optional<std::wstring> InternetShortcutAddress(std::string_view bytes) {
   const std::wstring text = DecodeText(bytes, DetectEncoding(bytes));
   bool inSection = false;
   for (size_t start = 0; start < text.size();) {
-    const size_t end = std::min(text.find(L'\n', start), text.size());
+    // A line ends at CR LF, at LF, or at a lone CR, as old Mac programs end it.
+    const size_t end = std::min(text.find_first_of(L"\r\n", start), text.size());
     const std::wstring_view line = Trimmed(std::wstring_view(text).substr(start, end - start));
     start = end + 1;
     const size_t equals = line.find(L'=');

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "data/bookmark_file.h"
+#include "testing/damage.h"
 #include "testing/latin1_codec.h"
 
 namespace oravin {
@@ -146,6 +149,24 @@ TEST(BookmarkFile, RefusesWhatIsNoBookmarksFileOrIsBrokenSayingWhyAndGivingNoLin
     const BookmarkFile file = ParseBookmarkFile(c.bytes);
     EXPECT_EQ(file.problem, c.problem) << c.bytes;
     EXPECT_TRUE(file.links.empty()) << c.bytes;
+  }
+}
+
+// The reader is written by hand, for no library parses this loose HTML on
+// every compiler: damaged exports of each browser give either a refusal and
+// no link, or links as the reader promises them.
+TEST(BookmarkFile, ReadsAnyDamagedExportToARefusalOrToSoundLinks) {
+  testing::WithLatin1CodePage codePage;
+  std::mt19937 random(28);
+  for (int round = 0; round < 3000; ++round) {
+    const std::string& sound = round % 3 == 0 ? kChrome : round % 3 == 1 ? kFirefox : kOldEdge;
+    const BookmarkFile file = ParseBookmarkFile(testing::Damaged(sound, random));
+    if (!file.problem.empty()) EXPECT_TRUE(file.links.empty());
+    for (const Favorite& link : file.links) {
+      EXPECT_EQ(link.title.find_first_of(L"\r\n"), std::wstring::npos) << link.title;
+      EXPECT_EQ(link.title.find(L"  "), std::wstring::npos) << link.title;
+      EXPECT_TRUE(link.address.empty() || (link.address.front() != L' ' && link.address.back() != L' ')) << link.address;
+    }
   }
 }
 

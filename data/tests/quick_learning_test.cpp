@@ -4,6 +4,7 @@
 #include <string>
 
 #include "data/quick_learning.h"
+#include "testing/damage.h"
 
 namespace oravin {
 namespace {
@@ -66,18 +67,7 @@ TEST(QuickLearningFileTest, SurvivesRandomDamage) {
   const std::string sound = learning.FileText();
   std::mt19937 random(25);
   for (int round = 0; round < 200; ++round) {
-    std::string file = sound;
-    const int damages = 1 + int(random() % 8);
-    for (int d = 0; d < damages; ++d) {
-      const size_t at = random() % file.size();
-      switch (random() % 3) {
-        case 0: file[at] = char(random()); break;
-        case 1: file.erase(at, random() % 16); break;
-        case 2: file.insert(at, 1, "\t\\\r\n0\xE4"[random() % 6]); break;
-      }
-      if (file.empty()) file = "x";
-    }
-    const QuickLearning read = QuickLearning::FromFile(file);
+    const QuickLearning read = QuickLearning::FromFile(testing::Damaged(sound, random));
     EXPECT_EQ(QuickLearning::FromFile(read.FileText()).FileText(), read.FileText());
   }
 }
