@@ -80,7 +80,7 @@ void ListBoxEX::DrawBackground() {
 
 RowLayout ListBoxEX::CurrentRowLayout() {
   if (!PictureIsValid(listIcon_)) return LayoutRow(itemHeight_, std::nullopt, strechIcon_);
-  const IconPixels icon{rowSurface_.HiMetricToPixelsX(listIcon_->Width()), rowSurface_.HiMetricToPixelsY(listIcon_->Height())};
+  const IconPixels icon{rowSurface_.DesignToPixels(listIcon_->Width()), rowSurface_.DesignToPixels(listIcon_->Height())};
   return LayoutRow(itemHeight_, icon, strechIcon_);
 }
 
