@@ -55,8 +55,6 @@ bool MainWindow::Load() {
     return false;
   }
   favorites_.SetFolder(JoinPath(App().Path, L"Bin"));
-  // The lists are read while the window opens, and only shown once it has.
-  favorites_.ReadAhead();
   CreateControls();
   BindEvents();
   StackPagesInDesignOrder();
@@ -68,6 +66,8 @@ bool MainWindow::Load() {
   ShowWindow(hwnd(), SW_SHOW);
   // Before the settings are read, so it always follows the design-time option (animated).
   Animate(hwnd(), kAnimateOpen, kOpenEffect, [this] { FinishStartUp(); });
+  // Read while the window opens, not while it is made, and only shown once it has opened.
+  favorites_.ReadAhead();
   return true;
 }
 

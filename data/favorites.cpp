@@ -124,6 +124,7 @@ void Favorites::ReadAhead() {
 
 Favorites::FileEntries Favorites::ReadEntries(ListKind kind) const {
   FileEntries read;
+  read.stamp = StampOf(FileOf(kind));
   read.file = ReadTextFile(FileOf(kind), read.notices);
   if (read.file.outcome == ReadOutcome::Unreadable) return read;
   read.inFileOrder = EntriesOf(read.file.text);
@@ -146,12 +147,12 @@ std::vector<std::wstring> Favorites::Titles(ListKind kind) {
   return titles;
 }
 
-// What was read ahead is taken once, and only while the file still holds the
-// bytes it was read from.
+// What was read ahead is taken once, and only while the file is still the
+// one it was read from: looking costs nothing like reading it again.
 Favorites::FileEntries Favorites::ReadEntriesOrTakeReadAhead(ListKind kind) {
   if (std::unique_ptr<BackgroundResult<FileEntries>> ahead = std::move(readAhead_[Slot(kind)])) {
     std::optional<FileEntries> read = ahead->Take();
-    if (read && read->file.outcome == ReadOutcome::Read && FingerprintOnDisk(FileOf(kind)) == read->file.fingerprint)
+    if (read && read->file.outcome == ReadOutcome::Read && read->stamp && StampOf(FileOf(kind)) == read->stamp)
       return std::move(*read);
   }
   return ReadEntries(kind);

@@ -15,6 +15,7 @@
 #include "data/list_files.h"
 #include "data/text_encoding.h"
 #include "runtime/background_work.h"
+#include "runtime/durable_file.h"
 #include "runtime/message_box.h"
 #include "runtime/text_compare.h"
 
@@ -138,6 +139,8 @@ class Favorites {
 
   // A list file as read and put in order, ready for a list to take.
   struct FileEntries {
+    // Looked at before the file was read, so that a write during the read shows.
+    std::optional<FileStamp> stamp;
     TextFileRead file;
     std::vector<std::wstring> inFileOrder;
     std::vector<std::wstring> inOrder;

@@ -5,6 +5,8 @@
 // either the old file or the new one whole: the new contents go to a temporary
 // file in the same folder (the target's name + ".saving"), are flushed to the
 // disk, and then take the old file's place in one step.
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -30,6 +32,16 @@ bool ReplaceFileContents(const std::wstring& target, const std::string& bytes, s
 bool MoveFileTo(const std::wstring& from, const std::wstring& to, std::error_code& error);
 
 enum class PathKind { Missing, File, Folder };
+
+// What tells one version of a file from the next without reading it: its
+// length and when it was last written.
+struct FileStamp {
+  uint64_t size = 0;
+  uint64_t writeTime = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+// Nothing when the file is not there or cannot be looked at.
+std::optional<FileStamp> StampOf(const std::wstring& path);
 
 // The names of the files (kind File) or of the folders (kind Folder) in the
 // folder, "." and ".." aside; none when it cannot be read.

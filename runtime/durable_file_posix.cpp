@@ -110,6 +110,13 @@ bool ReplaceFileContents(const std::wstring& target, const std::string& bytes, s
   return true;
 }
 
+std::optional<FileStamp> StampOf(const std::wstring& path) {
+  struct stat status {};
+  if (::stat(Native(path).c_str(), &status) != 0) return std::nullopt;
+  return FileStamp{uint64_t(status.st_size),
+                   uint64_t(status.st_mtim.tv_sec) * 1000000000u + uint64_t(status.st_mtim.tv_nsec)};
+}
+
 PathKind KindOfPath(const std::wstring& path, std::error_code* error) {
   struct stat status {};
   if (::stat(Native(path).c_str(), &status) == 0) return S_ISDIR(status.st_mode) ? PathKind::Folder : PathKind::File;

@@ -127,6 +127,13 @@ bool ReplaceFileContents(const std::wstring& target, const std::string& bytes, s
   return true;
 }
 
+std::optional<FileStamp> StampOf(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  return FileStamp{(uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
+                   (uint64_t(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime};
+}
+
 PathKind KindOfPath(const std::wstring& path, std::error_code* error) {
   // Windows finds a folder named with a separator at its end, but not a file.
   const std::wstring named = FileNameOf(path).empty() ? ParentOf(path) : path;

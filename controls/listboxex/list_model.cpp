@@ -121,21 +121,27 @@ void ListModel::Clear() {
 // one comparison per item and sorting is rarely needed; the texts are sorted by
 // index, so a comparison that fails leaves them whole for adding one by one.
 void ListModel::SetItems(std::vector<std::wstring> texts) {
-  std::vector<std::size_t> order(texts.size());
-  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-  try {
-    if (KeepsSorted()) {
+  // Only a sorted list needs an order of its own; the others keep the texts'.
+  std::vector<std::size_t> order;
+  if (KeepsSorted()) {
+    order.resize(texts.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    try {
       const auto before = [&](std::size_t a, std::size_t b) { return SortsBefore(texts[a], texts[b]); };
       if (!std::is_sorted(order.begin(), order.end(), before)) std::stable_sort(order.begin(), order.end(), before);
+    } catch (const std::exception&) {
+      Clear();
+      for (const std::wstring& text : texts) AddItem(text);
+      return;
     }
-  } catch (const std::exception&) {
-    Clear();
-    for (const std::wstring& text : texts) AddItem(text);
-    return;
   }
   std::vector<Entry> entries;
   entries.reserve(texts.size());
-  for (const std::size_t i : order) entries.push_back({std::move(texts[i]), nullptr});
+  if (order.empty()) {
+    for (std::wstring& text : texts) entries.push_back({std::move(text), nullptr});
+  } else {
+    for (const std::size_t i : order) entries.push_back({std::move(texts[i]), nullptr});
+  }
   items_.assign(std::move(entries));
   keys_.clear();
   sortedBy_ = sortOrder_;
