@@ -9,9 +9,7 @@
 #include "data/settings.h"
 #include "effects/window_animation.h"
 #include "effects/window_shape.h"
-#include "runtime/app.h"
 #include "runtime/dpi.h"
-#include "runtime/file_path.h"
 #include "runtime/message_box.h"
 #include "runtime/message_loop.h"
 
@@ -54,7 +52,6 @@ bool MainWindow::Load() {
                .smallIcon = ProgramIcon(GetSystemMetrics(SM_CXSMICON))})) {
     return false;
   }
-  favorites_.SetFolder(JoinPath(App().Path, L"Bin"));
   CreateControls();
   BindEvents();
   StackPagesInDesignOrder();
@@ -71,6 +68,7 @@ bool MainWindow::Load() {
 
 void MainWindow::FinishStartUp() {
   ApplySettings();
+  OpenDataFolder();
   started_ = true;
   SetMode();
   ShowCurrentList();
@@ -246,6 +244,10 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         KillTimer(hwnd(), kPreloadTimer);
         for (const ListKind list : kListKinds) favorites_.ReadQuietly(list);
         FollowBrowserBookmarks();
+        return 0;
+      }
+      if (wp == kDataFolderTimer) {
+        LookForDataFolder();
         return 0;
       }
       if (wp != kDropTargetTimer) break;
