@@ -248,7 +248,8 @@ bool Favorites::MoveTo(const std::wstring& folder, const std::function<bool(Noti
   };
   std::array<Written, kListKinds.size()> written;
   for (const ListKind kind : kListKinds) {
-    LoadList(kind, notices);
+    // A list without a file here has nothing to bring but what it holds.
+    if (KindOfPath(FileOf(kind)) != PathKind::Missing) LoadList(kind, notices);
     const List& list = lists_[Slot(kind)];
     // Moved without the entries its file holds, the list would lose them.
     if (list.additionsOnly && !Away()) return notMoved(L"\"" + FileOf(kind) + L"\" 无法读取.\r\n");
