@@ -31,9 +31,7 @@ TEST_F(MainWindowInProcess, AFolderPickedOnTheOptionsPageJoinsItsListsAndIsWatch
   ASSERT_TRUE(Settled());
   PickedFolder picked(chosen.wpath());
   SendMessageW(testing::ControlAt(form.hwnd(), kChangeDataFolder.x, kChangeDataFolder.y), BM_CLICK, 0, 0);
-  EXPECT_EQ(ReadBytes(chosen.path() / "Websites.txt"), "a <Address>http://a/<Split>b <Address>http://b/<Split>\r\n");
   EXPECT_EQ(ReadBytes(dir.path() / "Bin" / kDataFolderFileName), DataFolderChoiceBytes(chosen.wpath()));
-  EXPECT_FALSE(std::filesystem::exists(dir.path() / "Bin" / "Websites.txt"));
   EXPECT_EQ(Entries().size(), 2u);
   WriteBytes(chosen.path() / "Websites.txt", "c <Address>http://c/<Split>\r\n");
   EXPECT_TRUE(testing::PumpUntil([&] { return form.TitleList().ListCount() == 1; }));
