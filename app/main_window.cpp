@@ -6,12 +6,11 @@
 #include "app/images.h"
 #include "app/placement.h"
 #include "app/version.h"
+#include "data/data_folder.h"
 #include "data/settings.h"
 #include "effects/window_animation.h"
 #include "effects/window_shape.h"
-#include "runtime/app.h"
 #include "runtime/dpi.h"
-#include "runtime/file_path.h"
 #include "runtime/message_box.h"
 #include "runtime/message_loop.h"
 
@@ -54,7 +53,6 @@ bool MainWindow::Load() {
                .smallIcon = ProgramIcon(GetSystemMetrics(SM_CXSMICON))})) {
     return false;
   }
-  favorites_.SetFolder(JoinPath(App().Path, L"Bin"));
   CreateControls();
   BindEvents();
   StackPagesInDesignOrder();
@@ -66,13 +64,16 @@ bool MainWindow::Load() {
   ShowWindow(hwnd(), SW_SHOW);
   // Before the settings are read, so it always follows the design-time option (animated).
   Animate(hwnd(), kAnimateOpen, kOpenEffect, [this] { FinishStartUp(); });
-  // Read while the window opens, not while it is made, and only shown once it has opened.
+  // Read while the window opens, not while it is made, and only shown once it
+  // has opened; a folder away is told of then.
+  favorites_.SetFolder(FindDataFolder(BinFolder()).path);
   favorites_.ReadAhead();
   return true;
 }
 
 void MainWindow::FinishStartUp() {
   ApplySettings();
+  OpenDataFolder();
   started_ = true;
   SetMode();
   ShowCurrentList();
@@ -248,6 +249,10 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         KillTimer(hwnd(), kPreloadTimer);
         for (const ListKind list : kListKinds) favorites_.ReadQuietly(list);
         FollowBrowserBookmarks();
+        return 0;
+      }
+      if (wp == kDataFolderTimer) {
+        LookForDataFolder();
         return 0;
       }
       if (wp != kDropTargetTimer) break;

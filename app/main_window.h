@@ -127,6 +127,9 @@ class MainWindow : public Form {
   static constexpr UINT kTakeDrops = WM_APP + 2;
   // WM_APP + 1 restores from the taskbar (main_window.cpp), + 3 is the tray icon's (tray_message.h).
   static constexpr UINT kBrowserBookmarksRead = WM_APP + 4;
+  // While the data folder is away, it is looked for this often.
+  static constexpr UINT_PTR kDataFolderTimer = 3;
+  static constexpr UINT kDataFolderRetryMs = 2000;
 
   void CreateControls();
   void BindEvents();
@@ -151,6 +154,11 @@ class MainWindow : public Form {
   void OnListFilesChanged(const FolderChanges& changes);
   void ReloadCurrentList();
   void MergeConflictCopies();
+  // Where the lists are kept, and the options page's way to another folder (main_window_data_folder.cpp).
+  static std::wstring BinFolder();
+  void OpenDataFolder();
+  void LookForDataFolder();
+  void ChooseDataFolder();
   // Opens in a new window as newWindowCheck says, and tells the user what kept it from opening.
   void Open(const std::wstring& address, bool isFolder, std::wstring_view title = {});
   SearchRequest SearchForm() const;

@@ -74,6 +74,7 @@ void MainWindow::BindEvents() {
   searchPage.advancedSearchLink.Click = [this] { AdvancedSearch(); };
   searchPage.baiduButton.Click = [this] { SearchBaidu(); };
   searchPage.googleButton.Click = [this] { SearchGoogle(); };
+  optionsPage.dataFolderButton.Click = [this] { ChooseDataFolder(); };
   aboutPage.makerSiteLink.Click = [this] { launcher_.OpenHomePage(std::wstring(kMakerSite) + L"/"); };
 }
 

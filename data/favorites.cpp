@@ -7,6 +7,7 @@
 
 #include "data/entry.h"
 #include "data/list_merge.h"
+#include "runtime/durable_file.h"
 #include "runtime/file_path.h"
 
 namespace oravin {
@@ -34,10 +35,10 @@ bool IsJoined(const std::vector<std::wstring>& entries, std::wstring_view text) 
   return text.empty();
 }
 
-// The last resort at shut-down: the list goes into a file of its own beside
-// the one it could not be written to, after whatever an earlier shut-down put there.
-void KeepBeside(const std::wstring& file, const std::wstring& text, Notices& notices) {
-  const std::wstring beside = JoinPath(ParentOf(file), StemOf(file) + kUnsavedSuffix + ExtensionOf(file));
+// The last resort at shut-down: the list goes into a file of its own in the
+// folder given, after whatever an earlier shut-down put there.
+void KeepBeside(const std::wstring& file, const std::wstring& folder, const std::wstring& text, Notices& notices) {
+  const std::wstring beside = JoinPath(folder, StemOf(file) + kUnsavedSuffix + ExtensionOf(file));
   TextFileRead before;
   if (FileExists(beside)) before = ReadTextFile(beside, notices);
   // UTF-8 holds whatever text the list came with.
@@ -87,6 +88,7 @@ void Favorites::Changed(List& list) {
 }
 
 void Favorites::LoadList(ListKind kind, Notices& notices) {
+  if (Away()) return;
   const List& list = lists_[Slot(kind)];
   if (list.loaded && !list.additionsOnly) {
     const std::optional<Fingerprint> now = FingerprintOnDisk(FileOf(kind));
@@ -105,13 +107,15 @@ void Favorites::LoadList(ListKind kind, Notices& notices) {
 void Favorites::ReadQuietly(ListKind kind) {
   const List& list = lists_[Slot(kind)];
   // The list on screen is read only as LoadList reads it, when it is shown.
-  if (kind == CurrentList()) return;
+  if (kind == CurrentList() || Away()) return;
   if (list.loaded && (list.additionsOnly || list.unsaved || FingerprintOnDisk(FileOf(kind)) == list.file)) return;
   FileEntries read = ReadEntriesOrTakeReadAhead(kind);
   if (read.file.outcome == ReadOutcome::Read) Take(kind, std::move(read));
 }
 
 void Favorites::SetFolder(std::wstring folder) {
+  if (folder == folder_) return;
+  // What was read ahead is of the folder left.
   for (auto& read : readAhead_) read.reset();
   folder_ = std::move(folder);
 }
@@ -218,6 +222,7 @@ bool Favorites::JoinFileTo(ListKind kind, Notices& notices) {
 bool Favorites::SaveList(ListKind kind, Notices& notices) {
   List& list = lists_[Slot(kind)];
   if (!list.loaded) return true;
+  if (Away()) return !list.unsaved;
   const bool joining = list.additionsOnly;
   if (joining) {
     // Nothing added: the file, whatever it holds, is left as it is.
@@ -283,8 +288,69 @@ void Favorites::SaveListsAtExit(Notices& notices) {
   for (const ListKind kind : kinds) {
     const List& list = lists_[Slot(kind)];
     if (kind != CurrentList() && !list.unsaved) continue;
-    if (!SaveList(kind, notices)) KeepBeside(FileOf(kind), Joined(list.entries), notices);
+    if (!SaveList(kind, notices))
+      KeepBeside(FileOf(kind), Away() ? keepUnsavedIn_ : folder_, Joined(list.entries), notices);
   }
+}
+
+bool Favorites::MoveTo(const std::wstring& folder, const std::function<bool(Notices&)>& keepChoice,
+                       Notices& notices) {
+  const auto notMoved = [&](const std::wstring& why) {
+    notices.push_back({why + L"列表没有移到 \"" + folder + L"\", 仍在原来的文件夹中.", L"抱歉", MsgIcon::Critical});
+    return false;
+  };
+  // Each list as written there, taken by the store only once all are.
+  struct Written {
+    std::vector<std::wstring> entries;
+    TextEncoding encoding;
+    Fingerprint file;
+  };
+  std::array<Written, kListKinds.size()> written;
+  for (const ListKind kind : kListKinds) {
+    // A list without a file here has nothing to bring but what it holds.
+    if (KindOfPath(FileOf(kind)) != PathKind::Missing) LoadList(kind, notices);
+    const List& list = lists_[Slot(kind)];
+    // Moved without the entries its file holds, the list would lose them.
+    if (list.additionsOnly && !Away()) return notMoved(L"\"" + FileOf(kind) + L"\" 无法读取.\r\n");
+    const std::wstring target = ListFileIn(folder, kind);
+    std::vector<std::wstring> there;
+    TextEncoding encoding = list.encoding;
+    if (KindOfPath(target) != PathKind::Missing) {
+      const TextFileRead file = ReadTextFile(target, notices);
+      if (file.outcome != ReadOutcome::Read) return notMoved({});
+      if (!ReadsAsOurs(file.text)) return notMoved(L"\"" + target + L"\" 不是列表文件.\r\n");
+      there = EntriesOf(file.text);
+      encoding = file.encoding;
+    }
+    Written& to = written[Slot(kind)];
+    to.entries = MergeLists(std::nullopt, list.entries, there).entries;
+    SortEntries(to.entries);
+    to.encoding = encoding;
+    const std::optional<Fingerprint> fingerprint = WriteTextFile(Joined(to.entries), target, encoding, notices);
+    if (!fingerprint) return notMoved({});
+    to.file = *fingerprint;
+  }
+  if (!keepChoice(notices)) return notMoved({});
+  // The same folder under another name has no other files, and one away keeps its own.
+  const bool leftBehind = !Away() && !SameFolder(folder_, folder);
+  for (const ListKind kind : kListKinds) {
+    List& list = lists_[Slot(kind)];
+    std::error_code error;
+    // One that will not go is only an old copy: every entry of it is in the new one.
+    if (leftBehind) RemoveFile(FileOf(kind), error);
+    Written& to = written[Slot(kind)];
+    list.entries = std::move(to.entries);
+    list.loaded = true;
+    list.additionsOnly = list.unsaved = false;
+    list.encoding = to.encoding;
+    list.file = to.file;
+    list.fileHoldsEntries = true;
+    list.base = list.entries;
+    ++list.revision;
+  }
+  SetFolder(folder);
+  SetBack();
+  return true;
 }
 
 int32_t Favorites::AddEntry(ListKind kind, std::wstring entry) {

@@ -42,8 +42,24 @@ class Favorites {
       : folder_(std::move(folder)), compare_(std::move(compare)) {}
 
   const std::wstring& Folder() const { return folder_; }
-  // For a store made before the folder was known; before any list is loaded.
+  // For a store made before the folder was known, or whose folder came back;
+  // before any list is loaded.
   void SetFolder(std::wstring folder);
+  // A folder away (a drive not connected yet) is neither read nor written:
+  // the lists hold what is added meanwhile, which joins their files once the
+  // folder is back. Should the program end first, it is kept in the folder
+  // given (beside where the lists would be, Websites.unsaved.txt), and the
+  // user is told where.
+  void SetAway(std::wstring keepUnsavedIn) { keepUnsavedIn_ = std::move(keepUnsavedIn); }
+  void SetBack() { keepUnsavedIn_.clear(); }
+  bool Away() const { return !keepUnsavedIn_.empty(); }
+  // Takes the lists to another folder: each is written there, joined with a
+  // list of its kind found there (a second PC joining: their union, for what
+  // either side deleted is unknown). Only then is keepChoice asked to record
+  // the new folder, and only once it has are the files left behind removed.
+  // On any failure nothing is lost: the store stays where it was, the user
+  // hears why, and what was written there stays as a copy. False then.
+  bool MoveTo(const std::wstring& folder, const std::function<bool(Notices&)>& keepChoice, Notices& notices);
   std::wstring FileOf(ListKind list) const { return ListFileIn(folder_, list); }
 
   Assistant Current() const { return current_; }
@@ -163,6 +179,7 @@ class Favorites {
   void Changed(List& list);
 
   std::wstring folder_;
+  std::wstring keepUnsavedIn_;
   TextComparison compare_;
   Assistant current_ = Assistant::Search;
   std::array<List, kListKinds.size()> lists_;

@@ -22,6 +22,8 @@ std::wstring FreePathFor(const std::wstring& path) {
 }  // namespace
 
 void Favorites::MergeConflictCopies(Notices& notices) {
+  // Merged while the folder is away, a copy's entries could be saved nowhere.
+  if (Away()) return;
   const std::vector<std::wstring> names = NamesIn(folder_, PathKind::File);
   for (const ListKind kind : kListKinds) {
     const std::wstring listName = FileNameOf(FileOf(kind));

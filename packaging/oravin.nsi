@@ -140,8 +140,10 @@ Section "Uninstall"
   Delete "$INSTDIR\oravin.exe"
   Delete "$INSTDIR\说明.txt"
   Delete "$INSTDIR\Bin\Settings.txt"
-  ; What quick open learned goes with the options.
+  ; What quick open learned, and where the lists were kept, go with the options;
+  ; lists in a folder the user chose are never touched.
   Delete "$INSTDIR\Bin\QuickOpenPicks.txt"
+  Delete "$INSTDIR\Bin\DataFolder.txt"
   !insertmacro DELETE_RUN_VALUE HKCU
   !insertmacro DELETE_RUN_VALUE HKLM
   Delete "$SMPROGRAMS\Oravin.lnk"

@@ -31,6 +31,13 @@ bool ReplaceFileContents(const std::wstring& target, const std::string& bytes, s
 // Moves a file to a path where nothing is yet; fails when something is.
 bool MoveFileTo(const std::wstring& from, const std::wstring& to, std::error_code& error);
 
+// Removes a file; true when it is gone (or was never there).
+bool RemoveFile(const std::wstring& file, std::error_code& error);
+
+// Whether two paths name the same folder, however each is spelled (another
+// drive letter for it, a short name, a link); false when either is not there.
+bool SameFolder(const std::wstring& a, const std::wstring& b);
+
 enum class PathKind { Missing, File, Folder };
 
 // What tells one version of a file from the next without reading it: its

@@ -124,6 +124,18 @@ PathKind KindOfPath(const std::wstring& path, std::error_code* error) {
   return PathKind::Missing;
 }
 
+bool RemoveFile(const std::wstring& file, std::error_code& error) {
+  if (::unlink(Native(file).c_str()) == 0 || errno == ENOENT) return true;
+  error = LastError();
+  return false;
+}
+
+bool SameFolder(const std::wstring& a, const std::wstring& b) {
+  struct stat first {}, second {};
+  return ::stat(Native(a).c_str(), &first) == 0 && ::stat(Native(b).c_str(), &second) == 0 &&
+         S_ISDIR(first.st_mode) && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
 bool CreateFolder(const std::wstring& folder, std::error_code& error) {
   if (::mkdir(Native(folder).c_str(), 0777) == 0) return true;
   error = LastError();

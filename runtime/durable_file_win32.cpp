@@ -1,6 +1,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
+#include <tuple>
 
 #include "runtime/durable_file.h"
 #include "runtime/file_path.h"
@@ -143,6 +145,33 @@ PathKind KindOfPath(const std::wstring& path, std::error_code* error) {
   const std::error_code why = LastError();
   if (error && why != std::errc::no_such_file_or_directory && why != std::errc::not_a_directory) *error = why;
   return PathKind::Missing;
+}
+
+bool RemoveFile(const std::wstring& file, std::error_code& error) {
+  if (DeleteFileW(file.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND) return true;
+  error = LastError();
+  return false;
+}
+
+namespace {
+
+// The volume and the number of the folder on it: what names it, whatever the path.
+std::optional<std::tuple<DWORD, DWORD, DWORD>> FolderIdentity(const std::wstring& folder) {
+  // Only with backup semantics does CreateFileW open a folder.
+  const UniqueKernelHandle handle =
+      OwnedFile(CreateFileW(folder.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!handle || !GetFileInformationByHandle(handle.get(), &info) || !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    return std::nullopt;
+  return std::tuple{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+}
+
+}  // namespace
+
+bool SameFolder(const std::wstring& a, const std::wstring& b) {
+  const auto first = FolderIdentity(a);
+  return first && first == FolderIdentity(b);
 }
 
 bool CreateFolder(const std::wstring& folder, std::error_code& error) {

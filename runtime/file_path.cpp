@@ -39,6 +39,12 @@ size_t ExtensionStart(std::wstring_view name) {
 
 }  // namespace
 
+bool IsAbsolutePath(std::wstring_view path) {
+  if (!kDrives) return !path.empty() && IsSeparator(path[0]);
+  if (path.size() >= 3 && path[1] == L':') return IsSeparator(path[2]);
+  return path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]);
+}
+
 std::wstring JoinPath(std::wstring_view folder, std::wstring_view name) {
   std::wstring joined(folder);
   if (!folder.empty() && !IsSeparator(folder.back())) joined += kSeparator;

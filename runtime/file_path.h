@@ -10,6 +10,9 @@ namespace oravin {
 // "C:\Tools" and "Bin" give "C:\Tools\Bin"; no separator is added after one
 // or to an empty folder.
 std::wstring JoinPath(std::wstring_view folder, std::wstring_view name);
+// Whether the path names one place whatever the current folder and drive:
+// "C:\Tools" or "\\server\share", not "Tools", "C:Tools" or "\Tools".
+bool IsAbsolutePath(std::wstring_view path);
 // The folder of the last name: "C:\Tools" of "C:\Tools\fav.exe", "C:\" of
 // "C:\fav.exe"; empty for a name alone.
 std::wstring ParentOf(std::wstring_view path);

@@ -32,8 +32,9 @@ bool Label::Create(HWND parent, const LayoutRect& at, const std::wstring& captio
   // The caption is also the window's text, for screen readers and other programs.
   // A link is a control of its own, not part of the option group before it.
   const DWORD tabStop = look.tabStop ? WS_TABSTOP | WS_GROUP : 0;
+  const DWORD ellipsis = look.pathEllipsis ? SS_PATHELLIPSIS : 0;
   if (!Window::Create({.className = L"Oravin.Label",
-                       .style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | tabStop,
+                       .style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | tabStop | ellipsis,
                        .title = caption.c_str(),
                        .parent = parent})) {
     return false;
@@ -89,8 +90,7 @@ void Label::OnPaint() {
     ScopedSelect font(dc, DrawingFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ResolveColor(look_.foreColor));
-    DrawTextW(dc, caption_.c_str(), int(caption_.size()), &r,
-              DT_LEFT | (look_.wordWrap ? DT_WORDBREAK : DT_SINGLELINE));  // "&A" underlines the A
+    DrawTextW(dc, caption_.c_str(), int(caption_.size()), &r, TextFormat());  // "&A" underlines the A
     if (GetFocus() == hwnd()) DrawFocus(dc, r);  // only the keyboard gives a label the focus
   }
   EndPaint(hwnd(), &ps);
@@ -99,10 +99,13 @@ void Label::OnPaint() {
 // Around the text, as far as the label reaches.
 void Label::DrawFocus(HDC dc, const RECT& client) {
   RECT text = client;
-  DrawTextW(dc, caption_.c_str(), int(caption_.size()), &text,
-            DT_CALCRECT | DT_LEFT | (look_.wordWrap ? DT_WORDBREAK : DT_SINGLELINE));
+  DrawTextW(dc, caption_.c_str(), int(caption_.size()), &text, DT_CALCRECT | TextFormat());
   IntersectRect(&text, &text, &client);
   DrawFocusRect(dc, &text);
+}
+
+UINT Label::TextFormat() const {
+  return DT_LEFT | (look_.wordWrap ? DT_WORDBREAK : DT_SINGLELINE) | (look_.pathEllipsis ? DT_PATH_ELLIPSIS : 0);
 }
 
 HFONT Label::DrawingFont() const {

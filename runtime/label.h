@@ -23,6 +23,10 @@ class Label : public Window, public Control {
     COLORREF backColor = kTransparent;   // kTransparent shows what the parent draws behind it
     bool handPointer = false;  // the system's link pointer, else the arrow
     bool wordWrap = false;
+    // A path too long for the label loses letters from its middle ("C:\...\Sync"),
+    // and the window says so as a static control would (SS_PATHELLIPSIS), for
+    // whoever checks that captions show whole.
+    bool pathEllipsis = false;
     // A link the keyboard reaches: Tab gives it the focus, Enter or Space clicks it.
     bool tabStop = false;
   };
@@ -47,6 +51,7 @@ class Label : public Window, public Control {
   void DrawFocus(HDC dc, const RECT& client);
   void OnKeyDown(WPARAM key, LPARAM flags);
   HFONT DrawingFont() const;
+  UINT TextFormat() const;
   void Changed();
 
   std::wstring caption_;

@@ -28,8 +28,13 @@ bool OptionsPage::Create(HWND parent, const LayoutRect& at) {
   browserBookmarksCheck.SetValue(1);
   forgetPicksButton.Create(hwnd(), {16, 168, 129, 23}, L"清除快速打开的记忆");
   forgetPicksButton.SetFont(PageFont());
+  dataFolderLabel.Create(hwnd(), {16, 202, 85, 13}, {}, {.font = PageFont(), .pathEllipsis = true});
+  dataFolderButton.Create(hwnd(), {104, 197, 41, 23}, L"更改…");
+  dataFolderButton.SetFont(PageFont());
   return true;
 }
+
+void OptionsPage::ShowDataFolder(const std::wstring& folder) { dataFolderLabel.SetCaption(L"列表: " + folder); }
 
 void OptionsPage::ShowQuickOpenKeyTaken(bool taken) { ShowWindow(quickOpenTakenLabel.hwnd(), taken ? SW_SHOWNA : SW_HIDE); }
 

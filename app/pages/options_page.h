@@ -1,7 +1,7 @@
 #pragma once
 // The options page: animated windows, starting with Windows, the key that
 // opens the quick-open box, whether it searches the browsers' bookmarks, and
-// forgetting what it learned.
+// forgetting what it learned, and where the lists are kept.
 #include "runtime/check_box.h"
 #include "runtime/command_button.h"
 #include "runtime/hotkey_box.h"
@@ -16,14 +16,17 @@ class OptionsPage : public PictureBox {
 
   // Says so when another program holds the key.
   void ShowQuickOpenKeyTaken(bool taken);
+  void ShowDataFolder(const std::wstring& folder);
 
   CheckBox animateCheck, startWithWindowsCheck;
   HotkeyBox quickOpenKeyBox;
   CheckBox browserBookmarksCheck;
   CommandButton forgetPicksButton;
+  // Opens the folder picker.
+  CommandButton dataFolderButton;
 
  private:
-  Label optionsHeader, quickOpenLabel, quickOpenTakenLabel;
+  Label optionsHeader, quickOpenLabel, quickOpenTakenLabel, dataFolderLabel;
 };
 
 }  // namespace oravin

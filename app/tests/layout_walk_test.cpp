@@ -36,11 +36,13 @@ std::wstring ClassOf(HWND window) {
 // text (13 and 4 pixels at 96 dpi, scaled as Windows scales them). A label of
 // several lines (its rectangle holds two lines or more) breaks its caption at
 // blanks and needs its lines' height. Text boxes and our own buttons carry no
-// caption as their window text.
+// caption as their window text; a label that shortens a long path keeps no
+// width for it.
 SIZE CaptionSizeNeeded(HWND control, const RECT& at) {
   const std::wstring caption = testing::WindowText(control), kind = ClassOf(control);
   const bool label = _wcsicmp(kind.c_str(), L"Oravin.Label") == 0, button = _wcsicmp(kind.c_str(), L"Button") == 0;
   if (caption.empty() || !(label || button)) return {0, 0};
+  if (label && (GetWindowLongW(control, GWL_STYLE) & SS_PATHELLIPSIS)) return {0, 0};
   ScopedGetDC dc(control);
   ScopedSelect font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
   TEXTMETRICW metrics{};

@@ -250,5 +250,49 @@ TEST_F(FavoritesStore, AConflictCopyAddsItsEntriesOnceAndIsPutAside) {
   EXPECT_EQ(notices.size(), 1u);
 }
 
+// Another folder chosen: the lists move there, or join the lists there (a
+// second PC). The files left behind go only once the choice is kept; a move
+// that fails leaves the lists where they were and says why.
+TEST_F(FavoritesStore, ListsMoveToAnotherFolderOrJoinItsListsAndAFailedMoveLosesNothing) {
+  struct Case {
+    const char* name;
+    std::optional<std::string> there;  // the web list in the folder chosen
+    bool choiceKept;
+    std::string moved;  // empty: not moved
+  };
+  const Case cases[] = {
+      {"moved", std::nullopt, true, "a <Address>http://a/<Split>b <Address>http://b/<Split>\r\n"},
+      {"joined: the union", "b <Address>http://b/<Split>c <Address>http://c/<Split>\r\n", true,
+       "a <Address>http://a/<Split>b <Address>http://b/<Split>c <Address>http://c/<Split>\r\n"},
+      {"the choice not kept", std::nullopt, false, ""},
+      {"another program's file in the list's place", "not a list\r\n", true, ""},
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.name);
+    testing::ScratchDir chosen;
+    Favorites store(dir.wpath(L"Bin"));
+    notices.clear();
+    WriteBytes(File(ListKind::Websites), "a <Address>http://a/<Split>\r\n");
+    WriteBytes(File(ListKind::Folders), "d <Address>C:\\d<Split>\r\n");
+    if (test.there) WriteBytes(chosen.path() / "Websites.txt", *test.there);
+    store.LoadList(ListKind::Websites, notices);
+    store.AddEntry(ListKind::Websites, L"b <Address>http://b/");
+    const bool moved = store.MoveTo(chosen.wpath(), [&](Notices&) {
+      EXPECT_TRUE(std::filesystem::exists(File(ListKind::Websites)));
+      return test.choiceKept;
+    }, notices);
+    EXPECT_EQ(moved, !test.moved.empty());
+    EXPECT_EQ(notices.empty(), moved);
+    if (!moved) {
+      EXPECT_EQ(store.Folder(), dir.wpath(L"Bin"));
+      EXPECT_EQ(ReadBytes(File(ListKind::Websites)), "a <Address>http://a/<Split>\r\n");
+      continue;
+    }
+    EXPECT_EQ(ReadBytes(chosen.path() / "Websites.txt"), test.moved);
+    EXPECT_EQ(ReadBytes(chosen.path() / "FolderList.txt"), "d <Address>C:\\d<Split>\r\n");
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path() / "Bin"));
+  }
+}
+
 }  // namespace
 }  // namespace oravin

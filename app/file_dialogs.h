@@ -1,0 +1,31 @@
+#pragma once
+// The system's file and folder dialogs. The folder picker sits behind a seam,
+// so that a test can answer it.
+#include <windows.h>
+#include <shobjidl.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "runtime/seam.h"
+
+namespace oravin {
+
+// Shows a dialog of the kind given (CLSID_FileOpenDialog, CLSID_FileSaveDialog)
+// once setUp has set it up; the path the user chose, empty when cancelled.
+std::wstring ChoosePath(HWND owner, const CLSID& kind, const std::function<void(IFileDialog&)>& setUp);
+
+class FolderPicker {
+ public:
+  virtual ~FolderPicker() = default;
+  // The folder the user picked, the picker opened at start; nothing when cancelled.
+  virtual std::optional<std::wstring> Pick(HWND owner, const std::wstring& start) = 0;
+};
+
+using ScopedFolderPicker = ScopedSeam<FolderPicker>;
+
+// The one a test put in place, or else the system's.
+FolderPicker& CurrentFolderPicker();
+
+}  // namespace oravin
