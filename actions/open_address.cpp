@@ -4,7 +4,6 @@
 
 #include "actions/command_line.h"
 #include "actions/web_address.h"
-#include "runtime/app.h"
 #include "runtime/durable_file.h"
 #include "runtime/file_path.h"
 
@@ -72,7 +71,7 @@ std::optional<Notice> Launcher::OpenAddress(WindowHandle owner, const std::wstri
   // association itself: a page of our own to ask about would have to be made in
   // the temporary folder, where a file of the user's may bear its name.
   const FoundExecutable handler =
-      isFolder ? shell_.FindProgramFor(App().Path, L"") : shell_.FindProgramForType(L".html");
+      isFolder ? shell_.FindProgramFor(programFolder_, L"") : shell_.FindProgramForType(L".html");
   if (handler.code <= 32) return Notice{L"未找到关联的浏览器.", L"浏览器错误", MsgIcon::Exclamation};
   const bool fitsTheShell = target->size() <= kLongestShellAddress;
   const auto tooLong = [&] {

@@ -12,8 +12,9 @@ namespace oravin {
 
 class Launcher {
  public:
-  // Everything is started through the shell given.
-  explicit Launcher(Shell& shell) : shell_(shell) {}
+  // Everything is started through the shell given; a folder opens with the
+  // program that opens the program's own folder.
+  Launcher(Shell& shell, std::wstring programFolder) : shell_(shell), programFolder_(std::move(programFolder)) {}
 
   // newWindow starts the registered program itself with the address, which gives
   // a new window; otherwise the shell opens the address with its handler.
@@ -30,6 +31,7 @@ class Launcher {
 
  private:
   Shell& shell_;
+  std::wstring programFolder_;
 };
 
 }  // namespace oravin

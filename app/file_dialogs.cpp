@@ -5,7 +5,7 @@
 namespace oravin {
 namespace {
 
-class SystemFolderPicker : public FolderPicker {
+class ShellFolderPicker : public FolderPicker {
  public:
   std::optional<std::wstring> Pick(HWND owner, const std::wstring& start) override {
     const std::wstring folder = ChoosePath(owner, CLSID_FileOpenDialog, [&](IFileDialog& dialog) {
@@ -23,10 +23,6 @@ class SystemFolderPicker : public FolderPicker {
   }
 };
 
-FolderPicker& SystemPicker() {
-  static SystemFolderPicker picker;
-  return picker;
-}
 
 }  // namespace
 
@@ -45,6 +41,9 @@ std::wstring ChoosePath(HWND owner, const CLSID& kind, const std::function<void(
   return result;
 }
 
-FolderPicker& CurrentFolderPicker() { return ScopedFolderPicker::Current(SystemPicker); }
+FolderPicker& SystemFolderPicker() {
+  static ShellFolderPicker picker;
+  return picker;
+}
 
 }  // namespace oravin

@@ -1,6 +1,6 @@
 #pragma once
-// The system's file and folder dialogs. The folder picker sits behind a seam,
-// so that a test can answer it.
+// The system's file and folder dialogs. The folder picker is passed in, so
+// that a test can answer it.
 #include <windows.h>
 #include <shobjidl.h>
 
@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 
-#include "runtime/seam.h"
 
 namespace oravin {
 
@@ -23,9 +22,7 @@ class FolderPicker {
   virtual std::optional<std::wstring> Pick(HWND owner, const std::wstring& start) = 0;
 };
 
-using ScopedFolderPicker = ScopedSeam<FolderPicker>;
-
-// The one a test put in place, or else the system's.
-FolderPicker& CurrentFolderPicker();
+// The system's, which asks the user.
+FolderPicker& SystemFolderPicker();
 
 }  // namespace oravin

@@ -40,7 +40,11 @@ constexpr int32_t kRestoreEffect = 3;
 }  // namespace
 
 MainWindow::MainWindow(const SystemServices& system)
-    : launcher_(system.shell), startUpEntry_(system.registry), notificationArea_(system.notificationArea) {}
+    : program_(system.program),
+      launcher_(system.shell, system.program.folder),
+      startUpEntry_(system.registry),
+      notificationArea_(system.notificationArea),
+      folderPicker_(system.folderPicker) {}
 
 MainWindow::~MainWindow() = default;
 
@@ -116,7 +120,7 @@ void MainWindow::Rescaled() {
 
 void MainWindow::ApplySettings() {
   Notices notices;
-  const SettingsFields f = LoadSettings(notices);
+  const SettingsFields f = LoadSettings(BinFolder(), notices);
   Tell(notices);
   settingsEncoding_ = f.encoding;
   // The fields come in file order and stop at the first damaged one.
@@ -189,7 +193,7 @@ void MainWindow::ShutDown() {
   favorites_.SaveListsAtExit(notices);
   Tell(notices);
   notices.clear();
-  SaveSettings(CurrentOptions(), notices);
+  SaveSettings(CurrentOptions(), BinFolder(), notices);
   Tell(notices);
   CheckStartUp();
   trayIcon_.reset();

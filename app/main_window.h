@@ -16,6 +16,7 @@
 #include "app/browser_bookmark_source.h"
 #include "app/browser_stand_in.h"
 #include "app/drop_target.h"
+#include "app/file_dialogs.h"
 #include "app/quick_open_box.h"
 #include "app/tray_message.h"
 #include "app/pages/about_page.h"
@@ -29,6 +30,7 @@
 #include "data/quick_ranking.h"
 #include "data/settings.h"
 #include "effects/window_animation.h"
+#include "runtime/app.h"
 #include "runtime/check_box.h"
 #include "runtime/folder_watcher.h"
 #include "runtime/form.h"
@@ -44,9 +46,11 @@ inline constexpr int32_t kAnimationSteps = 33;
 // What the main window changes outside itself: what it opens, the
 // start-with-Windows value and its icon. Tests pass their own.
 struct SystemServices {
+  const ProgramLocation& program;
   Shell& shell;
   RegistryCalls& registry;
   NotificationArea& notificationArea;
+  FolderPicker& folderPicker;
 };
 
 class MainWindow : public Form {
@@ -155,7 +159,7 @@ class MainWindow : public Form {
   void ReloadCurrentList();
   void MergeConflictCopies();
   // Where the lists are kept, and the options page's way to another folder (main_window_data_folder.cpp).
-  static std::wstring BinFolder();
+  std::wstring BinFolder() const;
   void OpenDataFolder();
   void LookForDataFolder();
   void ChooseDataFolder();
@@ -224,9 +228,11 @@ class MainWindow : public Form {
   // Dropped, and waiting for the message loop.
   std::vector<DroppedItems> drops_;
 
+  const ProgramLocation& program_;
   Launcher launcher_;
   StartUpEntry startUpEntry_;
   NotificationArea& notificationArea_;
+  FolderPicker& folderPicker_;
   // From the end of the start-up until the shut-down.
   std::unique_ptr<TrayIcon> trayIcon_;
   WindowAnimation animation_;

@@ -5,12 +5,11 @@
 #include "app/file_dialogs.h"
 #include "app/main_window.h"
 #include "data/data_folder.h"
-#include "runtime/app.h"
 #include "runtime/file_path.h"
 
 namespace oravin {
 
-std::wstring MainWindow::BinFolder() { return JoinPath(App().Path, L"Bin"); }
+std::wstring MainWindow::BinFolder() const { return JoinPath(program_.folder, L"Bin"); }
 
 void MainWindow::OpenDataFolder() {
   const DataFolder folder = FindDataFolder(BinFolder());
@@ -35,7 +34,7 @@ void MainWindow::LookForDataFolder() {
 }
 
 void MainWindow::ChooseDataFolder() {
-  const std::optional<std::wstring> folder = CurrentFolderPicker().Pick(hwnd(), favorites_.Folder());
+  const std::optional<std::wstring> folder = folderPicker_.Pick(hwnd(), favorites_.Folder());
   if (!folder) return;
   Notices notices;
   const auto keepChoice = [&](Notices& failures) { return KeepDataFolderChoice(BinFolder(), *folder, failures); };

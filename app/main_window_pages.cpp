@@ -5,7 +5,7 @@
 #include "app/main_window.h"
 #include "app/images.h"
 #include "data/entry.h"
-#include "runtime/app.h"
+#include "runtime/file_path.h"
 #include "runtime/message_box.h"
 
 namespace oravin {
@@ -125,7 +125,7 @@ void MainWindow::ShowMainMenu() {
 
 void MainWindow::CheckStartUp() {
   const bool on = optionsPage.startWithWindowsCheck.Value() == 1;
-  startUpEntry_.Set(App().EXEName, ProgramCommand(App().Path + L"\\" + App().EXEName + L".exe"), on ? 1 : 0);
+  startUpEntry_.Set(program_.exeName, ProgramCommand(JoinPath(program_.folder, program_.exeName + L".exe")), on ? 1 : 0);
 }
 
 }  // namespace oravin

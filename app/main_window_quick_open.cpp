@@ -134,7 +134,7 @@ void MainWindow::CreateQuickOpen() {
   if (ReadFileContents(QuickLearningFile(), bytes, error)) quickRanking_.SetLearning(QuickLearning::FromFile(bytes));
 }
 
-std::wstring MainWindow::QuickLearningFile() const { return JoinPath(ParentOf(SettingsFile()), L"QuickOpenPicks.txt"); }
+std::wstring MainWindow::QuickLearningFile() const { return JoinPath(BinFolder(), L"QuickOpenPicks.txt"); }
 
 // Written at each change, as it is small: a program ended by the system keeps it.
 void MainWindow::SaveQuickLearning() const {

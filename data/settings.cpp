@@ -7,7 +7,6 @@
 
 #include "data/entry.h"
 #include "data/list_files.h"
-#include "runtime/app.h"
 #include "runtime/file_path.h"
 #include "runtime/leading_number.h"
 #include "runtime/rounding.h"
@@ -89,18 +88,18 @@ std::wstring FormatSettings(const Options& o) {
          std::to_wstring(o.exactPhrase) + QuickOpenFields(o.quickOpenKey, o.browserBookmarks);
 }
 
-std::wstring SettingsFile() { return JoinPath(JoinPath(App().Path, L"Bin"), L"Settings.txt"); }
+std::wstring SettingsFileIn(const std::wstring& binFolder) { return JoinPath(binFolder, L"Settings.txt"); }
 
-SettingsFields LoadSettings(Notices& notices) {
-  const TextFileRead file = ReadTextFile(SettingsFile(), notices);
+SettingsFields LoadSettings(const std::wstring& binFolder, Notices& notices) {
+  const TextFileRead file = ReadTextFile(SettingsFileIn(binFolder), notices);
   SettingsFields fields = ParseSettings(file.text);
   fields.encoding = file.encoding;
   return fields;
 }
 
-void SaveSettings(const Options& options, Notices& notices) {
+void SaveSettings(const Options& options, const std::wstring& binFolder, Notices& notices) {
   // Replaced whole, like the lists: never deleted before the new file is there.
-  WriteTextFile(FormatSettings(options), SettingsFile(), options.encoding, notices);
+  WriteTextFile(FormatSettings(options), SettingsFileIn(binFolder), options.encoding, notices);
 }
 
 }  // namespace oravin

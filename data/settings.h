@@ -56,11 +56,11 @@ int32_t SearchResultCount(std::wstring_view countBox);
 // A number as decimal text: whole numbers without a point, no leading zeros.
 std::wstring NumberText(double value);
 
-std::wstring SettingsFile();
+std::wstring SettingsFileIn(const std::wstring& binFolder);
 
 // Reads the file (a missing one is reported in the notices, once).
-SettingsFields LoadSettings(Notices& notices);
+SettingsFields LoadSettings(const std::wstring& binFolder, Notices& notices);
 // Replaces the file with the current options.
-void SaveSettings(const Options& options, Notices& notices);
+void SaveSettings(const Options& options, const std::wstring& binFolder, Notices& notices);
 
 }  // namespace oravin

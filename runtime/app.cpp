@@ -2,11 +2,6 @@
 
 namespace oravin {
 
-Application& App() {
-  static Application app;
-  return app;
-}
-
 std::wstring DirectoryOfModule(std::wstring_view modulePath) {
   const size_t slash = modulePath.find_last_of(L"\\/");
   if (slash == std::wstring_view::npos) return {};

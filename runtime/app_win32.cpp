@@ -7,7 +7,7 @@
 
 namespace oravin {
 
-void InitApplication() {
+ProgramLocation ThisProgram() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD n = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
@@ -17,8 +17,7 @@ void InitApplication() {
     }
     path.resize(path.size() * 2);  // long paths: the name was cut, try a larger buffer
   }
-  App().Path = DirectoryOfModule(path);
-  App().EXEName = ExeNameOfModule(path);
+  return {DirectoryOfModule(path), ExeNameOfModule(path)};
 }
 
 }  // namespace oravin

@@ -1,8 +1,9 @@
 #pragma once
+#include "runtime/app.h"
 
 namespace oravin {
 
-// Fills App() from the running module's path.
-void InitApplication();
+// The running program's, from its module's path.
+ProgramLocation ThisProgram();
 
 }  // namespace oravin

@@ -5,7 +5,6 @@
 
 #include "actions/command_line.h"
 #include "actions/open_address.h"
-#include "runtime/app.h"
 #include "testing/captured_message_boxes.h"
 #include "testing/scratch_dir.h"
 
@@ -55,7 +54,7 @@ class Launching : public ::testing::Test {
 
   testing::ScratchDir temp;
   RecordingShell shell;
-  Launcher launcher{shell};
+  Launcher launcher{shell, L"C:\\Tools"};
   testing::CapturedMessageBoxes boxes;
   WindowHandle owner = reinterpret_cast<WindowHandle>(0x1234);
 };
@@ -83,7 +82,6 @@ TEST_F(Launching, ANewWindowStartsTheBrowserWithTheAddressAsOneArgument) {
 }
 
 TEST_F(Launching, AFolderAsksForTheProgramThatOpensTheProgramsOwnFolder) {
-  App().Path = L"C:\\Tools";
   std::filesystem::create_directory(temp.path() / L"my folder");
   testing::ScopedCurrentFolder current(temp.path());  // an absolute path begins with "/" off Windows
   OpenAndTell(owner, L"my folder", true, true);

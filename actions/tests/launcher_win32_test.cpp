@@ -9,7 +9,6 @@
 #include <sstream>
 
 #include "actions/open_address.h"
-#include "runtime/app.h"
 #include "testing/captured_message_boxes.h"
 #include "testing/scratch_dir.h"
 #include "testing/win32_testing.h"
@@ -113,7 +112,7 @@ class LauncherOnWindows : public ::testing::Test {
   std::optional<std::wstring> folderCommand;  // the prefix's own, while a test replaces it
   testing::ScratchDir dir;
   testing::CapturedMessageBoxes boxes;
-  Launcher launcher{SystemShell()};
+  Launcher launcher{SystemShell(), dir.wpath()};
 };
 
 TEST_F(LauncherOnWindows, QuotesAndBlanksCannotAddAnArgumentInEitherBranch) {
@@ -175,7 +174,6 @@ TEST_F(LauncherOnWindows, WebEntriesThatNameProgramsStartNothingInEitherBranch) 
 TEST_F(LauncherOnWindows, FolderEntriesOpenOnlyFoldersThatExistInEitherBranch) {
   folderCommand = Default(kFolderCommand);
   SetDefault(kFolderCommand, L"\"" + FakeBrowser() + L"\" \"%1\"");
-  App().Path = dir.wpath();
   const std::wstring trap = Trap();
   const std::filesystem::path folder = dir.path() / L"我的 资料";
   std::filesystem::create_directory(folder);

@@ -8,7 +8,6 @@
 
 #include "app/add_favorites.h"
 #include "data/bookmark_file.h"
-#include "runtime/app.h"
 #include "testing/bench_main.h"
 #include "testing/latin1_codec.h"
 

@@ -3,7 +3,6 @@
 #include "app/add_favorites.h"
 #include "app/dropped_items.h"
 #include "data/entry.h"
-#include "runtime/app.h"
 #include "testing/captured_message_boxes.h"
 #include "testing/latin1_codec.h"
 #include "testing/scratch_dir.h"

@@ -1,25 +1,13 @@
 // The data folder: another one picked on the options page takes the lists,
 // and a chosen one not there at the start keeps them waiting in memory.
-#include "app/file_dialogs.h"
 #include "app/tests/main_window_fixture.h"
 #include "data/data_folder.h"
 
 namespace oravin {
 namespace {
 
-// Answers the folder picker as the user would have.
-class PickedFolder : public FolderPicker {
- public:
-  explicit PickedFolder(std::wstring folder) : folder_(std::move(folder)), guard_(*this) {}
-  std::optional<std::wstring> Pick(HWND, const std::wstring&) override { return folder_; }
-
- private:
-  std::wstring folder_;
-  ScopedFolderPicker guard_;
-};
-
-// The options page's "更改…", in twips on the window.
-constexpr POINT kChangeDataFolder{(16 + 124) * 15, (48 + 208) * 15};
+// The options page's "更改…", in pixels of the window at 96 dpi.
+constexpr POINT kChangeDataFolder{16 + 124, 48 + 208};
 
 TEST_F(MainWindowInProcess, AFolderPickedOnTheOptionsPageJoinsItsListsAndIsWatched) {
   testing::ScratchDir chosen;
@@ -29,7 +17,7 @@ TEST_F(MainWindowInProcess, AFolderPickedOnTheOptionsPageJoinsItsListsAndIsWatch
   ASSERT_TRUE(Start());
   form.ShowOptions();
   ASSERT_TRUE(Settled());
-  PickedFolder picked(chosen.wpath());
+  folderPicker.answer = chosen.wpath();
   SendMessageW(testing::ControlAt(form.hwnd(), kChangeDataFolder.x, kChangeDataFolder.y), BM_CLICK, 0, 0);
   EXPECT_EQ(ReadBytes(dir.path() / "Bin" / kDataFolderFileName), DataFolderChoiceBytes(chosen.wpath()));
   EXPECT_EQ(Entries().size(), 2u);

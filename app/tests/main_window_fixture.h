@@ -10,6 +10,7 @@
 
 #include "actions/registry_calls.h"
 #include "actions/shell.h"
+#include "app/file_dialogs.h"
 #include "app/main_window.h"
 #include "data/entry.h"
 #include "data/list_files.h"
@@ -49,7 +50,7 @@ class RecordingRegistry : public RegistryCalls {
  public:
   Key CreateKey(RegistryRoot, const std::wstring&) override { return this; }
   bool SetStringValue(Key, const std::wstring& name, const std::wstring& data) override {
-    settingsSavedBefore = std::filesystem::exists(std::filesystem::path(App().Path) / "Bin" / "Settings.txt");
+    settingsSavedBefore = std::filesystem::exists(std::filesystem::path(binFolder) / "Settings.txt");
     events.push_back("registry set " + Narrow(name) + "=" + Narrow(data));
     return true;
   }
@@ -59,6 +60,7 @@ class RecordingRegistry : public RegistryCalls {
   }
   void CloseKey(Key) override {}
   bool settingsSavedBefore = false;
+  std::wstring binFolder;
 };
 
 // What the main window asks of the shell: a browser is always found.
@@ -82,6 +84,13 @@ class RecordingShell : public Shell {
   std::vector<std::wstring> started, lookups, opened;
 };
 
+// Answers the folder picker as the user would have; cancels unless told a folder.
+class AnsweringFolderPicker : public FolderPicker {
+ public:
+  std::optional<std::wstring> Pick(HWND, const std::wstring&) override { return answer; }
+  std::optional<std::wstring> answer;
+};
+
 inline std::wstring Describe(HWND control) {
   wchar_t kind[32] = {};
   GetClassNameW(control, kind, 32);
@@ -101,8 +110,7 @@ class MainWindowInProcess : public ::testing::Test {
  protected:
   void SetUp() override {
     events.clear();
-    App().Path = dir.wpath();
-    App().EXEName = L"fav";
+    registry.binFolder = dir.wpath(L"Bin");
     std::filesystem::create_directories(dir.path() / "Bin");
     ForgetQuitRequests();
   }
@@ -152,7 +160,9 @@ class MainWindowInProcess : public ::testing::Test {
   RecordingTray tray;
   RecordingRegistry registry;
   RecordingShell shell;
-  const SystemServices system{shell, registry, tray};
+  ProgramLocation program{dir.wpath(), L"fav"};
+  AnsweringFolderPicker folderPicker;
+  const SystemServices system{program, shell, registry, tray, folderPicker};
   MainWindow form{system};
 };
 

@@ -145,10 +145,10 @@ TEST_F(MainWindowInProcess, AStartUpCommandWithABlankIsQuoted) {
   Settings("0<Split>0<Split>0<Split>1<Split>100<Split>0");
   ASSERT_TRUE(Start());
   events.clear();
-  const std::wstring folder = App().Path;
-  App().Path = L"C:\\Program Files\\Oravin";
+  const std::wstring folder = program.folder;
+  program.folder = L"C:\\Program Files\\Oravin";
   form.CheckStartUp();
-  App().Path = folder;
+  program.folder = folder;
   ASSERT_FALSE(events.empty());
   EXPECT_EQ(events.front(), "registry set fav=\"C:\\Program Files\\Oravin\\fav.exe\"");
 }

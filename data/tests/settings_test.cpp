@@ -2,7 +2,6 @@
 
 #include "data/entry.h"
 #include "data/settings.h"
-#include "runtime/app.h"
 #include "testing/captured_message_boxes.h"
 #include "testing/latin1_codec.h"
 #include "testing/scratch_dir.h"
@@ -121,20 +120,20 @@ TEST(SettingsFile, RoundTripsThroughTheProgramsBinFolder) {
   testing::WithLatin1CodePage codePage;
   testing::CapturedMessageBoxes boxes;
   testing::ScratchDir dir;
-  App().Path = dir.wpath();
+  const std::wstring bin = dir.wpath(L"Bin");
   Notices notices;
-  EXPECT_FALSE(LoadSettings(notices).animate);
+  EXPECT_FALSE(LoadSettings(bin, notices).animate);
   Tell(notices);
   ASSERT_EQ(boxes.calls.size(), 1u);  // a missing file is told once
   Options o;
   o.mode = 2;
   o.resultCount = L"25";
   notices.clear();
-  SaveSettings(o, notices);
+  SaveSettings(o, bin, notices);
   Tell(notices);
   EXPECT_EQ(testing::ReadBytes(dir.path() / "Bin" / "Settings.txt"), "1<Split>2<Split>0<Split>1<Split>25<Split>0\r\n");
   notices.clear();
-  const SettingsFields f = LoadSettings(notices);
+  const SettingsFields f = LoadSettings(bin, notices);
   Tell(notices);
   EXPECT_EQ(f.mode, 2);
   EXPECT_EQ(f.resultCount, L"25");

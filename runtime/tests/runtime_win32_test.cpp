@@ -36,11 +36,11 @@ TEST(SystemCodePage, ReportsTextItCannotHold) {
 }
 
 TEST(Application, KnowsWhereTheTestProgramLives) {
-  InitApplication();
+  const ProgramLocation program = ThisProgram();
   wchar_t module[MAX_PATH];
   GetModuleFileNameW(nullptr, module, MAX_PATH);
-  EXPECT_EQ(App().Path + L"\\" + App().EXEName + L".exe", std::wstring(module));
-  EXPECT_EQ(App().EXEName, L"runtime_win32_test");
+  EXPECT_EQ(program.folder + L"\\" + program.exeName + L".exe", std::wstring(module));
+  EXPECT_EQ(program.exeName, L"runtime_win32_test");
 }
 
 // The real box: shown, found by its title, its text read, answered.
