@@ -4,6 +4,7 @@
 #include <bit>
 #include <compare>
 
+#include "data/best_matches.h"
 #include "data/pinyin.h"
 
 namespace oravin {
@@ -26,6 +27,18 @@ std::wstring Folded(std::wstring_view text) {
   std::wstring folded(text);
   for (wchar_t& c : folded) c = Fold(c);
   return folded;
+}
+
+// Where the word (of one character or more) is in the text from `from` on. By
+// hand: titles are short, and the library's search makes two calls at each
+// place the first letter is.
+size_t Find(std::wstring_view text, std::wstring_view word, size_t from = 0) {
+  if (word.size() > text.size()) return std::wstring_view::npos;
+  const wchar_t first = word[0];
+  for (size_t i = from, last = text.size() - word.size(); i <= last; ++i) {
+    if (text[i] == first && std::equal(word.begin() + 1, word.end(), text.begin() + ptrdiff_t(i) + 1)) return i;
+  }
+  return std::wstring_view::npos;
 }
 
 bool IsLatinWordChar(wchar_t c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); }
@@ -109,7 +122,7 @@ std::vector<Word> WordsOf(std::wstring_view query) {
 // stay while an address is typed.
 bool AddressHas(std::wstring_view address, LeftOut left, uint64_t addressChars, const Word& word) {
   if (word.address.empty()) return true;
-  if ((word.addressChars & ~addressChars) == 0 && address.substr(left.all).find(word.address) != std::wstring_view::npos)
+  if ((word.addressChars & ~addressChars) == 0 && Find(address.substr(left.all), word.address) != std::wstring_view::npos)
     return true;
   return address.starts_with(word.text) || address.substr(left.scheme).starts_with(word.rest);
 }
@@ -142,7 +155,7 @@ uint64_t ReadingSteps(PinyinReadings readings, std::wstring_view word, size_t k)
 // Whether the word spells the title's characters from `start` on. All the
 // ways of spelling are followed at once: bit k of `spelled` says the word's
 // first k characters spell the characters so far.
-bool Spells(std::wstring_view title, const uint32_t* initials, size_t start, std::wstring_view word) {
+bool Spells(std::wstring_view title, size_t start, std::wstring_view word) {
   const uint64_t whole = Bit(word.size());
   uint64_t spelled = 1;
   for (size_t i = start; i < title.size() && spelled != 0; ++i) {
@@ -151,7 +164,8 @@ bool Spells(std::wstring_view title, const uint32_t* initials, size_t start, std
       const size_t k = size_t(std::countr_zero(ways));
       const wchar_t c = word[k];
       if (title[i] == c) next |= Bit(k + 1);
-      if (c >= 'a' && c <= 'z' && (initials[i] >> (c - 'a') & 1)) next |= ReadingSteps(ReadingsOf(title[i]), word, k);
+      if (c >= 'a' && c <= 'z' && (LettersOf(title[i]).initials >> (c - 'a') & 1))
+        next |= ReadingSteps(ReadingsOf(title[i]), word, k);
     }
     if (next & whole) return true;
     spelled = next;
@@ -160,85 +174,95 @@ bool Spells(std::wstring_view title, const uint32_t* initials, size_t start, std
 }
 
 Place TextPlace(std::wstring_view title, std::wstring_view word) {
-  size_t at = title.find(word);
+  size_t at = Find(title, word);
   if (at == std::wstring_view::npos) return kNoMatch;
   if (at == 0) return kBeginsTitle;
-  for (; at != std::wstring_view::npos; at = title.find(word, at + 1)) {
+  for (; at != std::wstring_view::npos; at = Find(title, word, at + 1)) {
     if (StartsWord(title, at)) return kStartsWord;
   }
   return kInsideTitle;
 }
 
-Place TitlePlace(std::wstring_view title, const uint32_t* initials, std::wstring_view word) {
+Place TitlePlace(std::wstring_view title, std::wstring_view word) {
   const Place text = TextPlace(title, word);
   if (text == kBeginsTitle || word.size() > kMaxSpelled) return text;
-  if (Spells(title, initials, 0, word)) return kBeginsTitle;
+  if (Spells(title, 0, word)) return kBeginsTitle;
   if (text == kStartsWord) return text;
   for (size_t i = 1; i < title.size(); ++i) {
-    if (StartsWord(title, i) && Spells(title, initials, i, word)) return kStartsWord;
+    if (StartsWord(title, i) && Spells(title, i, word)) return kStartsWord;
   }
   return text;
 }
 
 }  // namespace
 
-void QuickIndex::SetList(size_t which, std::span<const Favorite> favorites) {
-  if (which >= lists_.size()) lists_.resize(which + 1);
-  List& list = lists_[which];
-  list = {};
-  list.entries.reserve(favorites.size());
+QuickIndex::List::List(std::span<const Favorite> favorites) {
+  // Each text is folded straight into its place: one allocation for all the titles, one for the addresses.
+  size_t titleSize = 0, addressSize = 0;
   for (const Favorite& favorite : favorites) {
-    Entry entry{};
-    entry.title = uint32_t(list.titles.size());
+    titleSize += favorite.title.size();
+    addressSize += favorite.address.size();
+  }
+  titles.resize(titleSize);
+  addresses.resize(addressSize);
+  entries.resize(favorites.size());
+  wchar_t* title = titles.data();
+  wchar_t* address = addresses.data();
+  for (size_t i = 0; i < favorites.size(); ++i) {
+    const Favorite& favorite = favorites[i];
+    Entry& entry = entries[i];
+    entry.title = uint32_t(title - titles.data());
     entry.titleLength = uint32_t(favorite.title.size());
+    uint64_t titleChars = 0;
     for (const wchar_t original : favorite.title) {
       const wchar_t c = Fold(original);
-      const PinyinReadings readings = ReadingsOf(c);
-      uint32_t initials = 0;
-      entry.titleChars |= CharBit(c);
-      for (size_t r = 0; r < readings.size(); ++r) {
-        initials |= uint32_t(1) << (readings[r][0] - 'a');
-        for (const char letter : readings[r]) entry.titleChars |= CharBit(wchar_t(letter));
-      }
-      list.titles += c;
-      list.initials.push_back(initials);
+      *title++ = c;
+      titleChars |= CharBit(c) | LettersOf(c).all;
     }
-    const std::wstring address = Folded(favorite.address);
-    const LeftOut left = LeftOutOf(address);
-    entry.address = uint32_t(list.addresses.size());
-    entry.addressLength = uint32_t(address.size());
+    entry.titleChars = titleChars;
+    entry.address = uint32_t(address - addresses.data());
+    entry.addressLength = uint32_t(favorite.address.size());
+    for (const wchar_t original : favorite.address) *address++ = Fold(original);
+    const std::wstring_view folded(addresses.data() + entry.address, entry.addressLength);
+    const LeftOut left = LeftOutOf(folded);
     entry.scheme = uint32_t(left.scheme);
     entry.leftOut = uint32_t(left.all);
-    entry.addressChars = CharBits(std::wstring_view(address).substr(left.all));
-    list.addresses += address;
-    list.entries.push_back(entry);
+    entry.addressChars = CharBits(folded.substr(left.all));
   }
 }
 
+void QuickIndex::SetList(size_t which, List indexed) {
+  if (which >= lists_.size()) lists_.resize(which + 1);
+  lists_[which] = std::move(indexed);
+}
+
+void QuickIndex::Hide(size_t which, std::vector<bool> hidden) {
+  if (which < lists_.size()) lists_[which].hidden = std::move(hidden);
+}
+
 std::vector<QuickMatch> QuickIndex::Search(std::wstring_view query, size_t limit) const {
-  std::vector<RankedMatch> found = limit == 0 ? std::vector<RankedMatch>() : Matches(query);
-  const size_t kept = std::min(limit, found.size());
-  std::partial_sort(found.begin(), found.begin() + ptrdiff_t(kept), found.end());
+  BestMatches<RankedMatch> best(limit);
+  if (limit > 0) EachMatch(query, [&](const RankedMatch& match) { best.Offer(match); });
   std::vector<QuickMatch> matches;
-  for (size_t i = 0; i < kept; ++i) matches.push_back(found[i].match());
+  for (const RankedMatch& ranked : std::move(best).BestFirst()) matches.push_back(ranked.match());
   return matches;
 }
 
-std::vector<RankedMatch> QuickIndex::Matches(std::wstring_view query) const {
+void QuickIndex::EachMatch(std::wstring_view query, const std::function<void(const RankedMatch&)>& found) const {
   const std::vector<Word> words = WordsOf(query);
-  std::vector<RankedMatch> found;
-  if (words.empty()) return found;
+  if (words.empty()) return;
   for (size_t which = 0; which < lists_.size(); ++which) {
     const List& list = lists_[which];
     const std::wstring_view titles = list.titles, addresses = list.addresses;
     for (uint32_t i = 0; i < list.entries.size(); ++i) {
-      const Entry& entry = list.entries[i];
+      if (!list.hidden.empty() && list.hidden[i]) continue;
+      const List::Entry& entry = list.entries[i];
       const std::wstring_view title = titles.substr(entry.title, entry.titleLength);
       Place worst = kBeginsTitle;
       for (size_t w = 0; w < words.size() && worst != kNoMatch; ++w) {
         const Word& word = words[w];
         Place place = kNoMatch;
-        if ((word.chars & ~entry.titleChars) == 0) place = TitlePlace(title, list.initials.data() + entry.title, word.text);
+        if ((word.chars & ~entry.titleChars) == 0) place = TitlePlace(title, word.text);
         if (place == kNoMatch && AddressHas(addresses.substr(entry.address, entry.addressLength), {entry.scheme, entry.leftOut},
                                           entry.addressChars, word)) {
           place = kAddressOnly;
@@ -247,10 +271,9 @@ std::vector<RankedMatch> QuickIndex::Matches(std::wstring_view query) const {
         if (w > 0 && place == kStartsWord) place = kBeginsTitle;
         worst = std::max(worst, place);
       }
-      if (worst != kNoMatch) found.push_back({worst, entry.titleLength, which, i});
+      if (worst != kNoMatch) found({worst, entry.titleLength, which, i});
     }
   }
-  return found;
 }
 
 }  // namespace oravin

@@ -64,10 +64,18 @@ TEST(ChromiumBookmarksTest, MergedOnceEachListsFirstOnlyWebAddresses) {
   const ProfileBookmarks files[] = {{0, *ParseChromiumBookmarks(kDefaultProfile)},
                                     {0, *ParseChromiumBookmarks(kAccountBookmarks)},
                                     {1, {{L"Mail in Edge", L"https://mail.example.com"}, {L"Edge only", L"edge.example"}}}};
-  const BrowserBookmarks merged = MergeBookmarks(files, lists);
-  EXPECT_EQ(LinksOf(merged.favorites), (Links{L"Ünïcødé 𠀋 站 https://example.org/ü", L"Bilibili https://www.bilibili.com/",
-                                             L"Mail https://mail.example.com/", L"Edge only edge.example"}));
-  EXPECT_EQ(merged.browsers, (std::vector<uint8_t>{0, 0, 0, 1}));
+  const BrowserBookmarks merged = MergeBookmarks(files);
+  const std::vector<bool> listed = ListedBookmarks(merged, lists);
+  std::vector<Favorite> shown;
+  std::vector<uint8_t> browsers;
+  for (size_t i = 0; i < merged.favorites.size(); ++i) {
+    if (listed.at(i)) continue;
+    shown.push_back(merged.favorites[i]);
+    browsers.push_back(merged.browsers[i]);
+  }
+  EXPECT_EQ(LinksOf(shown), (Links{L"Ünïcødé 𠀋 站 https://example.org/ü", L"Bilibili https://www.bilibili.com/",
+                                   L"Mail https://mail.example.com/", L"Edge only edge.example"}));
+  EXPECT_EQ(browsers, (std::vector<uint8_t>{0, 0, 0, 1}));
 }
 
 }  // namespace
