@@ -78,19 +78,17 @@ class QuickIndex {
    private:
     friend class QuickIndex;
     struct Entry {
-      uint32_t title;  // where the entry's folded text starts in titles
+      uint32_t title;  // where the entry's folded title starts in text, its address right after it
       uint32_t titleLength;
-      uint32_t address;  // where it starts in addresses
       uint32_t addressLength;
-      uint32_t scheme;   // how long its "scheme://" is
-      uint32_t leftOut;  // and with the "www." after it
+      uint32_t scheme : 31;  // how long the address's "scheme://" is
+      uint32_t www : 1;      // and whether a "www." follows it
       // A bit for every character a word could need to match (CharBit in the
       // .cpp): the title's, the letters of its readings; the address's.
       uint64_t titleChars;
       uint64_t addressChars;
     };
-    std::wstring titles;
-    std::wstring addresses;
+    std::u16string text;
     std::vector<Entry> entries;
     // Opposite each entry, whether it is never found; empty when none is.
     std::vector<bool> hidden;
