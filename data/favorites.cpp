@@ -75,7 +75,8 @@ void Favorites::SortEntries(std::vector<std::wstring>& entries) const {
     // entries are untouched until the order is known.
     std::vector<uint32_t> order(entries.size());
     for (uint32_t i = 0; i < order.size(); ++i) order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) { return before(entries[a], entries[b]); });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](uint32_t a, uint32_t b) { return before(entries[a], entries[b]); });
     std::vector<std::wstring> sorted;
     sorted.reserve(entries.size());
     for (const uint32_t i : order) sorted.push_back(std::move(entries[i]));

@@ -111,7 +111,8 @@ MergedList MergeLists(std::optional<std::vector<std::wstring>> base, const std::
   // The base, less what the two sides' changes take away, and with what they add.
   std::vector<bool> dropped(known.size());
   std::vector<std::wstring_view> added, deletedOnBoth;
-  const auto merge = [&](std::wstring_view entry, const Changes::Change* hereChange, const Changes::Change* thereChange) {
+  const auto merge = [&](std::wstring_view entry, const Changes::Change* hereChange,
+                         const Changes::Change* thereChange) {
     static const Changes::Change kNone;
     const Changes::Change& h = hereChange ? *hereChange : kNone;
     const Changes::Change& t = thereChange ? *thereChange : kNone;

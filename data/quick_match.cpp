@@ -40,12 +40,14 @@ size_t UnitsOf(std::wstring_view text) {
 char16_t* PutFolded(std::wstring_view text, char16_t* out) {
   for (const wchar_t original : text) {
     const uint32_t c = uint32_t(Fold(original));
-    if (sizeof(wchar_t) == 4 && c > 0xFFFF) {
-      *out++ = char16_t(0xD800 + ((c - 0x10000) >> 10));
-      *out++ = char16_t(0xDC00 + (c & 0x3FF));
-    } else {
-      *out++ = char16_t(c);
+    if constexpr (sizeof(wchar_t) == 4) {
+      if (c > 0xFFFF) {
+        *out++ = char16_t(0xD800 + ((c - 0x10000) >> 10));
+        *out++ = char16_t(0xDC00 + (c & 0x3FF));
+        continue;
+      }
     }
+    *out++ = char16_t(c);
   }
   return out;
 }

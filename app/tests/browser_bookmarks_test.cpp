@@ -78,5 +78,21 @@ TEST(ChromiumBookmarksTest, MergedOnceEachListsFirstOnlyWebAddresses) {
   EXPECT_EQ(browsers, (std::vector<uint8_t>{0, 0, 0, 1}));
 }
 
+// Past what a few bookmarks fill: every address once, whatever its letter case
+// and trailing separator, and those the lists hold marked.
+TEST(ChromiumBookmarksTest, ManyBookmarksEachOnceThoseListedMarked) {
+  ProfileBookmarks file{0, {}};
+  for (int i = 0; i < 3000; ++i) {
+    const std::wstring n = std::to_wstring(i % 1000);
+    file.bookmarks.push_back({L"B", i / 1000 == 1 ? L"HTTPS://SITE" + n + L".EXAMPLE" : L"https://site" + n + L".example/"});
+  }
+  const std::vector<std::vector<Favorite>> lists = {
+      {{L"L", L"https://site7.example"}, {L"L", L"https://site999.example/"}}};
+  const BrowserBookmarks merged = MergeBookmarks({&file, 1});
+  ASSERT_EQ(merged.favorites.size(), 1000u);
+  const std::vector<bool> listed = ListedBookmarks(merged, lists);
+  for (size_t i = 0; i < merged.favorites.size(); ++i) EXPECT_EQ(listed[i], i == 7 || i == 999) << i;
+}
+
 }  // namespace
 }  // namespace oravin
