@@ -18,15 +18,6 @@ class PinyinReadings {
 
  private:
   friend PinyinReadings ReadingsOf(wchar_t c);
-
-// The letters of a character's readings as bits, 'a' the lowest: those that
-// begin a reading, and all. Looked up in a table made at first use, as they
-// are asked for every character of every title.
-struct ReadingLetters {
-  uint32_t initials = 0;
-  uint32_t all = 0;
-};
-ReadingLetters LettersOf(wchar_t c);
   // One reading: its syllable's number; several: where their numbers start.
   uint16_t first_ = 0;
   uint8_t count_ = 0;
