@@ -83,32 +83,28 @@ void BrowserBookmarkSource::ReadSoon() {
   }
   reading_.reset(CreateThread(nullptr, 0, ReadOnItsThread, this, 0, nullptr));
   // Without a thread the reading is done here: late, but not lost.
-  if (!reading_) {
-    changed_ = ReadChanged();
-    PostMessageW(window_, arrived_, 0, 0);
-  }
+  if (!reading_) ReadOnItsThread(this);
 }
 
 DWORD WINAPI BrowserBookmarkSource::ReadOnItsThread(void* self) {
   auto& source = *static_cast<BrowserBookmarkSource*>(self);
-  source.changed_ = source.ReadChanged();
+  if (source.ReadChanged()) source.indexed_ = IndexBookmarks(source.files_);
   PostMessageW(source.window_, source.arrived_, 0, 0);
   return 0;
 }
 
-bool BrowserBookmarkSource::Arrived() {
+std::optional<IndexedBookmarks> BrowserBookmarkSource::Arrived() {
   if (reading_) {
     WaitForSingleObject(reading_.get(), INFINITE);
     reading_.reset();
   }
-  const bool changed = changed_;
-  changed_ = false;
-  if (changed) shown_ = files_;
+  std::optional<IndexedBookmarks> indexed = std::move(indexed_);
+  indexed_.reset();
   if (again_) {
     again_ = false;
     ReadSoon();
   }
-  return changed;
+  return indexed;
 }
 
 bool BrowserBookmarkSource::ReadChanged() {

@@ -2,14 +2,16 @@
 // The browsers' bookmarks (app/browser_bookmarks.h) as they are on the disk:
 // read once, then again each time a profile's bookmarks file changes, only
 // the files that changed, on a thread of its own so the window never waits
-// for a big file. The files are only read, shared with the browser, which can
-// replace them meanwhile. A file that cannot be read (locked, half-written,
-// not a bookmarks file) keeps what it gave last, and is tried again when it
+// for a big file, nor for merging and indexing what the files hold. The
+// files are only read, shared with the browser, which can replace them
+// meanwhile. A file that cannot be read (locked, half-written, not a
+// bookmarks file) keeps what it gave last, and is tried again when it
 // changes.
 #include <windows.h>
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,11 +30,10 @@ class BrowserBookmarkSource {
   BrowserBookmarkSource(const BrowserBookmarkSource&) = delete;
   BrowserBookmarkSource& operator=(const BrowserBookmarkSource&) = delete;
 
-  // Whether the bookmarks changed with the reading that just ended.
-  bool Arrived();
-  // Every profile's files as the last reading found them, the browsers in
-  // their order, a browser's default profile first.
-  const std::vector<ProfileBookmarks>& Bookmarks() const { return shown_; }
+  // The bookmarks of every profile, indexed, when they changed with the
+  // reading that just ended: the browsers in their order, a browser's
+  // default profile first.
+  std::optional<IndexedBookmarks> Arrived();
 
  private:
   struct Stamp {
@@ -55,9 +56,8 @@ class BrowserBookmarkSource {
   // The reading thread's: it keeps what each file gave, for the next reading.
   std::vector<ProfileBookmarks> files_;
   std::vector<Stamp> stamps_;
-  bool changed_ = false;
-  // The window's copy of files_, taken when a reading ends.
-  std::vector<ProfileBookmarks> shown_;
+  // What the reading made for the window when the bookmarks changed.
+  std::optional<IndexedBookmarks> indexed_;
   UniqueKernelHandle reading_;
   // A change came while reading: another reading follows.
   bool again_ = false;

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cwctype>
-#include <unordered_set>
 
 #include "actions/web_address.h"
 #include "data/text_encoding.h"
@@ -111,7 +110,9 @@ uint64_t SamePlaceHash(std::wstring_view address) {
   if (!address.empty() && (address.back() == L'/' || address.back() == L'\\')) address.remove_suffix(1);
   uint64_t hash = 14695981039346656037u;  // FNV-1a
   for (const wchar_t c : address) {
-    const wchar_t lower = c < 0x80 ? (c >= L'A' && c <= L'Z' ? wchar_t(c + 32) : c) : wchar_t(std::towlower(c));
+    // The ideographs have no case; asking the library for each costs more than the rest.
+    const bool caseless = c < 0x80 || (c >= 0x3400 && c <= 0x9FFF);
+    const wchar_t lower = caseless ? (c >= L'A' && c <= L'Z' ? wchar_t(c + 32) : c) : wchar_t(std::towlower(c));
     hash = (hash ^ uint64_t(lower)) * 1099511628211u;
   }
   return hash;
@@ -119,20 +120,79 @@ uint64_t SamePlaceHash(std::wstring_view address) {
 
 }  // namespace
 
-BrowserBookmarks MergeBookmarks(std::span<const ProfileBookmarks> files, std::span<const std::vector<Favorite>> lists) {
-  std::unordered_set<uint64_t> seen;
-  for (const std::vector<Favorite>& list : lists) {
-    for (const Favorite& favorite : list) seen.insert(SamePlaceHash(favorite.address));
+namespace {
+
+// Made 1, so that 0 can mark a free slot.
+constexpr uint64_t kFree = 0;
+uint64_t Stored(uint64_t hash) { return hash == kFree ? 1 : hash; }
+
+}  // namespace
+
+size_t NumbersByHash::SlotOf(uint64_t hash) const {
+  const size_t mask = hashes_.size() - 1;
+  size_t slot = size_t(hash) & mask;
+  while (hashes_[slot] != kFree && hashes_[slot] != hash) slot = (slot + 1) & mask;
+  return slot;
+}
+
+bool NumbersByHash::Add(uint64_t hash, uint32_t number) {
+  hash = Stored(hash);
+  // At most half full, so that a search ends soon at a free slot.
+  if (2 * (count_ + 1) > hashes_.size()) {
+    NumbersByHash larger;
+    larger.hashes_.assign(std::max<size_t>(64, 2 * hashes_.size()), kFree);
+    larger.numbers_.resize(larger.hashes_.size());
+    for (size_t i = 0; i < hashes_.size(); ++i) {
+      if (hashes_[i] != kFree) larger.Add(hashes_[i], numbers_[i]);
+    }
+    *this = std::move(larger);
   }
+  const size_t slot = SlotOf(hash);
+  if (hashes_[slot] == hash) return false;
+  hashes_[slot] = hash;
+  numbers_[slot] = number;
+  ++count_;
+  return true;
+}
+
+std::optional<uint32_t> NumbersByHash::Find(uint64_t hash) const {
+  if (hashes_.empty()) return std::nullopt;
+  const size_t slot = SlotOf(Stored(hash));
+  if (hashes_[slot] == kFree) return std::nullopt;
+  return numbers_[slot];
+}
+
+BrowserBookmarks MergeBookmarks(std::span<const ProfileBookmarks> files) {
   BrowserBookmarks merged;
   for (const ProfileBookmarks& file : files) {
     for (const Favorite& bookmark : file.bookmarks) {
-      if (!seen.insert(SamePlaceHash(bookmark.address)).second || !WebAddressToOpen(bookmark.address)) continue;
+      if (!WebAddressToOpen(bookmark.address) ||
+          !merged.byAddress.Add(SamePlaceHash(bookmark.address), uint32_t(merged.favorites.size()))) {
+        continue;
+      }
       merged.favorites.push_back(bookmark);
       merged.browsers.push_back(uint8_t(file.browser));
     }
   }
   return merged;
+}
+
+std::vector<bool> ListedBookmarks(const BrowserBookmarks& bookmarks, std::span<const std::vector<Favorite>> lists) {
+  std::vector<bool> listed(bookmarks.favorites.size());
+  if (bookmarks.favorites.empty()) return listed;
+  for (const std::vector<Favorite>& list : lists) {
+    for (const Favorite& favorite : list) {
+      if (const std::optional<uint32_t> number = bookmarks.byAddress.Find(SamePlaceHash(favorite.address)))
+        listed[*number] = true;
+    }
+  }
+  return listed;
+}
+
+IndexedBookmarks IndexBookmarks(std::span<const ProfileBookmarks> files) {
+  IndexedBookmarks indexed{MergeBookmarks(files), {}};
+  indexed.index = QuickIndex::List(indexed.bookmarks.favorites);
+  return indexed;
 }
 
 }  // namespace oravin

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "data/bookmark_file.h"
+#include "data/quick_match.h"
 
 namespace oravin {
 
@@ -41,12 +42,42 @@ struct ProfileBookmarks {
   std::vector<Favorite> bookmarks;
 };
 
+// Numbers by a hash of an address: an open table, as it is asked once for
+// every entry of every list, where a tree or a chain of nodes would cost a
+// cache miss or more at each.
+class NumbersByHash {
+ public:
+  // Numbers the hash unless it has a number already; false when it had.
+  bool Add(uint64_t hash, uint32_t number);
+  std::optional<uint32_t> Find(uint64_t hash) const;
+
+ private:
+  size_t SlotOf(uint64_t hash) const;
+  std::vector<uint64_t> hashes_;  // kFree where there is none
+  std::vector<uint32_t> numbers_;
+  size_t count_ = 0;
+};
+
 // What quick open adds to the lists: every web address of the files given,
-// each once (the first file's wins) and none already in a list.
+// each once (the first file's wins).
 struct BrowserBookmarks {
   std::vector<Favorite> favorites;
   std::vector<uint8_t> browsers;  // opposite each, its browser in kBrowsers
+  // Each one's number by its address, letter case and a trailing separator
+  // aside, to find those a list holds too.
+  NumbersByHash byAddress;
 };
-BrowserBookmarks MergeBookmarks(std::span<const ProfileBookmarks> files, std::span<const std::vector<Favorite>> lists);
+BrowserBookmarks MergeBookmarks(std::span<const ProfileBookmarks> files);
+
+// Opposite each bookmark, whether a list holds its address too: it is shown
+// once, as the list's entry.
+std::vector<bool> ListedBookmarks(const BrowserBookmarks& bookmarks, std::span<const std::vector<Favorite>> lists);
+
+// The bookmarks merged and indexed for quick open, all made away from the window.
+struct IndexedBookmarks {
+  BrowserBookmarks bookmarks;
+  QuickIndex::List index;
+};
+IndexedBookmarks IndexBookmarks(std::span<const ProfileBookmarks> files);
 
 }  // namespace oravin

@@ -184,6 +184,7 @@ class MainWindow : public Form {
   // Reads the browsers' bookmarks, or stops, as the options page says.
   void FollowBrowserBookmarks();
   void OnBrowserBookmarksRead();
+  void ShowBrowserBookmarks(IndexedBookmarks indexed);
   std::wstring QuickLearningFile() const;
   void SaveQuickLearning() const;
   std::array<HWND, kPageCount> Pages() const;
@@ -215,14 +216,14 @@ class MainWindow : public Form {
   std::unique_ptr<QuickOpenBox> quickOpen_;
   // What the quick-open box searches: the lists as they were when it opened,
   // each under its place in kListKinds, and the revisions of the store's
-  // lists they were indexed at; after them the browsers' bookmarks, which
-  // are indexed again when they or a list changed.
+  // lists they were indexed at; after them the browsers' bookmarks, indexed
+  // as they are read, those a list holds too left out again when a list changed.
   QuickRanking quickRanking_;
   std::array<std::vector<Favorite>, kListKinds.size()> quickFavorites_;
   std::array<std::optional<uint64_t>, kListKinds.size()> quickRevisions_;
   std::unique_ptr<BrowserBookmarkSource> browserBookmarks_;
   BrowserBookmarks quickBookmarks_;
-  bool bookmarksIndexed_ = false;
+  bool listedBookmarksKnown_ = false;
   bool quickOpenKeyWorks_ = false;
   std::unique_ptr<DropTargetRegistration> dropTarget_;
   // Dropped, and waiting for the message loop.

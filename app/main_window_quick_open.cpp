@@ -168,12 +168,18 @@ void MainWindow::IndexFavorites() {
     quickFavorites_[slot] = FavoritesOf(favorites_.Entries(kind));
     quickRanking_.SetList(slot, StemOf(RowOf(kind).fileName), quickFavorites_[slot]);
     // An address now in a list is no longer shown for a browser.
-    bookmarksIndexed_ = false;
+    listedBookmarksKnown_ = false;
   }
-  if (bookmarksIndexed_) return;
-  bookmarksIndexed_ = true;
-  quickBookmarks_ = browserBookmarks_ ? MergeBookmarks(browserBookmarks_->Bookmarks(), quickFavorites_) : BrowserBookmarks{};
-  quickRanking_.SetList(kBrowserBookmarksSlot, kBrowserBookmarksName, quickBookmarks_.favorites);
+  if (listedBookmarksKnown_) return;
+  listedBookmarksKnown_ = true;
+  quickRanking_.Hide(kBrowserBookmarksSlot, ListedBookmarks(quickBookmarks_, quickFavorites_));
+}
+
+void MainWindow::ShowBrowserBookmarks(IndexedBookmarks indexed) {
+  quickBookmarks_ = std::move(indexed.bookmarks);
+  quickRanking_.SetList(kBrowserBookmarksSlot, kBrowserBookmarksName, quickBookmarks_.favorites,
+                        std::move(indexed.index));
+  listedBookmarksKnown_ = false;
 }
 
 void MainWindow::FollowBrowserBookmarks() {
@@ -183,15 +189,19 @@ void MainWindow::FollowBrowserBookmarks() {
   if (wanted) {
     browserBookmarks_ = std::make_unique<BrowserBookmarkSource>(SystemFolderWatcher(), LocalAppDataFolder(), hwnd(),
                                                                 kBrowserBookmarksRead);
+  } else {
+    ShowBrowserBookmarks({});
   }
-  bookmarksIndexed_ = false;
 }
 
-// Indexed at once, so that the next key finds the box ready; an open box
-// shows them at once.
+// Made searchable at once, so that the next key finds the box ready; an open
+// box shows them at once. They come indexed: the window only leaves out those
+// a list holds.
 void MainWindow::OnBrowserBookmarksRead() {
-  if (!browserBookmarks_ || !browserBookmarks_->Arrived()) return;
-  bookmarksIndexed_ = false;
+  if (!browserBookmarks_) return;
+  std::optional<IndexedBookmarks> indexed = browserBookmarks_->Arrived();
+  if (!indexed) return;
+  ShowBrowserBookmarks(std::move(*indexed));
   IndexFavorites();
   quickOpen_->Refresh();
 }

@@ -1,6 +1,7 @@
 #include "data/favorites.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <exception>
 #include <stdexcept>
 #include <utility>
@@ -71,11 +72,17 @@ std::vector<std::wstring> EntriesOf(std::wstring_view contents) {
 void Favorites::SortEntries(std::vector<std::wstring>& entries) const {
   const auto before = [this](const std::wstring& a, const std::wstring& b) { return SortsBefore(a, b); };
   try {
-    if (!std::is_sorted(entries.begin(), entries.end(), before)) {
-      std::vector<std::wstring> sorted = entries;
-      std::stable_sort(sorted.begin(), sorted.end(), before);
-      entries = std::move(sorted);
-    }
+    if (std::is_sorted(entries.begin(), entries.end(), before)) return;
+    // Their places are sorted, not the texts: nothing is copied, and the
+    // entries are untouched until the order is known.
+    std::vector<uint32_t> order(entries.size());
+    for (uint32_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](uint32_t a, uint32_t b) { return before(entries[a], entries[b]); });
+    std::vector<std::wstring> sorted;
+    sorted.reserve(entries.size());
+    for (const uint32_t i : order) sorted.push_back(std::move(entries[i]));
+    entries = std::move(sorted);
   } catch (const std::exception&) {
   }
 }
@@ -264,7 +271,7 @@ void Favorites::MergeWithFile(ListKind kind, Notices& notices) {
   // merged: the save keeps it beside the list and writes the list.
   if (file.outcome != ReadOutcome::Read || !ReadsAsOurs(file.text)) return;
   std::vector<std::wstring> there = EntriesOf(file.text);
-  MergedList merged = MergeLists(list.base, list.entries, there);
+  MergedList merged = MergeLists(std::move(list.base), list.entries, there);
   if (!merged.editedOnBothSides.empty()) {
     notices.push_back({L"\"" + FileNameOf(FileOf(kind)) + L"\" 已被其他程序修改, 其中 " +
                            std::to_wstring(merged.editedOnBothSides.size()) +

@@ -1,6 +1,8 @@
 #include "data/list_merge.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 
@@ -8,10 +10,6 @@
 
 namespace oravin {
 namespace {
-
-struct Counts {
-  long base = 0, here = 0, there = 0;
-};
 
 // Two changes of one entry's count: the same kind of change counts once, the
 // larger of the two; opposite ones add up.
@@ -21,62 +19,136 @@ long Combined(long here, long there) {
   return here + there;
 }
 
-// The entries one side added, by their titles and by their addresses, to
-// find the one it put in place of an entry it deleted.
-class Additions {
+// What one side changed against the base, as multisets: how often it added
+// each entry, and which of the base's places holding an entry it deleted. An
+// entry is never both added and deleted.
+class Changes {
  public:
-  void Add(const std::wstring& entry) {
-    byTitle_.try_emplace(TitleOf(entry), &entry);
-    byAddress_.try_emplace(AddressOf(entry), &entry);
+  struct Change {
+    long added = 0;
+    std::vector<size_t> deleted;  // places in the base
+    long Count() const { return added - long(deleted.size()); }
+  };
+
+  // The base and the side are walked together, as a side mostly keeps the
+  // base's order: where both hold the same entry nothing changed. Where they
+  // differ, each is first matched against what the other left unmatched so
+  // far, so a walk thrown out of step by an addition or a deletion is back in
+  // step at the next entry; sides in another order cost a lookup per entry.
+  Changes(const std::vector<std::wstring>& base, const std::vector<std::wstring>& side) {
+    size_t i = 0, j = 0;
+    while (i < base.size() && j < side.size()) {
+      if (base[i] == side[j]) {
+        ++i, ++j;
+      } else if (const auto found = byEntry_.find(side[j]); found != byEntry_.end() && !found->second.deleted.empty()) {
+        found->second.deleted.pop_back();
+        ++j;
+      } else if (const auto found = byEntry_.find(base[i]); found != byEntry_.end() && found->second.added > 0) {
+        --found->second.added;
+        ++i;
+      } else {
+        Deleted(base, i++);
+        Added(side[j++]);
+      }
+    }
+    for (; i < base.size(); ++i) Deleted(base, i);
+    for (; j < side.size(); ++j) Added(side[j]);
   }
-  const std::wstring* EditOf(std::wstring_view original) const {
+
+  const Change* Of(std::wstring_view entry) const {
+    const auto found = byEntry_.find(entry);
+    return found == byEntry_.end() ? nullptr : &found->second;
+  }
+  const std::unordered_map<std::wstring_view, Change>& All() const { return byEntry_; }
+
+ private:
+  void Added(std::wstring_view entry) {
+    Change& change = byEntry_[entry];
+    if (!change.deleted.empty()) return change.deleted.pop_back();
+    ++change.added;
+  }
+  void Deleted(const std::vector<std::wstring>& base, size_t at) {
+    Change& change = byEntry_[base[at]];
+    if (change.added > 0) return void(--change.added);
+    change.deleted.push_back(at);
+  }
+
+  std::unordered_map<std::wstring_view, Change> byEntry_;
+};
+
+// The entries one side added, by their titles and by their addresses, to
+// find the one it put in place of an entry it deleted: of two with the same
+// title, the first the lists given hold.
+class Edits {
+ public:
+  Edits(const Changes& side, std::initializer_list<const std::vector<std::wstring>*> lists) {
+    for (const std::vector<std::wstring>* list : lists) {
+      for (const std::wstring& entry : *list) {
+        const Changes::Change* change = side.Of(entry);
+        if (!change || change->added <= 0) continue;
+        byTitle_.try_emplace(TitleOf(entry), entry);
+        byAddress_.try_emplace(AddressOf(entry), entry);
+      }
+    }
+  }
+  std::optional<std::wstring_view> EditOf(std::wstring_view original) const {
     if (const auto found = byTitle_.find(TitleOf(original)); found != byTitle_.end()) return found->second;
     if (const auto found = byAddress_.find(AddressOf(original)); found != byAddress_.end()) return found->second;
-    return nullptr;
+    return std::nullopt;
   }
 
  private:
-  std::unordered_map<std::wstring, const std::wstring*> byTitle_, byAddress_;
+  std::unordered_map<std::wstring, std::wstring_view> byTitle_, byAddress_;
 };
 
 }  // namespace
 
-MergedList MergeLists(const std::optional<std::vector<std::wstring>>& base, const std::vector<std::wstring>& here,
+MergedList MergeLists(std::optional<std::vector<std::wstring>> base, const std::vector<std::wstring>& here,
                       const std::vector<std::wstring>& there) {
-  std::unordered_map<std::wstring_view, Counts> counts;
-  counts.reserve(here.size() + there.size());
-  if (base)
-    for (const std::wstring& entry : *base) ++counts[entry].base;
-  for (const std::wstring& entry : here) ++counts[entry].here;
-  for (const std::wstring& entry : there) ++counts[entry].there;
+  std::vector<std::wstring> known = base ? std::move(*base) : std::vector<std::wstring>();
+  const Changes changedHere(known, here), changedThere(known, there);
 
-  MergedList merged;
-  merged.entries.reserve(std::max(here.size(), there.size()));
-  std::vector<std::wstring_view> deletedOnBoth;
-  for (const auto& [entry, c] : counts)
-    if (c.base > 0 && c.here < c.base && c.there < c.base) deletedOnBoth.push_back(entry);
-  Additions addedHere, addedThere;
-  // Walks both sides in their order, each entry once, where it first comes.
-  const auto take = [&](const std::vector<std::wstring>& side) {
-    for (const std::wstring& entry : side) {
-      Counts& c = counts[entry];
-      if (c.base < 0) continue;
-      const long wanted = base ? c.base + Combined(c.here - c.base, c.there - c.base) : std::max(c.here, c.there);
-      merged.entries.insert(merged.entries.end(), size_t(wanted), entry);
-      if (c.here > c.base) addedHere.Add(entry);
-      if (c.there > c.base) addedThere.Add(entry);
-      c.base = -1;
+  // The base, less what the two sides' changes take away, and with what they add.
+  std::vector<bool> dropped(known.size());
+  std::vector<std::wstring_view> added, deletedOnBoth;
+  const auto merge = [&](std::wstring_view entry, const Changes::Change* hereChange,
+                         const Changes::Change* thereChange) {
+    static const Changes::Change kNone;
+    const Changes::Change& h = hereChange ? *hereChange : kNone;
+    const Changes::Change& t = thereChange ? *thereChange : kNone;
+    const long count = Combined(h.Count(), t.Count());
+    added.insert(added.end(), size_t(std::max(count, 0L)), entry);
+    // Any of the base's places holding the entry will do: they hold the same text.
+    long toDrop = -count;
+    for (const std::vector<size_t>* places : {&h.deleted, &t.deleted}) {
+      for (size_t i = 0; i < places->size() && toDrop > 0; ++i) {
+        if (dropped[(*places)[i]]) continue;
+        dropped[(*places)[i]] = true;
+        --toDrop;
+      }
     }
+    if (h.Count() < 0 && t.Count() < 0) deletedOnBoth.push_back(entry);
   };
-  take(here);
-  take(there);
+  for (const auto& [entry, change] : changedHere.All()) merge(entry, &change, changedThere.Of(entry));
+  for (const auto& [entry, change] : changedThere.All())
+    if (!changedHere.Of(entry)) merge(entry, nullptr, &change);
 
-  for (const std::wstring_view original : deletedOnBoth) {
-    const std::wstring* editHere = addedHere.EditOf(original);
-    const std::wstring* editThere = addedThere.EditOf(original);
-    if (editHere && editThere && *editHere != *editThere) merged.editedOnBothSides.emplace_back(original);
+  // Worked out while the changes' texts, some of them the base's, are all there.
+  MergedList merged;
+  if (!deletedOnBoth.empty()) {
+    const Edits editsHere(changedHere, {&here}), editsThere(changedThere, {&here, &there});
+    for (const std::wstring_view original : deletedOnBoth) {
+      const std::optional<std::wstring_view> editHere = editsHere.EditOf(original);
+      const std::optional<std::wstring_view> editThere = editsThere.EditOf(original);
+      if (editHere && editThere && *editHere != *editThere) merged.editedOnBothSides.emplace_back(original);
+    }
+    std::sort(merged.editedOnBothSides.begin(), merged.editedOnBothSides.end());
   }
-  std::sort(merged.editedOnBothSides.begin(), merged.editedOnBothSides.end());
+  merged.entries.reserve(known.size() + added.size());
+  merged.entries.assign(added.begin(), added.end());
+  // Moved, not copied: most of the result is the base.
+  for (size_t i = 0; i < known.size(); ++i)
+    if (!dropped[i]) merged.entries.push_back(std::move(known[i]));
   return merged;
 }
 

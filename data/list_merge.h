@@ -29,7 +29,8 @@ struct MergedList {
 
 // Without a base (the file was never read) nothing can have been deleted: the
 // result is the union, each entry as many times as the side holding it more.
-MergedList MergeLists(const std::optional<std::vector<std::wstring>>& base, const std::vector<std::wstring>& here,
+// The base is taken, as the result is mostly its entries.
+MergedList MergeLists(std::optional<std::vector<std::wstring>> base, const std::vector<std::wstring>& here,
                       const std::vector<std::wstring>& there);
 
 }  // namespace oravin

@@ -1,5 +1,7 @@
 #include "data/pinyin.h"
 
+#include <vector>
+
 #include "data/pinyin_table.h"
 
 namespace oravin {
@@ -42,6 +44,23 @@ PinyinReadings ReadingsOf(wchar_t c) {
   readings.first_ = uint16_t(sets->firstPosition + (code - sets->firstCode) * sets->size);
   readings.count_ = sets->size;
   return readings;
+}
+
+ReadingLetters LettersOf(wchar_t c) {
+  static const std::vector<ReadingLetters> table = [] {
+    std::vector<ReadingLetters> letters(kLast - kFirst + 1);
+    for (char32_t point = kFirst; point <= kLast; ++point) {
+      const PinyinReadings readings = ReadingsOf(wchar_t(point));
+      ReadingLetters& of = letters[point - kFirst];
+      for (size_t r = 0; r < readings.size(); ++r) {
+        of.initials |= uint32_t(1) << (readings[r][0] - 'a');
+        for (const char letter : readings[r]) of.all |= uint32_t(1) << (letter - 'a');
+      }
+    }
+    return letters;
+  }();
+  const char32_t point = char32_t(c);
+  return point < kFirst || point > kLast ? ReadingLetters{} : table[point - kFirst];
 }
 
 }  // namespace oravin

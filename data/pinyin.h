@@ -25,4 +25,13 @@ class PinyinReadings {
 
 PinyinReadings ReadingsOf(wchar_t c);
 
+// The letters of a character's readings as bits, 'a' the lowest: those that
+// begin a reading, and all. Looked up in a table made at first use, as they
+// are asked for every character of every title.
+struct ReadingLetters {
+  uint32_t initials = 0;
+  uint32_t all = 0;
+};
+ReadingLetters LettersOf(wchar_t c);
+
 }  // namespace oravin

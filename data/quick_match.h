@@ -38,6 +38,7 @@
 // character or the one before it is not an ASCII letter or digit (an
 // ideograph, a blank, punctuation).
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -67,34 +68,45 @@ struct RankedMatch {
 // entry of every list, with no other work per keystroke.
 class QuickIndex {
  public:
+  // What the index holds of one list. Built from the favorites alone, so it
+  // can be built away from the window's thread and set when done.
+  class List {
+   public:
+    List() = default;
+    explicit List(std::span<const Favorite> favorites);
+
+   private:
+    friend class QuickIndex;
+    struct Entry {
+      uint32_t title;  // where the entry's folded title starts in text, its address right after it
+      uint32_t titleLength;
+      uint32_t addressLength;
+      uint32_t scheme : 31;  // how long the address's "scheme://" is
+      uint32_t www : 1;      // and whether a "www." follows it
+      // A bit for every character a word could need to match (CharBit in the
+      // .cpp): the title's, the letters of its readings; the address's.
+      uint64_t titleChars;
+      uint64_t addressChars;
+    };
+    std::u16string text;
+    std::vector<Entry> entries;
+    // Opposite each entry, whether it is never found; empty when none is.
+    std::vector<bool> hidden;
+  };
+
   // Replaces what the index holds of one list, numbered from 0; a list not
   // given yet holds nothing.
-  void SetList(size_t list, std::span<const Favorite> favorites);
+  void SetList(size_t list, std::span<const Favorite> favorites) { SetList(list, List(favorites)); }
+  void SetList(size_t list, List indexed);
+  // The entries marked are left out of every search until the list is set
+  // again: they are shown by another list.
+  void Hide(size_t list, std::vector<bool> hidden);
   // The best `limit` matches of the query, best first.
   std::vector<QuickMatch> Search(std::wstring_view query, size_t limit) const;
-  // Every match of the query, in no order.
-  std::vector<RankedMatch> Matches(std::wstring_view query) const;
+  // Calls `found` with every match of the query, in no order.
+  void EachMatch(std::wstring_view query, const std::function<void(const RankedMatch&)>& found) const;
 
  private:
-  struct Entry {
-    uint32_t title;  // where the entry's folded text starts in List::titles
-    uint32_t titleLength;
-    uint32_t address;  // where it starts in List::addresses
-    uint32_t addressLength;
-    uint32_t scheme;   // how long its "scheme://" is
-    uint32_t leftOut;  // and with the "www." after it
-    // A bit for every character a word could need to match (CharBit in the
-    // .cpp): the title's, the letters of its readings; the address's.
-    uint64_t titleChars;
-    uint64_t addressChars;
-  };
-  struct List {
-    std::wstring titles;
-    // Opposite each character of titles, a bit for each first letter of its readings.
-    std::vector<uint32_t> initials;
-    std::wstring addresses;
-    std::vector<Entry> entries;
-  };
   std::vector<List> lists_;
 };
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "data/best_matches.h"
+
 namespace oravin {
 namespace {
 
@@ -17,7 +19,12 @@ std::wstring KeyOf(std::wstring_view title, std::wstring_view address) {
 }  // namespace
 
 void QuickRanking::SetList(size_t which, std::wstring name, std::span<const Favorite> favorites) {
-  index_.SetList(which, favorites);
+  SetList(which, std::move(name), favorites, QuickIndex::List(favorites));
+}
+
+void QuickRanking::SetList(size_t which, std::wstring name, std::span<const Favorite> favorites,
+                           QuickIndex::List indexed) {
+  index_.SetList(which, std::move(indexed));
   if (which >= lists_.size()) lists_.resize(which + 1);
   List& list = lists_[which];
   list.name = std::move(name);
@@ -56,7 +63,6 @@ LearnedFavorite QuickRanking::LearnedOf(QuickMatch match) const {
 }
 
 std::vector<QuickMatch> QuickRanking::Search(std::wstring_view query, size_t limit) const {
-  const std::vector<RankedMatch> found = index_.Matches(query);
   const LearnedFavorite* learned = learning_.MostOpenedWith(query);
   struct Ordered {
     bool notLearned;
@@ -65,17 +71,16 @@ std::vector<QuickMatch> QuickRanking::Search(std::wstring_view query, size_t lim
     RankedMatch ranked;
     auto operator<=>(const Ordered&) const = default;
   };
-  std::vector<Ordered> ordered;
-  ordered.reserve(found.size());
-  for (const RankedMatch& ranked : found) {
-    const std::vector<uint32_t>& times = lists_[ranked.list].timesOpened;
-    const uint32_t opened = times.empty() ? 0 : times[ranked.index];
-    ordered.push_back({!(learned && Is(ranked.match(), *learned)), ranked.place, ~opened, ranked});
+  BestMatches<Ordered> best(limit);
+  if (limit > 0) {
+    index_.EachMatch(query, [&](const RankedMatch& ranked) {
+      const std::vector<uint32_t>& times = lists_[ranked.list].timesOpened;
+      const uint32_t opened = times.empty() ? 0 : times[ranked.index];
+      best.Offer({!(learned && Is(ranked.match(), *learned)), ranked.place, ~opened, ranked});
+    });
   }
-  const size_t kept = std::min(limit, ordered.size());
-  std::partial_sort(ordered.begin(), ordered.begin() + ptrdiff_t(kept), ordered.end());
   std::vector<QuickMatch> matches;
-  for (size_t i = 0; i < kept; ++i) matches.push_back(ordered[i].ranked.match());
+  for (const Ordered& ordered : std::move(best).BestFirst()) matches.push_back(ordered.ranked.match());
   return matches;
 }
 

@@ -26,6 +26,10 @@ class QuickRanking {
   // by the list's name; the entries are read from where they are given until
   // the list is set again.
   void SetList(size_t list, std::wstring name, std::span<const Favorite> favorites);
+  // The same with the favorites indexed already (QuickIndex::List).
+  void SetList(size_t list, std::wstring name, std::span<const Favorite> favorites, QuickIndex::List indexed);
+  // Leaves the marked entries of a list out, as QuickIndex::Hide does.
+  void Hide(size_t list, std::vector<bool> hidden) { index_.Hide(list, std::move(hidden)); }
   std::vector<QuickMatch> Search(std::wstring_view query, size_t limit) const;
 
   // The user opened the match after typing the query.

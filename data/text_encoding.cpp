@@ -95,18 +95,18 @@ bool ReadsWholeInCodePage(std::string_view bytes) {
   return SystemCodec().Encode(SystemCodec().Decode(bytes)) == bytes;
 }
 
-// Drops CR LF and lone CRs, as reading a file line by line does.
+// Drops CR LF and lone CRs, as reading a file line by line does. The text
+// between them is copied whole: a list file is one long line or few.
 template <typename Text>
-Text JoinLines(const Text& text) {
+Text JoinLines(std::basic_string_view<typename Text::value_type> text) {
   Text joined;
   joined.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r') {
-      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      continue;
-    }
-    joined += text[i];
+  size_t start = 0;
+  for (size_t cr = text.find('\r'); cr != text.npos; cr = text.find('\r', start)) {
+    joined.append(text.substr(start, cr - start));
+    start = cr + 1 < text.size() && text[cr + 1] == '\n' ? cr + 2 : cr + 1;
   }
+  joined.append(text.substr(start));
   return joined;
 }
 
@@ -193,6 +193,11 @@ TextEncoding DetectEncoding(std::string_view bytes) {
   }
   bool ascii = true, unlikely = false;
   for (size_t i = 0; i < bytes.size();) {
+    // Most of a list is ASCII, a byte a character.
+    if (uint8_t(bytes[i]) < 0x80) {
+      ++i;
+      continue;
+    }
     char32_t c = 0;
     if (!NextUtf8(bytes, i, c)) return TextEncoding::CodePage;
     if (c < 0x80) continue;
@@ -209,11 +214,11 @@ FileText DecodeFile(std::string_view bytes) {
   file.encoding = DetectEncoding(bytes);
   if (file.encoding == TextEncoding::CodePage) {
     // Joined first, as the bytes are: no code page has CR as a trail byte.
-    const std::string joined = JoinLines(std::string(bytes));
+    const std::string joined = JoinLines<std::string>(bytes);
     file.text = SystemCodec().Decode(joined);
     file.faithful = SystemCodec().Encode(file.text) == joined;
   } else {
-    file.text = JoinLines(DecodeText(bytes, file.encoding, &file.faithful));
+    file.text = JoinLines<std::wstring>(DecodeText(bytes, file.encoding, &file.faithful));
   }
   return file;
 }

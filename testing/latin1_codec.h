@@ -20,8 +20,8 @@ class Latin1Codec : public AnsiCodec {
     return bytes;
   }
   std::wstring Decode(std::string_view bytes) const override {
-    std::wstring text;
-    for (char b : bytes) text += static_cast<wchar_t>(static_cast<unsigned char>(b));
+    std::wstring text(bytes.size(), L'\0');
+    for (size_t i = 0; i < bytes.size(); ++i) text[i] = static_cast<wchar_t>(static_cast<unsigned char>(bytes[i]));
     return text;
   }
 };

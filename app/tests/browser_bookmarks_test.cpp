@@ -64,10 +64,34 @@ TEST(ChromiumBookmarksTest, MergedOnceEachListsFirstOnlyWebAddresses) {
   const ProfileBookmarks files[] = {{0, *ParseChromiumBookmarks(kDefaultProfile)},
                                     {0, *ParseChromiumBookmarks(kAccountBookmarks)},
                                     {1, {{L"Mail in Edge", L"https://mail.example.com"}, {L"Edge only", L"edge.example"}}}};
-  const BrowserBookmarks merged = MergeBookmarks(files, lists);
-  EXPECT_EQ(LinksOf(merged.favorites), (Links{L"Ünïcødé 𠀋 站 https://example.org/ü", L"Bilibili https://www.bilibili.com/",
-                                             L"Mail https://mail.example.com/", L"Edge only edge.example"}));
-  EXPECT_EQ(merged.browsers, (std::vector<uint8_t>{0, 0, 0, 1}));
+  const BrowserBookmarks merged = MergeBookmarks(files);
+  const std::vector<bool> listed = ListedBookmarks(merged, lists);
+  std::vector<Favorite> shown;
+  std::vector<uint8_t> browsers;
+  for (size_t i = 0; i < merged.favorites.size(); ++i) {
+    if (listed.at(i)) continue;
+    shown.push_back(merged.favorites[i]);
+    browsers.push_back(merged.browsers[i]);
+  }
+  EXPECT_EQ(LinksOf(shown), (Links{L"Ünïcødé 𠀋 站 https://example.org/ü", L"Bilibili https://www.bilibili.com/",
+                                   L"Mail https://mail.example.com/", L"Edge only edge.example"}));
+  EXPECT_EQ(browsers, (std::vector<uint8_t>{0, 0, 0, 1}));
+}
+
+// Past what a few bookmarks fill: every address once, whatever its letter case
+// and trailing separator, and those the lists hold marked.
+TEST(ChromiumBookmarksTest, ManyBookmarksEachOnceThoseListedMarked) {
+  ProfileBookmarks file{0, {}};
+  for (int i = 0; i < 3000; ++i) {
+    const std::wstring n = std::to_wstring(i % 1000);
+    file.bookmarks.push_back({L"B", i / 1000 == 1 ? L"HTTPS://SITE" + n + L".EXAMPLE" : L"https://site" + n + L".example/"});
+  }
+  const std::vector<std::vector<Favorite>> lists = {
+      {{L"L", L"https://site7.example"}, {L"L", L"https://site999.example/"}}};
+  const BrowserBookmarks merged = MergeBookmarks({&file, 1});
+  ASSERT_EQ(merged.favorites.size(), 1000u);
+  const std::vector<bool> listed = ListedBookmarks(merged, lists);
+  for (size_t i = 0; i < merged.favorites.size(); ++i) EXPECT_EQ(listed[i], i == 7 || i == 999) << i;
 }
 
 }  // namespace

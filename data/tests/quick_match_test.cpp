@@ -128,6 +128,18 @@ TEST_F(QuickMatchTest, TakesAnyNumberOfListsAndRanksThemInTheirOrder) {
   index_.SetList(2, third);
   index_.SetList(0, first);
   EXPECT_EQ(index_.Search(L"b", 9), (std::vector<QuickMatch>{{0, 0}, {2, 0}}));
+  // A list's entries shown elsewhere are left out until the list is set again.
+  index_.Hide(0, {true});
+  EXPECT_EQ(index_.Search(L"b", 9), (std::vector<QuickMatch>{{2, 0}}));
+  index_.SetList(0, first);
+  EXPECT_EQ(index_.Search(L"b", 9), (std::vector<QuickMatch>{{0, 0}, {2, 0}}));
+}
+
+// Kept in UTF-16 as Windows keeps it: a character beyond it is two units, typed and found as such.
+TEST_F(QuickMatchTest, FindsCharactersBeyondTheBasicPlane) {
+  Set({{L"𠀋百度", L"https://a.example/"}, {L"百度", L"https://b.example/"}}, {});
+  EXPECT_EQ(Found(L"𠀋b"), Titles{L"𠀋百度"});
+  EXPECT_EQ(Found(L"bd"), (Titles{L"百度", L"𠀋百度"}));
 }
 
 }  // namespace
