@@ -68,10 +68,14 @@ bool MainWindow::Load() {
   ShowWindow(hwnd(), SW_SHOW);
   // Before the settings are read, so it always follows the design-time option (animated).
   Animate(hwnd(), kAnimateOpen, kOpenEffect, [this] { FinishStartUp(); });
-  // Read while the window opens, not while it is made, and only shown once it
-  // has opened; a folder away is told of then.
+  // The list shown first is read while the window opens, not while it is made,
+  // and shown once it has opened; the others are read once it waits for input
+  // (kPreloadTimer). What the settings and a folder away have to tell is told
+  // then too, when the start-up reads them again.
   favorites_.SetFolder(FindDataFolder(BinFolder()).path);
-  favorites_.ReadAhead();
+  Notices toldLater;
+  const std::optional<int32_t> mode = LoadSettings(BinFolder(), toldLater).mode;
+  if (const std::optional<ListKind> first = ListOf(Assistant(mode.value_or(0)))) favorites_.ReadAhead(*first);
   return true;
 }
 

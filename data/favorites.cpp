@@ -127,10 +127,8 @@ void Favorites::SetFolder(std::wstring folder) {
   folder_ = std::move(folder);
 }
 
-void Favorites::ReadAhead() {
-  for (const ListKind kind : kListKinds) {
-    readAhead_[Slot(kind)] = std::make_unique<BackgroundResult<FileEntries>>([this, kind] { return ReadEntries(kind); });
-  }
+void Favorites::ReadAhead(ListKind kind) {
+  readAhead_[Slot(kind)] = std::make_unique<BackgroundResult<FileEntries>>([this, kind] { return ReadEntries(kind); });
 }
 
 Favorites::FileEntries Favorites::ReadEntries(ListKind kind) const {

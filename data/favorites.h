@@ -88,11 +88,10 @@ class Favorites {
   // is taken, and a list whose file cannot be read stays as it was, for
   // LoadList to read and tell.
   void ReadQuietly(ListKind list);
-  // Starts reading every list's file on a thread of its own while the program
-  // does other things (opens its window), so that the first LoadList or
-  // ReadQuietly of a list only takes what was read, if the file is still as
-  // it was read.
-  void ReadAhead();
+  // Starts reading the list's file on a thread of its own while the program
+  // does other things (opens its window), so that its first LoadList or
+  // ReadQuietly only takes what was read, if the file is still as it was read.
+  void ReadAhead(ListKind list);
   // Writes the list to its file, unless the file holds it already; a file
   // changed on disk since it was last read or written is merged first. A list
   // that could not be written stays unsaved, to be written at the next save.

@@ -50,14 +50,15 @@ TEST_F(FavoritesStore, AListEditedSwitchedAwayAndBackAndClosedIsInItsFile) {
 }
 
 // Read ahead while the window opens: taken as a read then would be, unless
-// the file changed since, and the titles come with it.
+// the file changed since, and the titles come with it; a list not read ahead
+// is read as ever.
 TEST_F(FavoritesStore, AListReadAheadIsTakenOnlyWhileItsFileHoldsWhatWasRead) {
   const std::string unsorted = "z <Address>http://z/<Split>y <Address>http://y/<Split>\r\n";
   for (const bool changedMeanwhile : {false, true}) {
     WriteBytes(File(ListKind::Websites), unsorted);
     WriteBytes(File(ListKind::Folders), "d <Address>C:\\d<Split>\r\n");
     Favorites ahead(dir.wpath(L"Bin"));
-    ahead.ReadAhead();
+    ahead.ReadAhead(ListKind::Websites);
     if (changedMeanwhile) WriteBytes(File(ListKind::Websites), "x <Address>http://x/<Split>\r\n");
     ahead.LoadList(ListKind::Websites, notices);
     ahead.ReadQuietly(ListKind::Folders);
