@@ -140,6 +140,8 @@ Favorites::FileEntries Favorites::ReadEntries(ListKind kind) const {
   read.inOrder = read.inFileOrder;
   SortEntries(read.inOrder);
   read.holdsEntries = IsJoined(read.inOrder, read.file.text);
+  // The entries are all that is kept of the text.
+  read.file.text = std::wstring();
   read.titles.reserve(read.inOrder.size());
   for (const std::wstring& entry : read.inOrder) read.titles.push_back(TitleOf(entry));
   return read;

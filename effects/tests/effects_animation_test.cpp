@@ -184,20 +184,6 @@ TEST_F(Animation, FinishShowsTheLastFrameAtOnceAndRunsWhatFollows) {
 
 // The user's clicks and keys while a window animates are dropped, not run in
 // the middle of it; what the program posts itself still runs.
-TEST_F(Animation, InputToTheAnimatedWindowIsDroppedUntilTheLastFrame) {
-  int clicks = 0;
-  form().mouseDowns = &clicks;
-  animation.Play({.window = form().hwnd(), .effect = 9});
-  PostMessageW(form().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 150));
-  PostMessageW(form().hwnd(), TestForm::kPosted, 0, 0);
-  EXPECT_TRUE(testing::PumpUntil([&] { return !animation.Playing(); }));
-  EXPECT_EQ(clicks, 0);
-  EXPECT_EQ(form().postedSeen, 1);
-  PostMessageW(form().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 150));
-  EXPECT_TRUE(testing::PumpUntil([&] { return clicks == 1; }));
-  form().mouseDowns = nullptr;
-}
-
 TEST_F(Animation, AWindowDestroyedBetweenFramesEndsTheRunQuietly) {
   bool followed = false;
   animation.frameShown = [&](HWND window, int64_t frame) {

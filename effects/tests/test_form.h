@@ -21,8 +21,6 @@ class TestForm : public Form {
   }
 
   int postedSeen = 0;
-  // Counts the left-button presses that reach the window, when set.
-  int* mouseDowns = nullptr;
   static constexpr UINT kPosted = WM_APP + 1;
 
  protected:
@@ -31,7 +29,6 @@ class TestForm : public Form {
       ++postedSeen;
       return 0;
     }
-    if (msg == WM_LBUTTONDOWN && mouseDowns) ++*mouseDowns;
     return Form::OnMessage(msg, wp, lp);
   }
 };
