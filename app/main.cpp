@@ -14,7 +14,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     return 0;
   }
   oravin::MainWindow main({program, oravin::SystemShell(), oravin::SystemRegistry(), oravin::SystemNotificationArea(),
-                           oravin::SystemFolderPicker()});
+                           oravin::SystemFolderPicker(), oravin::SystemMessageBoxes()});
   if (!main.Load()) return 1;
   return oravin::RunMessageLoop();
 }

@@ -44,7 +44,8 @@ MainWindow::MainWindow(const SystemServices& system)
       launcher_(system.shell, system.program.folder),
       startUpEntry_(system.registry),
       notificationArea_(system.notificationArea),
-      folderPicker_(system.folderPicker) {}
+      folderPicker_(system.folderPicker),
+      messageBoxes_(system.messageBoxes) {}
 
 MainWindow::~MainWindow() = default;
 
@@ -125,7 +126,7 @@ void MainWindow::Rescaled() {
 void MainWindow::ApplySettings() {
   Notices notices;
   const SettingsFields f = LoadSettings(BinFolder(), notices);
-  Tell(notices);
+  messageBoxes_.Tell(notices);
   settingsEncoding_ = f.encoding;
   // The fields come in file order and stop at the first damaged one.
   if (f.animate) optionsPage.animateCheck.SetValue(*f.animate);
@@ -195,10 +196,10 @@ void MainWindow::ShutDown() {
   if (!started_) return;
   Notices notices;
   favorites_.SaveListsAtExit(notices);
-  Tell(notices);
+  messageBoxes_.Tell(notices);
   notices.clear();
   SaveSettings(CurrentOptions(), BinFolder(), notices);
-  Tell(notices);
+  messageBoxes_.Tell(notices);
   CheckStartUp();
   trayIcon_.reset();
 }

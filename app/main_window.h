@@ -44,13 +44,14 @@ inline constexpr int32_t kAnimationDelay = 1;
 inline constexpr int32_t kAnimationSteps = 33;
 
 // What the main window changes outside itself: what it opens, the
-// start-with-Windows value and its icon. Tests pass their own.
+// start-with-Windows value, its icon and what it tells the user. Tests pass their own.
 struct SystemServices {
   const ProgramLocation& program;
   Shell& shell;
   RegistryCalls& registry;
   NotificationArea& notificationArea;
   FolderPicker& folderPicker;
+  MessageBoxSink& messageBoxes;
 };
 
 class MainWindow : public Form {
@@ -234,6 +235,7 @@ class MainWindow : public Form {
   StartUpEntry startUpEntry_;
   NotificationArea& notificationArea_;
   FolderPicker& folderPicker_;
+  MessageBoxSink& messageBoxes_;
   // From the end of the start-up until the shut-down.
   std::unique_ptr<TrayIcon> trayIcon_;
   WindowAnimation animation_;

@@ -15,8 +15,8 @@ constexpr LayoutRect kPageArea{16, 48, 161, 227};
 std::shared_ptr<Font> FormFont() { return std::make_shared<Font>(L"宋体", 9); }
 
 // The list's own colours, on a plain background.
-std::unique_ptr<ListBoxEX> MakeList(HWND parent) {
-  auto list = std::make_unique<ListBoxEX>();
+std::unique_ptr<ListBoxEX> MakeList(HWND parent, MessageBoxSink& messageBoxes) {
+  auto list = std::make_unique<ListBoxEX>(messageBoxes);
   list->Create({.parent = parent, .at = kPageArea, .font = std::make_shared<Font>(L"Tahoma", 9.75, false, 0)});
   list->SetStyle(1);
   list->SetGradient(0);
@@ -38,7 +38,7 @@ void MainWindow::CreateControls() {
   mainMenuButton = MakeButton(hwnd(), {{136, 22, 41, 25}, L"", ProgramPicture(IDI_MENU), L"主菜单", kButtonBackColor});
 
   // The store keeps the entries sorted; each title stands at its entry's place.
-  entryList = MakeList(hwnd());
+  entryList = MakeList(hwnd(), messageBoxes_);
   entryList->SetToolTipText(L"Address List");
   mainMenuPage.Create(hwnd(), kPageArea);
   searchPage.Create(hwnd(), kPageArea);
@@ -52,7 +52,7 @@ void MainWindow::CreateControls() {
   deleteButton = MakeButton(hwnd(), {{16, 296, 49, 41}, L"删除  ", nullptr, L"删除", kButtonBackColor});
   editButton = MakeButton(hwnd(), {{72, 296, 49, 41}, L"编辑  ", nullptr, L"编辑", kButtonBackColor});
   addButton = MakeButton(hwnd(), {{128, 296, 49, 41}, L"添加  ", nullptr, L"添加", kButtonBackColor});
-  editor_ = std::make_unique<EntryEditor>(favorites_, optionsPage.animateCheck);
+  editor_ = std::make_unique<EntryEditor>(favorites_, optionsPage.animateCheck, messageBoxes_);
   favorites_.OnEdit([this](ListKind list, const ListEdit& edit) { ShowEdit(list, edit); });
   CreateQuickOpen();
 }

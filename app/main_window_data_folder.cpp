@@ -17,7 +17,7 @@ void MainWindow::OpenDataFolder() {
   optionsPage.ShowDataFolder(folder.path);
   if (!folder.away) return;
   favorites_.SetAway(BinFolder());
-  Tell({*folder.away});
+  messageBoxes_.Tell({*folder.away});
   SetTimer(hwnd(), kDataFolderTimer, kDataFolderRetryMs, nullptr);
 }
 
@@ -44,7 +44,7 @@ void MainWindow::ChooseDataFolder() {
     WatchListFolder();
     ShowCurrentList();
   }
-  Tell(notices);
+  messageBoxes_.Tell(notices);
 }
 
 }  // namespace oravin

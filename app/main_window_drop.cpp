@@ -60,7 +60,7 @@ void MainWindow::AddFavoritesFromFiles(ListKind list, const std::vector<std::wst
   counts.refused += found.refused;
   std::wstring message = AddedSummary(counts);
   for (const std::wstring& problem : found.problems) message += L"\r\n\r\n" + problem;
-  MsgBox(message, L"提示", found.problems.empty() ? MsgIcon::Information : MsgIcon::Exclamation);
+  messageBoxes_.Show({message, L"提示", found.problems.empty() ? MsgIcon::Information : MsgIcon::Exclamation});
 }
 
 }  // namespace oravin

@@ -37,7 +37,7 @@ void MainWindow::ExportWebsites() {
   std::error_code error;
   if (!ReplaceFileContents(file, BookmarkFileOf(favorites, std::time(nullptr)), error))
     notices.push_back(FileErrorNotice(error));
-  Tell(notices);
+  messageBoxes_.Tell(notices);
 }
 
 void MainWindow::ImportBookmarks() {

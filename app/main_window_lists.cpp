@@ -87,7 +87,7 @@ void MainWindow::AdvancedSearch() {
 
 void MainWindow::Open(const std::wstring& address, bool isFolder, std::wstring_view title) {
   if (const auto refusal = launcher_.OpenAddress(hwnd(), address, newWindowCheck.Value() != 0, isFolder, title))
-    Tell({*refusal});
+    messageBoxes_.Tell({*refusal});
 }
 
 }  // namespace oravin

@@ -18,7 +18,7 @@ void MainWindow::WatchListFolder() {
 void MainWindow::MergeConflictCopies() {
   Notices notices;
   favorites_.MergeConflictCopies(notices);
-  Tell(notices);
+  messageBoxes_.Tell(notices);
 }
 
 void MainWindow::OnListFilesChanged(const FolderChanges& changes) {
@@ -46,7 +46,7 @@ void MainWindow::ReloadCurrentList() {
         at && !selectedEntry.empty())
       entryList->SetListIndex(*at);
   }
-  Tell(notices);
+  messageBoxes_.Tell(notices);
 }
 
 }  // namespace oravin

@@ -86,7 +86,7 @@ void MainWindow::ShowAssistant(Assistant assistant) {
   if (const std::optional<ListKind> left = favorites_.CurrentList()) {
     Notices notices;
     favorites_.SaveList(*left, notices);
-    Tell(notices);
+    messageBoxes_.Tell(notices);
   }
   entryList->Clear();
   favorites_.SetCurrent(assistant);
@@ -101,7 +101,7 @@ void MainWindow::ShowCurrentList() {
   if (!list) return entryList->Clear();
   Notices notices;
   favorites_.LoadList(*list, notices);
-  Tell(notices);
+  messageBoxes_.Tell(notices);
   entryList->SetItems(favorites_.Titles(*list));
 }
 

@@ -137,7 +137,7 @@ void EntryEditor::Confirm() {
   const std::wstring title = controls_->titleBox.Text(), address = controls_->addressBox.Text();
   // The entry would not come back from the file as typed: say so and keep the dialog open.
   if (const auto problem = favorites_.EntryProblem(*list, title, address)) {
-    MsgBox(*problem, L"抱歉", MsgIcon::Exclamation);
+    messageBoxes_.Show({*problem, L"抱歉", MsgIcon::Exclamation});
     return;
   }
   // Saving replaces the entry the dialog was opened for, wherever it stands

@@ -13,15 +13,16 @@
 #include "runtime/check_box.h"
 #include "runtime/form.h"
 #include "runtime/label.h"
+#include "runtime/message_box.h"
 #include "runtime/text_box.h"
 
 namespace oravin {
 
 class EntryEditor : public Form {
  public:
-  // Animated as the main window's option says.
-  EntryEditor(Favorites& favorites, const CheckBox& animateOption)
-      : favorites_(favorites), animateOption_(animateOption) {}
+  // Animated as the main window's option says; an entry it cannot take is told in a message box.
+  EntryEditor(Favorites& favorites, const CheckBox& animateOption, MessageBoxSink& messageBoxes)
+      : favorites_(favorites), animateOption_(animateOption), messageBoxes_(messageBoxes) {}
   ~EntryEditor() override;
 
   // Both open the dialog first when it is not open.
@@ -64,6 +65,7 @@ class EntryEditor : public Form {
 
   Favorites& favorites_;
   const CheckBox& animateOption_;
+  MessageBoxSink& messageBoxes_;
   WindowAnimation animation_;
   std::unique_ptr<Controls> controls_;
   // The entry EditAddress opened the dialog for, and where it stood then: the

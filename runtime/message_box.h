@@ -1,35 +1,16 @@
 #pragma once
-// Every message box of the program goes through here, so a test can capture
-// what would have been shown instead of blocking on a modal window.
+// Every message box of the program goes through a sink its windows are
+// given, so a test can capture what would have been shown instead of
+// blocking on a modal window.
 #include <string>
 #include <vector>
 
-#include "runtime/seam.h"
-
 namespace oravin {
 
-enum class MsgIcon { None, Critical, Question, Exclamation, Information };
-enum class MsgButtons { Ok, OkCancel, YesNo };
-enum class MsgResult { Ok, Cancel, Yes, No };
+enum class MsgIcon { None, Critical, Exclamation, Information };
 
-struct MessageBoxCall {
-  std::wstring text;
-  std::wstring title;
-  MsgIcon icon = MsgIcon::None;
-  MsgButtons buttons = MsgButtons::Ok;
-};
-
-class MessageBoxSink {
- public:
-  virtual ~MessageBoxSink() = default;
-  virtual MsgResult Show(const MessageBoxCall& call) = 0;
-};
-
-MsgResult MsgBox(const std::wstring& text, const std::wstring& title, MsgIcon icon,
-                 MsgButtons buttons = MsgButtons::Ok);
-
-// What a lower layer has to tell the user: it returns these, and the window
-// that acted shows them, in their order, as message boxes with an OK button.
+// What the program has to tell the user, in a message box with an OK button.
+// A lower layer returns these, and the window that acted shows them, in their order.
 struct Notice {
   std::wstring text;
   std::wstring title;
@@ -38,13 +19,14 @@ struct Notice {
 };
 using Notices = std::vector<Notice>;
 
-void Tell(const Notices& notices);
+class MessageBoxSink {
+ public:
+  virtual ~MessageBoxSink() = default;
+  virtual void Show(const Notice& notice) = 0;
+  void Tell(const Notices& notices);
+};
 
-// Replaces the sink for a scope (tests); the Windows build starts with the
-// real message box, the native build with none.
-using ScopedMessageBoxSink = ScopedSeam<MessageBoxSink>;
-
-// The sink in force when nothing replaced it.
-MessageBoxSink& DefaultMessageBoxSink();
+// The desktop's message boxes (Windows only).
+MessageBoxSink& SystemMessageBoxes();
 
 }  // namespace oravin

@@ -5,43 +5,28 @@
 namespace oravin {
 namespace {
 
-UINT StyleOf(const MessageBoxCall& call) {
-  UINT style = MB_SETFOREGROUND;
-  switch (call.icon) {
-    case MsgIcon::None: break;
-    case MsgIcon::Critical: style |= MB_ICONHAND; break;
-    case MsgIcon::Question: style |= MB_ICONQUESTION; break;
-    case MsgIcon::Exclamation: style |= MB_ICONEXCLAMATION; break;
-    case MsgIcon::Information: style |= MB_ICONASTERISK; break;
+UINT IconOf(MsgIcon icon) {
+  switch (icon) {
+    case MsgIcon::None: return 0;
+    case MsgIcon::Critical: return MB_ICONHAND;
+    case MsgIcon::Exclamation: return MB_ICONEXCLAMATION;
+    case MsgIcon::Information: return MB_ICONASTERISK;
   }
-  switch (call.buttons) {
-    case MsgButtons::Ok: style |= MB_OK; break;
-    case MsgButtons::OkCancel: style |= MB_OKCANCEL; break;
-    case MsgButtons::YesNo: style |= MB_YESNO; break;
-  }
-  return style;
-}
-
-MsgResult ResultOf(int id) {
-  switch (id) {
-    case IDCANCEL: return MsgResult::Cancel;
-    case IDYES: return MsgResult::Yes;
-    case IDNO: return MsgResult::No;
-    default: return MsgResult::Ok;
-  }
+  return 0;
 }
 
 class Win32MessageBoxes : public MessageBoxSink {
  public:
-  MsgResult Show(const MessageBoxCall& call) override {
-    // Owned by the active window of this thread, like the boxes of the classic runtime.
-    return ResultOf(MessageBoxW(GetActiveWindow(), call.text.c_str(), call.title.c_str(), StyleOf(call)));
+  void Show(const Notice& notice) override {
+    // Owned by the active window of this thread, so it stays in front of it.
+    MessageBoxW(GetActiveWindow(), notice.text.c_str(), notice.title.c_str(),
+                MB_OK | MB_SETFOREGROUND | IconOf(notice.icon));
   }
 };
 
 }  // namespace
 
-MessageBoxSink& DefaultMessageBoxSink() {
+MessageBoxSink& SystemMessageBoxes() {
   static Win32MessageBoxes sink;
   return sink;
 }

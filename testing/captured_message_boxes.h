@@ -8,16 +8,8 @@ namespace oravin::testing {
 
 class CapturedMessageBoxes : public MessageBoxSink {
  public:
-  CapturedMessageBoxes() : guard_(*this) {}
-  MsgResult Show(const MessageBoxCall& call) override {
-    calls.push_back(call);
-    return answer;
-  }
-  std::vector<MessageBoxCall> calls;
-  MsgResult answer = MsgResult::Ok;
-
- private:
-  ScopedMessageBoxSink guard_;
+  void Show(const Notice& notice) override { calls.push_back(notice); }
+  std::vector<Notice> calls;
 };
 
 }  // namespace oravin::testing

@@ -49,7 +49,7 @@ class Launching : public ::testing::Test {
   // The launcher as the main window uses it: what it answers is shown.
   template <typename... Args>
   void OpenAndTell(Args&&... args) {
-    if (const auto refusal = launcher.OpenAddress(std::forward<Args>(args)...)) Tell({*refusal});
+    if (const auto refusal = launcher.OpenAddress(std::forward<Args>(args)...)) boxes.Tell({*refusal});
   }
 
   testing::ScratchDir temp;
@@ -104,7 +104,7 @@ TEST_F(Launching, WhatAWebEntryOrAFolderEntryCannotOpenIsRefusedByTheEntrysTitle
   EXPECT_EQ(boxes.calls[1].text, L"\"资料\" 的文件夹不存在, 没有打开.");
   EXPECT_EQ(boxes.calls[2].text, L"\"脚本\" 的地址不是文件夹, 没有打开.");
   EXPECT_EQ(boxes.calls[3].text, L"地址不是网页地址, 没有打开.\r\n只能打开 http://, https:// 或 ftp:// 开头的网址.");
-  for (const MessageBoxCall& box : boxes.calls) {
+  for (const Notice& box : boxes.calls) {
     EXPECT_EQ(box.title, L"无法打开");
     EXPECT_EQ(box.icon, MsgIcon::Exclamation);
   }
@@ -135,7 +135,6 @@ TEST_F(Launching, WithoutABrowserTheUserIsToldAndNothingOpens) {
   EXPECT_EQ(boxes.calls[0].text, L"未找到关联的浏览器.");
   EXPECT_EQ(boxes.calls[0].title, L"浏览器错误");
   EXPECT_EQ(boxes.calls[0].icon, MsgIcon::Exclamation);
-  EXPECT_EQ(boxes.calls[0].buttons, MsgButtons::Ok);
 }
 
 TEST_F(Launching, AnAddressThatLooksLikeASwitchNeverReachesACommandLine) {

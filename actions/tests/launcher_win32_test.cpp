@@ -91,7 +91,7 @@ class LauncherOnWindows : public ::testing::Test {
   // The launcher as the main window uses it: what it answers is shown.
   template <typename... Args>
   void OpenAndTell(Args&&... args) {
-    if (const auto refusal = launcher.OpenAddress(std::forward<Args>(args)...)) Tell({*refusal});
+    if (const auto refusal = launcher.OpenAddress(std::forward<Args>(args)...)) boxes.Tell({*refusal});
   }
   std::vector<std::string> Open(const std::wstring& address, bool newWindow, bool isFolder = false) {
     std::filesystem::remove(log());

@@ -162,7 +162,7 @@ class MainWindowInProcess : public ::testing::Test {
   RecordingShell shell;
   ProgramLocation program{dir.wpath(), L"fav"};
   AnsweringFolderPicker folderPicker;
-  const SystemServices system{program, shell, registry, tray, folderPicker};
+  const SystemServices system{program, shell, registry, tray, folderPicker, boxes};
   MainWindow form{system};
 };
 

@@ -20,8 +20,8 @@ constexpr COLORREF SystemColor(int index) { return 0x80000000u | static_cast<COL
 
 // The item model says why an item could not be added; the control, as the
 // window in front of the user, tells it.
-ListBoxEX::ListBoxEX() {
-  items_.OnRefusal([](const Notice& refusal) { Tell({refusal}); });
+ListBoxEX::ListBoxEX(MessageBoxSink& messageBoxes) {
+  items_.OnRefusal([&messageBoxes](const Notice& refusal) { messageBoxes.Tell({refusal}); });
 }
 
 ListBoxEX::~ListBoxEX() {

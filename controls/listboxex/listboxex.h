@@ -15,6 +15,7 @@
 #include "runtime/child_control.h"
 #include "runtime/control.h"
 #include "runtime/font.h"
+#include "runtime/message_box.h"
 #include "runtime/picture.h"
 #include "runtime/surface.h"
 #include "runtime/window.h"
@@ -29,7 +30,8 @@ struct ListBoxEXArgs {
 
 class ListBoxEX : public Control, public ItemList, private Window {
  public:
-  ListBoxEX();
+  // An item the list cannot take is told in a message box.
+  explicit ListBoxEX(MessageBoxSink& messageBoxes);
   ~ListBoxEX() override;
   bool Create(const ListBoxEXArgs& args);
 

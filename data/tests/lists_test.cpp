@@ -30,17 +30,17 @@ class FavoriteFiles : public ::testing::Test {
   void LoadList() {
     Notices notices;
     store.LoadList(Current(), notices);
-    Tell(notices);
+    boxes.Tell(notices);
   }
   void SaveList() {
     Notices notices;
     store.SaveList(Current(), notices);
-    Tell(notices);
+    boxes.Tell(notices);
   }
   void SaveListsAtExit() {
     Notices notices;
     store.SaveListsAtExit(notices);
-    Tell(notices);
+    boxes.Tell(notices);
   }
   void AddEntry(const std::wstring& entry) { store.AddEntry(Current(), entry); }
   void RemoveEntry(int32_t i) { store.RemoveEntry(Current(), i); }

@@ -123,18 +123,18 @@ TEST(SettingsFile, RoundTripsThroughTheProgramsBinFolder) {
   const std::wstring bin = dir.wpath(L"Bin");
   Notices notices;
   EXPECT_FALSE(LoadSettings(bin, notices).animate);
-  Tell(notices);
+  boxes.Tell(notices);
   ASSERT_EQ(boxes.calls.size(), 1u);  // a missing file is told once
   Options o;
   o.mode = 2;
   o.resultCount = L"25";
   notices.clear();
   SaveSettings(o, bin, notices);
-  Tell(notices);
+  boxes.Tell(notices);
   EXPECT_EQ(testing::ReadBytes(dir.path() / "Bin" / "Settings.txt"), "1<Split>2<Split>0<Split>1<Split>25<Split>0\r\n");
   notices.clear();
   const SettingsFields f = LoadSettings(bin, notices);
-  Tell(notices);
+  boxes.Tell(notices);
   EXPECT_EQ(f.mode, 2);
   EXPECT_EQ(f.resultCount, L"25");
   EXPECT_EQ(boxes.calls.size(), 1u);

@@ -18,20 +18,21 @@ class TextFiles : public ::testing::Test {
  protected:
   testing::WithLatin1CodePage codePage;
   testing::CapturedMessageBoxes boxes;
+  testing::TellingTextFiles files{boxes};
   testing::ScratchDir dir;
 };
 
 TEST_F(TextFiles, ReadingDropsEveryLineEndAndJoinsTheLines) {
   WriteBytes(dir.path() / "a.txt", "one\r\ntwo\rthree\r\n\r\nfour");
-  EXPECT_EQ(testing::ReadText(dir.wpath("a.txt")), L"onetwothreefour");
+  EXPECT_EQ(files.ReadText(dir.wpath("a.txt")), L"onetwothreefour");
   WriteBytes(dir.path() / "b.txt", "");
-  EXPECT_EQ(testing::ReadText(dir.wpath("b.txt")), L"");
+  EXPECT_EQ(files.ReadText(dir.wpath("b.txt")), L"");
   EXPECT_TRUE(boxes.calls.empty());
 }
 
 TEST_F(TextFiles, ReadingDecodesTheCodePage) {
   WriteBytes(dir.path() / "a.txt", "caf\xE9<Split>\r\n");
-  EXPECT_EQ(testing::ReadText(dir.wpath("a.txt")), L"caf\u00e9<Split>");
+  EXPECT_EQ(files.ReadText(dir.wpath("a.txt")), L"caf\u00e9<Split>");
 }
 
 TEST_F(TextFiles, AFileSavedByNotepadIsWrittenBackInTheEncodingItWasReadIn) {
@@ -49,8 +50,8 @@ TEST_F(TextFiles, AFileSavedByNotepadIsWrittenBackInTheEncodingItWasReadIn) {
   const std::wstring file = dir.wpath("Websites.txt");
   for (const Saved& s : saved) {
     WriteBytes(file, s.bytes);
-    EXPECT_EQ(testing::ReadText(file), L"caf\u00e9<Split>");
-    EXPECT_TRUE(testing::WriteText(L"caf\u00e9<Split>x<Split>", file));
+    EXPECT_EQ(files.ReadText(file), L"caf\u00e9<Split>");
+    EXPECT_TRUE(files.WriteText(L"caf\u00e9<Split>x<Split>", file));
     EXPECT_EQ(ReadBytes(file), s.after);
   }
   EXPECT_TRUE(boxes.calls.empty());
@@ -60,7 +61,7 @@ TEST_F(TextFiles, AFileThatAlreadyReadsAsTheTextIsLeftAsItIs) {
   // Lines and no final line end, as a person types them in Notepad.
   const std::string typed = "a <Address>1<Split>\r\nb <Address>2<Split>";
   WriteBytes(dir.path() / "a.txt", typed);
-  EXPECT_TRUE(testing::WriteText(testing::ReadText(dir.wpath("a.txt")), dir.wpath("a.txt")));
+  EXPECT_TRUE(files.WriteText(files.ReadText(dir.wpath("a.txt")), dir.wpath("a.txt")));
   EXPECT_EQ(ReadBytes(dir.path() / "a.txt"), typed);
 }
 
@@ -68,28 +69,28 @@ TEST_F(TextFiles, BytesASaveWouldChangeAreFirstKeptBesideTheFileAndTheUserIsTold
   const std::wstring file = dir.wpath("Websites.txt"), backup = dir.wpath("Websites.txt.bak");
   const std::string damaged = "\xEF\xBB\xBF" "a\xFF <Address>1<Split>";  // not UTF-8 behind its mark
   WriteBytes(file, damaged);
-  const std::wstring text = testing::ReadText(file);
-  EXPECT_TRUE(testing::WriteText(text, file));  // a save that changes nothing keeps nothing
+  const std::wstring text = files.ReadText(file);
+  EXPECT_TRUE(files.WriteText(text, file));  // a save that changes nothing keeps nothing
   EXPECT_EQ(ReadBytes(file), damaged);
   EXPECT_FALSE(std::filesystem::exists(backup));
-  EXPECT_TRUE(testing::WriteText(text + L"b <Address>2<Split>", file));
+  EXPECT_TRUE(files.WriteText(text + L"b <Address>2<Split>", file));
   EXPECT_EQ(ReadBytes(backup), damaged);
   ASSERT_EQ(boxes.calls.size(), 1u);
   EXPECT_EQ(boxes.calls[0].title, L"提示");
   EXPECT_NE(boxes.calls[0].text.find(backup), std::wstring::npos);
   // The file the program wrote gives its bytes back: later saves keep no copy.
-  EXPECT_TRUE(testing::WriteText(L"c <Address>3<Split>", file));
+  EXPECT_TRUE(files.WriteText(L"c <Address>3<Split>", file));
   EXPECT_EQ(ReadBytes(backup), damaged);
   EXPECT_EQ(boxes.calls.size(), 1u);
   // Several KB without a "<Split>" are no list: kept too, replacing the older copy.
   const std::string notAList(5000, 'x');
   WriteBytes(file, notAList);
-  EXPECT_TRUE(testing::WriteText(L"d <Address>4<Split>", file));
+  EXPECT_TRUE(files.WriteText(L"d <Address>4<Split>", file));
   EXPECT_EQ(ReadBytes(backup), notAList);
   EXPECT_EQ(boxes.calls.size(), 2u);
   // The same bytes again: the copy beside it is already theirs, and nothing more is said.
   WriteBytes(file, notAList);
-  EXPECT_TRUE(testing::WriteText(L"e <Address>5<Split>", file));
+  EXPECT_TRUE(files.WriteText(L"e <Address>5<Split>", file));
   EXPECT_EQ(ReadBytes(backup), notAList);
   EXPECT_EQ(boxes.calls.size(), 2u);
 }
@@ -99,42 +100,41 @@ TEST_F(TextFiles, TemporariesLeftByASaveCutShortGoAtTheNextSave) {
   WriteBytes(dir.path() / "Settings.txt.saving", "1<Spl");
   std::filesystem::create_directory(dir.path() / "kept.saving");  // a folder is none of the program's
   WriteBytes(dir.path() / "Settings.txt", "1<Split>0\r\n");
-  EXPECT_TRUE(testing::WriteText(L"1<Split>0", dir.wpath("Settings.txt")));
+  EXPECT_TRUE(files.WriteText(L"1<Split>0", dir.wpath("Settings.txt")));
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "Websites.txt.saving"));
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "Settings.txt.saving"));
   EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "kept.saving"));
 }
 
 TEST_F(TextFiles, AMissingFileIsReportedOnceAndReadsEmpty) {
-  EXPECT_EQ(testing::ReadText(dir.wpath("missing.txt")), L"");
+  EXPECT_EQ(files.ReadText(dir.wpath("missing.txt")), L"");
   ASSERT_EQ(boxes.calls.size(), 1u);
   EXPECT_EQ(boxes.calls[0].text, L"Error 53\r\n文件未找到");
   EXPECT_EQ(boxes.calls[0].title, L"Error");
   EXPECT_EQ(boxes.calls[0].icon, MsgIcon::Critical);
-  EXPECT_EQ(boxes.calls[0].buttons, MsgButtons::Ok);
 }
 
 TEST_F(TextFiles, AMissingFolderIsReportedAsAMissingPath) {
-  EXPECT_EQ(testing::ReadText(dir.wpath("Bin/Settings.txt")), L"");
+  EXPECT_EQ(files.ReadText(dir.wpath("Bin/Settings.txt")), L"");
   ASSERT_EQ(boxes.calls.size(), 1u);
   EXPECT_EQ(boxes.calls[0].text, L"Error 76\r\n路径未找到");
 }
 
 TEST_F(TextFiles, WritingStoresTheTextAsOneLineInTheCodePage) {
-  EXPECT_TRUE(testing::WriteText(L"caf\u00e9<Split>x<Split>", dir.wpath("a.txt")));
+  EXPECT_TRUE(files.WriteText(L"caf\u00e9<Split>x<Split>", dir.wpath("a.txt")));
   EXPECT_EQ(ReadBytes(dir.path() / "a.txt"), "caf\xE9<Split>x<Split>\r\n");
   EXPECT_TRUE(boxes.calls.empty());
 }
 
 TEST_F(TextFiles, WritingReplacesTheOldContentsWhole) {
   WriteBytes(dir.path() / "a.txt", std::string(5000, 'x'));
-  EXPECT_TRUE(testing::WriteText(L"short", dir.wpath("a.txt")));
+  EXPECT_TRUE(files.WriteText(L"short", dir.wpath("a.txt")));
   EXPECT_EQ(ReadBytes(dir.path() / "a.txt"), "short\r\n");
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "a.txt.saving"));
 }
 
 TEST_F(TextFiles, WritingCreatesAMissingFolder) {
-  EXPECT_TRUE(testing::WriteText(L"", dir.wpath("Bin/Websites.txt")));
+  EXPECT_TRUE(files.WriteText(L"", dir.wpath("Bin/Websites.txt")));
   EXPECT_EQ(ReadBytes(dir.path() / "Bin" / "Websites.txt"), "\r\n");
 }
 
@@ -142,7 +142,7 @@ TEST_F(TextFiles, AFailedWriteLeavesTheOldFileWholeAndSaysSo) {
   WriteBytes(dir.path() / "a.txt", "old<Split>");
   // The temporary file cannot be made where a folder of that name stands.
   std::filesystem::create_directory(dir.path() / "a.txt.saving");
-  EXPECT_FALSE(testing::WriteText(L"new<Split>", dir.wpath("a.txt")));
+  EXPECT_FALSE(files.WriteText(L"new<Split>", dir.wpath("a.txt")));
   EXPECT_EQ(ReadBytes(dir.path() / "a.txt"), "old<Split>");
   ASSERT_EQ(boxes.calls.size(), 1u);
   EXPECT_EQ(boxes.calls[0].text.rfind(L"Error ", 0), 0u);
@@ -151,7 +151,7 @@ TEST_F(TextFiles, AFailedWriteLeavesTheOldFileWholeAndSaysSo) {
 
 TEST_F(TextFiles, WritingOverAFolderFailsWithAMessage) {
   std::filesystem::create_directory(dir.path() / "taken");
-  EXPECT_FALSE(testing::WriteText(L"x", dir.wpath("taken")));
+  EXPECT_FALSE(files.WriteText(L"x", dir.wpath("taken")));
   EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "taken"));
   ASSERT_EQ(boxes.calls.size(), 1u);
   EXPECT_EQ(boxes.calls[0].title, L"Error");

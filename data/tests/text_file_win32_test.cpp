@@ -20,16 +20,17 @@ using testing::WriteBytes;
 class TextFilesOnWindows : public ::testing::Test {
  protected:
   testing::CapturedMessageBoxes boxes;
+  testing::TellingTextFiles files{boxes};
   testing::ScratchDir dir;
 };
 
 TEST_F(TextFilesOnWindows, ChineseTextIsStoredInTheSystemCodePageByteForByte) {
   const std::wstring text = L"百度 <Address>http://www.example.com/<Split>文件夹 <Address>C:\\资料<Split>";
-  ASSERT_TRUE(testing::WriteText(text, dir.path() / "Bin" / "Websites.txt"));
+  ASSERT_TRUE(files.WriteText(text, dir.path() / "Bin" / "Websites.txt"));
   const std::string bytes = ReadBytes(dir.path() / "Bin" / "Websites.txt");
   EXPECT_EQ(bytes.substr(0, 4), "\xB0\xD9\xB6\xC8");  // 百度 in GBK
   EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
-  EXPECT_EQ(testing::ReadText(dir.path() / "Bin" / "Websites.txt"), text);
+  EXPECT_EQ(files.ReadText(dir.path() / "Bin" / "Websites.txt"), text);
   EXPECT_TRUE(boxes.calls.empty());
 }
 
@@ -50,8 +51,8 @@ TEST_F(TextFilesOnWindows, TheCodePageAndNotepadsUtf8AreEachReadAndWrittenAsThey
   };
   for (const Saved& s : saved) {
     WriteBytes(file, s.bytes);
-    EXPECT_EQ(testing::ReadText(file), text);
-    ASSERT_TRUE(testing::WriteText(text + L"新 <Address>x<Split>", file));
+    EXPECT_EQ(files.ReadText(file), text);
+    ASSERT_TRUE(files.WriteText(text + L"新 <Address>x<Split>", file));
     EXPECT_EQ(ReadBytes(file), s.bytes + s.added + "\r\n");
   }
   EXPECT_TRUE(boxes.calls.empty());
@@ -66,11 +67,11 @@ TEST_F(TextFilesOnWindows, BytesTheCodePageCannotReadAreKeptBesideTheFileBeforeA
   };
   for (const std::string& bytes : damaged) {
     WriteBytes(file, bytes);
-    const std::wstring text = testing::ReadText(file);
-    EXPECT_TRUE(testing::WriteText(text, file));
+    const std::wstring text = files.ReadText(file);
+    EXPECT_TRUE(files.WriteText(text, file));
     EXPECT_EQ(ReadBytes(file), bytes);  // nothing changed, nothing written
     const size_t told = boxes.calls.size();
-    EXPECT_TRUE(testing::WriteText(text + L"c <Address>http://c/<Split>", file));
+    EXPECT_TRUE(files.WriteText(text + L"c <Address>http://c/<Split>", file));
     EXPECT_EQ(ReadBytes(backup), bytes);
     ASSERT_EQ(boxes.calls.size(), told + 1);
     EXPECT_EQ(boxes.calls.back().title, L"提示");
@@ -83,7 +84,7 @@ TEST_F(TextFilesOnWindows, AFileHeldOpenByAnotherProgramKeepsItsOldContents) {
   // Another program holding the file without sharing: the replacement must fail cleanly.
   UniqueKernelHandle held(CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_NE(held.get(), INVALID_HANDLE_VALUE);
-  EXPECT_FALSE(testing::WriteText(L"0<Split>2", file));
+  EXPECT_FALSE(files.WriteText(L"0<Split>2", file));
   held.reset();
   EXPECT_EQ(ReadBytes(file), "1<Split>0\r\n");
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "Settings.txt.saving"));
@@ -103,7 +104,7 @@ TEST_F(TextFilesOnWindows, ASaveWaitsForAFileHeldForAMomentAndThenReplacesIt) {
     for (int i = 0; i < 1000 && !std::filesystem::exists(dir.path() / "Websites.txt.saving"); ++i) Sleep(5);
     held.reset();
   });
-  EXPECT_TRUE(testing::WriteText(L"b <Address>http://b/<Split>", file));
+  EXPECT_TRUE(files.WriteText(L"b <Address>http://b/<Split>", file));
   syncClient.join();
   EXPECT_EQ(ReadBytes(file), "b <Address>http://b/<Split>\r\n");
   EXPECT_TRUE(boxes.calls.empty());
@@ -113,7 +114,7 @@ TEST_F(TextFilesOnWindows, ReadingAFileHeldOpenForWritingIsReported) {
   const auto file = dir.path() / "locked.txt";
   WriteBytes(file, "x");
   UniqueKernelHandle held(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-  EXPECT_EQ(testing::ReadText(file), L"");
+  EXPECT_EQ(files.ReadText(file), L"");
   ASSERT_EQ(boxes.calls.size(), 1u);
   EXPECT_EQ(boxes.calls[0].title, L"Error");
 }

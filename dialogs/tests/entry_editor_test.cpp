@@ -35,7 +35,7 @@ class EditorDialog : public ::testing::Test {
   testing::ScratchDir dir;
   Favorites store{dir.wpath(L"Bin")};
   CheckBox animateOption;  // never created: not ticked
-  EntryEditor dialog{store, animateOption};
+  EntryEditor dialog{store, animateOption, boxes};
 };
 
 TEST_F(EditorDialog, AddsABareHostNameAsAWholeWebAddressAndCloses) {

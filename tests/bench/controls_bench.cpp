@@ -14,6 +14,7 @@
 #include "controls/listboxex/listboxex.h"
 #include "effects/window_animation.h"
 #include "runtime/handles.h"
+#include "testing/captured_message_boxes.h"
 #include "testing/win32_testing.h"
 
 namespace oravin::testing {
@@ -36,7 +37,8 @@ double BestMicrosecondsPerStep(int steps, const std::function<void(int)>& step) 
 }
 
 std::unique_ptr<ListBoxEX> MakeList(HWND host, int entries) {
-  auto list = std::make_unique<ListBoxEX>();
+  static CapturedMessageBoxes refusals;  // the bench adds nothing a list refuses
+  auto list = std::make_unique<ListBoxEX>(refusals);
   list->Create({.parent = host, .at = {0, 0, 180, 160}, .font = std::make_shared<Font>(L"Tahoma", 8.25)});
   for (int i = 0; i < entries; ++i) list->AddItem(L"Item " + std::to_wstring(i));
   PumpUntil([&] { return !list->PaintPending(); });

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "controls/listboxex/listboxex.h"
+#include "testing/captured_message_boxes.h"
 #include "testing/win32_testing.h"
 
 namespace oravin::testing {
@@ -26,7 +27,8 @@ class ListHost {
  public:
   explicit ListHost(const LayoutRect& at = {0, 0, 180, 160});
 
-  ListBoxEX list;
+  CapturedMessageBoxes boxes;
+  ListBoxEX list{boxes};
 };
 
 // Adds "Item 0", "Item 1", ...
