@@ -54,7 +54,7 @@ class LinkCollector : public nlohmann::json_sax<nlohmann::json> {
   bool end_object() override {
     Node& node = objects_.back();
     if (node.isLink && node.inRoots) {
-      links.push_back({DecodeText(node.name, TextEncoding::Utf8), DecodeText(node.url, TextEncoding::Utf8)});
+      links.push_back({DecodeUtf8(node.name), DecodeUtf8(node.url)});
     }
     objects_.pop_back();
     key_.clear();

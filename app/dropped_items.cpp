@@ -43,10 +43,10 @@ std::optional<std::wstring> AddressInText(std::wstring_view text) {
   return address;
 }
 
-void AddShortcut(const std::wstring& file, FilesFavorites& found) {
+void AddShortcut(const AnsiCodec& codePage, const std::wstring& file, FilesFavorites& found) {
   std::string bytes;
   std::error_code error;
-  const auto address = ReadFileContents(file, bytes, error) ? InternetShortcutAddress(bytes) : std::nullopt;
+  const auto address = ReadFileContents(file, bytes, error) ? InternetShortcutAddress(codePage, bytes) : std::nullopt;
   if (!address) {
     ++found.refused;
     return;
@@ -54,12 +54,12 @@ void AddShortcut(const std::wstring& file, FilesFavorites& found) {
   found.favorites.push_back({StemOf(file), *address});
 }
 
-void AddBookmarks(const std::wstring& file, FilesFavorites& found) {
+void AddBookmarks(const AnsiCodec& codePage, const std::wstring& file, FilesFavorites& found) {
   std::string bytes;
   std::error_code error;
   BookmarkFile bookmarks;
   if (ReadFileContents(file, bytes, error))
-    bookmarks = ParseBookmarkFile(bytes);
+    bookmarks = ParseBookmarkFile(codePage, bytes);
   else
     bookmarks.problem = DescribeFileError(error).description;
   if (!bookmarks.problem.empty()) {
@@ -105,7 +105,7 @@ DropKind KindOfDrop(std::optional<ListKind> list, const DroppedItems& items) {
   return DropKind::None;
 }
 
-FilesFavorites FavoritesFromFiles(ListKind list, const std::vector<std::wstring>& files,
+FilesFavorites FavoritesFromFiles(const AnsiCodec& codePage, ListKind list, const std::vector<std::wstring>& files,
                                   const DriveLabel& driveLabel) {
   FilesFavorites found;
   const bool web = AddressesOf(list) == AddressKind::Web;
@@ -113,9 +113,9 @@ FilesFavorites FavoritesFromFiles(ListKind list, const std::vector<std::wstring>
     if (!web && IsFolder(file))
       found.favorites.push_back({FolderTitle(file, driveLabel), file});
     else if (web && IsShortcut(file))
-      AddShortcut(file, found);
+      AddShortcut(codePage, file, found);
     else if (web && IsBookmarkFile(file))
-      AddBookmarks(file, found);
+      AddBookmarks(codePage, file, found);
     else
       ++found.refused;
   }

@@ -44,7 +44,7 @@ struct FilesFavorites {
   std::vector<std::wstring> problems;
 };
 using DriveLabel = std::function<std::wstring(const std::wstring& root)>;
-FilesFavorites FavoritesFromFiles(ListKind list, const std::vector<std::wstring>& files,
+FilesFavorites FavoritesFromFiles(const AnsiCodec& codePage, ListKind list, const std::vector<std::wstring>& files,
                                   const DriveLabel& driveLabel);
 
 }  // namespace oravin

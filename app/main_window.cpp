@@ -75,7 +75,7 @@ bool MainWindow::Load() {
   // then too, when the start-up reads them again.
   favorites_.SetFolder(FindDataFolder(BinFolder()).path);
   Notices toldLater;
-  const std::optional<int32_t> mode = LoadSettings(BinFolder(), toldLater).mode;
+  const std::optional<int32_t> mode = LoadSettings(SystemCodec(), BinFolder(), toldLater).mode;
   if (const std::optional<ListKind> first = ListOf(Assistant(mode.value_or(0)))) favorites_.ReadAhead(*first);
   return true;
 }
@@ -125,7 +125,7 @@ void MainWindow::Rescaled() {
 
 void MainWindow::ApplySettings() {
   Notices notices;
-  const SettingsFields f = LoadSettings(BinFolder(), notices);
+  const SettingsFields f = LoadSettings(SystemCodec(), BinFolder(), notices);
   messageBoxes_.Tell(notices);
   settingsEncoding_ = f.encoding;
   // The fields come in file order and stop at the first damaged one.
@@ -198,7 +198,7 @@ void MainWindow::ShutDown() {
   favorites_.SaveListsAtExit(notices);
   messageBoxes_.Tell(notices);
   notices.clear();
-  SaveSettings(CurrentOptions(), BinFolder(), notices);
+  SaveSettings(SystemCodec(), CurrentOptions(), BinFolder(), notices);
   messageBoxes_.Tell(notices);
   CheckStartUp();
   trayIcon_.reset();

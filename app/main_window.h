@@ -210,7 +210,7 @@ class MainWindow : public Form {
   std::unique_ptr<ColorButton> deleteButton, editButton, addButton;
   // In the order of Page, each on the page area.
   std::array<Control*, kPageCount> pages_{};
-  Favorites favorites_{std::wstring()};
+  Favorites favorites_{std::wstring(), SystemCodec()};
   std::unique_ptr<FolderWatch> listFolderWatch_;
   TextEncoding settingsEncoding_ = TextEncoding::CodePage;
   std::unique_ptr<EntryEditor> editor_;

@@ -55,7 +55,7 @@ void MainWindow::AddDroppedFiles(const std::vector<std::wstring>& files) {
 }
 
 void MainWindow::AddFavoritesFromFiles(ListKind list, const std::vector<std::wstring>& files) {
-  const FilesFavorites found = FavoritesFromFiles(list, files, VolumeLabel);
+  const FilesFavorites found = FavoritesFromFiles(SystemCodec(), list, files, VolumeLabel);
   AddedCounts counts = AddFavorites(favorites_, list, found.favorites);
   counts.refused += found.refused;
   std::wstring message = AddedSummary(counts);

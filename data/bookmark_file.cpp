@@ -8,6 +8,7 @@
 #include "data/text_encoding.h"
 #include "runtime/ansi_codec.h"
 #include "runtime/case_fold.h"
+#include "runtime/utf8.h"
 
 namespace oravin {
 namespace {
@@ -214,11 +215,11 @@ bool IsAscii(std::string_view bytes) {
   return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-std::wstring Decode(std::string_view piece, uint32_t codePage) {
+std::wstring Decode(const AnsiCodec& systemCodePage, std::string_view piece, uint32_t codePage) {
   // Most titles and nearly all addresses are ASCII, which every encoding here reads alike.
   if (IsAscii(piece)) return std::wstring(piece.begin(), piece.end());
-  if (codePage == kUtf8) return DecodeText(piece, TextEncoding::Utf8);
-  if (codePage == kSystemCodePage) return DecodeText(piece, TextEncoding::CodePage);
+  if (codePage == kUtf8) return DecodeUtf8(piece);
+  if (codePage == kSystemCodePage) return systemCodePage.Decode(piece);
   return DecodeCodePage(codePage, piece).value_or(std::wstring());
 }
 
@@ -306,14 +307,14 @@ std::wstring TrimmedAddress(std::wstring text) {
 
 }  // namespace
 
-BookmarkFile ParseBookmarkFile(std::string_view bytes) {
+BookmarkFile ParseBookmarkFile(const AnsiCodec& systemCodePage, std::string_view bytes) {
   // Only a byte order mark counts at this point, and it is at most three bytes long.
-  const TextEncoding marked = DetectEncoding(bytes.substr(0, 3));
+  const TextEncoding marked = DetectEncoding(systemCodePage, bytes.substr(0, 3));
   std::optional<uint32_t> codePage;
   std::string utf8;
   if (marked == TextEncoding::Utf16Le || marked == TextEncoding::Utf16Be) {
     // UTF-16 has no ASCII bytes to find the tags in: it is read as the UTF-8 it holds.
-    utf8 = EncodeFile(DecodeText(bytes, marked), TextEncoding::Utf8);
+    utf8 = EncodeUtf8(DecodeText(systemCodePage, bytes, marked));
     bytes = utf8;
     codePage = kUtf8;
   } else if (marked == TextEncoding::Utf8Bom) {
@@ -328,13 +329,13 @@ BookmarkFile ParseBookmarkFile(std::string_view bytes) {
       return {{}, L"文件的编码 \"" + std::wstring(markup.charset.begin(), markup.charset.end()) + L"\" 无法识别"};
     }
   }
-  if (!codePage) codePage = DetectEncoding(bytes) == TextEncoding::Utf8 ? kUtf8 : kSystemCodePage;
+  if (!codePage) codePage = DetectEncoding(systemCodePage, bytes) == TextEncoding::Utf8 ? kUtf8 : kSystemCodePage;
 
   BookmarkFile file;
   file.links.reserve(markup.links.size());
   for (const Markup::Link& link : markup.links) {
-    file.links.push_back({Collapsed(DecodeEntities(Decode(link.text, *codePage))),
-                          TrimmedAddress(DecodeEntities(Decode(link.href, *codePage)))});
+    file.links.push_back({Collapsed(DecodeEntities(Decode(systemCodePage, link.text, *codePage))),
+                          TrimmedAddress(DecodeEntities(Decode(systemCodePage, link.href, *codePage)))});
   }
   return file;
 }

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/ansi_codec.h"
+
 namespace oravin {
 
 // A favorite brought in from outside the program.
@@ -29,6 +31,6 @@ struct BookmarkFile {
 // A byte order mark decides the encoding, else the charset the file declares
 // in a <META> (UTF-8 as the browsers write it, or any code page the system
 // has), else the encoding the bytes read as (UTF-8 or the system code page).
-BookmarkFile ParseBookmarkFile(std::string_view bytes);
+BookmarkFile ParseBookmarkFile(const AnsiCodec& systemCodePage, std::string_view bytes);
 
 }  // namespace oravin

@@ -14,7 +14,7 @@ constexpr wchar_t kAwayTitle[] = L"数据文件夹";
 
 DataFolderChoice ParseDataFolderChoice(std::string_view bytes) {
   bool faithful = true;
-  const std::wstring text = DecodeText(bytes, TextEncoding::Utf8, &faithful);
+  const std::wstring text = DecodeUtf8(bytes, &faithful);
   const size_t lineEnd = text.find_first_of(L"\r\n");
   const std::wstring folder = text.substr(0, lineEnd);
   const bool moreLines = lineEnd != std::wstring::npos && text.find_first_not_of(L"\r\n", lineEnd) != std::wstring::npos;
@@ -26,7 +26,7 @@ DataFolderChoice ParseDataFolderChoice(std::string_view bytes) {
 std::string DataFolderChoiceBytes(std::wstring_view folder) {
   // With its byte order mark, so that an older Notepad on a Chinese system
   // does not take it for the code page.
-  return EncodeFile(folder, TextEncoding::Utf8Bom);
+  return EncodeUtf8File(folder);
 }
 
 DataFolder FindDataFolder(const std::wstring& bin) {

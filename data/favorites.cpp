@@ -38,13 +38,14 @@ bool IsJoined(const std::vector<std::wstring>& entries, std::wstring_view text) 
 
 // The last resort at shut-down: the list goes into a file of its own in the
 // folder given, after whatever an earlier shut-down put there.
-void KeepBeside(const std::wstring& file, const std::wstring& folder, const std::wstring& text, Notices& notices) {
+void KeepBeside(const AnsiCodec& codePage, const std::wstring& file, const std::wstring& folder, const std::wstring& text,
+                Notices& notices) {
   const std::wstring beside = JoinPath(folder, StemOf(file) + kUnsavedSuffix + ExtensionOf(file));
   TextFileRead before;
-  if (FileExists(beside)) before = ReadTextFile(beside, notices);
+  if (FileExists(beside)) before = ReadTextFile(codePage, beside, notices);
   // UTF-8 holds whatever text the list came with.
   if (before.outcome == ReadOutcome::Read &&
-      WriteTextFile(Joined(EntriesOf(before.text)) + text, beside, TextEncoding::Utf8Bom, notices)) {
+      WriteTextFile(codePage, Joined(EntriesOf(before.text)) + text, beside, TextEncoding::Utf8Bom, notices)) {
     notices.push_back(
         {L"列表无法保存到 \"" + file + L"\".\r\n未保存的条目已另存为:\r\n" + beside, L"抱歉", MsgIcon::Exclamation});
   } else {
@@ -134,7 +135,7 @@ void Favorites::ReadAhead(ListKind kind) {
 Favorites::FileEntries Favorites::ReadEntries(ListKind kind) const {
   FileEntries read;
   read.stamp = StampOf(FileOf(kind));
-  read.file = ReadTextFile(FileOf(kind), read.notices);
+  read.file = ReadTextFile(*codePage_, FileOf(kind), read.notices);
   if (read.file.outcome == ReadOutcome::Unreadable) return read;
   read.inFileOrder = EntriesOf(read.file.text);
   read.inOrder = read.inFileOrder;
@@ -214,7 +215,7 @@ void Favorites::Take(ListKind kind, FileEntries read) {
 // and only once those can be read. False while it still cannot be.
 bool Favorites::JoinFileTo(ListKind kind, Notices& notices) {
   List& list = lists_[Slot(kind)];
-  const TextFileRead file = ReadTextFile(FileOf(kind), notices);
+  const TextFileRead file = ReadTextFile(*codePage_, FileOf(kind), notices);
   if (file.outcome == ReadOutcome::Unreadable) return false;
   std::vector<std::wstring> entries = EntriesOf(file.text);
   list.base = entries;
@@ -239,7 +240,7 @@ bool Favorites::SaveList(ListKind kind, Notices& notices) {
   if (!joining && FileChangedSince(kind)) MergeWithFile(kind, notices);
   const std::wstring file = FileOf(kind);
   if (!list.unsaved && list.fileHoldsEntries && FingerprintOnDisk(file) == list.file) return true;
-  const std::optional<Fingerprint> written = WriteTextFile(Joined(list.entries), file, list.encoding, notices);
+  const std::optional<Fingerprint> written = WriteTextFile(*codePage_, Joined(list.entries), file, list.encoding, notices);
   // Joined, the file's entries came first and the additions after them; the
   // list keeps its own order.
   if (joining) SortEntries(list.entries);
@@ -266,7 +267,7 @@ bool Favorites::FileChangedSince(ListKind kind) const {
 void Favorites::MergeWithFile(ListKind kind, Notices& notices) {
   List& list = lists_[Slot(kind)];
   Notices unheard;
-  TextFileRead file = ReadTextFile(FileOf(kind), unheard);
+  TextFileRead file = ReadTextFile(*codePage_, FileOf(kind), unheard);
   // Text that is no list (another program's file put in its place) is not
   // merged: the save keeps it beside the list and writes the list.
   if (file.outcome != ReadOutcome::Read || !ReadsAsOurs(file.text)) return;
@@ -296,7 +297,7 @@ void Favorites::SaveListsAtExit(Notices& notices) {
     const List& list = lists_[Slot(kind)];
     if (kind != CurrentList() && !list.unsaved) continue;
     if (!SaveList(kind, notices))
-      KeepBeside(FileOf(kind), Away() ? keepUnsavedIn_ : folder_, Joined(list.entries), notices);
+      KeepBeside(*codePage_, FileOf(kind), Away() ? keepUnsavedIn_ : folder_, Joined(list.entries), notices);
   }
 }
 
@@ -323,7 +324,7 @@ bool Favorites::MoveTo(const std::wstring& folder, const std::function<bool(Noti
     std::vector<std::wstring> there;
     TextEncoding encoding = list.encoding;
     if (KindOfPath(target) != PathKind::Missing) {
-      const TextFileRead file = ReadTextFile(target, notices);
+      const TextFileRead file = ReadTextFile(*codePage_, target, notices);
       if (file.outcome != ReadOutcome::Read) return notMoved({});
       if (!ReadsAsOurs(file.text)) return notMoved(L"\"" + target + L"\" 不是列表文件.\r\n");
       there = EntriesOf(file.text);
@@ -333,7 +334,7 @@ bool Favorites::MoveTo(const std::wstring& folder, const std::function<bool(Noti
     to.entries = MergeLists(std::nullopt, list.entries, there).entries;
     SortEntries(to.entries);
     to.encoding = encoding;
-    const std::optional<Fingerprint> fingerprint = WriteTextFile(Joined(to.entries), target, encoding, notices);
+    const std::optional<Fingerprint> fingerprint = WriteTextFile(*codePage_, Joined(to.entries), target, encoding, notices);
     if (!fingerprint) return notMoved({});
     to.file = *fingerprint;
   }
@@ -404,7 +405,7 @@ std::optional<std::wstring> Favorites::EntryProblem(ListKind kind, std::wstring_
     if (text.find(L'\r') != std::wstring_view::npos) return L"标题和地址中不能有回车符.";
   }
   const TextEncoding encoding = lists_[Slot(kind)].encoding;
-  if (!CanHold(encoding, title) || !CanHold(encoding, address)) {
+  if (!CanHold(*codePage_, encoding, title) || !CanHold(*codePage_, encoding, address)) {
     return L"标题或地址中有本系统的文本编码无法保存的字符, 请改用其他字符.";
   }
   return std::nullopt;

@@ -37,9 +37,11 @@ struct ListEdit {
 
 class Favorites {
  public:
-  // The lists are in the folder given (the program's Bin folder, unless the user chose another).
-  explicit Favorites(std::wstring folder, TextComparison compare = CompareUserLocale)
-      : folder_(std::move(folder)), compare_(std::move(compare)) {}
+  // The lists are in the folder given (the program's Bin folder, unless the
+  // user chose another), and written in the code page given where they are
+  // not in Unicode.
+  Favorites(std::wstring folder, const AnsiCodec& codePage, TextComparison compare = CompareUserLocale)
+      : folder_(std::move(folder)), codePage_(&codePage), compare_(std::move(compare)) {}
 
   const std::wstring& Folder() const { return folder_; }
   // For a store made before the folder was known, or whose folder came back;
@@ -178,6 +180,7 @@ class Favorites {
   void Changed(List& list);
 
   std::wstring folder_;
+  const AnsiCodec* codePage_;  // a pointer, so that a store can be assigned another
   std::wstring keepUnsavedIn_;
   TextComparison compare_;
   Assistant current_ = Assistant::Search;

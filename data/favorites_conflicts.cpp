@@ -31,7 +31,7 @@ void Favorites::MergeConflictCopies(Notices& notices) {
       if (!IsConflictCopyOf(name, listName)) continue;
       const std::wstring copy = JoinPath(folder_, name);
       Notices unheard;
-      const TextFileRead read = ReadTextFile(copy, unheard);
+      const TextFileRead read = ReadTextFile(*codePage_, copy, unheard);
       // Still being written, or no list at all: left where it is.
       if (read.outcome != ReadOutcome::Read || !ReadsAsOurs(read.text)) continue;
       const std::wstring aside = FreePathFor(JoinPath(JoinPath(folder_, kMergedFolder), name));

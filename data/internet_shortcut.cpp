@@ -21,9 +21,9 @@ std::wstring_view Trimmed(std::wstring_view text) {
 
 }  // namespace
 
-std::optional<std::wstring> InternetShortcutAddress(std::string_view bytes) {
+std::optional<std::wstring> InternetShortcutAddress(const AnsiCodec& codePage, std::string_view bytes) {
   // Windows writes these in the code page; a few programs in UTF-8 or UTF-16.
-  const std::wstring text = DecodeText(bytes, DetectEncoding(bytes));
+  const std::wstring text = DecodeText(codePage, bytes, DetectEncoding(codePage, bytes));
   bool inSection = false;
   for (size_t start = 0; start < text.size();) {
     // A line ends at CR LF, at LF, or at a lone CR, as old Mac programs end it.

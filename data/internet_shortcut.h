@@ -5,10 +5,12 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/ansi_codec.h"
+
 namespace oravin {
 
 // The address of the shortcut, blanks at either end dropped; nothing when the
 // file has no [InternetShortcut] section with a URL= line that gives one.
-std::optional<std::wstring> InternetShortcutAddress(std::string_view bytes);
+std::optional<std::wstring> InternetShortcutAddress(const AnsiCodec& codePage, std::string_view bytes);
 
 }  // namespace oravin

@@ -57,7 +57,7 @@ bool ReadsAsOurs(std::wstring_view text) {
 
 Fingerprint FingerprintOf(std::string_view bytes) { return std::hash<std::string_view>()(bytes); }
 
-TextFileRead ReadTextFile(const std::wstring& path, Notices& notices) {
+TextFileRead ReadTextFile(const AnsiCodec& codePage, const std::wstring& path, Notices& notices) {
   std::string bytes;
   std::error_code error;
   if (!ReadFileContents(path, bytes, error)) {
@@ -66,19 +66,19 @@ TextFileRead ReadTextFile(const std::wstring& path, Notices& notices) {
     const bool missing = why == std::errc::no_such_file_or_directory || why == std::errc::not_a_directory;
     return {.outcome = missing ? ReadOutcome::Missing : ReadOutcome::Unreadable};
   }
-  FileText file = DecodeFile(bytes);
+  FileText file = DecodeFile(codePage, bytes);
   return {std::move(file.text), file.encoding, ReadOutcome::Read, FingerprintOf(bytes)};
 }
 
-std::optional<Fingerprint> WriteTextFile(const std::wstring& text, const std::wstring& path, TextEncoding encoding,
-                                         Notices& notices) {
+std::optional<Fingerprint> WriteTextFile(const AnsiCodec& codePage, const std::wstring& text, const std::wstring& path,
+                                         TextEncoding encoding, Notices& notices) {
   std::error_code error;
   const std::wstring folder = ParentOf(path);
   std::string bytes;
   // A missing Bin folder would otherwise cost the user the whole list.
   if (CreateFolders(folder, error)) {
     RemoveLeftoverTemporaries(folder);
-    bytes = EncodeFile(text, encoding);
+    bytes = EncodeFile(codePage, text, encoding);
     std::string old;
     std::error_code unread;
     if (ReadFileContents(path, old, unread)) {
@@ -86,7 +86,7 @@ std::optional<Fingerprint> WriteTextFile(const std::wstring& text, const std::ws
       // change. Most saves change nothing and find the same bytes, which is
       // quicker to see than decoding the file.
       if (old == bytes) return FingerprintOf(old);
-      const FileText current = DecodeFile(old);
+      const FileText current = DecodeFile(codePage, old);
       if (current.text == text) return FingerprintOf(old);
       if (HoldsMoreThanItsText(current) && !KeepOriginal(path, old, notices)) return std::nullopt;
     }

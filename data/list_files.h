@@ -36,7 +36,7 @@ struct TextFileRead {
 bool ReadsAsOurs(std::wstring_view text);
 
 // A file that cannot be read gives "Error " number, description and reads as empty.
-TextFileRead ReadTextFile(const std::wstring& path, Notices& notices);
+TextFileRead ReadTextFile(const AnsiCodec& codePage, const std::wstring& path, Notices& notices);
 
 // Replaces the file with the text as one line in the encoding, and leaves it
 // alone when it already reads as the text. The old file stays whole until the
@@ -45,8 +45,8 @@ TextFileRead ReadTextFile(const std::wstring& path, Notices& notices);
 // created, and temporaries left in it by a save that was cut short are
 // removed. Gives the fingerprint of what the file holds afterwards, or nothing
 // when it could not be written.
-std::optional<Fingerprint> WriteTextFile(const std::wstring& text, const std::wstring& path, TextEncoding encoding,
-                                         Notices& notices);
+std::optional<Fingerprint> WriteTextFile(const AnsiCodec& codePage, const std::wstring& text, const std::wstring& path,
+                                         TextEncoding encoding, Notices& notices);
 
 // Whether the file's length can be read (an empty file counts).
 bool FileExists(const std::wstring& path);

@@ -180,7 +180,7 @@ QuickLearning QuickLearning::FromFile(std::string_view bytes) {
   QuickLearning learning;
   if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
   if (!bytes.starts_with(kHeader)) return learning;
-  const std::wstring text = DecodeText(bytes, TextEncoding::Utf8);
+  const std::wstring text = DecodeUtf8(bytes);
   std::vector<std::wstring_view> lines = Split(text, '\n');
   if (lines.front().substr(0, lines.front().find('\r')) != std::wstring(kHeader.begin(), kHeader.end())) return learning;
   for (size_t i = 1; i < lines.size(); ++i) {

@@ -90,16 +90,16 @@ std::wstring FormatSettings(const Options& o) {
 
 std::wstring SettingsFileIn(const std::wstring& binFolder) { return JoinPath(binFolder, L"Settings.txt"); }
 
-SettingsFields LoadSettings(const std::wstring& binFolder, Notices& notices) {
-  const TextFileRead file = ReadTextFile(SettingsFileIn(binFolder), notices);
+SettingsFields LoadSettings(const AnsiCodec& codePage, const std::wstring& binFolder, Notices& notices) {
+  const TextFileRead file = ReadTextFile(codePage, SettingsFileIn(binFolder), notices);
   SettingsFields fields = ParseSettings(file.text);
   fields.encoding = file.encoding;
   return fields;
 }
 
-void SaveSettings(const Options& options, const std::wstring& binFolder, Notices& notices) {
+void SaveSettings(const AnsiCodec& codePage, const Options& options, const std::wstring& binFolder, Notices& notices) {
   // Replaced whole, like the lists: never deleted before the new file is there.
-  WriteTextFile(FormatSettings(options), SettingsFileIn(binFolder), options.encoding, notices);
+  WriteTextFile(codePage, FormatSettings(options), SettingsFileIn(binFolder), options.encoding, notices);
 }
 
 }  // namespace oravin

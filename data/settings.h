@@ -59,8 +59,8 @@ std::wstring NumberText(double value);
 std::wstring SettingsFileIn(const std::wstring& binFolder);
 
 // Reads the file (a missing one is reported in the notices, once).
-SettingsFields LoadSettings(const std::wstring& binFolder, Notices& notices);
+SettingsFields LoadSettings(const AnsiCodec& codePage, const std::wstring& binFolder, Notices& notices);
 // Replaces the file with the current options.
-void SaveSettings(const Options& options, const std::wstring& binFolder, Notices& notices);
+void SaveSettings(const AnsiCodec& codePage, const Options& options, const std::wstring& binFolder, Notices& notices);
 
 }  // namespace oravin

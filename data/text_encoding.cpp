@@ -91,8 +91,8 @@ bool NextUtf8(std::string_view bytes, size_t& i, char32_t& c) {
   return true;
 }
 
-bool ReadsWholeInCodePage(std::string_view bytes) {
-  return SystemCodec().Encode(SystemCodec().Decode(bytes)) == bytes;
+bool ReadsWholeInCodePage(const AnsiCodec& codePage, std::string_view bytes) {
+  return codePage.Encode(codePage.Decode(bytes)) == bytes;
 }
 
 // Drops CR LF and lone CRs, as reading a file line by line does. The text
@@ -110,7 +110,7 @@ Text JoinLines(std::basic_string_view<typename Text::value_type> text) {
   return joined;
 }
 
-std::wstring DecodeUtf8(std::string_view bytes, bool& faithful) {
+std::wstring DecodeUtf8Bytes(std::string_view bytes, bool& faithful) {
   std::wstring text;
   text.reserve(bytes.size());
   for (size_t i = 0; i < bytes.size();) {
@@ -172,12 +172,12 @@ std::string EncodeUtf16(std::wstring_view text, bool bigEndian, bool& lossy) {
 
 // The text in the code page as one line that reads as nothing else: a text
 // beginning with the bytes of a byte order mark is put after a line end.
-std::string CodePageLine(std::wstring_view text, bool& lost) {
-  std::string line = SystemCodec().Encode(text, &lost);
+std::string CodePageLine(const AnsiCodec& codePage, std::wstring_view text, bool& lost) {
+  std::string line = codePage.Encode(text, &lost);
   for (const auto& mark : kByteOrderMarks) {
     if (line.starts_with(mark.bytes)) line.insert(0, "\r\n");
   }
-  if (DetectEncoding(line + "\r\n") == TextEncoding::CodePage) {
+  if (DetectEncoding(codePage, line + "\r\n") == TextEncoding::CodePage) {
     line += "\r\n";
   } else {
     line += kCodePageMark;
@@ -187,7 +187,7 @@ std::string CodePageLine(std::wstring_view text, bool& lost) {
 
 }  // namespace
 
-TextEncoding DetectEncoding(std::string_view bytes) {
+TextEncoding DetectEncoding(const AnsiCodec& codePage, std::string_view bytes) {
   for (const auto& mark : kByteOrderMarks) {
     if (bytes.starts_with(mark.bytes)) return mark.encoding;
   }
@@ -206,35 +206,33 @@ TextEncoding DetectEncoding(std::string_view bytes) {
   }
   if (ascii) return TextEncoding::CodePage;
   const bool marked = bytes.ends_with(kCodePageMark);
-  return (marked || unlikely) && ReadsWholeInCodePage(bytes) ? TextEncoding::CodePage : TextEncoding::Utf8;
+  return (marked || unlikely) && ReadsWholeInCodePage(codePage, bytes) ? TextEncoding::CodePage : TextEncoding::Utf8;
 }
 
-FileText DecodeFile(std::string_view bytes) {
+FileText DecodeFile(const AnsiCodec& codePage, std::string_view bytes) {
   FileText file;
-  file.encoding = DetectEncoding(bytes);
+  file.encoding = DetectEncoding(codePage, bytes);
   if (file.encoding == TextEncoding::CodePage) {
     // Joined first, as the bytes are: no code page has CR as a trail byte.
     const std::string joined = JoinLines<std::string>(bytes);
-    file.text = SystemCodec().Decode(joined);
-    file.faithful = SystemCodec().Encode(file.text) == joined;
+    file.text = codePage.Decode(joined);
+    file.faithful = codePage.Encode(file.text) == joined;
   } else {
-    file.text = JoinLines<std::wstring>(DecodeText(bytes, file.encoding, &file.faithful));
+    file.text = JoinLines<std::wstring>(DecodeText(codePage, bytes, file.encoding, &file.faithful));
   }
   return file;
 }
 
-std::wstring DecodeText(std::string_view bytes, TextEncoding encoding, bool* faithful) {
+std::wstring DecodeText(const AnsiCodec& codePage, std::string_view bytes, TextEncoding encoding, bool* faithful) {
   bool whole = true;
   std::wstring text;
   switch (encoding) {
     case TextEncoding::CodePage:
-      text = SystemCodec().Decode(bytes);
+      text = codePage.Decode(bytes);
       break;
     case TextEncoding::Utf8:
     case TextEncoding::Utf8Bom:
-      if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
-      text = DecodeUtf8(bytes, whole);
-      break;
+      return DecodeUtf8(bytes, faithful);
     case TextEncoding::Utf16Le:
     case TextEncoding::Utf16Be: {
       const bool bigEndian = encoding == TextEncoding::Utf16Be;
@@ -243,6 +241,14 @@ std::wstring DecodeText(std::string_view bytes, TextEncoding encoding, bool* fai
       break;
     }
   }
+  if (faithful) *faithful = whole;
+  return text;
+}
+
+std::wstring DecodeUtf8(std::string_view bytes, bool* faithful) {
+  if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
+  bool whole = true;
+  std::wstring text = DecodeUtf8Bytes(bytes, whole);
   if (faithful) *faithful = whole;
   return text;
 }
@@ -260,23 +266,23 @@ void AppendCodePoint(std::wstring& text, char32_t c) {
   text += static_cast<wchar_t>(c);
 }
 
-std::string EncodeFile(std::wstring_view text, TextEncoding encoding, bool* lossy) {
+std::string EncodeFile(const AnsiCodec& codePage, std::wstring_view text, TextEncoding encoding, bool* lossy) {
   bool lost = false;
   std::string bytes;
   const auto line = [&] { return std::wstring(text) + L"\r\n"; };
   switch (encoding) {
     case TextEncoding::CodePage:
-      bytes = CodePageLine(text, lost);
+      bytes = CodePageLine(codePage, text, lost);
       break;
     case TextEncoding::Utf8:
       bytes = EncodeUtf8(line(), &lost);
       // Text that begins with U+FEFF or would pass for the code page keeps
       // what it is behind a byte order mark.
-      if (DetectEncoding(bytes) != TextEncoding::Utf8 && !std::ranges::all_of(text, [](wchar_t c) { return c < 0x80; }))
+      if (DetectEncoding(codePage, bytes) != TextEncoding::Utf8 && !std::ranges::all_of(text, [](wchar_t c) { return c < 0x80; }))
         bytes.insert(0, kUtf8Bom);
       break;
     case TextEncoding::Utf8Bom:
-      bytes = std::string(kUtf8Bom) + EncodeUtf8(line(), &lost);
+      bytes = EncodeUtf8File(text, &lost);
       break;
     case TextEncoding::Utf16Le:
       bytes = std::string(kUtf16LeBom) + EncodeUtf16(line(), false, lost);
@@ -289,10 +295,14 @@ std::string EncodeFile(std::wstring_view text, TextEncoding encoding, bool* loss
   return bytes;
 }
 
-bool CanHold(TextEncoding encoding, std::wstring_view text) {
-  if (encoding == TextEncoding::CodePage) return FitsCodePage(text);
+std::string EncodeUtf8File(std::wstring_view text, bool* lossy) {
+  return std::string(kUtf8Bom) + EncodeUtf8(std::wstring(text) + L"\r\n", lossy);
+}
+
+bool CanHold(const AnsiCodec& codePage, TextEncoding encoding, std::wstring_view text) {
+  if (encoding == TextEncoding::CodePage) return codePage.Holds(text);
   bool lossy = false;
-  EncodeFile(text, encoding, &lossy);
+  EncodeFile(codePage, text, encoding, &lossy);
   return !lossy;
 }
 

@@ -2,8 +2,12 @@
 // How the bytes of a list or settings file become text and back. The program
 // writes its files in the system code page; people also save them from Notepad
 // as UTF-8 (with or without a byte order mark) or as "Unicode" (UTF-16 with one).
+// Whatever may meet the code page is given it (codePage): the system's in the
+// program, a stand-in in the native tests.
 #include <string>
 #include <string_view>
+
+#include "runtime/ansi_codec.h"
 
 namespace oravin {
 
@@ -34,13 +38,16 @@ struct FileText {
 // program's own files then do, or hold a character hardly ever saved as
 // UTF-8 (phonetic letters, private use...), as older files may. Anything
 // else is the code page.
-TextEncoding DetectEncoding(std::string_view bytes);
+TextEncoding DetectEncoding(const AnsiCodec& codePage, std::string_view bytes);
 
-FileText DecodeFile(std::string_view bytes);
+FileText DecodeFile(const AnsiCodec& codePage, std::string_view bytes);
 
 // The bytes as text in the encoding, after its byte order mark when they
 // begin with one, line ends kept. *faithful (when given) as in FileText.
-std::wstring DecodeText(std::string_view bytes, TextEncoding encoding, bool* faithful = nullptr);
+std::wstring DecodeText(const AnsiCodec& codePage, std::string_view bytes, TextEncoding encoding,
+                        bool* faithful = nullptr);
+// The same for UTF-8, which needs no code page.
+std::wstring DecodeUtf8(std::string_view bytes, bool* faithful = nullptr);
 
 // Appends a character given by its number (as a pair of surrogates where text is UTF-16).
 void AppendCodePoint(std::wstring& text, char32_t c);
@@ -51,10 +58,13 @@ void AppendCodePoint(std::wstring& text, char32_t c);
 // bytes of a byte order mark comes after a line end; UTF-8 that would pass
 // for another encoding gets its byte order mark. *lossy (when given) says
 // whether a character could not be stored.
-std::string EncodeFile(std::wstring_view text, TextEncoding encoding, bool* lossy = nullptr);
+std::string EncodeFile(const AnsiCodec& codePage, std::wstring_view text, TextEncoding encoding,
+                       bool* lossy = nullptr);
+// A line of UTF-8 after its byte order mark, as EncodeFile writes it in Utf8Bom.
+std::string EncodeUtf8File(std::wstring_view text, bool* lossy = nullptr);
 
 // Whether a file in this encoding can hold the text whole: the code page only
 // what it has characters for, UTF-8 and UTF-16 any text.
-bool CanHold(TextEncoding encoding, std::wstring_view text);
+bool CanHold(const AnsiCodec& codePage, TextEncoding encoding, std::wstring_view text);
 
 }  // namespace oravin

@@ -2,13 +2,9 @@
 
 namespace oravin {
 
-const AnsiCodec& PlatformCodec();
-
-const AnsiCodec& SystemCodec() { return ScopedSystemCodec::Current(PlatformCodec); }
-
-bool FitsCodePage(std::wstring_view text) {
+bool AnsiCodec::Holds(std::wstring_view text) const {
   bool lossy = false;
-  SystemCodec().Encode(text, &lossy);
+  Encode(text, &lossy);
   return !lossy;
 }
 

@@ -5,8 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/seam.h"
-
 namespace oravin {
 
 class AnsiCodec {
@@ -16,15 +14,13 @@ class AnsiCodec {
   // *lossy (when given) says so, so that callers can refuse such text.
   virtual std::string Encode(std::wstring_view text, bool* lossy = nullptr) const = 0;
   virtual std::wstring Decode(std::string_view bytes) const = 0;
+  // Whether the code page can hold the text whole.
+  bool Holds(std::wstring_view text) const;
 };
 
-// The system's code page on Windows. Off Windows there is none: tests install one.
+// The system's code page (Windows only: native tests give the readers and
+// writers of text files a code page of their own).
 const AnsiCodec& SystemCodec();
-
-using ScopedSystemCodec = ScopedSeam<const AnsiCodec>;
-
-// Whether the system code page can hold the text whole.
-bool FitsCodePage(std::wstring_view text);
 
 // Text in a code page given by its Windows number (936, 950, 1252...), for a
 // file that says which one it is in; nothing when the system has no such code

@@ -46,7 +46,7 @@ std::optional<std::wstring> DecodeCodePage(uint32_t codePage, std::string_view b
   return DecodeIn(codePage, bytes);
 }
 
-const AnsiCodec& PlatformCodec() {
+const AnsiCodec& SystemCodec() {
   static SystemCodePage codec;
   return codec;
 }

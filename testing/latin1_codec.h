@@ -26,14 +26,4 @@ class Latin1Codec : public AnsiCodec {
   }
 };
 
-// Installs the stand-in for one test.
-class WithLatin1CodePage {
- public:
-  WithLatin1CodePage() : guard_(codec_) {}
-
- private:
-  Latin1Codec codec_;
-  ScopedSystemCodec guard_;
-};
-
 }  // namespace oravin::testing

@@ -1,6 +1,6 @@
 #pragma once
-// The text files as the tests reach them: what they would tell the user is
-// shown in the given message boxes, and a file is written back in the
+// The text files as the tests reach them, in the code page given: what they
+// would tell the user is shown in the given message boxes, and a file is written back in the
 // encoding it was last read in.
 #include <map>
 #include <string>
@@ -12,11 +12,11 @@ namespace oravin::testing {
 
 class TellingTextFiles {
  public:
-  explicit TellingTextFiles(MessageBoxSink& boxes) : boxes_(boxes) {}
+  TellingTextFiles(const AnsiCodec& codePage, MessageBoxSink& boxes) : codePage_(codePage), boxes_(boxes) {}
 
   std::wstring ReadText(const std::wstring& path) {
     Notices notices;
-    TextFileRead file = ReadTextFile(path, notices);
+    TextFileRead file = ReadTextFile(codePage_, path, notices);
     boxes_.Tell(notices);
     if (file.outcome == ReadOutcome::Read) encodingsRead_[path] = file.encoding;
     return std::move(file.text);
@@ -26,13 +26,14 @@ class TellingTextFiles {
     const auto known = encodingsRead_.find(path);
     Notices notices;
     const bool written =
-        WriteTextFile(text, path, known != encodingsRead_.end() ? known->second : TextEncoding::CodePage, notices)
+        WriteTextFile(codePage_, text, path, known != encodingsRead_.end() ? known->second : TextEncoding::CodePage, notices)
             .has_value();
     boxes_.Tell(notices);
     return written;
   }
 
  private:
+  const AnsiCodec& codePage_;
   MessageBoxSink& boxes_;
   std::map<std::wstring, TextEncoding> encodingsRead_;
 };

@@ -29,7 +29,7 @@ std::string TitleOf(int i, std::mt19937& random) {
   return title + std::to_string(i);
 }
 
-std::wstring Wide(const std::string& utf8) { return DecodeText(utf8, TextEncoding::Utf8); }
+std::wstring Wide(const std::string& utf8) { return DecodeUtf8(utf8); }
 
 std::vector<Favorite> ListOf(int count, const std::wstring& prefix, std::mt19937& random) {
   std::vector<Favorite> favorites;

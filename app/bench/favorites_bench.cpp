@@ -42,9 +42,10 @@ std::string BookmarksFile(int links) {
 }
 
 void ParseBookmarks(benchmark::State& state) {
+  const testing::Latin1Codec codePage;  // the file says it is UTF-8
   const std::string file = BookmarksFile(kLinks);
   for (auto _ : state) {
-    const BookmarkFile parsed = ParseBookmarkFile(file);
+    const BookmarkFile parsed = ParseBookmarkFile(codePage, file);
     if (parsed.links.size() != size_t(kLinks)) state.SkipWithError("links lost");
     benchmark::DoNotOptimize(parsed.links.data());
   }
@@ -53,7 +54,7 @@ void ParseBookmarks(benchmark::State& state) {
 
 // Half the links are in the list already, so half are looked up and left out.
 void AddToAFullList(benchmark::State& state) {
-  testing::WithLatin1CodePage codePage;
+  testing::Latin1Codec codePage;
   const int n = int(state.range(0));
   std::vector<Favorite> favorites;
   for (int i = 0; i < 2 * n; ++i) {
@@ -63,7 +64,7 @@ void AddToAFullList(benchmark::State& state) {
   const std::vector<Favorite> dropped(favorites.begin() + n / 2, favorites.begin() + n / 2 + n);
   for (auto _ : state) {
     state.PauseTiming();
-    Favorites store(L"Bin");
+    Favorites store(L"Bin", codePage);
     AddFavorites(store, ListKind::Websites, present);
     state.ResumeTiming();
     const AddedCounts counts = AddFavorites(store, ListKind::Websites, dropped);

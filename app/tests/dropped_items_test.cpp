@@ -26,10 +26,10 @@ class DroppedFavorites : public ::testing::Test {
     return dir.wpath(name);
   }
 
-  testing::WithLatin1CodePage codePage;
+  testing::Latin1Codec codePage;
   testing::CapturedMessageBoxes boxes;
   testing::ScratchDir dir;
-  Favorites store{dir.wpath(L"Bin")};
+  Favorites store{dir.wpath(L"Bin"), codePage};
   ListKind list = ListKind::Websites;
 };
 
@@ -73,7 +73,7 @@ TEST_F(DroppedFavorites, DroppedFilesGiveTheFavoritesOfTheListInFrontAndNameTheF
   const auto labels = [](const std::wstring&) { return std::wstring(L"System"); };
 
   EXPECT_EQ(KindOfDrop(ListKind::Websites, {.files = all}), DropKind::Files);
-  FilesFavorites web = FavoritesFromFiles(ListKind::Websites, all, labels);
+  FilesFavorites web = FavoritesFromFiles(codePage, ListKind::Websites, all, labels);
   ASSERT_EQ(web.favorites.size(), 3u);
   EXPECT_EQ(web.favorites[0].title, L"Example Site");
   EXPECT_EQ(web.favorites[0].address, L"http://site.example/");
@@ -86,7 +86,7 @@ TEST_F(DroppedFavorites, DroppedFilesGiveTheFavoritesOfTheListInFrontAndNameTheF
   // The folder list takes folders, a drive (the root here) by its label.
   EXPECT_EQ(KindOfDrop(ListKind::Folders, {.files = all}), DropKind::Files);
   EXPECT_EQ(KindOfDrop(ListKind::Folders, {.files = {shortcut, notes}}), DropKind::None);
-  const FilesFavorites folders = FavoritesFromFiles(ListKind::Folders, {sub, notes, L"/"}, labels);
+  const FilesFavorites folders = FavoritesFromFiles(codePage, ListKind::Folders, {sub, notes, L"/"}, labels);
   ASSERT_EQ(folders.favorites.size(), 2u);
   EXPECT_EQ(folders.favorites[0].title, L"Sub");
   EXPECT_EQ(folders.favorites[0].address, sub);

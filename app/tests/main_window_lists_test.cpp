@@ -182,7 +182,7 @@ TEST_F(MainWindowInProcess, EachTitleStandsOppositeItsOwnEntryThroughLoadAddEdit
   std::wstring file;
   for (const auto& [x, y] : neighbours)
     file += x + L" <Address>http://1/<Split>" + y + L" <Address>http://2/<Split>" + x + L" <Address>http://3/<Split>";
-  ASSERT_TRUE(testing::TellingTextFiles(boxes).WriteText(file, dir.path() / "Bin" / "Websites.txt"));
+  ASSERT_TRUE(testing::TellingTextFiles(SystemCodec(), boxes).WriteText(file, dir.path() / "Bin" / "Websites.txt"));
   ASSERT_TRUE(Start());
   ListBoxEX& titles = form.TitleList();
   const auto expectPaired = [&](const char* step) {

@@ -64,10 +64,10 @@ void WriteList(const std::filesystem::path& file, int first) {
 // Each round another program has written the file anew (one entry more at
 // the front, one fewer at the end), and the list shown is read again.
 void ReloadAFullListChangedOnDisk(benchmark::State& state) {
-  testing::WithLatin1CodePage codePage;
+  testing::Latin1Codec codePage;
   const std::filesystem::path folder = std::filesystem::temp_directory_path() / "oravin_reload_bench";
   std::filesystem::create_directories(folder);
-  Favorites store(folder.wstring());
+  Favorites store(folder.wstring(), codePage);
   store.SetCurrent(Assistant::Websites);
   const std::filesystem::path file = store.FileOf(ListKind::Websites);
   WriteList(file, 0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "data/bookmark_file.h"
+#include "testing/latin1_codec.h"
 
 namespace oravin {
 namespace {
@@ -29,7 +30,8 @@ TEST(BookmarkExport, WritesWhatTheBrowsersExportOneLinkALine) {
 }
 
 TEST(BookmarkExport, ReadsBackAsTheSameFavorites) {
-  const BookmarkFile read = ParseBookmarkFile(BookmarkFileOf(kFavorites, 0));
+  const testing::Latin1Codec codePage;  // the file says it is UTF-8
+  const BookmarkFile read = ParseBookmarkFile(codePage, BookmarkFileOf(kFavorites, 0));
   EXPECT_TRUE(read.problem.empty());
   ASSERT_EQ(read.links.size(), kFavorites.size());
   for (size_t i = 0; i < kFavorites.size(); ++i) {

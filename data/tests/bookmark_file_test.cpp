@@ -12,6 +12,9 @@ namespace {
 using namespace std::string_literals;
 using Links = std::vector<std::pair<std::wstring, std::wstring>>;
 
+// The system code page of the files that name none.
+const testing::Latin1Codec codePage;
+
 Links LinksOf(const BookmarkFile& file) {
   Links links;
   for (const Favorite& link : file.links) links.emplace_back(link.title, link.address);
@@ -79,12 +82,12 @@ const std::string kOldEdge = kHeader +
     "</DL><p>\n";
 
 TEST(BookmarkFile, GivesEveryLinkOfTheFilesTheBrowsersExportFoldersFlattenedAndEntitiesDecoded) {
-  const BookmarkFile chrome = ParseBookmarkFile(kChrome);
+  const BookmarkFile chrome = ParseBookmarkFile(codePage, kChrome);
   EXPECT_EQ(chrome.problem, L"");
   EXPECT_EQ(LinksOf(chrome), (Links{{L"百度一下，你就知道", L"https://www.baidu.com/"},
                                     {L"Q&A <docs> \"new\" 'x'", L"https://example.com/search?q=a&b=c"},
                                     {L"Wiki home", L"http://intranet:8080/wiki"}}));
-  const BookmarkFile firefox = ParseBookmarkFile(kFirefox);
+  const BookmarkFile firefox = ParseBookmarkFile(codePage, kFirefox);
   EXPECT_EQ(firefox.problem, L"");
   // Every link is given: which of them a list takes is for the list to say.
   EXPECT_EQ(LinksOf(firefox), (Links{{L"Most Visited", L"place:sort=8&maxResults=10"},
@@ -92,7 +95,7 @@ TEST(BookmarkFile, GivesEveryLinkOfTheFilesTheBrowsersExportFoldersFlattenedAndE
                                      {L"Mozilla 中文", L"https://www.mozilla.org/zh-CN/"},
                                      {L"Bookmarklet", L"javascript:alert(\"hi\")"},
                                      {L"Empty", L""}}));
-  const BookmarkFile oldEdge = ParseBookmarkFile(kOldEdge);
+  const BookmarkFile oldEdge = ParseBookmarkFile(codePage, kOldEdge);
   EXPECT_EQ(oldEdge.problem, L"");
   // Unknown entities, and "&" without a ";", stay as written; a number naming no character is U+FFFD.
   EXPECT_EQ(LinksOf(oldEdge), (Links{{L"Bing", L"http://go.microsoft.com/fwlink/p/?LinkId=255142"},
@@ -100,26 +103,25 @@ TEST(BookmarkFile, GivesEveryLinkOfTheFilesTheBrowsersExportFoldersFlattenedAndE
 }
 
 TEST(BookmarkFile, ReadsAByteOrderMarkOrTheDeclaredEncodingOrWhatTheBytesAre) {
-  testing::WithLatin1CodePage codePage;
   const std::string body =
       "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n<DT><A HREF=\"http://a/\">\xC3\xA9t\xC3\xA9</A>\n</DL><p>\n";
   const Links ete{{L"été", L"http://a/"}};
-  EXPECT_EQ(LinksOf(ParseBookmarkFile("\xEF\xBB\xBF" + body)), ete);
-  EXPECT_EQ(LinksOf(ParseBookmarkFile(body)), ete);  // valid UTF-8, undeclared
+  EXPECT_EQ(LinksOf(ParseBookmarkFile(codePage, "\xEF\xBB\xBF" + body)), ete);
+  EXPECT_EQ(LinksOf(ParseBookmarkFile(codePage, body)), ete);  // valid UTF-8, undeclared
   // UTF-16 as Notepad saves "Unicode".
   std::wstring wide = L"\uFEFF<!DOCTYPE NETSCAPE-Bookmark-file-1><DL><p><DT><A HREF=\"http://a/\">été</A></DL><p>";
   std::string utf16;
   for (wchar_t c : wide) utf16 += {char(c & 0xFF), char(c >> 8)};
-  EXPECT_EQ(LinksOf(ParseBookmarkFile(utf16)), ete);
+  EXPECT_EQ(LinksOf(ParseBookmarkFile(codePage, utf16)), ete);
   // Undeclared bytes that are no UTF-8 are the system's code page (Latin-1 here).
-  EXPECT_EQ(LinksOf(ParseBookmarkFile(
+  EXPECT_EQ(LinksOf(ParseBookmarkFile(codePage, 
                 "<!DOCTYPE NETSCAPE-Bookmark-file-1><DL><p><DT><A HREF=\"http://a/\">\xE9t\xE9</A></DL><p>")),
             ete);
   // A byte order mark outweighs the declaration.
-  EXPECT_EQ(LinksOf(ParseBookmarkFile("\xEF\xBB\xBF<!DOCTYPE NETSCAPE-Bookmark-file-1><meta charset=\"koi8-r\">"
+  EXPECT_EQ(LinksOf(ParseBookmarkFile(codePage, "\xEF\xBB\xBF<!DOCTYPE NETSCAPE-Bookmark-file-1><meta charset=\"koi8-r\">"
                                       "<DL><p><DT><A HREF=\"http://a/\">\xC3\xA9t\xC3\xA9</A></DL><p>")),
             ete);
-  const BookmarkFile unknown = ParseBookmarkFile(
+  const BookmarkFile unknown = ParseBookmarkFile(codePage, 
       "<!DOCTYPE NETSCAPE-Bookmark-file-1><META CONTENT=\"text/html; charset=x-klingon\"><DL><p>"
       "<DT><A HREF=\"http://a/\">a</A></DL><p>");
   EXPECT_EQ(unknown.problem, L"文件的编码 \"x-klingon\" 无法识别");
@@ -146,7 +148,7 @@ TEST(BookmarkFile, RefusesWhatIsNoBookmarksFileOrIsBrokenSayingWhyAndGivingNoLin
       {"<!DOCTYPE NETSCAPE-Bookmark-file-1></DL><p><DL><p>", L"文件在第 1 行处已损坏"},
   };
   for (const auto& c : cases) {
-    const BookmarkFile file = ParseBookmarkFile(c.bytes);
+    const BookmarkFile file = ParseBookmarkFile(codePage, c.bytes);
     EXPECT_EQ(file.problem, c.problem) << c.bytes;
     EXPECT_TRUE(file.links.empty()) << c.bytes;
   }
@@ -156,11 +158,10 @@ TEST(BookmarkFile, RefusesWhatIsNoBookmarksFileOrIsBrokenSayingWhyAndGivingNoLin
 // every compiler: damaged exports of each browser give either a refusal and
 // no link, or links as the reader promises them.
 TEST(BookmarkFile, ReadsAnyDamagedExportToARefusalOrToSoundLinks) {
-  testing::WithLatin1CodePage codePage;
   std::mt19937 random(28);
   for (int round = 0; round < 3000; ++round) {
     const std::string& sound = round % 3 == 0 ? kChrome : round % 3 == 1 ? kFirefox : kOldEdge;
-    const BookmarkFile file = ParseBookmarkFile(testing::Damaged(sound, random));
+    const BookmarkFile file = ParseBookmarkFile(codePage, testing::Damaged(sound, random));
     if (!file.problem.empty()) EXPECT_TRUE(file.links.empty());
     for (const Favorite& link : file.links) {
       EXPECT_EQ(link.title.find_first_of(L"\r\n"), std::wstring::npos) << link.title;

@@ -21,10 +21,10 @@ TEST(BookmarkFileOnWindows, IsReadInTheCodePageItDeclares) {
   };
   for (const auto& file : files) {
     const BookmarkFile bookmarks =
-        ParseBookmarkFile(std::string("<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n"
-                                      "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=") +
-                          file.charset + "\">\r\n<DL><p>\r\n<DT><A HREF=\"http://a.example/\">" + file.title +
-                          "</A>\r\n</DL><p>\r\n");
+        ParseBookmarkFile(SystemCodec(), std::string("<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n"
+                                                     "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=") +
+                                             file.charset + "\">\r\n<DL><p>\r\n<DT><A HREF=\"http://a.example/\">" +
+                                             file.title + "</A>\r\n</DL><p>\r\n");
     EXPECT_EQ(bookmarks.problem, L"") << file.charset;
     ASSERT_EQ(bookmarks.links.size(), 1u) << file.charset;
     EXPECT_EQ(bookmarks.links[0].title, file.expected) << file.charset;

@@ -26,9 +26,9 @@ class FavoritesStore : public ::testing::Test {
     if (const auto list = store.CurrentList()) store.LoadList(*list, notices);
   }
 
-  testing::WithLatin1CodePage codePage;
+  testing::Latin1Codec codePage;
   testing::ScratchDir dir;
-  Favorites store{dir.wpath(L"Bin")};
+  Favorites store{dir.wpath(L"Bin"), codePage};
   Notices notices;
 };
 
@@ -57,7 +57,7 @@ TEST_F(FavoritesStore, AListReadAheadIsTakenOnlyWhileItsFileHoldsWhatWasRead) {
   for (const bool changedMeanwhile : {false, true}) {
     WriteBytes(File(ListKind::Websites), unsorted);
     WriteBytes(File(ListKind::Folders), "d <Address>C:\\d<Split>\r\n");
-    Favorites ahead(dir.wpath(L"Bin"));
+    Favorites ahead(dir.wpath(L"Bin"), codePage);
     ahead.ReadAhead(ListKind::Websites);
     if (changedMeanwhile) WriteBytes(File(ListKind::Websites), "x <Address>http://x/<Split>\r\n");
     ahead.LoadList(ListKind::Websites, notices);
@@ -109,7 +109,7 @@ const OutsideChange kOutsideChanges[] = {
 TEST_F(FavoritesStore, ChangesMadeOnDiskMeanwhileAreMergedAtTheSave) {
   for (const OutsideChange& test : kOutsideChanges) {
     SCOPED_TRACE(test.name);
-    Favorites store(dir.wpath(L"Bin"));
+    Favorites store(dir.wpath(L"Bin"), codePage);
     notices.clear();
     WriteBytes(File(ListKind::Websites), "a <Address>http://a/<Split>c <Address>http://c/<Split>\r\n");
     store.SetCurrent(Assistant::Websites);
@@ -271,7 +271,7 @@ TEST_F(FavoritesStore, ListsMoveToAnotherFolderOrJoinItsListsAndAFailedMoveLoses
   for (const Case& test : cases) {
     SCOPED_TRACE(test.name);
     testing::ScratchDir chosen;
-    Favorites store(dir.wpath(L"Bin"));
+    Favorites store(dir.wpath(L"Bin"), codePage);
     notices.clear();
     WriteBytes(File(ListKind::Websites), "a <Address>http://a/<Split>\r\n");
     WriteBytes(File(ListKind::Folders), "d <Address>C:\\d<Split>\r\n");

@@ -56,10 +56,10 @@ class FavoriteFiles : public ::testing::Test {
     WriteBytes(Bin() / "Websites.txt", bytes);
   }
 
-  testing::WithLatin1CodePage codePage;
+  testing::Latin1Codec codePage;
   testing::CapturedMessageBoxes boxes;
   testing::ScratchDir dir;
-  Favorites store{dir.wpath(L"Bin")};
+  Favorites store{dir.wpath(L"Bin"), codePage};
 };
 
 TEST_F(FavoriteFiles, LoadingPairsSortedTitlesWithTheirWholeEntries) {
@@ -80,7 +80,7 @@ TEST_F(FavoriteFiles, TitlesEqualButForCaseStayOppositeTheirOwnAddresses) {
   EXPECT_EQ(Titles(), (Texts{L"Mail", L"News", L"NEWS", L"news"}));
   EXPECT_EQ(Entries()[0], L"Mail <Address>http://m/");
   EXPECT_EQ(Entries()[3], L"news <Address>http://z/");
-  store = Favorites(dir.wpath(L"Bin"));  // the next run of the program
+  store = Favorites(dir.wpath(L"Bin"), codePage);  // the next run of the program
   store.SetCurrent(Assistant::Websites);
   PutWebsites("news <Address>http://z/<Split>News <Address>http://a/<Split>Mail <Address>http://m/<Split>\r\n");
   LoadList();
@@ -234,7 +234,7 @@ TEST_F(FavoriteFiles, AtShutDownAListThatStillCannotBeWrittenIsKeptBesideItsFile
   EXPECT_EQ(boxes.calls[2].title, L"抱歉");
   EXPECT_NE(boxes.calls[2].text.find((Bin() / "Websites.unsaved.txt").wstring()), std::wstring::npos);
   // Another shut-down that fails puts its list after the first one's.
-  store = Favorites(dir.wpath(L"Bin"));  // the next run of the program
+  store = Favorites(dir.wpath(L"Bin"), codePage);  // the next run of the program
   store.SetCurrent(Assistant::Websites);
   LoadList();
   AddEntry(L"d <Address>http://d/");

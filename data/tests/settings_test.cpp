@@ -117,23 +117,23 @@ TEST(FormatSettings, WritesTheCountFromTheLeadingNumberOfTheBox) {
 }
 
 TEST(SettingsFile, RoundTripsThroughTheProgramsBinFolder) {
-  testing::WithLatin1CodePage codePage;
+  testing::Latin1Codec codePage;
   testing::CapturedMessageBoxes boxes;
   testing::ScratchDir dir;
   const std::wstring bin = dir.wpath(L"Bin");
   Notices notices;
-  EXPECT_FALSE(LoadSettings(bin, notices).animate);
+  EXPECT_FALSE(LoadSettings(codePage, bin, notices).animate);
   boxes.Tell(notices);
   ASSERT_EQ(boxes.calls.size(), 1u);  // a missing file is told once
   Options o;
   o.mode = 2;
   o.resultCount = L"25";
   notices.clear();
-  SaveSettings(o, bin, notices);
+  SaveSettings(codePage, o, bin, notices);
   boxes.Tell(notices);
   EXPECT_EQ(testing::ReadBytes(dir.path() / "Bin" / "Settings.txt"), "1<Split>2<Split>0<Split>1<Split>25<Split>0\r\n");
   notices.clear();
-  const SettingsFields f = LoadSettings(bin, notices);
+  const SettingsFields f = LoadSettings(codePage, bin, notices);
   boxes.Tell(notices);
   EXPECT_EQ(f.mode, 2);
   EXPECT_EQ(f.resultCount, L"25");

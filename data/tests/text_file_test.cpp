@@ -16,9 +16,9 @@ using testing::WriteBytes;
 
 class TextFiles : public ::testing::Test {
  protected:
-  testing::WithLatin1CodePage codePage;
+  testing::Latin1Codec codePage;
   testing::CapturedMessageBoxes boxes;
-  testing::TellingTextFiles files{boxes};
+  testing::TellingTextFiles files{codePage, boxes};
   testing::ScratchDir dir;
 };
 

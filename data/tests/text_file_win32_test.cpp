@@ -20,7 +20,7 @@ using testing::WriteBytes;
 class TextFilesOnWindows : public ::testing::Test {
  protected:
   testing::CapturedMessageBoxes boxes;
-  testing::TellingTextFiles files{boxes};
+  testing::TellingTextFiles files{SystemCodec(), boxes};
   testing::ScratchDir dir;
 };
 

@@ -33,7 +33,7 @@ class EditorDialog : public ::testing::Test {
 
   testing::CapturedMessageBoxes boxes;
   testing::ScratchDir dir;
-  Favorites store{dir.wpath(L"Bin")};
+  Favorites store{dir.wpath(L"Bin"), SystemCodec()};
   CheckBox animateOption;  // never created: not ticked
   EntryEditor dialog{store, animateOption, boxes};
 };

@@ -30,9 +30,9 @@ TEST(SystemCodePage, ReportsTextItCannotHold) {
   bool lossy = false;
   SystemCodec().Encode(L"caf\u00e9 \u0915", &lossy);  // Devanagari is not in GBK
   EXPECT_TRUE(lossy);
-  EXPECT_TRUE(FitsCodePage(L"文件夹助手"));
-  EXPECT_FALSE(FitsCodePage(L"\U0001F600"));
-  EXPECT_FALSE(FitsCodePage(L"\u20AC\u00FF\u0101"));
+  EXPECT_TRUE(SystemCodec().Holds(L"文件夹助手"));
+  EXPECT_FALSE(SystemCodec().Holds(L"\U0001F600"));
+  EXPECT_FALSE(SystemCodec().Holds(L"\u20AC\u00FF\u0101"));
 }
 
 TEST(Application, KnowsWhereTheTestProgramLives) {
