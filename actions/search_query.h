@@ -7,7 +7,7 @@
 
 namespace oravin {
 
-// The kinds of search, as the search page's option buttons choose them.
+// The kinds of search, as the search page's radio buttons choose them.
 inline constexpr int32_t kSearchWeb = 1;
 inline constexpr int32_t kSearchImages = 2;
 inline constexpr int32_t kSearchGroups = 3;

@@ -13,7 +13,7 @@ namespace oravin {
 
 std::optional<int32_t> MainWindow::SelectedEntry() const {
   const std::optional<ListKind> list = favorites_.CurrentList();
-  const int32_t i = entryList->ListIndex();
+  const int32_t i = entryList->SelectedIndex();
   // An empty list has no selection.
   if (!list || i < 0 || size_t(i) >= favorites_.Entries(*list).size()) return std::nullopt;
   return i;

@@ -34,7 +34,7 @@ void MainWindow::OnListFilesChanged(const FolderChanges& changes) {
 void MainWindow::ReloadCurrentList() {
   const ListKind list = *favorites_.CurrentList();
   const uint64_t before = favorites_.Revision(list);
-  const int32_t selected = entryList->ListIndex();
+  const int32_t selected = entryList->SelectedIndex();
   const std::vector<std::wstring>& entries = favorites_.Entries(list);
   const std::wstring selectedEntry =
       selected >= 0 && size_t(selected) < entries.size() ? entries[size_t(selected)] : std::wstring();
@@ -44,7 +44,7 @@ void MainWindow::ReloadCurrentList() {
     entryList->SetItems(favorites_.Titles(list));
     if (const std::optional<int32_t> at = favorites_.FindEntry(list, selectedEntry, selected);
         at && !selectedEntry.empty())
-      entryList->SetListIndex(*at);
+      entryList->SetSelectedIndex(*at);
   }
   messageBoxes_.Tell(notices);
 }

@@ -108,7 +108,7 @@ void MainWindow::ShowCurrentList() {
 void MainWindow::ShowEdit(ListKind list, const ListEdit& edit) {
   if (list != favorites_.CurrentList()) return;
   if (!edit.added) return entryList->Remove(edit.index);
-  const int32_t count = entryList->ListCount();
+  const int32_t count = entryList->ItemCount();
   entryList->AddItem(TitleOf(favorites_.Entries(list)[size_t(edit.index)]), edit.index < count ? edit.index : -1);
 }
 

@@ -16,8 +16,8 @@ UniqueRegion RoundRegion(const RoundRect& r) {
 bool ShapeForm(Form& form) {
   const HWND window = form.hwnd();
   if (!window) return false;
-  const int sw = form.ScaleWidth(), sh = form.ScaleHeight();
-  const HDC dc = form.hDC();
+  const int sw = form.ClientWidth(), sh = form.ClientHeight();
+  const HDC dc = form.ImageDC();
   if (!dc) return false;
 
   const int dpi = DpiOf(window);

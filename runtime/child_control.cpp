@@ -38,7 +38,7 @@ void ChildControl::DpiChanged() {
   gdiFont_ = std::move(made);
 }
 
-void ChildControl::ZOrder() { BringToFront(hwnd()); }
+void ChildControl::MoveToFront() { BringToFront(hwnd()); }
 
 bool ChildControl::OnReflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 

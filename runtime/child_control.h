@@ -1,6 +1,6 @@
 #pragma once
-// Standard Windows controls (buttons, check boxes, option buttons, text boxes)
-// as form controls. Windows tells the parent about them (WM_COMMAND,
+// Standard Windows controls (push, check and radio buttons, text boxes) on a
+// window. Windows tells the parent about them (WM_COMMAND,
 // WM_CTLCOLOR*); the parent hands those messages back with ReflectToChild so
 // each control handles its own.
 #include <windows.h>
@@ -25,7 +25,7 @@ class ChildControl : public Control {
   const std::shared_ptr<oravin::Font>& Font() const { return font_; }
 
   // Brings the control in front of its siblings.
-  void ZOrder();
+  void MoveToFront();
 
   // A notification or colour request about this control, sent to its parent.
   virtual bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);

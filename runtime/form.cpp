@@ -6,26 +6,26 @@
 
 namespace oravin {
 
-int Form::ScaleWidth() const {
+int Form::ClientWidth() const {
   RECT r{};
   GetClientRect(hwnd(), &r);
   return r.right;
 }
 
-int Form::ScaleHeight() const {
+int Form::ClientHeight() const {
   RECT r{};
   GetClientRect(hwnd(), &r);
   return r.bottom;
 }
 
-void Form::SyncImageSize() { image_.EnsureSize(ScaleWidth(), ScaleHeight(), backColor_); }
+void Form::SyncImageSize() { image_.EnsureSize(ClientWidth(), ClientHeight(), backColor_); }
 
-HDC Form::hDC() {
+HDC Form::ImageDC() {
   SyncImageSize();
   return image_.dc();
 }
 
-void Form::Cls() {
+void Form::ClearImage() {
   SyncImageSize();
   image_.Clear(backColor_);
 }
@@ -55,7 +55,7 @@ void Form::OnDpiChanged(const RECT& suggested) {
 
 void Form::SetBackColor(COLORREF color) {
   backColor_ = color;
-  Cls();
+  ClearImage();
   Refresh();
 }
 
@@ -68,7 +68,7 @@ LRESULT Form::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PRINTCLIENT: {
       // A see-through child asks for what lies behind it.
       SyncImageSize();
-      const RECT all{0, 0, ScaleWidth(), ScaleHeight()};
+      const RECT all{0, 0, ClientWidth(), ClientHeight()};
       image_.PaintTo(reinterpret_cast<HDC>(wp), all);
       return 0;
     }

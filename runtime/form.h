@@ -11,13 +11,13 @@ namespace oravin {
 class Form : public Window {
  public:
   // Interior size in pixels: the forms are borderless, so it is the whole window.
-  int ScaleWidth() const;
-  int ScaleHeight() const;
+  int ClientWidth() const;
+  int ClientHeight() const;
 
   // The device context to draw into: the persistent image's.
-  HDC hDC();
+  HDC ImageDC();
   // Clears the image to the background colour.
-  void Cls();
+  void ClearImage();
   // Shows what was drawn, in one step.
   void Refresh();
 

@@ -18,8 +18,8 @@ class PersistentImage {
     if (dc_) SelectObject(dc_.get(), originalBitmap_);
   }
 
-  // Grows to the given size; what was drawn is kept (like a picture box's
-  // retained image, it never shrinks, so shrinking and growing loses nothing),
+  // Grows to the given size; what was drawn is kept (it never shrinks, so
+  // shrinking and growing loses nothing),
   // and newly gained area starts in the background colour, never in garbage.
   void EnsureSize(int width, int height, COLORREF background);
   int width() const { return width_; }

@@ -43,13 +43,13 @@ bool Surface::Create(HWND parent, const RECT& rect, bool tabStop, const wchar_t*
   return Window::Create(args);
 }
 
-int Surface::ScaleWidth() const {
+int Surface::ClientWidth() const {
   RECT r{};
   GetClientRect(hwnd(), &r);
   return r.right;
 }
 
-int Surface::ScaleHeight() const {
+int Surface::ClientHeight() const {
   RECT r{};
   GetClientRect(hwnd(), &r);
   return r.bottom;
@@ -57,7 +57,7 @@ int Surface::ScaleHeight() const {
 
 double Surface::DesignToPixels(double designPixels) { return DesignToDpi(designPixels, DpiOf(hwnd())); }
 
-void Surface::SyncImageSize() { image_.EnsureSize(ScaleWidth(), ScaleHeight(), backColor_); }
+void Surface::SyncImageSize() { image_.EnsureSize(ClientWidth(), ClientHeight(), backColor_); }
 
 void Surface::SelectDrawingObjects() {
   HDC dc = image_.dc();
@@ -91,13 +91,13 @@ void Surface::SelectDrawingObjects() {
   SetBkMode(dc, TRANSPARENT);
 }
 
-HDC Surface::hDC() {
+HDC Surface::ImageDC() {
   SyncImageSize();
   SelectDrawingObjects();
   return image_.dc();
 }
 
-void Surface::Cls() {
+void Surface::ClearImage() {
   SyncImageSize();
   image_.Clear(backColor_);
   if (picture_) {
@@ -112,7 +112,7 @@ void Surface::Refresh() {
 
 void Surface::SetBackColor(COLORREF color) {
   backColor_ = color;
-  Cls();
+  ClearImage();
 }
 
 void Surface::SetFont(FontPtr font) {
@@ -120,7 +120,7 @@ void Surface::SetFont(FontPtr font) {
 }
 
 SIZE Surface::MeasureText(std::wstring_view text) {
-  HDC dc = hDC();
+  HDC dc = ImageDC();
   SIZE total{0, 0};
   size_t start = 0;
   for (;;) {
@@ -143,8 +143,8 @@ int Surface::TextWidth(std::wstring_view text) { return MeasureText(text).cx; }
 
 void Surface::SetPicture(PicturePtr picture) { picture_ = std::move(picture); }
 
-void Surface::PaintPicture(const oravin::Picture& picture, int x, int y, int width, int height) {
-  picture.Render(hDC(), x, y, width, height);
+void Surface::DrawPicture(const oravin::Picture& picture, int x, int y, int width, int height) {
+  picture.Render(ImageDC(), x, y, width, height);
 }
 
 LRESULT Surface::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -1,6 +1,6 @@
 #pragma once
 // A drawing surface: a child window that keeps a persistent off-screen image.
-// Its owner draws into the image (hDC, Cls, PaintPicture) and shows the result
+// Its owner draws into the image (ImageDC, ClearImage, DrawPicture) and shows the result
 // in one step with Refresh; the window repaints itself from the image whenever
 // it is uncovered. A control drawn on it derives from it and handles the
 // mouse, the keys and the focus in the virtual handlers. Measures in pixels.
@@ -34,21 +34,21 @@ class Surface : public Window {
   // the given window class; a tab stop, Tab gives it the focus.
   bool Create(HWND parent, const RECT& rect, bool tabStop = false, const wchar_t* className = L"OravinSurface");
 
-  int ScaleWidth() const;
-  int ScaleHeight() const;
+  int ClientWidth() const;
+  int ClientHeight() const;
   // A length designed at 96 dpi in pixels of this surface, not rounded.
   double DesignToPixels(double designPixels);
 
   // The image's device context, with the surface's font, text colour
   // (ForeColor, transparent background), pen (ForeColor) and brush (FillColor) selected.
-  HDC hDC();
+  HDC ImageDC();
   // Fills the image with BackColor and draws the background picture, if any, at the top-left corner.
-  void Cls();
+  void ClearImage();
   // Shows the image on the screen now.
   void Refresh();
 
   COLORREF BackColor() const { return backColor_; }
-  // Like a picture box, a new background clears the image.
+  // A new background clears the image.
   void SetBackColor(COLORREF color);
   COLORREF ForeColor() const { return foreColor_; }
   void SetForeColor(COLORREF color) { foreColor_ = color; }
@@ -65,10 +65,10 @@ class Surface : public Window {
   int TextHeight(std::wstring_view text);
   int TextWidth(std::wstring_view text);
 
-  // Background picture, drawn by Cls at its natural size.
+  // Background picture, drawn by ClearImage at its natural size.
   const PicturePtr& Picture() const { return picture_; }
   void SetPicture(PicturePtr picture);
-  void PaintPicture(const oravin::Picture& picture, int x, int y, int width, int height);
+  void DrawPicture(const oravin::Picture& picture, int x, int y, int width, int height);
 
   // The pointer over the surface; null for the arrow. The cursor stays its owner's.
   void SetMouseCursor(HCURSOR cursor) { cursor_ = cursor; }

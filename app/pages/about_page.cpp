@@ -13,7 +13,7 @@ constexpr wchar_t kWelcome[] =
 }  // namespace
 
 bool AboutPage::Create(HWND parent, const LayoutRect& at) {
-  if (!PictureBox::Create(parent, at, kPageBackColor)) return false;
+  if (!Panel::Create(parent, at, kPageBackColor)) return false;
   aboutHeader.Create(hwnd(), kHeaderRect, L"关于", HeaderLook());
   welcomeLabel.Create(hwnd(), {3, 24, 150, 53}, kWelcome, {.font = PageFont(), .wordWrap = true});
   const std::wstring site(kMakerSite);

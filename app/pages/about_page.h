@@ -1,11 +1,11 @@
 #pragma once
 // The about page: a welcome text and a link to the maker's site.
 #include "runtime/label.h"
-#include "runtime/picture_box.h"
+#include "runtime/panel.h"
 
 namespace oravin {
 
-class AboutPage : public PictureBox {
+class AboutPage : public Panel {
  public:
   bool Create(HWND parent, const LayoutRect& at);
 

@@ -14,7 +14,7 @@ LayoutRect Laid(const MenuRect& r) { return {r.left, r.top, r.width, r.height}; 
 }  // namespace
 
 bool ModesPage::Create(HWND parent, const LayoutRect& at) {
-  if (!PictureBox::Create(parent, at, kPageBackColor)) return false;
+  if (!Panel::Create(parent, at, kPageBackColor)) return false;
   header_.Create(hwnd(), kHeaderRect, L"主菜单", HeaderLook());
   const Label::Look look{.font = std::make_shared<Font>(L"宋体", 9), .handPointer = true};
   // The buttons first, then the labels: a button lies over the blanks of its label.

@@ -7,11 +7,11 @@
 #include "app/pages/menu_entries.h"
 #include "controls/colorbutton/color_button.h"
 #include "runtime/label.h"
-#include "runtime/picture_box.h"
+#include "runtime/panel.h"
 
 namespace oravin {
 
-class ModesPage : public PictureBox {
+class ModesPage : public Panel {
  public:
   struct Choice {
     std::unique_ptr<ColorButton> button;

@@ -10,7 +10,7 @@ constexpr COLORREF kTakenColor = 0x000000C0;  // a dark red
 }  // namespace
 
 bool OptionsPage::Create(HWND parent, const LayoutRect& at) {
-  if (!PictureBox::Create(parent, at, kPageBackColor)) return false;
+  if (!Panel::Create(parent, at, kPageBackColor)) return false;
   optionsHeader.Create(hwnd(), kHeaderRect, L"选项", HeaderLook());
   animateCheck.Create(hwnd(), {16, 32, 129, 16}, L"动画窗口", kPageBackColor);
   startWithWindowsCheck.Create(hwnd(), {16, 56, 129, 16}, L"随系统一起启动", kPageBackColor);

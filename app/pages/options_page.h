@@ -3,14 +3,14 @@
 // opens the quick-open box, whether it searches the browsers' bookmarks, and
 // forgetting what it learned, and where the lists are kept.
 #include "runtime/check_box.h"
-#include "runtime/command_button.h"
+#include "runtime/push_button.h"
 #include "runtime/hotkey_box.h"
 #include "runtime/label.h"
-#include "runtime/picture_box.h"
+#include "runtime/panel.h"
 
 namespace oravin {
 
-class OptionsPage : public PictureBox {
+class OptionsPage : public Panel {
  public:
   bool Create(HWND parent, const LayoutRect& at);
 
@@ -21,9 +21,9 @@ class OptionsPage : public PictureBox {
   CheckBox animateCheck, startWithWindowsCheck;
   HotkeyBox quickOpenKeyBox;
   CheckBox browserBookmarksCheck;
-  CommandButton forgetPicksButton;
+  PushButton forgetPicksButton;
   // Opens the folder picker.
-  CommandButton dataFolderButton;
+  PushButton dataFolderButton;
 
  private:
   Label optionsHeader, quickOpenLabel, quickOpenTakenLabel, dataFolderLabel;

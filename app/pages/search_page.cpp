@@ -16,7 +16,7 @@ constexpr wchar_t kGoogleTip[] = L"有搜索内容时: 在 Google 搜索, 与 Go
 }  // namespace
 
 bool SearchPage::Create(HWND parent, const LayoutRect& at) {
-  if (!PictureBox::Create(parent, at, kPageBackColor)) return false;
+  if (!Panel::Create(parent, at, kPageBackColor)) return false;
   const auto font = PageFont();
   const Label::Look text{.font = font};
   // Created in reading order, which is also the order Tab follows.

@@ -5,22 +5,22 @@
 
 #include "controls/colorbutton/color_button.h"
 #include "runtime/check_box.h"
-#include "runtime/command_button.h"
+#include "runtime/push_button.h"
 #include "runtime/label.h"
-#include "runtime/option_button.h"
-#include "runtime/picture_box.h"
+#include "runtime/radio_button.h"
+#include "runtime/panel.h"
 #include "runtime/text_box.h"
 
 namespace oravin {
 
-class SearchPage : public PictureBox {
+class SearchPage : public Panel {
  public:
   bool Create(HWND parent, const LayoutRect& at);
 
-  CommandButton baiduButton, googleButton;
+  PushButton baiduButton, googleButton;
   Label wordsLabel, countLabel, advancedSearchLink;
   TextBox searchWordsBox, resultCountBox;
-  OptionButton webOption, imageOption, newsOption, groupOption;
+  RadioButton webOption, imageOption, newsOption, groupOption;
   CheckBox exactPhraseCheck;
   std::unique_ptr<ColorButton> goButton;
 

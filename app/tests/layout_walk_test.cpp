@@ -1,4 +1,4 @@
-// The layout walk: every label, check box, option button and push button of
+// The layout walk: every label, check box, radio button and push button of
 // the main window (the title row with each of its captions, every page) and of
 // the editor with each of its captions shows its caption whole, apart from the
 // others and inside its parent, in the fonts it draws with. CTest runs it at
@@ -205,7 +205,7 @@ TEST_F(LayoutWalk, EveryCaptionIsWholeApartAndInsideAtTheScreensDpi) {
     EXPECT_GE(iconWidth, iconSize * 4 / 5) << view;
     form.AddEntry();
     WalkEditor(view + ": editor to add");
-    form.TitleList().SetListIndex(1);
+    form.TitleList().SetSelectedIndex(1);
     form.EditEntry();
     WalkEditor(view + ": editor to edit");
   }

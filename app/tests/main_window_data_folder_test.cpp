@@ -22,7 +22,7 @@ TEST_F(MainWindowInProcess, AFolderPickedOnTheOptionsPageJoinsItsListsAndIsWatch
   EXPECT_EQ(ReadBytes(dir.path() / "Bin" / kDataFolderFileName), DataFolderChoiceBytes(chosen.wpath()));
   EXPECT_EQ(Entries().size(), 2u);
   WriteBytes(chosen.path() / "Websites.txt", "c <Address>http://c/<Split>\r\n");
-  EXPECT_TRUE(testing::PumpUntil([&] { return form.TitleList().ListCount() == 1; }));
+  EXPECT_TRUE(testing::PumpUntil([&] { return form.TitleList().ItemCount() == 1; }));
   EXPECT_TRUE(boxes.calls.empty());
 }
 
@@ -41,7 +41,7 @@ TEST_F(MainWindowInProcess, AChosenFolderNotThereIsToldOnceAndItsListWaitsUntilI
 
   std::filesystem::create_directories(gone);
   WriteBytes(gone / "Websites.txt", "a <Address>http://a/<Split>\r\n");
-  ASSERT_TRUE(testing::PumpUntil([&] { return form.TitleList().ListCount() == 2; }, 10000));
+  ASSERT_TRUE(testing::PumpUntil([&] { return form.TitleList().ItemCount() == 2; }, 10000));
   form.ShowAssistant(Assistant::Search);
   ASSERT_TRUE(Settled());
   EXPECT_EQ(ReadBytes(gone / "Websites.txt"), "a <Address>http://a/<Split>b <Address>http://b/<Split>\r\n");

@@ -149,9 +149,9 @@ class MainWindowInProcess : public ::testing::Test {
     const std::optional<ListKind> list = form.Store().CurrentList();
     if (!list) return {};
     const std::vector<std::wstring>& entries = form.Store().Entries(*list);
-    EXPECT_EQ(size_t(form.TitleList().ListCount()), entries.size());
-    for (int32_t i = 0; i < form.TitleList().ListCount() && size_t(i) < entries.size(); ++i)
-      EXPECT_EQ(form.TitleList().ListItems(i), TitleOf(entries[size_t(i)])) << i;
+    EXPECT_EQ(size_t(form.TitleList().ItemCount()), entries.size());
+    for (int32_t i = 0; i < form.TitleList().ItemCount() && size_t(i) < entries.size(); ++i)
+      EXPECT_EQ(form.TitleList().ItemText(i), TitleOf(entries[size_t(i)])) << i;
     return entries;
   }
 

@@ -40,7 +40,7 @@ TEST_F(MainWindowInProcess, ChoosingTheSearchAssistantSavesTheListLeftAndEmpties
   EXPECT_EQ(Title(), L"搜索助手");
   EXPECT_EQ(form.Store().Current(), Assistant::Search);
   EXPECT_EQ(ReadBytes(dir.path() / "Bin" / "FolderList.txt"), "d <Address>C:\\d<Split>e <Address>C:\\e<Split>\r\n");
-  EXPECT_EQ(form.TitleList().ListCount(), 0);
+  EXPECT_EQ(form.TitleList().ItemCount(), 0);
 }
 
 // Every way back to the list shown: straight from the main menu, or after
@@ -75,7 +75,7 @@ TEST_F(MainWindowInProcess, GoingBackToTheSameAssistantKeepsEveryAddEditAndDelet
         window.Editor().controls()->addressBox.SetText(L"4");
         window.Editor().Confirm();
       } else {
-        shown.SetListIndex(step);  // b, then c
+        shown.SetSelectedIndex(step);  // b, then c
         if (step == 1) {
           window.EditEntry();
           window.Editor().controls()->titleBox.SetText(L"B2");
@@ -91,7 +91,7 @@ TEST_F(MainWindowInProcess, GoingBackToTheSameAssistantKeepsEveryAddEditAndDelet
       list.showAgain(window);
       ASSERT_TRUE(Settled(window));
     }
-    EXPECT_EQ(shown.ListCount(), 3);
+    EXPECT_EQ(shown.ItemCount(), 3);
     window.Unload();
     ForgetQuitRequests();
     EXPECT_EQ(ReadBytes(dir.path() / "Bin" / list.file), "a <Address>1<Split>B2 <Address>2<Split>d <Address>4<Split>\r\n");
@@ -105,12 +105,12 @@ TEST_F(MainWindowInProcess, ADoubleClickOpensTheSelectedFolderWithTheFolderFlagO
   std::filesystem::create_directory(folder);
   WriteBytes(dir.path() / "Bin" / "FolderList.txt", "a <Address>C:\\missing<Split>b <Address>" + folder + "<Split>\r\n");
   ASSERT_TRUE(Start());
-  form.TitleList().SetListIndex(1);
+  form.TitleList().SetSelectedIndex(1);
   form.OpenSelectedEntry();
   ASSERT_EQ(shell.opened.size(), 1u);
   EXPECT_EQ(Narrow(shell.opened[0]), "C:\\browser.exe \"" + folder + "\"");  // new window: the program with the address
   EXPECT_EQ(shell.lookups, std::vector<std::wstring>{dir.wpath()});  // a folder asks about the program's folder
-  form.TitleList().SetListIndex(0);
+  form.TitleList().SetSelectedIndex(0);
   form.OpenSelectedEntry();
   EXPECT_EQ(shell.opened.size(), 1u);
   ASSERT_EQ(boxes.calls.size(), 1u);
@@ -122,12 +122,12 @@ TEST_F(MainWindowInProcess, DeletingRemovesTheSelectedPairAndNothingInTheSearchM
   WriteBytes(dir.path() / "Bin" / "Websites.txt", "a <Address>1<Split>b <Address>2<Split>c <Address>3<Split>\r\n");
   ASSERT_TRUE(Start());
   ListBoxEX& titles = form.TitleList();
-  titles.SetListIndex(2);
+  titles.SetSelectedIndex(2);
   form.DeleteSelectedEntry();
   ASSERT_EQ(Entries().size(), 2u);
   EXPECT_EQ(Entries()[1], L"b <Address>2");
-  EXPECT_EQ(titles.ListItems(1), L"b");
-  EXPECT_EQ(titles.ListIndex(), 1);  // the selection moved to the new last entry
+  EXPECT_EQ(titles.ItemText(1), L"b");
+  EXPECT_EQ(titles.SelectedIndex(), 1);  // the selection moved to the new last entry
   form.Store().SetCurrent(Assistant::Search);
   form.DeleteSelectedEntry();
   EXPECT_EQ(form.Store().Entries(ListKind::Websites).size(), 2u);
@@ -138,7 +138,7 @@ TEST_F(MainWindowInProcess, ClosingOnAnotherPageStillWritesAListWhoseSaveFailed)
   WriteBytes(dir.path() / "Bin" / "Websites.txt", "a <Address>1<Split>b <Address>2<Split>\r\n");
   WriteBytes(dir.path() / "Bin" / "FolderList.txt", "d <Address>C:\\d<Split>\r\n");
   ASSERT_TRUE(Start());
-  form.TitleList().SetListIndex(0);
+  form.TitleList().SetSelectedIndex(0);
   form.DeleteSelectedEntry();
   // No new copy of the file can be made while a folder stands where it goes.
   const auto blocker = dir.path() / "Bin" / "Websites.txt.saving";
@@ -203,7 +203,7 @@ TEST_F(MainWindowInProcess, EachTitleStandsOppositeItsOwnEntryThroughLoadAddEdit
   form.Editor().Confirm();
   expectPaired("add");
 
-  titles.SetListIndex(rowOf(L"co-op <Address>http://2/"));
+  titles.SetSelectedIndex(rowOf(L"co-op <Address>http://2/"));
   form.EditEntry();
   EXPECT_EQ(form.Editor().controls()->titleBox.Text(), L"co-op");
   EXPECT_EQ(form.Editor().controls()->addressBox.Text(), L"http://2/");
@@ -216,7 +216,7 @@ TEST_F(MainWindowInProcess, EachTitleStandsOppositeItsOwnEntryThroughLoadAddEdit
   while (!Entries().empty()) {
     const int32_t i = int32_t(Entries().size() / 2);
     const std::wstring entry = Entries()[size_t(i)];
-    titles.SetListIndex(i);
+    titles.SetSelectedIndex(i);
     form.DeleteSelectedEntry();
     EXPECT_EQ(rowOf(entry), -1);
     expectPaired("delete");
@@ -247,10 +247,10 @@ TEST_F(MainWindowInProcess, AListFileChangedOnDiskIsShownAnewWithTheSelectionOnI
   Settings("0<Split>1<Split>0<Split>0<Split>100<Split>0");
   WriteBytes(file, "b <Address>http://b/<Split>c <Address>http://c/<Split>\r\n");
   ASSERT_TRUE(Start());
-  form.TitleList().SetListIndex(1);
+  form.TitleList().SetSelectedIndex(1);
   WriteBytes(file, "a <Address>http://a/<Split>b <Address>http://b/<Split>c <Address>http://c/<Split>\r\n");
-  ASSERT_TRUE(testing::PumpUntil([&] { return form.TitleList().ListCount() == 3; }));
-  EXPECT_EQ(form.TitleList().ListIndex(), 2);
+  ASSERT_TRUE(testing::PumpUntil([&] { return form.TitleList().ItemCount() == 3; }));
+  EXPECT_EQ(form.TitleList().SelectedIndex(), 2);
 }
 
 }  // namespace

@@ -100,7 +100,7 @@ void ColorButton::Refresh() {
 
 void ColorButton::Draw() {
   stale_ = false;
-  Cls();
+  ClearImage();
   Surface::SetForeColor(foreColor_);
   // The caption is always drawn in the surface's own font; only its weight follows the pointer.
   SetFontBold(hovered_);
@@ -117,7 +117,7 @@ void ColorButton::DrawFocusCue() {
   const int dpi = DpiOf(hwnd());
   const int inset = ScaleToDpi(kFocusInset, dpi);
   RECT frame{inset, inset, ScaleToDpi(Width(), dpi) - inset, ScaleToDpi(Height(), dpi) - inset};
-  DrawFocusRect(hDC(), &frame);
+  DrawFocusRect(ImageDC(), &frame);
 }
 
 void ColorButton::DrawRoundShape(int x1, int y1, int x2, int y2) {
@@ -128,7 +128,7 @@ void ColorButton::DrawRoundShape(int x1, int y1, int x2, int y2) {
   // The window owns the region now; deleting it would corrupt the next frame.
   if (SetWindowRgn(hwnd(), outline.get(), TRUE)) outline.release();
   UniqueRegion inner(CreateRoundRectRgn(x1 + 1, y1 + 1, x2 - 1, y2 - 1, d, d));
-  FillRgn(hDC(), inner.get(), face.get());
+  FillRgn(ImageDC(), inner.get(), face.get());
 }
 
 void ColorButton::DrawContent() {
@@ -140,13 +140,13 @@ void ColorButton::DrawContent() {
       LayoutContent(ExactWidth(), ExactHeight(), picture, !caption_.empty(), TextHeight(caption_));
   if (layout.picture) {
     const Box& p = *layout.picture;
-    PaintPicture(*picture_, p.left, p.top, p.right - p.left, p.bottom - p.top);
+    DrawPicture(*picture_, p.left, p.top, p.right - p.left, p.bottom - p.top);
   }
   const std::wstring shown = DisplayCaption(caption_);
   if (shown.empty()) return;
   RECT box{layout.caption.left, layout.caption.top, layout.caption.right, layout.caption.bottom};
   // Not clipped to the box: the window region is the only clip.
-  DrawTextW(hDC(), shown.c_str(), int(shown.size()), &box, DT_CENTER);
+  DrawTextW(ImageDC(), shown.c_str(), int(shown.size()), &box, DT_CENTER);
 }
 
 bool ColorButton::PictureIsValid(const PicturePtr& picture) {

@@ -39,14 +39,14 @@ std::wstring Describe(const std::exception& e) {
 
 ListModel::ListModel(TextComparison compare) : compare_(std::move(compare)) {}
 
-int32_t ListModel::AddItem(const std::wstring& vText, int32_t vIndex, const std::wstring& vKey) {
-  if (const auto refusal = RefusalFor(vIndex, vKey)) {
+int32_t ListModel::AddItem(const std::wstring& itemText, int32_t atIndex, const std::wstring& itemKey) {
+  if (const auto refusal = RefusalFor(atIndex, itemKey)) {
     Refused(*refusal);
     return -1;
   }
   std::size_t at = 0;
   try {
-    at = Insert(vText, vIndex, vKey);
+    at = Insert(itemText, atIndex, itemKey);
   } catch (const std::exception& e) {
     Refused(Describe(e));
     return -1;
@@ -56,52 +56,52 @@ int32_t ListModel::AddItem(const std::wstring& vText, int32_t vIndex, const std:
   return static_cast<int32_t>(at);
 }
 
-std::optional<std::wstring> ListModel::RefusalFor(int32_t vIndex, const std::wstring& vKey) const {
-  if (vIndex != -1 && (vIndex < 0 || vIndex >= ListCount()))
-    return L"Invalid index " + std::to_wstring(vIndex) + L": the list has " + std::to_wstring(ListCount()) +
+std::optional<std::wstring> ListModel::RefusalFor(int32_t atIndex, const std::wstring& itemKey) const {
+  if (atIndex != -1 && (atIndex < 0 || atIndex >= ItemCount()))
+    return L"Invalid index " + std::to_wstring(atIndex) + L": the list has " + std::to_wstring(ItemCount()) +
            L" items (-1 adds at the end).";
-  if (vKey != kNoKey && HasKey(vKey)) return L"The key \"" + vKey + L"\" is already used by another item.";
+  if (itemKey != kNoKey && HasKey(itemKey)) return L"The key \"" + itemKey + L"\" is already used by another item.";
   return std::nullopt;
 }
 
 // Everything that can fail (comparing) happens before the list changes, or is
 // undone, so a failed add leaves the list as it was. Returns where the item went.
-std::size_t ListModel::Insert(const std::wstring& vText, int32_t vIndex, const std::wstring& vKey) {
+std::size_t ListModel::Insert(const std::wstring& itemText, int32_t atIndex, const std::wstring& itemKey) {
   const bool searchable = KeepsSorted() && sortedBy_ == sortOrder_;
-  const std::size_t position = searchable    ? SortedPosition(vText, vIndex)
-                               : vIndex < 0 ? items_.size()
-                                            : static_cast<std::size_t>(vIndex);
-  Entry entry{vText, nullptr};
-  if (vKey != kNoKey) entry.key = std::make_unique<std::wstring>(vKey);
+  const std::size_t position = searchable    ? SortedPosition(itemText, atIndex)
+                               : atIndex < 0 ? items_.size()
+                                            : static_cast<std::size_t>(atIndex);
+  Entry entry{itemText, nullptr};
+  if (itemKey != kNoKey) entry.key = std::make_unique<std::wstring>(itemKey);
   items_.insert(position, std::move(entry));
-  if (vKey != kNoKey) keys_.insert(vKey);
+  if (itemKey != kNoKey) keys_.insert(itemKey);
   if (!searchable) sortedBy_ = kUnsorted;
   try {
     return SortFollowing(position);
   } catch (...) {
-    keys_.erase(vKey);
+    keys_.erase(itemKey);
     items_.erase(position);
     throw;
   }
 }
 
 // Where re-sorting would leave a new item: after its equals when appended;
-// when inserted at vIndex, at vIndex if that lies among its equals, else at the
+// when inserted at atIndex, at atIndex if that lies among its equals, else at the
 // nearer end of them (the stable re-sort moves it only past unequal items).
 // Lists are saved in order, so a load appends each item after the last: that
 // is checked first, with one comparison instead of a search.
-std::size_t ListModel::SortedPosition(const std::wstring& text, int32_t vIndex) const {
+std::size_t ListModel::SortedPosition(const std::wstring& text, int32_t atIndex) const {
   const std::size_t count = items_.size();
   const bool afterLast = count == 0 || !SortsBefore(text, items_[count - 1].text);
   const std::size_t after =
       afterLast ? count : PartitionPoint(count - 1, [&](std::size_t i) { return !SortsBefore(text, items_[i].text); });
-  if (vIndex < 0) return after;
+  if (atIndex < 0) return after;
   const std::size_t before = PartitionPoint(after, [&](std::size_t i) { return SortsBefore(items_[i].text, text); });
-  return std::clamp(static_cast<std::size_t>(vIndex), before, after);
+  return std::clamp(static_cast<std::size_t>(atIndex), before, after);
 }
 
-void ListModel::Remove(int32_t vIndex) {
-  const std::size_t index = CheckedIndex(vIndex == -1 ? listIndex_ : vIndex);
+void ListModel::Remove(int32_t atIndex) {
+  const std::size_t index = CheckedIndex(atIndex == -1 ? listIndex_ : atIndex);
   if (const auto& key = items_[index].key) keys_.erase(*key);
   items_.erase(index);
   SortItems();
@@ -149,18 +149,18 @@ void ListModel::SetItems(std::vector<std::wstring> texts) {
   Changed(ListChange::Cleared);
 }
 
-void ListModel::SetListIndex(int32_t value) {
+void ListModel::SetSelectedIndex(int32_t value) {
   listIndex_ = value;
   ClampListIndex();
   Changed(ListChange::Selection);
 }
 
-std::wstring ListModel::Text() const { return items_.empty() ? std::wstring() : ListItems(listIndex_); }
+std::wstring ListModel::Text() const { return items_.empty() ? std::wstring() : ItemText(listIndex_); }
 
-std::wstring ListModel::ListItems(int32_t vIndex) const { return items_[CheckedIndex(vIndex)].text; }
+std::wstring ListModel::ItemText(int32_t atIndex) const { return items_[CheckedIndex(atIndex)].text; }
 
-void ListModel::SetListItems(int32_t vIndex, const std::wstring& text) {
-  items_[CheckedIndex(vIndex)].text = text;
+void ListModel::SetItemText(int32_t atIndex, const std::wstring& text) {
+  items_[CheckedIndex(atIndex)].text = text;
   sortedBy_ = kUnsorted;
   Changed(ListChange::Text);
 }
@@ -210,15 +210,15 @@ void ListModel::DropKeys() {
 }
 
 void ListModel::ClampListIndex() {
-  if (listIndex_ > ListCount() - 1) listIndex_ = ListCount() - 1;
+  if (listIndex_ > ItemCount() - 1) listIndex_ = ItemCount() - 1;
   if (listIndex_ < 0) listIndex_ = 0;
 }
 
-std::size_t ListModel::CheckedIndex(int32_t vIndex) const {
-  if (vIndex < 0 || vIndex >= ListCount())
-    throw std::out_of_range("list index " + std::to_string(vIndex) + " names no item (the list has " +
-                            std::to_string(ListCount()) + ")");
-  return static_cast<std::size_t>(vIndex);
+std::size_t ListModel::CheckedIndex(int32_t atIndex) const {
+  if (atIndex < 0 || atIndex >= ItemCount())
+    throw std::out_of_range("list index " + std::to_string(atIndex) + " names no item (the list has " +
+                            std::to_string(ItemCount()) + ")");
+  return static_cast<std::size_t>(atIndex);
 }
 
 void ListModel::Refused(const std::wstring& description) {

@@ -20,7 +20,7 @@ enum class ListChange {
   Items,      // an item was added or removed: re-lay out and repaint
   Cleared,    // every item was removed: clear the surface, re-lay out and repaint
   Order,      // SortOrder was written: repaint
-  Selection,  // ListIndex was written: bring the selection into view and repaint
+  Selection,  // SelectedIndex was written: bring the selection into view and repaint
   Text,       // an item's text was replaced: repaint
 };
 
@@ -32,21 +32,21 @@ class ListModel : public ItemList {
 
   explicit ListModel(TextComparison compare = CompareUserLocale);
 
-  int32_t AddItem(const std::wstring& vText, int32_t vIndex = -1, const std::wstring& vKey = L"Null") override;
-  void Remove(int32_t vIndex = -1) override;
+  int32_t AddItem(const std::wstring& itemText, int32_t atIndex = -1, const std::wstring& itemKey = L"Null") override;
+  void Remove(int32_t atIndex = -1) override;
   void Clear() override;
   void SetItems(std::vector<std::wstring> texts) override;
-  int32_t ListCount() const override { return static_cast<int32_t>(items_.size()); }
-  int32_t ListIndex() const override { return items_.empty() ? -1 : listIndex_; }
+  int32_t ItemCount() const override { return static_cast<int32_t>(items_.size()); }
+  int32_t SelectedIndex() const override { return items_.empty() ? -1 : listIndex_; }
   // Stores the value as it is; the next paint keeps it within the items.
-  void SetListIndex(int32_t value) override;
+  void SetSelectedIndex(int32_t value) override;
   std::wstring Text() const override;
-  std::wstring ListItems(int32_t vIndex) const override;
+  std::wstring ItemText(int32_t atIndex) const override;
 
-  // Replaces the text at vIndex in place, keeping its key and not re-sorting
+  // Replaces the text at atIndex in place, keeping its key and not re-sorting
   // (the next re-sort puts it in its place). Throws std::out_of_range for an
   // index that names no item.
-  void SetListItems(int32_t vIndex, const std::wstring& text);
+  void SetItemText(int32_t atIndex, const std::wstring& text);
 
   int32_t SortOrder() const { return sortOrder_; }
   // Stores the value and re-sorts at once.
@@ -61,7 +61,7 @@ class ListModel : public ItemList {
   int32_t StoredListIndex() const { return listIndex_; }
   // Stores a selection without telling anyone (mouse and keys of the control).
   void StoreListIndex(int32_t value) { listIndex_ = value; }
-  // Keeps the stored selection within 0..ListCount-1 (0 while empty).
+  // Keeps the stored selection within 0..ItemCount-1 (0 while empty).
   void ClampListIndex();
 
   // Whether an item carries the key (keys are only remembered, never looked up by the list).
@@ -78,16 +78,16 @@ class ListModel : public ItemList {
     std::unique_ptr<std::wstring> key;  // rare, so it costs a pointer, not a string, per item
   };
 
-  std::optional<std::wstring> RefusalFor(int32_t vIndex, const std::wstring& vKey) const;
-  std::size_t Insert(const std::wstring& vText, int32_t vIndex, const std::wstring& vKey);
-  std::size_t SortedPosition(const std::wstring& text, int32_t vIndex) const;
+  std::optional<std::wstring> RefusalFor(int32_t atIndex, const std::wstring& itemKey) const;
+  std::size_t Insert(const std::wstring& itemText, int32_t atIndex, const std::wstring& itemKey);
+  std::size_t SortedPosition(const std::wstring& text, int32_t atIndex) const;
   bool SortsBefore(const std::wstring& a, const std::wstring& b) const;
   bool KeepsSorted() const { return sortOrder_ == kAscending || sortOrder_ == kDescending; }
   // Both return where the item at `follow` ends up.
   std::size_t SortFollowing(std::size_t follow);
   std::size_t SortAll(std::size_t follow);
   void DropKeys();
-  std::size_t CheckedIndex(int32_t vIndex) const;
+  std::size_t CheckedIndex(int32_t atIndex) const;
   void Changed(ListChange change);
   void Refused(const std::wstring& description);
 

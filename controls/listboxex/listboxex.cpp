@@ -85,7 +85,7 @@ void ListBoxEX::OnItemsChanged(ListChange change) {
       Refresh();
       break;
     case ListChange::Cleared:
-      rowSurface_.Cls();
+      rowSurface_.ClearImage();
       Refresh();
       break;
     case ListChange::Order:
@@ -96,11 +96,11 @@ void ListBoxEX::OnItemsChanged(ListChange change) {
   }
 }
 
-int32_t ListBoxEX::AddItem(const std::wstring& vText, int32_t vIndex, const std::wstring& vKey) {
-  return items_.AddItem(vText, vIndex, vKey);
+int32_t ListBoxEX::AddItem(const std::wstring& itemText, int32_t atIndex, const std::wstring& itemKey) {
+  return items_.AddItem(itemText, atIndex, itemKey);
 }
 
-void ListBoxEX::Remove(int32_t vIndex) { items_.Remove(vIndex); }
+void ListBoxEX::Remove(int32_t atIndex) { items_.Remove(atIndex); }
 
 void ListBoxEX::Clear() { items_.Clear(); }
 
@@ -118,12 +118,12 @@ void ListBoxEX::Layout() {
   GetClientRect(hwnd(), &client);
   // Without a row height the number of rows cannot change.
   if (itemHeight_ != 0) visibleCount_ = client.bottom / itemHeight_;
-  const bool allFit = visibleCount_ >= ListCount();
+  const bool allFit = visibleCount_ >= ItemCount();
   const int barWidth = allFit ? 0 : SystemMetricForDpi(SM_CXVSCROLL, DpiOf(hwnd()));
   if (allFit) {
     SetScrollValue(0);
   } else {
-    SetScrollMaximum(ListCount() - visibleCount_);
+    SetScrollMaximum(ItemCount() - visibleCount_);
   }
   Place(vscroll_.get(), RECT{client.right - barWidth, 0, client.right, client.bottom}, !allFit);
   Place(rowSurface_.hwnd(), RECT{0, 0, client.right - barWidth, client.bottom}, true);

@@ -40,17 +40,17 @@ class ListBoxEX : public Control, public ItemList, private Window {
   std::function<void()> SelectionChanged, Click, DoubleClick;
 
   // Items and selection.
-  int32_t AddItem(const std::wstring& vText, int32_t vIndex = -1, const std::wstring& vKey = L"Null") override;
-  void Remove(int32_t vIndex = -1) override;
+  int32_t AddItem(const std::wstring& itemText, int32_t atIndex = -1, const std::wstring& itemKey = L"Null") override;
+  void Remove(int32_t atIndex = -1) override;
   void Clear() override;
   void SetItems(std::vector<std::wstring> texts) override;
-  int32_t ListCount() const override { return items_.ListCount(); }
-  int32_t ListIndex() const override { return items_.ListIndex(); }
-  void SetListIndex(int32_t value) override { items_.SetListIndex(value); }
+  int32_t ItemCount() const override { return items_.ItemCount(); }
+  int32_t SelectedIndex() const override { return items_.SelectedIndex(); }
+  void SetSelectedIndex(int32_t value) override { items_.SetSelectedIndex(value); }
   std::wstring Text() const override { return items_.Text(); }
-  std::wstring ListItems(int32_t vIndex) const override { return items_.ListItems(vIndex); }
+  std::wstring ItemText(int32_t atIndex) const override { return items_.ItemText(atIndex); }
   // Replaces the text in place without re-sorting, and repaints.
-  void SetListItems(int32_t vIndex, const std::wstring& text) { items_.SetListItems(vIndex, text); }
+  void SetItemText(int32_t atIndex, const std::wstring& text) { items_.SetItemText(atIndex, text); }
   int32_t SortOrder() const { return items_.SortOrder(); }
   void SetSortOrder(int32_t value) { items_.SetSortOrder(value); }
 

@@ -34,7 +34,7 @@ void ListBoxEX::OnMouseDown(const MouseArgs& args) {
 }
 
 void ListBoxEX::OnMouseMove(const MouseArgs& args) {
-  const bool overRows = HandPointerAt(args.y, itemHeight_, ListCount(), visibleCount_);
+  const bool overRows = HandPointerAt(args.y, itemHeight_, ItemCount(), visibleCount_);
   const HCURSOR cursor = overRows ? LoadCursorW(nullptr, IDC_HAND) : nullptr;
   rowSurface_.SetMouseCursor(cursor);
   SetCursor(cursor ? cursor : LoadCursorW(nullptr, IDC_ARROW));
@@ -42,7 +42,7 @@ void ListBoxEX::OnMouseMove(const MouseArgs& args) {
 
 // Every key, also one that moves nothing, lays out, repaints and tells of the selection.
 void ListBoxEX::OnKeyDown(int keyCode) {
-  items_.StoreListIndex(ListIndexAfterKey(keyCode, items_.StoredListIndex(), ListCount(), visibleCount_));
+  items_.StoreListIndex(ListIndexAfterKey(keyCode, items_.StoredListIndex(), ItemCount(), visibleCount_));
   Refresh();
   Raise(SelectionChanged);
 }

@@ -45,18 +45,18 @@ void ListBoxEX::Paint() {
   rowSurface_.SetFont(font_);
   if (PictureIsValid(picture_)) rowSurface_.SetPicture(picture_);
   const RowLayout row = CurrentRowLayout();
-  const int right = rowSurface_.ScaleWidth();
-  HDC dc = rowSurface_.hDC();
+  const int right = rowSurface_.ClientWidth();
+  HDC dc = rowSurface_.ImageDC();
   // Only whole visible rows: a paint costs the same for 10 items or 32,767.
-  const int32_t rows = RowsToDraw(topIndex_, visibleCount_, ListCount());
+  const int32_t rows = RowsToDraw(topIndex_, visibleCount_, ItemCount());
   for (int32_t k = 0; k < rows; ++k) DrawRow(dc, row, topIndex_ + k, k * itemHeight_, right);
-  if (ListCount() > 0) DrawSelection(row, right);
+  if (ItemCount() > 0) DrawSelection(row, right);
   rowSurface_.Refresh();
   SyncScrollBar();
 }
 
 void ListBoxEX::DrawBackground() {
-  rowSurface_.Cls();
+  rowSurface_.ClearImage();
   if (gradient_ == kPlain) {
     rowSurface_.SetBackColor(startColor_);  // untranslated: the surface resolves system colours itself
     return;
@@ -64,11 +64,11 @@ void ListBoxEX::DrawBackground() {
   if (gradient_ != kLeftToRight && gradient_ != kTopToBottom) return;
   const GradientEnds ends = ChooseGradientEnds(style_, rightLeft_, TranslateColor(startColor_),
                                                TranslateColor(endColor_), TranslateColor(GetSysColor(COLOR_MENU)));
-  const int width = rowSurface_.ScaleWidth(), height = rowSurface_.ScaleHeight();
+  const int width = rowSurface_.ClientWidth(), height = rowSurface_.ClientHeight();
   const int extent = gradient_ == kLeftToRight ? width : height;
   if (extent <= 0) return;
   GradientSteps steps(ends.from, ends.to, extent);
-  HDC dc = rowSurface_.hDC();
+  HDC dc = rowSurface_.ImageDC();
   // The DC brush takes a new colour per column without creating a GDI object each time.
   const auto brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
   for (int i = 0; i <= extent; ++i) {
@@ -85,27 +85,27 @@ RowLayout ListBoxEX::CurrentRowLayout() {
 }
 
 void ListBoxEX::DrawRow(HDC dc, const RowLayout& row, int32_t item, int top, int right) {
-  DrawRowText(dc, items_.ListItems(item), RECT{row.textLeft, top, right, top + itemHeight_}, textAlignment_);
+  DrawRowText(dc, items_.ItemText(item), RECT{row.textLeft, top, right, top + itemHeight_}, textAlignment_);
   if (row.hasIcon) listIcon_->Render(dc, row.iconX, top + row.iconYOffset, row.iconWidth, row.iconHeight);
 }
 
 // Drawn over the rows. A selection scrolled out of view draws outside the surface.
 void ListBoxEX::DrawSelection(const RowLayout& row, int right) {
-  const PixelRect bar = SelectionBar(row, itemHeight_, ListIndex(), topIndex_, right, fullRowSelect_);
+  const PixelRect bar = SelectionBar(row, itemHeight_, SelectedIndex(), topIndex_, right, fullRowSelect_);
   const RECT barRect = ToRect(bar);
   rowSurface_.SetFillStyle(Surface::FillStyle::Solid);
   rowSurface_.SetFillColor(style_ == kOwnColors ? selColor_ : GetSysColor(COLOR_ACTIVECAPTION));
-  HDC dc = rowSurface_.hDC();
+  HDC dc = rowSurface_.ImageDC();
   Rectangle(dc, bar.left, bar.top, bar.right, bar.bottom);  // filled, outlined in ForeColor
   DrawFocusRect(dc, &barRect);
   if (row.hasIcon) listIcon_->Render(dc, row.iconX, bar.top + row.iconYOffset, row.iconWidth, row.iconHeight);
   rowSurface_.SetForeColor(selForeColor_);
-  dc = rowSurface_.hDC();
+  dc = rowSurface_.ImageDC();
   DrawRowText(dc, Text(), RECT{row.textLeft, bar.top, right, bar.bottom}, textAlignment_);
   if (row.hasIcon && iconFocus_) {
     // The focus rectangle's dots take the text colour.
     rowSurface_.SetForeColor(foreColor_);
-    dc = rowSurface_.hDC();
+    dc = rowSurface_.ImageDC();
     const RECT frame = ToRect(IconFocusFrame(bar, itemHeight_));
     DrawFocusRect(dc, &frame);
   }

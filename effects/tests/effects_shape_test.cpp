@@ -37,7 +37,7 @@ class ShapedForm : public ::testing::Test {
   }
   void SetUp() override {
     SetWindowRgn(form->hwnd(), nullptr, TRUE);
-    form->Cls();
+    form->ClearImage();
     form->Refresh();
   }
 

@@ -120,9 +120,9 @@ TEST_F(SurfaceTest, DrawsTextAndShapesWithItsColours) {
   surface.SetForeColor(kBlue);
   surface.SetFillColor(kRed);
   surface.SetFillStyle(Surface::FillStyle::Solid);
-  Rectangle(surface.hDC(), 0, 0, 20, 20);
+  Rectangle(surface.ImageDC(), 0, 0, 20, 20);
   RECT text{30, 0, 100, 50};
-  DrawTextW(surface.hDC(), L"█", -1, &text, DT_LEFT);
+  DrawTextW(surface.ImageDC(), L"█", -1, &text, DT_LEFT);
   surface.Refresh();
   ASSERT_TRUE(ShowsColor(surface.hwnd(), 10, 10, kRed));
   const auto shot = CaptureWindow(surface.hwnd());
@@ -151,7 +151,7 @@ TEST_F(SurfaceTest, MeasuresTextInItsOwnFontObject) {
 TEST_F(SurfaceTest, ClsShowsTheBackgroundPictureAtTheTopLeft) {
   surface.SetBackColor(kWhite);
   surface.SetPicture(SolidBitmap(8, 6, kRed));
-  surface.Cls();
+  surface.ClearImage();
   surface.Refresh();
   ASSERT_TRUE(ShowsColor(surface.hwnd(), 8, 5, kWhite));
   const auto shot = CaptureWindow(surface.hwnd());
@@ -205,7 +205,7 @@ TEST_F(SurfaceTest, DeletesWhatItDrawsWithWhenReplaced) {
     surface.SetFillColor(RGB(0, i % 256, 0));
     surface.SetFontBold(i % 2 == 0);
     surface.SetBackColor(RGB(0, 0, i % 256));
-    surface.hDC();
+    surface.ImageDC();
     surface.Refresh();
   }
   EXPECT_LE(testing::GdiObjectCount(), before + 5);

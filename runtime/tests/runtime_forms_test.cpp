@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "runtime/check_box.h"
-#include "runtime/command_button.h"
+#include "runtime/push_button.h"
 #include "runtime/form.h"
 #include "runtime/handles.h"
 #include "runtime/image_box.h"
 #include "runtime/label.h"
-#include "runtime/option_button.h"
-#include "runtime/picture_box.h"
+#include "runtime/radio_button.h"
+#include "runtime/panel.h"
 #include "runtime/text_box.h"
 #include "testing/win32_testing.h"
 
@@ -67,7 +67,7 @@ TEST_F(FormControls, ChildControlsArePlacedInPixelsAt96DpiAndPaintTheirOwnBackgr
 }
 
 TEST_F(FormControls, OptionButtonsOfAGroupSelectOneAtATime) {
-  OptionButton web, image, news;
+  RadioButton web, image, news;
   ASSERT_TRUE(web.Create(host(), {0, 0, 67, 16}, L"网站", kFormColor, true));
   ASSERT_TRUE(image.Create(host(), {0, 16, 67, 16}, L"图像", kFormColor, false));
   ASSERT_TRUE(news.Create(host(), {0, 32, 67, 16}, L"新闻", kFormColor, false));
@@ -88,7 +88,7 @@ TEST_F(FormControls, ATextBoxKeepsItsText) {
 }
 
 TEST_F(FormControls, APushButtonReportsItsClickThroughTheParent) {
-  CommandButton button;
+  PushButton button;
   ASSERT_TRUE(button.Create(host(), {0, 0, 121, 41}, L"百度搜索"));
   int clicks = 0;
   button.Click = [&] { ++clicks; };
@@ -115,7 +115,7 @@ TEST_F(FormControls, ALabelClicksOnlyWhenPressedAndReleasedOverIt) {
 }
 
 TEST_F(FormControls, ASeeThroughLabelShowsThePageBehindItAndASolidOneItsColour) {
-  PictureBox page;
+  Panel page;
   ASSERT_TRUE(page.Create(host(), {0, 0, 200, 100}, kPageColor));
   Label clear, solid;
   ASSERT_TRUE(clear.Create(page.hwnd(), {10, 10, 60, 12}, L"", {}));
@@ -131,7 +131,7 @@ TEST_F(FormControls, ASeeThroughLabelOnTheFormShowsTheFormsImageAndRepaintsWithI
   // Draw something on the form's image where the label will be.
   UniqueBrush brush(CreateSolidBrush(RGB(200, 0, 0)));
   const RECT painted{0, 0, 60, 12};
-  FillRect(form->hDC(), &painted, brush.get());
+  FillRect(form->ImageDC(), &painted, brush.get());
   Label clear;
   ASSERT_TRUE(clear.Create(host(), {0, 0, 60, 12}, L"", {}));
   form->Refresh();
@@ -141,19 +141,19 @@ TEST_F(FormControls, ASeeThroughLabelOnTheFormShowsTheFormsImageAndRepaintsWithI
   EXPECT_EQ(shot.ColorAt(5, 11), RGB(200, 0, 0));
   // Drawn over again: a refresh of the form brings the change through the label.
   UniqueBrush green(CreateSolidBrush(RGB(0, 160, 0)));
-  FillRect(form->hDC(), &painted, green.get());
+  FillRect(form->ImageDC(), &painted, green.get());
   form->Refresh();
   EXPECT_EQ(testing::CaptureWindow(clear.hwnd()).ColorAt(5, 5), RGB(0, 160, 0));
-  form->Cls();
+  form->ClearImage();
 }
 
 TEST_F(FormControls, TheLastControlBroughtToFrontIsTheOneUnderThePointer) {
-  PictureBox back, front;
+  Panel back, front;
   ASSERT_TRUE(back.Create(host(), {0, 0, 100, 100}, kPageColor));
   ASSERT_TRUE(front.Create(host(), {0, 0, 100, 100}, kFormColor));
-  back.ZOrder();
+  back.MoveToFront();
   EXPECT_EQ(ChildWindowFromPointEx(host(), {10, 10}, CWP_SKIPINVISIBLE), back.hwnd());
-  front.ZOrder();
+  front.MoveToFront();
   EXPECT_EQ(ChildWindowFromPointEx(host(), {10, 10}, CWP_SKIPINVISIBLE), front.hwnd());
 }
 

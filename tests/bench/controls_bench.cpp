@@ -49,7 +49,7 @@ void Painted(const ListBoxEX& list) { PumpUntil([&] { return !list.PaintPending(
 
 double RepaintMicroseconds(ListBoxEX& list) {
   return BestMicrosecondsPerStep(50, [&](int i) {
-    list.SetListIndex(i % 10);
+    list.SetSelectedIndex(i % 10);
     Painted(list);
   });
 }

@@ -33,7 +33,7 @@ void LoadModel(benchmark::State& state, bool shuffled) {
     ListModel list;
     list.SetSortOrder(ListModel::kAscending);
     for (const auto& entry : entries) list.AddItem(entry);
-    benchmark::DoNotOptimize(list.ListCount());
+    benchmark::DoNotOptimize(list.ItemCount());
   }
 }
 

@@ -17,7 +17,7 @@ using testing::CapturedMessageBoxes;
 
 std::vector<std::wstring> Items(const ListModel& list) {
   std::vector<std::wstring> items;
-  for (int32_t i = 0; i < list.ListCount(); ++i) items.push_back(list.ListItems(i));
+  for (int32_t i = 0; i < list.ItemCount(); ++i) items.push_back(list.ItemText(i));
   return items;
 }
 
@@ -118,11 +118,11 @@ TEST(ListModelSorting, AStoredOrderSortsEverythingAtTheNextChange) {
 
 TEST(ListModelSorting, ReplacingATextDoesNotResortButTheNextChangeDoes) {
   ListModel list = ListOf(-1, {L"a", L"b", L"c"});
-  list.SetListItems(0, L"z");
+  list.SetItemText(0, L"z");
   EXPECT_THAT(Items(list), ElementsAre(L"z", L"b", L"c"));
   list.AddItem(L"d");
   EXPECT_THAT(Items(list), ElementsAre(L"b", L"c", L"d", L"z"));
-  EXPECT_THROW(list.SetListItems(4, L"x"), std::out_of_range);
+  EXPECT_THROW(list.SetItemText(4, L"x"), std::out_of_range);
 }
 
 // Random operations on the list and on the reference; the items must agree after each.
@@ -135,13 +135,13 @@ TEST(ListModelSorting, OrdersExactlyLikeTheInsertionScan) {
     ReferenceList reference;
     for (int step = 0; step < 300; ++step) {
       const int action = static_cast<int>(random() % 20);
-      const int32_t count = list.ListCount();
+      const int32_t count = list.ItemCount();
       if (action < 12) {
         const std::wstring& text = words[random() % words.size()];
         const int32_t index = (count == 0 || random() % 2) ? -1 : static_cast<int32_t>(random() % count);
         const int32_t at = list.AddItem(text, index);
         reference.AddItem(text, index);
-        ASSERT_EQ(list.ListItems(at), text);
+        ASSERT_EQ(list.ItemText(at), text);
       } else if (action < 16 && count > 0) {
         const int32_t index = static_cast<int32_t>(random() % count);
         list.Remove(index);
@@ -159,7 +159,7 @@ TEST(ListModelSorting, OrdersExactlyLikeTheInsertionScan) {
       } else if (action < 19 && count > 0) {
         const int32_t index = static_cast<int32_t>(random() % count);
         const std::wstring& text = words[random() % words.size()];
-        list.SetListItems(index, text);
+        list.SetItemText(index, text);
         reference.items[index] = text;
       } else if (random() % 8 == 0) {
         list.Clear();
@@ -188,7 +188,7 @@ TEST(ListModelFilling, EndsAsAddingEachItemWouldWithOneChangeAndOrderedInputIsNo
       filled.SetItems(texts);
       ASSERT_EQ(Items(filled), Items(oneByOne)) << "order " << order << ", round " << round;
       EXPECT_THAT(changes, ElementsAre(ListChange::Cleared));
-      EXPECT_EQ(filled.ListIndex(), filled.ListCount() ? 0 : -1);
+      EXPECT_EQ(filled.SelectedIndex(), filled.ItemCount() ? 0 : -1);
     }
   }
   int comparisons = 0;
@@ -241,7 +241,7 @@ TEST(ListModelAdding, AnIndexThatNamesNoItemShowsTheBoxAndAddsNothing) {
   Shown(empty, boxes);
   empty.AddItem(L"z", 0);
   EXPECT_THAT(Items(list), ElementsAre(L"a", L"b"));
-  EXPECT_EQ(empty.ListCount(), 0);
+  EXPECT_EQ(empty.ItemCount(), 0);
   ASSERT_EQ(boxes.calls.size(), 3u);
   EXPECT_EQ(boxes.calls[0].title, L"Error, Item could not be added!");
   EXPECT_EQ(boxes.calls[0].icon, MsgIcon::Critical);
@@ -284,7 +284,7 @@ TEST(ListModelAdding, EveryResortDropsTheKeys) {
   list.AddItem(L"b", -1, L"k");  // dropped again by the re-sort of this very add
   list.AddItem(L"c", -1, L"k");
   EXPECT_TRUE(boxes.calls.empty());
-  EXPECT_EQ(list.ListCount(), 3);
+  EXPECT_EQ(list.ItemCount(), 3);
 }
 
 TEST(ListModelAdding, AComparisonThatFailsShowsTheBoxAndLeavesTheListAsItWas) {
@@ -298,7 +298,7 @@ TEST(ListModelAdding, AComparisonThatFailsShowsTheBoxAndLeavesTheListAsItWas) {
   list.SetSortOrder(-1);
   list.AddItem(L"b");
   list.AddItem(L"a");
-  list.SetListItems(0, L"c");  // unsorted now: the next add sorts everything
+  list.SetItemText(0, L"c");  // unsorted now: the next add sorts everything
   fail = true;
   list.AddItem(L"x", 1, L"key");
   EXPECT_THAT(Items(list), ElementsAre(L"c", L"b"));
@@ -309,19 +309,19 @@ TEST(ListModelAdding, AComparisonThatFailsShowsTheBoxAndLeavesTheListAsItWas) {
 
 TEST(ListModelSelection, ReadsMinusOneAndNoTextWhileEmpty) {
   ListModel list;
-  list.SetListIndex(5);
-  EXPECT_EQ(list.ListIndex(), -1);
+  list.SetSelectedIndex(5);
+  EXPECT_EQ(list.SelectedIndex(), -1);
   EXPECT_EQ(list.Text(), L"");
   EXPECT_EQ(list.StoredListIndex(), 0);
 }
 
 TEST(ListModelSelection, AWriteBeyondTheEndSelectsTheLastItem) {
   ListModel list = ListOf(0, {L"a", L"b", L"c"});
-  list.SetListIndex(99);
-  EXPECT_EQ(list.ListIndex(), 2);
+  list.SetSelectedIndex(99);
+  EXPECT_EQ(list.SelectedIndex(), 2);
   EXPECT_EQ(list.Text(), L"c");
-  list.SetListIndex(-7);
-  EXPECT_EQ(list.ListIndex(), 0);
+  list.SetSelectedIndex(-7);
+  EXPECT_EQ(list.SelectedIndex(), 0);
 }
 
 TEST(ListModelSelection, StoringLeavesTheValueUntilClamped) {
@@ -329,27 +329,27 @@ TEST(ListModelSelection, StoringLeavesTheValueUntilClamped) {
   list.StoreListIndex(9);
   EXPECT_EQ(list.StoredListIndex(), 9);
   list.ClampListIndex();
-  EXPECT_EQ(list.ListIndex(), 1);
+  EXPECT_EQ(list.SelectedIndex(), 1);
 }
 
 TEST(ListModelRemoving, TheSelectedLastItemHandsTheSelectionToTheNewLast) {
   ListModel list = ListOf(0, {L"a", L"b", L"c"});
-  list.SetListIndex(2);
+  list.SetSelectedIndex(2);
   list.Remove();
   EXPECT_THAT(Items(list), ElementsAre(L"a", L"b"));
-  EXPECT_EQ(list.ListIndex(), 1);
+  EXPECT_EQ(list.SelectedIndex(), 1);
 }
 
 TEST(ListModelRemoving, TheSelectedFirstItemKeepsIndexZeroOnTheNextItem) {
   ListModel list = ListOf(0, {L"a", L"b", L"c"});
   list.Remove(0);
-  EXPECT_EQ(list.ListIndex(), 0);
+  EXPECT_EQ(list.SelectedIndex(), 0);
   EXPECT_EQ(list.Text(), L"b");
 }
 
 TEST(ListModelRemoving, WithoutAnArgumentRemovesTheSelectedItem) {
   ListModel list = ListOf(0, {L"a", L"b", L"c"});
-  list.SetListIndex(1);
+  list.SetSelectedIndex(1);
   list.Remove();
   EXPECT_THAT(Items(list), ElementsAre(L"a", L"c"));
 }
@@ -360,18 +360,18 @@ TEST(ListModelRemoving, AnIndexThatNamesNoItemThrowsAndChangesNothing) {
   ListModel list = ListOf(0, {L"a", L"b"});
   EXPECT_THROW(list.Remove(2), std::out_of_range);
   EXPECT_THROW(list.Remove(-2), std::out_of_range);
-  EXPECT_THROW(list.ListItems(2), std::out_of_range);
-  EXPECT_THROW(list.ListItems(-1), std::out_of_range);
+  EXPECT_THROW(list.ItemText(2), std::out_of_range);
+  EXPECT_THROW(list.ItemText(-1), std::out_of_range);
   EXPECT_THAT(Items(list), ElementsAre(L"a", L"b"));
 }
 
 TEST(ListModelClearing, AnAddAfterClearIsSelected) {
   ListModel list = ListOf(-1, {L"a", L"b", L"c"});
-  list.SetListIndex(2);
+  list.SetSelectedIndex(2);
   list.Clear();
-  EXPECT_EQ(list.ListCount(), 0);
+  EXPECT_EQ(list.ItemCount(), 0);
   list.AddItem(L"new");
-  EXPECT_EQ(list.ListIndex(), 0);
+  EXPECT_EQ(list.SelectedIndex(), 0);
   EXPECT_EQ(list.Text(), L"new");
 }
 
@@ -383,9 +383,9 @@ TEST(ListModelChanges, EachChangeTellsWhatToRedoAndARefusedAddTellsNothing) {
   list.OnChange([&](ListChange change) { changes.push_back(change); });
   list.AddItem(L"a");
   list.AddItem(L"b", 5);
-  list.SetListIndex(0);
+  list.SetSelectedIndex(0);
   list.SetSortOrder(-1);
-  list.SetListItems(0, L"c");
+  list.SetItemText(0, L"c");
   list.Remove(0);
   list.Clear();
   EXPECT_THAT(changes, ElementsAre(ListChange::Items, ListChange::Selection, ListChange::Order, ListChange::Text,

@@ -31,7 +31,7 @@ TEST(UserLocaleComparison, SortsAListOfTitlesByDefault) {
   list.SetSortOrder(-1);
   for (const wchar_t* title : {L"\u767e\u5ea6", L"zeta", L"Alpha", L"beta", L"ALPHA"}) list.AddItem(title);
   std::vector<std::wstring> items;
-  for (int32_t i = 0; i < list.ListCount(); ++i) items.push_back(list.ListItems(i));
+  for (int32_t i = 0; i < list.ItemCount(); ++i) items.push_back(list.ItemText(i));
   EXPECT_THAT(std::vector<std::wstring>(items.begin(), items.begin() + 4),
               ElementsAre(L"Alpha", L"ALPHA", L"beta", L"zeta"));
   EXPECT_EQ(items[4], L"\u767e\u5ea6");  // Latin letters sort before Chinese characters
@@ -44,8 +44,8 @@ TEST(UserLocaleComparison, KeepsAFullListOfSortedEntriesInTheirOrder) {
   ListModel list;
   list.SetSortOrder(-1);
   for (const auto& entry : entries) list.AddItem(entry);
-  ASSERT_EQ(list.ListCount(), 32767);
-  for (int32_t i = 0; i < list.ListCount(); ++i) ASSERT_EQ(list.ListItems(i), entries[i]) << "entry " << i;
+  ASSERT_EQ(list.ItemCount(), 32767);
+  for (int32_t i = 0; i < list.ItemCount(); ++i) ASSERT_EQ(list.ItemText(i), entries[i]) << "entry " << i;
 }
 
 }  // namespace

@@ -78,9 +78,9 @@ struct KeyResult {
 KeyResult PressOnFiftyItems(int key, int32_t listIndex, int32_t topIndex) {
   ListModel list;
   for (int i = 0; i < 50; ++i) list.AddItem(std::to_wstring(i));
-  list.StoreListIndex(ListIndexAfterKey(key, listIndex, list.ListCount(), 10));
+  list.StoreListIndex(ListIndexAfterKey(key, listIndex, list.ItemCount(), 10));
   list.ClampListIndex();
-  return {list.ListIndex(), TopIndexShowing(list.ListIndex(), topIndex, 10)};
+  return {list.SelectedIndex(), TopIndexShowing(list.SelectedIndex(), topIndex, 10)};
 }
 
 TEST(KeyTable, PageDownFromTheTopMakesItemTenTheLastVisibleRow) {

@@ -38,7 +38,7 @@ TEST(ListBoxEXEvents, AClickChangesTheSelectionThenClicks) {
   const int y = host.list.ItemHeight() * 2 + 1;
   Click(host.list.rowSurface(), 20, y);
   EXPECT_THAT(log.seen, ElementsAre("SelectionChanged", "Click"));
-  EXPECT_EQ(host.list.ListIndex(), 2);
+  EXPECT_EQ(host.list.SelectedIndex(), 2);
 }
 
 TEST(ListBoxEXEvents, ADoubleClickEndsWithDoubleClick) {
@@ -55,7 +55,7 @@ TEST(ListBoxEXEvents, ARightClickSelectsLikeALeftClick) {
   Fill(host.list, 5);
   EventLog log(host.list);
   Click(host.list.rowSurface(), 20, host.list.ItemHeight() * 3 + 1, WM_RBUTTONDOWN, WM_RBUTTONUP);
-  EXPECT_EQ(host.list.ListIndex(), 3);
+  EXPECT_EQ(host.list.SelectedIndex(), 3);
   EXPECT_THAT(log.seen, ElementsAre("SelectionChanged"));
 }
 
@@ -63,7 +63,7 @@ TEST(ListBoxEXEvents, APressBelowTheLastRowSelectsTheLastItem) {
   ListHost host;
   Fill(host.list, 3);
   Click(host.list.rowSurface(), 20, host.list.ItemHeight() * 8);
-  EXPECT_EQ(host.list.ListIndex(), 2);
+  EXPECT_EQ(host.list.SelectedIndex(), 2);
 }
 
 TEST(ListBoxEXEvents, APressOnAnEmptyListStillTellsOfTheSelection) {
@@ -71,7 +71,7 @@ TEST(ListBoxEXEvents, APressOnAnEmptyListStillTellsOfTheSelection) {
   EventLog log(host.list);
   SendMessageW(host.list.rowSurface(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 30));
   EXPECT_THAT(log.seen, ElementsAre("SelectionChanged"));
-  EXPECT_EQ(host.list.ListIndex(), -1);
+  EXPECT_EQ(host.list.SelectedIndex(), -1);
   SendMessageW(host.list.rowSurface(), WM_LBUTTONUP, 0, MAKELPARAM(10, 30));
 }
 
@@ -79,7 +79,7 @@ TEST(ListBoxEXEvents, ProgrammaticChangesRaiseNoEvents) {
   ListHost host;
   EventLog log(host.list);
   Fill(host.list, 5);
-  host.list.SetListIndex(3);
+  host.list.SetSelectedIndex(3);
   host.list.Remove();
   host.list.Clear();
   EXPECT_TRUE(log.seen.empty());
@@ -93,18 +93,18 @@ TEST(ListBoxEXKeyboard, PageDownEndHomeAndUpAtTheTop) {
   ASSERT_GT(visible, 2);
   const HWND surface = host.list.rowSurface();
   SendMessageW(surface, WM_KEYDOWN, VK_NEXT, 0);
-  EXPECT_EQ(host.list.ListIndex(), visible);
+  EXPECT_EQ(host.list.SelectedIndex(), visible);
   EXPECT_EQ(host.list.TopIndex(), 1);
   SendMessageW(surface, WM_KEYDOWN, VK_END, 0);
-  EXPECT_EQ(host.list.ListIndex(), 49);
+  EXPECT_EQ(host.list.SelectedIndex(), 49);
   EXPECT_EQ(host.list.TopIndex(), 50 - visible);
   SendMessageW(surface, WM_KEYDOWN, VK_HOME, 0);
-  EXPECT_EQ(host.list.ListIndex(), 0);
+  EXPECT_EQ(host.list.SelectedIndex(), 0);
   EXPECT_EQ(host.list.TopIndex(), 0);
   SendMessageW(surface, WM_KEYDOWN, VK_UP, 0);
-  EXPECT_EQ(host.list.ListIndex(), 0);
+  EXPECT_EQ(host.list.SelectedIndex(), 0);
   SendMessageW(surface, WM_KEYDOWN, 'A', 0);
-  EXPECT_EQ(host.list.ListIndex(), 0);
+  EXPECT_EQ(host.list.SelectedIndex(), 0);
   EXPECT_EQ(log.seen, std::vector<std::string>(5, "SelectionChanged"));
 }
 
@@ -119,10 +119,10 @@ TEST(ListBoxEXScrolling, WithTheScrollBarFocusedTheViewStaysWhereTheUserPutIt) {
   EXPECT_EQ(top, 2 * host.list.VisibleCount());
   host.list.SetForeColor(kBlack);  // a repaint does not scroll back to the selection
   EXPECT_EQ(host.list.TopIndex(), top);
-  EXPECT_EQ(host.list.ListIndex(), 0);
+  EXPECT_EQ(host.list.SelectedIndex(), 0);
   Click(host.list.rowSurface(), 20, 1);
   EXPECT_TRUE(host.list.FollowSelection());
-  EXPECT_EQ(host.list.ListIndex(), top);
+  EXPECT_EQ(host.list.SelectedIndex(), top);
 }
 
 TEST(ListBoxEXScrolling, AClickOnTheScrollBarTakesTheFocus) {
@@ -172,10 +172,10 @@ TEST(ListBoxEXProperties, AppearanceAndBorderStyleShapeTheControlsOwnFrame) {
 TEST(ListBoxEXProperties, WritingSortOrderSortsAtOnceWithoutMovingTheSelection) {
   ListHost host;
   for (const wchar_t* text : {L"c", L"a", L"b"}) host.list.AddItem(text);
-  host.list.SetListIndex(1);
+  host.list.SetSelectedIndex(1);
   host.list.SetSortOrder(-1);
-  EXPECT_EQ(host.list.ListItems(0), L"a");
-  EXPECT_EQ(host.list.ListIndex(), 1);
+  EXPECT_EQ(host.list.ItemText(0), L"a");
+  EXPECT_EQ(host.list.SelectedIndex(), 1);
   EXPECT_EQ(host.list.Text(), L"b");
 }
 
@@ -183,11 +183,11 @@ TEST(ListBoxEXResources, A1000PaintsLeaveNoGdiObjectsBehind) {
   ListHost host;
   host.list.SetListIcon(SolidIcon(0x00C08000));
   Fill(host.list, 30);
-  host.list.SetListIndex(0);
+  host.list.SetSelectedIndex(0);
   WaitForPaint(host.list);
   const DWORD before = GdiObjectCount();
   for (int i = 0; i < 1000; ++i) {
-    host.list.SetListIndex(i % 30);
+    host.list.SetSelectedIndex(i % 30);
     WaitForPaint(host.list);
   }
   EXPECT_LE(GdiObjectCount(), before);

@@ -42,7 +42,7 @@ TEST(ListBoxEXLook, ANewListRunsFromWhiteAtTheLeftToTheMenuColourAtTheRight) {
   EXPECT_NEAR(GetRValue(reversed.ColorAt(0, 5)), GetRValue(menu), 2);
   host.list.SetRightLeft(false);
   Fill(host.list, 6);
-  host.list.SetListIndex(2);
+  host.list.SetSelectedIndex(2);
   SaveArtifact(Shot(host.list), "listboxex_default_look");
 }
 
@@ -172,8 +172,8 @@ TEST(ListBoxEXLayout, TheScrollBarAppearsWhenTheRowsDoNotFitAndTheRowsNarrow) {
   info.cbSize = sizeof info;
   info.fMask = SIF_ALL;
   GetScrollInfo(host.list.ScrollBar(), SB_CTL, &info);
-  EXPECT_EQ(info.nMax - int(info.nPage) + 1, 1);  // ListCount - VisibleCount
-  host.list.SetListIndex(host.list.ListCount() - 1);
+  EXPECT_EQ(info.nMax - int(info.nPage) + 1, 1);  // ItemCount - VisibleCount
+  host.list.SetSelectedIndex(host.list.ItemCount() - 1);
   EXPECT_EQ(host.list.TopIndex(), 1);
   host.list.Remove(0);
   EXPECT_FALSE(IsWindowVisible(host.list.ScrollBar()));
@@ -185,7 +185,7 @@ TEST(ListBoxEXLayout, ALongListShowsTheScrollBar) {
   ListHost host;
   host.list.SetStyle(1);
   Fill(host.list, 40);
-  host.list.SetListIndex(25);
+  host.list.SetSelectedIndex(25);
   WaitForPaint(host.list);
   PumpFor(30);
   SaveArtifact(CaptureWindow(host.list.hwnd()), "listboxex_long_list");
@@ -203,7 +203,7 @@ TEST(ListBoxEXLayout, AFontChangeMeasuresTheRowsAgain) {
 TEST(ListBoxEXLayout, MoreThan32767RowsScrollToTheEnd) {
   ListHost host;
   Fill(host.list, 40000);
-  host.list.SetListIndex(39999);
+  host.list.SetSelectedIndex(39999);
   EXPECT_EQ(host.list.TopIndex(), 40000 - host.list.VisibleCount());
 }
 
@@ -216,7 +216,7 @@ TEST(ListBoxEXMainLook, TheMainWindowsListWithAnIcon) {
   host.list.SetListIcon(SolidIcon(0x00C08000));
   host.list.SetSortOrder(-1);
   for (const wchar_t* title : {L"百度", L"Google", L"新浪", L"Example", L"网易"}) host.list.AddItem(title);
-  host.list.SetListIndex(1);
+  host.list.SetSelectedIndex(1);
   SaveArtifact(Shot(host.list), "listboxex_main_look");
   EXPECT_EQ(host.list.Text(), L"Google");
 }

@@ -1,15 +1,15 @@
-#include "runtime/option_button.h"
+#include "runtime/radio_button.h"
 
 namespace oravin {
 
-bool OptionButton::Create(HWND parent, const LayoutRect& at, const std::wstring& caption, COLORREF backColor,
+bool RadioButton::Create(HWND parent, const LayoutRect& at, const std::wstring& caption, COLORREF backColor,
                           bool firstOfGroup) {
   backColor_ = backColor;
   return CreateChild(L"BUTTON", BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP | WS_TABSTOP : 0), parent, at,
                      caption);
 }
 
-void OptionButton::Select() {
+void RadioButton::Select() {
   // The group runs from the WS_GROUP button up to the next one.
   HWND first = hwnd();
   while (!(GetWindowLongW(first, GWL_STYLE) & WS_GROUP)) {
@@ -23,7 +23,7 @@ void OptionButton::Select() {
   }
 }
 
-bool OptionButton::OnReflected(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+bool RadioButton::OnReflected(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
   if (msg == WM_CTLCOLORSTATIC || msg == WM_CTLCOLORBTN) {
     result = Colors(reinterpret_cast<HDC>(wp), backColor_, 0x80000012);
     return true;

@@ -1,12 +1,12 @@
-#include "runtime/command_button.h"
+#include "runtime/push_button.h"
 
 namespace oravin {
 
-bool CommandButton::Create(HWND parent, const LayoutRect& at, const std::wstring& caption) {
+bool PushButton::Create(HWND parent, const LayoutRect& at, const std::wstring& caption) {
   return CreateChild(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, parent, at, caption);
 }
 
-bool CommandButton::OnReflected(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+bool PushButton::OnReflected(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
   if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED) {
     if (Click) Click();
     result = 0;

@@ -1,19 +1,19 @@
 #pragma once
-// A picture box used as a page: a child window in one colour that holds
+// A panel that serves as a page: a child window in one colour that holds
 // other controls. Its window is what the page animations reshape.
 #include "runtime/child_control.h"
 #include "runtime/window.h"
 
 namespace oravin {
 
-class PictureBox : public Window, public Control {
+class Panel : public Window, public Control {
  public:
   bool Create(HWND parent, const LayoutRect& at, COLORREF backColor);
   HWND hwnd() const override { return Window::hwnd(); }
 
   COLORREF BackColor() const { return backColor_; }
   // Brings the page in front of its siblings.
-  void ZOrder();
+  void MoveToFront();
 
  protected:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;

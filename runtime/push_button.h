@@ -6,7 +6,7 @@
 
 namespace oravin {
 
-class CommandButton : public ChildControl {
+class PushButton : public ChildControl {
  public:
   bool Create(HWND parent, const LayoutRect& at, const std::wstring& caption);
 

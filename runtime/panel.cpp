@@ -1,13 +1,13 @@
-#include "runtime/picture_box.h"
+#include "runtime/panel.h"
 
 #include "runtime/persistent_image.h"
 
 namespace oravin {
 
-bool PictureBox::Create(HWND parent, const LayoutRect& at, COLORREF backColor) {
+bool Panel::Create(HWND parent, const LayoutRect& at, COLORREF backColor) {
   backColor_ = backColor;
   // A container: Tab goes on into the controls it holds.
-  if (!Window::Create({.className = L"Oravin.PictureBox",
+  if (!Window::Create({.className = L"Oravin.Panel",
                        .style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                        .exStyle = WS_EX_CONTROLPARENT,
                        .parent = parent})) {
@@ -17,16 +17,16 @@ bool PictureBox::Create(HWND parent, const LayoutRect& at, COLORREF backColor) {
   return true;
 }
 
-void PictureBox::ZOrder() { BringToFront(hwnd()); }
+void Panel::MoveToFront() { BringToFront(hwnd()); }
 
-void PictureBox::PaintBackground(HDC dc) {
+void Panel::PaintBackground(HDC dc) {
   RECT r;
   GetClientRect(hwnd(), &r);
   UniqueBrush back(CreateSolidBrush(ResolveColor(backColor_)));
   FillRect(dc, &r, back.get());
 }
 
-LRESULT PictureBox::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT Panel::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT reflected = 0;
   if (ReflectToChild(msg, wp, lp, reflected)) return reflected;
   switch (msg) {

@@ -1,10 +1,10 @@
 #pragma once
-// One of a group of option buttons; exactly one of a group is selected.
+// A radio button; exactly one of a group is selected.
 #include "runtime/child_control.h"
 
 namespace oravin {
 
-class OptionButton : public ChildControl {
+class RadioButton : public ChildControl {
  public:
   // The first button of a group starts the group.
   bool Create(HWND parent, const LayoutRect& at, const std::wstring& caption, COLORREF backColor, bool firstOfGroup);
