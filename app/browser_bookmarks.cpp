@@ -8,6 +8,7 @@
 
 #include "actions/web_address.h"
 #include "data/text_encoding.h"
+#include "runtime/case_fold.h"
 
 namespace oravin {
 namespace {
@@ -112,7 +113,7 @@ uint64_t SamePlaceHash(std::wstring_view address) {
   for (const wchar_t c : address) {
     // The ideographs have no case; asking the library for each costs more than the rest.
     const bool caseless = c < 0x80 || (c >= 0x3400 && c <= 0x9FFF);
-    const wchar_t lower = caseless ? (c >= L'A' && c <= L'Z' ? wchar_t(c + 32) : c) : wchar_t(std::towlower(c));
+    const wchar_t lower = caseless ? FoldCase(c) : wchar_t(std::towlower(c));
     hash = (hash ^ uint64_t(lower)) * 1099511628211u;
   }
   return hash;

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "data/text_encoding.h"
+#include "runtime/case_fold.h"
 #include "runtime/utf8.h"
 
 namespace oravin {
@@ -83,7 +84,7 @@ std::wstring QuickLearning::KeyOf(std::wstring_view query) {
     }
     if (blank) key += ' ';
     blank = false;
-    key += c >= 'A' && c <= 'Z' ? wchar_t(c - 'A' + 'a') : c;
+    key += FoldCase(c);
   }
   return key;
 }
