@@ -18,8 +18,8 @@ std::shared_ptr<Font> FormFont() { return std::make_shared<Font>(L"宋体", 9); 
 std::unique_ptr<ListBoxEX> MakeList(HWND parent, MessageBoxSink& messageBoxes) {
   auto list = std::make_unique<ListBoxEX>(messageBoxes);
   list->Create({.parent = parent, .at = kPageArea, .font = std::make_shared<Font>(L"Tahoma", 9.75, false, 0)});
-  list->SetStyle(1);
-  list->SetGradient(0);
+  list->SetColors(ListColors::Own);
+  list->SetGradient(GradientDirection::None);
   list->SetStartColor(0x00A3E8FC);
   list->SetEndColor(0x0005BAFE);
   return list;

@@ -8,7 +8,6 @@ namespace oravin {
 namespace {
 
 constexpr int32_t kWhite = 0xFFFFFF;
-constexpr int32_t kOwnColors = 1;
 
 uint32_t PenComponent(double value) { return static_cast<uint32_t>(std::clamp(R(value), 0, 255)); }
 
@@ -19,10 +18,10 @@ ColorParts SplitColor(int32_t rgb) {
           static_cast<double>((rgb & 0xFF0000) / 65536)};
 }
 
-GradientEnds ChooseGradientEnds(int32_t style, bool rightLeft, int32_t startColor, int32_t endColor,
+GradientEnds ChooseGradientEnds(ListColors colors, bool rightLeft, int32_t startColor, int32_t endColor,
                                 int32_t menuColor) {
-  const int32_t a = style == kOwnColors ? startColor : menuColor;
-  const int32_t b = style == kOwnColors ? endColor : kWhite;
+  const int32_t a = colors == ListColors::Own ? startColor : menuColor;
+  const int32_t b = colors == ListColors::Own ? endColor : kWhite;
   return rightLeft ? GradientEnds{a, b} : GradientEnds{b, a};
 }
 

@@ -4,6 +4,13 @@
 
 namespace oravin {
 
+// Whose colours the list draws in: the system's (white and the menu colour,
+// the caption colour for the selection) or its own start, end and selection colours.
+enum class ListColors : int32_t { System, Own };
+
+// Which way the background runs from one colour to the other; None fills it with the start colour.
+enum class GradientDirection : int32_t { None, LeftToRight, TopToBottom };
+
 // Components of an RGB value (red in the low byte) as reals, as the gradient
 // sums them. A negative value (a colour that could not be translated) keeps
 // the sign in red, as integer remainders do.
@@ -16,9 +23,9 @@ ColorParts SplitColor(int32_t rgb);
 struct GradientEnds {
   int32_t from = 0, to = 0;
 };
-// Style 1: StartColor and EndColor; otherwise the menu colour and white. The
-// gradient runs from the second towards the first unless rightLeft.
-GradientEnds ChooseGradientEnds(int32_t style, bool rightLeft, int32_t startColor, int32_t endColor,
+// The list's own colours: the start and end colours; the system's: the menu
+// colour and white. The gradient runs from the second towards the first unless rightLeft.
+GradientEnds ChooseGradientEnds(ListColors colors, bool rightLeft, int32_t startColor, int32_t endColor,
                                 int32_t menuColor);
 
 // The pen colours of a gradient over `extent` pixel columns (or rows), one

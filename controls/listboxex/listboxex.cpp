@@ -165,13 +165,8 @@ HWND ListBoxEX::ToolTipWindow() const { return rowSurface_.hwnd(); }
 void ListBoxEX::ApplyFrame() {
   LONG style = GetWindowLongW(hwnd(), GWL_STYLE) & ~WS_BORDER;
   LONG exStyle = GetWindowLongW(hwnd(), GWL_EXSTYLE) & ~WS_EX_CLIENTEDGE;
-  if (borderStyle_ != 0) {
-    if (appearance_ != 0) {
-      exStyle |= WS_EX_CLIENTEDGE;
-    } else {
-      style |= WS_BORDER;
-    }
-  }
+  if (frame_ == ListFrame::Sunken) exStyle |= WS_EX_CLIENTEDGE;
+  if (frame_ == ListFrame::Line) style |= WS_BORDER;
   SetWindowLongW(hwnd(), GWL_STYLE, style);
   SetWindowLongW(hwnd(), GWL_EXSTYLE, exStyle);
   SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,

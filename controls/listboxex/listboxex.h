@@ -10,6 +10,7 @@
 #include <string>
 
 #include "controls/listboxex/item_list.h"
+#include "controls/listboxex/list_gradient.h"
 #include "controls/listboxex/list_model.h"
 #include "controls/listboxex/row_layout.h"
 #include "runtime/child_control.h"
@@ -21,6 +22,9 @@
 #include "runtime/window.h"
 
 namespace oravin {
+
+// The control's own frame: none, a line, or sunk into its parent.
+enum class ListFrame { None, Line, Sunken };
 
 struct ListBoxEXArgs {
   HWND parent = nullptr;
@@ -61,9 +65,8 @@ class ListBoxEX : public Control, public ItemList, private Window {
   // loading thousands of items does not paint thousands of times.
   bool PaintPending() const { return paintPending_; }
 
-  // The control's own window, not rowSurface's.
+  // The control's own window, not rowSurface's: the one its owner animates.
   HWND hwnd() const override { return Window::hwnd(); }
-  int32_t Hwnd() const { return static_cast<int32_t>(reinterpret_cast<intptr_t>(hwnd())); }
 
   // Properties (a change repaints or re-lays out).
   const PicturePtr& ListIcon() const { return listIcon_; }
@@ -78,12 +81,10 @@ class ListBoxEX : public Control, public ItemList, private Window {
   void SetSelColor(COLORREF color);
   COLORREF SelForeColor() const { return selForeColor_; }
   void SetSelForeColor(COLORREF color);
-  bool StrechIcon() const { return strechIcon_; }
+  bool StretchIcon() const { return stretchIcon_; }
   void SetStretchIcon(bool value);
-  int32_t Appearance() const { return appearance_; }
-  void SetAppearance(int32_t value);
-  int32_t BorderStyle() const { return borderStyle_; }
-  void SetBorderStyle(int32_t value);
+  ListFrame Frame() const { return frame_; }
+  void SetFrame(ListFrame frame);
   bool FullRowSelect() const { return fullRowSelect_; }
   void SetFullRowSelect(bool value);
   bool IconFocus() const { return iconFocus_; }
@@ -92,12 +93,13 @@ class ListBoxEX : public Control, public ItemList, private Window {
   void SetStartColor(COLORREF color);
   COLORREF EndColor() const { return endColor_; }
   void SetEndColor(COLORREF color);
-  int32_t Gradient() const { return gradient_; }
-  void SetGradient(int32_t value);
-  int32_t TextAlignment() const { return textAlignment_; }
-  void SetTextAlignment(int32_t value);
-  int32_t Style() const { return style_; }
-  void SetStyle(int32_t value);
+  GradientDirection Gradient() const { return gradient_; }
+  void SetGradient(GradientDirection direction);
+  // DrawText's format flags for the rows' text (DT_LEFT, DT_CENTER, DT_RIGHT...).
+  UINT TextAlignment() const { return textAlignment_; }
+  void SetTextAlignment(UINT format);
+  ListColors Colors() const { return colors_; }
+  void SetColors(ListColors colors);
   bool RightLeft() const { return rightLeft_; }
   void SetRightLeft(bool value);
 
@@ -171,8 +173,11 @@ class ListBoxEX : public Control, public ItemList, private Window {
   FontPtr font_;
   COLORREF foreColor_ = 0x80000012;  // the system's button text
   COLORREF selColor_ = 0xFF8C1A, selForeColor_ = 0xFFFFFF, startColor_ = 0xFFD6AC, endColor_ = 0xFFFFFF;
-  bool strechIcon_ = false, fullRowSelect_ = false, iconFocus_ = true, rightLeft_ = false;
-  int32_t appearance_ = 1, borderStyle_ = 1, gradient_ = 1, textAlignment_ = 0, style_ = 0;
+  bool stretchIcon_ = false, fullRowSelect_ = false, iconFocus_ = true, rightLeft_ = false;
+  ListFrame frame_ = ListFrame::Sunken;
+  GradientDirection gradient_ = GradientDirection::LeftToRight;
+  UINT textAlignment_ = DT_LEFT;
+  ListColors colors_ = ListColors::System;
 
   int32_t itemHeight_ = 0, visibleCount_ = 0, topIndex_ = 0;
   int32_t scrollMaximum_ = 0;

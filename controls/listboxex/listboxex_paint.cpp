@@ -11,9 +11,6 @@
 namespace oravin {
 namespace {
 
-constexpr int32_t kOwnColors = 1;  // Style: SelColor, StartColor and EndColor instead of system colours
-constexpr int32_t kPlain = 0, kLeftToRight = 1, kTopToBottom = 2;  // Gradient
-
 // A colour reference as RGB, system colours resolved; -1 when it names none.
 int32_t TranslateColor(COLORREF color) {
   COLORREF rgb = 0;
@@ -27,9 +24,9 @@ bool PictureIsValid(const PicturePtr& picture) {
 RECT ToRect(const PixelRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
 // Rows are padded with a space on each side.
-void DrawRowText(HDC dc, const std::wstring& text, RECT area, int32_t format) {
+void DrawRowText(HDC dc, const std::wstring& text, RECT area, UINT format) {
   const std::wstring padded = L" " + text + L" ";
-  DrawTextW(dc, padded.c_str(), static_cast<int>(padded.size()), &area, static_cast<UINT>(format));
+  DrawTextW(dc, padded.c_str(), static_cast<int>(padded.size()), &area, format);
 }
 
 }  // namespace
@@ -57,15 +54,14 @@ void ListBoxEX::Paint() {
 
 void ListBoxEX::DrawBackground() {
   rowSurface_.ClearImage();
-  if (gradient_ == kPlain) {
+  if (gradient_ == GradientDirection::None) {
     rowSurface_.SetBackColor(startColor_);  // untranslated: the surface resolves system colours itself
     return;
   }
-  if (gradient_ != kLeftToRight && gradient_ != kTopToBottom) return;
-  const GradientEnds ends = ChooseGradientEnds(style_, rightLeft_, TranslateColor(startColor_),
+  const GradientEnds ends = ChooseGradientEnds(colors_, rightLeft_, TranslateColor(startColor_),
                                                TranslateColor(endColor_), TranslateColor(GetSysColor(COLOR_MENU)));
   const int width = rowSurface_.ClientWidth(), height = rowSurface_.ClientHeight();
-  const int extent = gradient_ == kLeftToRight ? width : height;
+  const int extent = gradient_ == GradientDirection::LeftToRight ? width : height;
   if (extent <= 0) return;
   GradientSteps steps(ends.from, ends.to, extent);
   HDC dc = rowSurface_.ImageDC();
@@ -73,15 +69,16 @@ void ListBoxEX::DrawBackground() {
   const auto brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
   for (int i = 0; i <= extent; ++i) {
     SetDCBrushColor(dc, steps.Next());
-    const RECT line = gradient_ == kLeftToRight ? RECT{i, 0, i + 1, height} : RECT{0, i, width, i + 1};
+    const RECT line =
+        gradient_ == GradientDirection::LeftToRight ? RECT{i, 0, i + 1, height} : RECT{0, i, width, i + 1};
     FillRect(dc, &line, brush);
   }
 }
 
 RowLayout ListBoxEX::CurrentRowLayout() {
-  if (!PictureIsValid(listIcon_)) return LayoutRow(itemHeight_, std::nullopt, strechIcon_);
+  if (!PictureIsValid(listIcon_)) return LayoutRow(itemHeight_, std::nullopt, stretchIcon_);
   const IconPixels icon{rowSurface_.DesignToPixels(listIcon_->Width()), rowSurface_.DesignToPixels(listIcon_->Height())};
-  return LayoutRow(itemHeight_, icon, strechIcon_);
+  return LayoutRow(itemHeight_, icon, stretchIcon_);
 }
 
 void ListBoxEX::DrawRow(HDC dc, const RowLayout& row, int32_t item, int top, int right) {
@@ -94,7 +91,7 @@ void ListBoxEX::DrawSelection(const RowLayout& row, int right) {
   const PixelRect bar = SelectionBar(row, itemHeight_, SelectedIndex(), topIndex_, right, fullRowSelect_);
   const RECT barRect = ToRect(bar);
   rowSurface_.SetFillStyle(Surface::FillStyle::Solid);
-  rowSurface_.SetFillColor(style_ == kOwnColors ? selColor_ : GetSysColor(COLOR_ACTIVECAPTION));
+  rowSurface_.SetFillColor(colors_ == ListColors::Own ? selColor_ : GetSysColor(COLOR_ACTIVECAPTION));
   HDC dc = rowSurface_.ImageDC();
   Rectangle(dc, bar.left, bar.top, bar.right, bar.bottom);  // filled, outlined in ForeColor
   DrawFocusRect(dc, &barRect);

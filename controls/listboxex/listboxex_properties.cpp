@@ -21,24 +21,19 @@ void ListBoxEX::SetFont(FontPtr font) { Change(font_, std::move(font), true); }
 void ListBoxEX::SetForeColor(COLORREF color) { Change(foreColor_, color); }
 void ListBoxEX::SetSelColor(COLORREF color) { Change(selColor_, color); }
 void ListBoxEX::SetSelForeColor(COLORREF color) { Change(selForeColor_, color); }
-void ListBoxEX::SetStretchIcon(bool value) { Change(strechIcon_, value); }
+void ListBoxEX::SetStretchIcon(bool value) { Change(stretchIcon_, value); }
 void ListBoxEX::SetFullRowSelect(bool value) { Change(fullRowSelect_, value); }
 void ListBoxEX::SetIconFocus(bool value) { Change(iconFocus_, value); }
 void ListBoxEX::SetStartColor(COLORREF color) { Change(startColor_, color); }
 void ListBoxEX::SetEndColor(COLORREF color) { Change(endColor_, color); }
-void ListBoxEX::SetGradient(int32_t value) { Change(gradient_, value); }
-void ListBoxEX::SetTextAlignment(int32_t value) { Change(textAlignment_, value); }
-void ListBoxEX::SetStyle(int32_t value) { Change(style_, value); }
+void ListBoxEX::SetGradient(GradientDirection direction) { Change(gradient_, direction); }
+void ListBoxEX::SetTextAlignment(UINT format) { Change(textAlignment_, format); }
+void ListBoxEX::SetColors(ListColors colors) { Change(colors_, colors); }
 void ListBoxEX::SetRightLeft(bool value) { Change(rightLeft_, value); }
 
 // The window's own frame changes; the rows are not repainted.
-void ListBoxEX::SetAppearance(int32_t value) {
-  appearance_ = value;
-  ApplyFrame();
-}
-
-void ListBoxEX::SetBorderStyle(int32_t value) {
-  borderStyle_ = value;
+void ListBoxEX::SetFrame(ListFrame frame) {
+  frame_ = frame;
   ApplyFrame();
 }
 

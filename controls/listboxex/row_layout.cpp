@@ -12,13 +12,13 @@ constexpr int kStretchedInset = 1;  // a stretched icon leaves one pixel above a
 
 }  // namespace
 
-RowLayout LayoutRow(int32_t itemHeight, std::optional<IconPixels> icon, bool strechIcon) {
+RowLayout LayoutRow(int32_t itemHeight, std::optional<IconPixels> icon, bool stretchIcon) {
   RowLayout row;
   row.textLeft = kTextMargin;
   if (!icon) return row;
   row.hasIcon = true;
   row.textLeft = itemHeight + kTextMargin;
-  if (strechIcon) {
+  if (stretchIcon) {
     row.iconX = row.iconYOffset = kStretchedInset;
     row.iconWidth = row.iconHeight = itemHeight - 1;
   } else {

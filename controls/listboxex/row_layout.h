@@ -22,7 +22,7 @@ struct RowLayout {
 struct IconPixels {
   double width = 0, height = 0;
 };
-RowLayout LayoutRow(int32_t itemHeight, std::optional<IconPixels> icon, bool strechIcon);
+RowLayout LayoutRow(int32_t itemHeight, std::optional<IconPixels> icon, bool stretchIcon);
 
 // The selection bar of the row listIndex - topIndex; starts at the text unless fullRowSelect.
 PixelRect SelectionBar(const RowLayout& row, int32_t itemHeight, int32_t listIndex, int32_t topIndex, int right,

@@ -27,24 +27,23 @@ TEST(SplitColor, AnUntranslatableColourKeepsItsSignInRed) {
 }
 
 TEST(GradientEnds, OwnColoursRunFromEndToStartUnlessRightLeft) {
-  const GradientEnds normal = ChooseGradientEnds(1, false, kRed, kBlue, kMenu);
+  const GradientEnds normal = ChooseGradientEnds(ListColors::Own, false, kRed, kBlue, kMenu);
   EXPECT_EQ(normal.from, kBlue);
   EXPECT_EQ(normal.to, kRed);
-  const GradientEnds reversed = ChooseGradientEnds(1, true, kRed, kBlue, kMenu);
+  const GradientEnds reversed = ChooseGradientEnds(ListColors::Own, true, kRed, kBlue, kMenu);
   EXPECT_EQ(reversed.from, kRed);
   EXPECT_EQ(reversed.to, kBlue);
 }
 
 TEST(GradientEnds, SystemStyleRunsFromWhiteToTheMenuColour) {
-  const GradientEnds ends = ChooseGradientEnds(0, false, kRed, kBlue, kMenu);
+  const GradientEnds ends = ChooseGradientEnds(ListColors::System, false, kRed, kBlue, kMenu);
   EXPECT_EQ(ends.from, kWhite);
   EXPECT_EQ(ends.to, kMenu);
-  EXPECT_EQ(ChooseGradientEnds(7, true, kRed, kBlue, kMenu).from, kMenu);
 }
 
 // Red start, blue end, top to bottom over 100 rows: from blue towards red.
 TEST(GradientSteps, RedToBlueExampleFirstMiddleAndLastRow) {
-  const GradientEnds ends = ChooseGradientEnds(1, false, kRed, kBlue, kMenu);
+  const GradientEnds ends = ChooseGradientEnds(ListColors::Own, false, kRed, kBlue, kMenu);
   GradientSteps steps(ends.from, ends.to, 100);
   std::vector<uint32_t> rows;
   for (int y = 0; y <= 100; ++y) rows.push_back(steps.Next());

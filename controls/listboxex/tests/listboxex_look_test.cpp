@@ -16,8 +16,8 @@ using namespace oravin::testing;
 
 TEST(ListBoxEXLook, AnEmptyListShowsOnlyTheBackground) {
   ListHost host;
-  host.list.SetStyle(0);
-  host.list.SetGradient(0);
+  host.list.SetColors(ListColors::System);
+  host.list.SetGradient(GradientDirection::None);
   host.list.SetStartColor(kMainListColor);
   const Capture shot = Shot(host.list);
   ASSERT_GT(shot.width, 100);
@@ -27,8 +27,8 @@ TEST(ListBoxEXLook, AnEmptyListShowsOnlyTheBackground) {
 
 TEST(ListBoxEXLook, ANewListRunsFromWhiteAtTheLeftToTheMenuColourAtTheRight) {
   ListHost host;
-  EXPECT_EQ(host.list.Gradient(), 1);
-  EXPECT_EQ(host.list.Style(), 0);
+  EXPECT_EQ(host.list.Gradient(), GradientDirection::LeftToRight);
+  EXPECT_EQ(host.list.Colors(), ListColors::System);
   const Capture shot = Shot(host.list);
   const COLORREF menu = GetSysColor(COLOR_MENU);
   const COLORREF left = shot.ColorAt(0, 5), right = shot.ColorAt(shot.width - 1, 5);
@@ -48,10 +48,10 @@ TEST(ListBoxEXLook, ANewListRunsFromWhiteAtTheLeftToTheMenuColourAtTheRight) {
 
 TEST(ListBoxEXLook, RedStartBlueEndTopToBottomIsBlueAtTheTopAndRedAtTheBottom) {
   ListHost host;
-  host.list.SetStyle(1);
+  host.list.SetColors(ListColors::Own);
   host.list.SetStartColor(0x0000FF);
   host.list.SetEndColor(0xFF0000);
-  host.list.SetGradient(2);
+  host.list.SetGradient(GradientDirection::TopToBottom);
   const Capture shot = Shot(host.list);
   const COLORREF top = shot.ColorAt(10, 0), bottom = shot.ColorAt(10, shot.height - 1);
   EXPECT_LE(GetRValue(top), 3);
@@ -64,7 +64,7 @@ TEST(ListBoxEXLook, RedStartBlueEndTopToBottomIsBlueAtTheTopAndRedAtTheBottom) {
 // whose parts the gradient limits to red 0, green 255, blue 255.
 TEST(ListBoxEXLook, GradientColoursNamingSystemColoursAreTranslated) {
   ListHost host;
-  host.list.SetStyle(1);
+  host.list.SetColors(ListColors::Own);
   host.list.SetStartColor(0x80000000u | COLOR_HIGHLIGHT);
   Capture shot = Shot(host.list);
   const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT), right = shot.ColorAt(shot.width - 1, 5);
@@ -77,7 +77,7 @@ TEST(ListBoxEXLook, GradientColoursNamingSystemColoursAreTranslated) {
 
 TEST(ListBoxEXLook, PlainBackgroundIsStartColorEvenWithSystemStyle) {
   ListHost host;
-  host.list.SetGradient(0);
+  host.list.SetGradient(GradientDirection::None);
   host.list.SetStartColor(0x00336699);
   Fill(host.list, 3);
   const Capture shot = Shot(host.list);
@@ -87,7 +87,7 @@ TEST(ListBoxEXLook, PlainBackgroundIsStartColorEvenWithSystemStyle) {
 // The bar on the selected first row starts where the background ends.
 TEST(ListBoxEXLook, TheBarStartsPastTheIconUnlessFullRowSelect) {
   ListHost host;
-  host.list.SetGradient(0);
+  host.list.SetGradient(GradientDirection::None);
   host.list.SetStartColor(kMainListColor);
   host.list.SetListIcon(SolidIcon(0x00008000, 8));
   Fill(host.list, 3);
@@ -106,7 +106,7 @@ TEST(ListBoxEXLook, TheBarStartsPastTheIconUnlessFullRowSelect) {
 
 TEST(ListBoxEXLook, WithoutAnIconTheTextAndBarStartThreePixelsIn) {
   ListHost host;
-  host.list.SetGradient(0);
+  host.list.SetGradient(GradientDirection::None);
   host.list.SetStartColor(kMainListColor);
   Fill(host.list, 2);
   const Capture shot = Shot(host.list);
@@ -124,7 +124,7 @@ bool RowHasInk(const Capture& shot, int32_t itemHeight, int x0, int x1, COLORREF
 
 TEST(ListBoxEXLook, TextAlignmentIsPassedToTextDrawingUnchanged) {
   ListHost host;
-  host.list.SetGradient(0);
+  host.list.SetGradient(GradientDirection::None);
   host.list.SetStartColor(kMainListColor);
   host.list.AddItem(L"Left");
   host.list.AddItem(L"Right");
@@ -140,7 +140,7 @@ TEST(ListBoxEXLook, TextAlignmentIsPassedToTextDrawingUnchanged) {
 
 TEST(ListBoxEXLook, AStretchedIconFillsTheRowSquareLessOnePixel) {
   ListHost host;
-  host.list.SetGradient(0);
+  host.list.SetGradient(GradientDirection::None);
   host.list.SetStartColor(kMainListColor);
   host.list.SetListIcon(SolidIcon(0x00008000, 4));
   host.list.SetStretchIcon(true);
@@ -183,7 +183,7 @@ TEST(ListBoxEXLayout, TheScrollBarAppearsWhenTheRowsDoNotFitAndTheRowsNarrow) {
 
 TEST(ListBoxEXLayout, ALongListShowsTheScrollBar) {
   ListHost host;
-  host.list.SetStyle(1);
+  host.list.SetColors(ListColors::Own);
   Fill(host.list, 40);
   host.list.SetSelectedIndex(25);
   WaitForPaint(host.list);
@@ -209,8 +209,8 @@ TEST(ListBoxEXLayout, MoreThan32767RowsScrollToTheEnd) {
 
 TEST(ListBoxEXMainLook, TheMainWindowsListWithAnIcon) {
   ListHost host({0, 0, 180, 200});
-  host.list.SetStyle(1);
-  host.list.SetGradient(0);
+  host.list.SetColors(ListColors::Own);
+  host.list.SetGradient(GradientDirection::None);
   host.list.SetStartColor(kMainListColor);
   host.list.SetFont(std::make_shared<Font>(L"Tahoma", 9.75));
   host.list.SetListIcon(SolidIcon(0x00C08000));
