@@ -45,6 +45,9 @@ void MainWindow::CreateControls() {
   optionsPage.Create(hwnd(), kPageArea);
   aboutPage.Create(hwnd(), kPageArea);
   pages_ = {&mainMenuPage, &searchPage, entryList.get(), &optionsPage, &aboutPage};
+  for (const MenuEntry& entry : kMenuEntries) {
+    if (entry.makePage) pages_[size_t(entry.page)] = pagesFromRows_.emplace_back(entry.makePage(*this)).get();
+  }
   browserStandIn.Create(hwnd(), {32, 136, 129, 97});
 
   newWindowCheck.Create(hwnd(), {24, 277, 145, 16}, L"新窗口打开(&O)", kFormBackColor);

@@ -1,0 +1,31 @@
+// The test build's own page: a header, as every page has, and nothing the
+// window has to know of.
+#include "app/pages/menu_entries.h"
+#include "app/pages/page_look.h"
+#include "runtime/picture_box.h"
+#include "tests/extra_rows/extra_rows.h"
+
+namespace oravin {
+
+// The tables this is built with hold the rows, or the tests that go through
+// every row would check the program's alone.
+static_assert(kMenuEntries.back().makePage == MakeSamplePage && kListKindRows[kListKindCount - 1].picture == IDI_NOTES);
+
+namespace {
+
+class SamplePage : public PictureBox {
+ public:
+  explicit SamplePage(Window& window) {
+    Create(window.hwnd(), {}, kPageBackColor);
+    header_.Create(hwnd(), kHeaderRect, kSamplePageTitle, HeaderLook());
+  }
+
+ private:
+  Label header_;
+};
+
+}  // namespace
+
+std::unique_ptr<Control> MakeSamplePage(Window& window) { return std::make_unique<SamplePage>(window); }
+
+}  // namespace oravin
