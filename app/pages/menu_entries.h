@@ -21,6 +21,12 @@ class Window;
 // The pages of the main window; Menu is the main menu itself.
 enum class Page : size_t { Menu, Search, List, Options, About };
 
+// A page that needs nothing of the window but a place on it comes from its
+// row alone (MenuEntry::madeFromRow): its own file defines MakePage for it,
+// which only the window calls, and the window lays it on the page area.
+template <Page page>
+std::unique_ptr<Control> MakePage(Window& window);
+
 // What choosing an entry does, besides bringing its page forward.
 enum class OnChoose {
   BecomeAssistant,  // the entry's assistant becomes the current one, with its title and icon
@@ -37,9 +43,7 @@ struct MenuEntry {
   Assistant assistant;  // for BecomeAssistant
   // In the names of pictures of the page; a list's is "list" and its number.
   const char* name;
-  // A page that needs nothing of the window but a place on it comes from its
-  // row alone: the window makes it, and lays it on the page area.
-  std::unique_ptr<Control> (*makePage)(Window& window) = nullptr;
+  bool madeFromRow = false;  // by MakePage<page>
 };
 
 inline constexpr MenuEntry kSearchEntry{L"搜索功能", IDI_SEARCH, L"搜索助手", Page::Search, OnChoose::BecomeAssistant,

@@ -3,13 +3,13 @@
 #include "app/pages/menu_entries.h"
 #include "app/pages/page_look.h"
 #include "runtime/picture_box.h"
-#include "tests/extra_rows/extra_rows.h"
 
 namespace oravin {
 
 // The tables this is built with hold the rows, or the tests that go through
 // every row would check the program's alone.
-static_assert(kMenuEntries.back().makePage == MakeSamplePage && kListKindRows[kListKindCount - 1].picture == IDI_NOTES);
+constexpr MenuEntry kSampleRow = kMenuEntries.back();
+static_assert(kSampleRow.title == kSamplePageTitle && kListKindRows[kListKindCount - 1].picture == IDI_NOTES);
 
 namespace {
 
@@ -26,6 +26,9 @@ class SamplePage : public PictureBox {
 
 }  // namespace
 
-std::unique_ptr<Control> MakeSamplePage(Window& window) { return std::make_unique<SamplePage>(window); }
+template <>
+std::unique_ptr<Control> MakePage<kSampleRow.page>(Window& window) {
+  return std::make_unique<SamplePage>(window);
+}
 
 }  // namespace oravin
