@@ -210,6 +210,8 @@ class MainWindow : public Form {
   std::unique_ptr<ColorButton> deleteButton, editButton, addButton;
   // In the order of Page, each on the page area.
   std::array<Control*, kPageCount> pages_{};
+  // The pages made from their rows (MenuEntry::madeFromRow).
+  std::vector<std::unique_ptr<Control>> pagesFromRows_;
   Favorites favorites_{std::wstring(), SystemCodec()};
   std::unique_ptr<FolderWatch> listFolderWatch_;
   TextEncoding settingsEncoding_ = TextEncoding::CodePage;

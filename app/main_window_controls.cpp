@@ -1,4 +1,6 @@
 // The main window's controls, where the window puts them (pixels at 96 dpi).
+#include <utility>
+
 #include "actions/open_address.h"
 #include "app/addresses.h"
 #include "app/main_window_look.h"
@@ -25,6 +27,18 @@ std::unique_ptr<ListBoxEX> MakeList(HWND parent, MessageBoxSink& messageBoxes) {
   return list;
 }
 
+// Only the rows that say so name their page's MakePage, so that what uses
+// the table without the window needs none of the pages' code.
+template <size_t... entry>
+void MakePagesFromRows(Window& window, std::index_sequence<entry...>, std::array<Control*, kPageCount>& pages,
+                       std::vector<std::unique_ptr<Control>>& made) {
+  const auto make = [&]<size_t i>(std::integral_constant<size_t, i>) {
+    constexpr MenuEntry row = kMenuEntries[i];
+    if constexpr (row.madeFromRow) pages[size_t(row.page)] = made.emplace_back(MakePage<row.page>(window)).get();
+  };
+  (make(std::integral_constant<size_t, entry>()), ...);
+}
+
 }  // namespace
 
 void MainWindow::CreateControls() {
@@ -45,6 +59,7 @@ void MainWindow::CreateControls() {
   optionsPage.Create(hwnd(), kPageArea);
   aboutPage.Create(hwnd(), kPageArea);
   pages_ = {&mainMenuPage, &searchPage, entryList.get(), &optionsPage, &aboutPage};
+  MakePagesFromRows(*this, std::make_index_sequence<kMenuEntryCount>(), pages_, pagesFromRows_);
   browserStandIn.Create(hwnd(), {32, 136, 129, 97});
 
   newWindowCheck.Create(hwnd(), {24, 277, 145, 16}, L"新窗口打开(&O)", kFormBackColor);

@@ -3,6 +3,11 @@
 // packages all come from kListKindRows. A new list is a new row (and a name
 // for it in ListKind); scripts/lib/make-package reads the file names from the
 // rows below, so each row stays on one line.
+//
+// A build may add rows of its own to the tables of lists and pages, in the
+// header the compiler is told as ORAVIN_EXTRA_ROWS: the tests build the
+// program with one list and one page more (tests/extra_rows) to check that a
+// new row is all they need. The program adds none.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -10,6 +15,13 @@
 #include <optional>
 
 #include "app/resource_ids.h"
+
+#ifdef ORAVIN_EXTRA_ROWS
+#include ORAVIN_EXTRA_ROWS
+#else
+#define ORAVIN_EXTRA_LIST_KIND_ROWS
+#define ORAVIN_EXTRA_MENU_ENTRY_ROWS
+#endif
 
 namespace oravin {
 
@@ -36,6 +48,7 @@ struct ListKindRow {
 inline constexpr ListKindRow kListKindRows[] = {
     {ListKind::Websites, L"Websites.txt", AddressKind::Web, IDI_WEB, L"网址助手", L"网址列表"},
     {ListKind::Folders, L"FolderList.txt", AddressKind::Folder, IDI_FOLDER, L"文件夹助手", L"文件夹列表"},
+    ORAVIN_EXTRA_LIST_KIND_ROWS
 };
 
 inline constexpr size_t kListKindCount = std::size(kListKindRows);

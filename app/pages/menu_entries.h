@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <string_view>
 
 #include "app/resource_ids.h"
@@ -14,8 +15,17 @@
 
 namespace oravin {
 
+class Control;
+class Window;
+
 // The pages of the main window; Menu is the main menu itself.
 enum class Page : size_t { Menu, Search, List, Options, About };
+
+// A page that needs nothing of the window but a place on it comes from its
+// row alone (MenuEntry::madeFromRow): its own file defines MakePage for it,
+// which only the window calls, and the window lays it on the page area.
+template <Page page>
+std::unique_ptr<Control> MakePage(Window& window);
 
 // What choosing an entry does, besides bringing its page forward.
 enum class OnChoose {
@@ -33,14 +43,16 @@ struct MenuEntry {
   Assistant assistant;  // for BecomeAssistant
   // In the names of pictures of the page; a list's is "list" and its number.
   const char* name;
+  bool madeFromRow = false;  // by MakePage<page>
 };
 
 inline constexpr MenuEntry kSearchEntry{L"搜索功能", IDI_SEARCH, L"搜索助手", Page::Search, OnChoose::BecomeAssistant,
                                         Assistant::Search, "search"};
-// Below the line.
+// Below the line; a build may add rows of its own (data/list_kinds.h).
 inline constexpr MenuEntry kOtherEntries[] = {
     {L"选项", IDI_OPTIONS, L"选项", Page::Options, OnChoose::TitleOfAssistant, Assistant::Search, "options"},
     {L"关于", IDI_ABOUT, L"关于", Page::About, OnChoose::KeepTitle, Assistant::Search, "about"},
+    ORAVIN_EXTRA_MENU_ENTRY_ROWS
 };
 
 inline constexpr size_t kAssistantEntryCount = 1 + kListKindCount;

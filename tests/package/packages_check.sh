@@ -69,5 +69,5 @@ for exe in "$x86" "$x64" "$setup"; do
     "ProductVersion: $version" "ProductVersion: $version.0")"
 done
 
-[ $failures -eq 0 ] && echo "packages of $version: $(cd "$work/dist" && stat -c '%n %s bytes' ./* | tr '\n' ';')"
+[ $failures -eq 0 ] && echo "packages of $version with lists ${lists[*]}: $(cd "$work/dist" && stat -c '%n %s bytes' ./* | tr '\n' ';')"
 exit $(( failures > 0 ))
