@@ -21,6 +21,7 @@
 #else
 #define ORAVIN_EXTRA_LIST_KIND_ROWS
 #define ORAVIN_EXTRA_MENU_ENTRY_ROWS
+#define ORAVIN_EXTRA_PAGE_MAKERS
 #endif
 
 namespace oravin {

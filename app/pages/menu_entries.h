@@ -26,6 +26,9 @@ enum class Page : size_t { Menu, Search, List, Options, About };
 // which only the window calls, and the window lays it on the page area.
 template <Page page>
 std::unique_ptr<Control> MakePage(Window& window);
+// Each such page declares its MakePage here, beside the template, so that the
+// file that makes the pages sees it; a build's own rows do so in their header.
+ORAVIN_EXTRA_PAGE_MAKERS
 
 // What choosing an entry does, besides bringing its page forward.
 enum class OnChoose {

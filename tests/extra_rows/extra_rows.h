@@ -13,3 +13,5 @@ inline constexpr wchar_t kSamplePageTitle[] = L"样例";
     {ListKind(size_t(ListKind::Folders) + 1), L"Notes.txt", AddressKind::Web, IDI_NOTES, L"笔记助手", L"笔记列表"},
 #define ORAVIN_EXTRA_MENU_ENTRY_ROWS \
     {L"样例页", IDI_SAMPLE, kSamplePageTitle, Page(size_t(Page::About) + 1), OnChoose::KeepTitle, Assistant::Search, "sample", true},
+#define ORAVIN_EXTRA_PAGE_MAKERS \
+    template <> std::unique_ptr<Control> MakePage<Page(size_t(Page::About) + 1)>(Window& window);
