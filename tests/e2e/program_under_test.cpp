@@ -1,5 +1,7 @@
 #include "tests/e2e/program_under_test.h"
 
+#include <commctrl.h>
+
 #include <cstdlib>
 #include <iterator>
 #include <vector>
@@ -14,7 +16,6 @@ namespace {
 
 // A page switch ends with its animation, 34 frames, which a busy machine may stretch.
 constexpr int kPageSwitchTimeoutMs = 30000;
-constexpr int kSettleMs = 300;
 
 // The test points are pixels at 96 dpi; in pixels at the window's DPI.
 POINT PixelsOf(HWND main, int x, int y) {
@@ -157,6 +158,15 @@ bool BringToKeyboard(HWND main) {
   return PumpUntil([&] { return GetForegroundWindow() == main; });
 }
 
+bool ShowsTooltip(DWORD processId) {
+  for (HWND tip = nullptr; (tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr));) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(tip, &owner);
+    if (owner == processId && IsWindowVisible(tip)) return true;
+  }
+  return false;
+}
+
 HWND FocusOf(HWND main) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
@@ -171,11 +181,27 @@ std::wstring WindowText(HWND window) {
   return text;
 }
 
+HWND FrontPage(HWND main) {
+  return ChildWindowFromPointEx(main, PixelsOf(main, kListMiddle.x, kListMiddle.y), CWP_SKIPINVISIBLE);
+}
+
+bool WaitForPageSwitch(HWND main, HWND left) {
+  const auto shownWhole = [&] {
+    const HWND page = FrontPage(main);
+    RECT shown{}, whole{};
+    GetWindowRect(page, &whole);
+    return page != left && GetWindowRgnBox(page, &shown) == SIMPLEREGION && shown.left == 0 && shown.top == 0 &&
+           shown.right == whole.right - whole.left && shown.bottom == whole.bottom - whole.top;
+  };
+  DWORD_PTR answer = 0;
+  // Another thread's message is answered only where the program waits for messages.
+  return PumpUntil(shownWhole, kPageSwitchTimeoutMs) &&
+         SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, kPageSwitchTimeoutMs, &answer);
+}
+
 bool WaitForTitle(HWND main, const std::wstring& title) {
-  if (!PumpUntil([&] { return WindowText(ControlAt(main, kTitle.x, kTitle.y)) == title; }, kPageSwitchTimeoutMs))
-    return false;
-  PumpFor(kSettleMs);
-  return true;
+  return PumpUntil([&] { return WindowText(ControlAt(main, kTitle.x, kTitle.y)) == title; }, kPageSwitchTimeoutMs) &&
+         WaitForPageSwitch(main);
 }
 
 bool ChooseFromMainMenu(HWND main, POINT menuItem, const std::wstring& title) {
