@@ -227,10 +227,7 @@ TEST(Timers, TickWhileEnabledAndStopWhenDisabled) {
   // Runs all along at the same interval: while it ticks three times, the timer
   // under test would tick too if it ran.
   Timer clock(Host(), [&] { ++clockTicks; });
-  const auto threeClockTicks = [&] {
-    const int from = clockTicks;
-    return PumpUntil([&] { return clockTicks >= from + 3; }, 2000);
-  };
+  const auto threeClockTicks = [&] { return PumpUntil([&, to = clockTicks + 3] { return clockTicks >= to; }, 2000); };
   clock.SetInterval(10);
   clock.SetEnabled(true);
   timer.SetInterval(10);

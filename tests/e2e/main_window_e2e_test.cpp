@@ -56,12 +56,7 @@ class MainWindow : public ::testing::Test {
   std::wstring Title() const { return WindowText(ControlAt(main, kTitle.x, kTitle.y)); }
   bool WaitForTitle(const std::wstring& title) { return testing::WaitForTitle(main, title); }
   void Click(POINT at) { ClickAt(main, at.x, at.y); }
-  // A click that brings another page to the front, and the end of that switch.
-  bool ClickToPage(POINT at) {
-    const HWND left = FrontPage(main);
-    Click(at);
-    return WaitForPageSwitch(main, left);
-  }
+  bool ClickToPage(POINT at) { return testing::ClickToPage(main, at); }
   // The keyboard focus is on the control at a point (for the list: on its rows).
   bool FocusIsAt(POINT at) const {
     return PumpUntil([&] { return FocusOf(main) == ControlAt(main, at.x, at.y); });

@@ -23,6 +23,11 @@ POINT PixelsOf(HWND main, int x, int y) {
   return {ScaleToDpi(x, dpi), ScaleToDpi(y, dpi)};
 }
 
+// The page in front: the main window's child under the middle of the page area.
+HWND FrontPage(HWND main) {
+  return ChildWindowFromPointEx(main, PixelsOf(main, kListMiddle.x, kListMiddle.y), CWP_SKIPINVISIBLE);
+}
+
 std::filesystem::path BuiltProgram() {
   const char* exe = std::getenv("ORAVIN_EXE");
   return exe ? std::filesystem::path(exe) : std::filesystem::path("oravin.exe");
@@ -181,22 +186,26 @@ std::wstring WindowText(HWND window) {
   return text;
 }
 
-HWND FrontPage(HWND main) {
-  return ChildWindowFromPointEx(main, PixelsOf(main, kListMiddle.x, kListMiddle.y), CWP_SKIPINVISIBLE);
-}
-
 bool WaitForPageSwitch(HWND main, HWND left) {
   const auto shownWhole = [&] {
     const HWND page = FrontPage(main);
     RECT shown{}, whole{};
     GetWindowRect(page, &whole);
-    return page != left && GetWindowRgnBox(page, &shown) == SIMPLEREGION && shown.left == 0 && shown.top == 0 &&
-           shown.right == whole.right - whole.left && shown.bottom == whole.bottom - whole.top;
+    OffsetRect(&whole, -whole.left, -whole.top);
+    // A page that never played an animation has no region, and shows whole too.
+    const int region = GetWindowRgnBox(page, &shown);
+    return page != left && (region == ERROR || (region == SIMPLEREGION && EqualRect(&shown, &whole)));
   };
   DWORD_PTR answer = 0;
   // Another thread's message is answered only where the program waits for messages.
   return PumpUntil(shownWhole, kPageSwitchTimeoutMs) &&
          SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, kPageSwitchTimeoutMs, &answer);
+}
+
+bool ClickToPage(HWND main, POINT at) {
+  const HWND left = FrontPage(main);
+  ClickAt(main, at.x, at.y);
+  return WaitForPageSwitch(main, left);
 }
 
 bool WaitForTitle(HWND main, const std::wstring& title) {

@@ -45,12 +45,12 @@ void ClickAt(HWND main, int x, int y);
 std::wstring WindowText(HWND window);
 // The texts of a list box of another process.
 std::vector<std::wstring> ListTexts(HWND list);
-// The page in front: the main window's child under the middle of the page area.
-HWND FrontPage(HWND main);
 // Waits until a page other than `left` is in front, its animation has ended on
 // its whole rectangle and the program is back in its message loop: a click
 // sooner can be lost under Wine, which no person's click is.
 bool WaitForPageSwitch(HWND main, HWND left = nullptr);
+// A click that brings another page to the front, and the end of that switch.
+bool ClickToPage(HWND main, POINT at);
 // Waits until the title row shows the title, as it does when a page switch
 // ends, and for the end of that switch.
 bool WaitForTitle(HWND main, const std::wstring& title);
