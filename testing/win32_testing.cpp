@@ -68,6 +68,22 @@ Capture CaptureWindow(HWND hwnd) {
   return CaptureScreenRect(r);
 }
 
+namespace {
+
+BOOL CALLBACK NotePaintPending(HWND window, LPARAM pending) {
+  if (GetUpdateRect(window, nullptr, FALSE)) *reinterpret_cast<bool*>(pending) = true;
+  return TRUE;
+}
+
+// Whether a window or a window in it waits to be painted, whichever process it belongs to.
+bool PaintPending(HWND hwnd) {
+  bool pending = GetUpdateRect(hwnd, nullptr, FALSE);
+  EnumChildWindows(hwnd, NotePaintPending, reinterpret_cast<LPARAM>(&pending));
+  return pending;
+}
+
+}  // namespace
+
 Capture SteadyCapture(HWND hwnd, int timeoutMs) {
   Capture last;
   PumpUntil(
@@ -75,6 +91,7 @@ Capture SteadyCapture(HWND hwnd, int timeoutMs) {
         MSG msg;
         // A WM_QUIT put back for a later loop is no paint still to come.
         if (PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_QUIT) return false;
+        if (PaintPending(GetAncestor(hwnd, GA_ROOT))) return false;
         Capture now = CaptureWindow(hwnd);
         const bool steady = now.width == last.width && now.pixels == last.pixels;
         last = std::move(now);

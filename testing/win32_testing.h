@@ -31,7 +31,8 @@ struct Capture {
 Capture CaptureScreenRect(const RECT& screenRect);
 Capture CaptureWindow(HWND hwnd);
 // What a window shows once its picture is steady: no message waits for this
-// thread and two captures a loop pass apart are alike (or the time is up).
+// thread, no window of its top-level window waits to be painted (in any
+// process), and two captures a loop pass apart are alike (or the time is up).
 Capture SteadyCapture(HWND hwnd, int timeoutMs = 5000);
 
 // Saves a capture as build/<tree>/artifacts/<name>.png.
