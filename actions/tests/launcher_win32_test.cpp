@@ -107,9 +107,8 @@ class LauncherOnWindows : public ::testing::Test {
   std::wstring mark(const std::wstring& argument = L"") const {
     return (dir.path() / (L"ran" + argument + L".txt")).wstring();
   }
-  // Has the shell run the trap and waits for its mark. Whatever an open refused
-  // before might have started was on its way sooner and is no slower than a
-  // batch file, so by now it would have left its trace.
+  // Has the shell run the trap and waits for its mark: what a refused open might
+  // have started was on its way sooner and is no slower, so it would show by now.
   void AwaitALaterStart() {
     SystemShell().Execute(nullptr, L"open", Trap(), L"-later", L"", kShowNormal);
     ASSERT_TRUE(testing::PumpUntil([&] { return std::filesystem::exists(mark(L"-later")); }, 10000));

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include "actions/tray_icon.h"
@@ -73,7 +74,12 @@ class MainWindow : public ::testing::Test {
   void Screenshot(const std::string& name) { Screenshot(main, name); }
   void Screenshot(HWND window, const std::string& name) {
     SetCursorPos(0, 0);
-    PumpUntil([&] { return !ShowsTooltip(program.ProcessId()); });
+    const DWORD thread = GetWindowThreadProcessId(main, nullptr);
+    PumpUntil([&] {  // a tooltip is a window of its own, of the program's thread
+      for (HWND tip = nullptr; (tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr));)
+        if (IsWindowVisible(tip) && GetWindowThreadProcessId(tip, nullptr) == thread) return false;
+      return true;
+    });
     SaveArtifact(SteadyCapture(window), name);
   }
 

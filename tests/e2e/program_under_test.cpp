@@ -1,7 +1,5 @@
 #include "tests/e2e/program_under_test.h"
 
-#include <commctrl.h>
-
 #include <cstdlib>
 #include <iterator>
 #include <vector>
@@ -163,15 +161,6 @@ bool BringToKeyboard(HWND main) {
   return PumpUntil([&] { return GetForegroundWindow() == main; });
 }
 
-bool ShowsTooltip(DWORD processId) {
-  for (HWND tip = nullptr; (tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr));) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(tip, &owner);
-    if (owner == processId && IsWindowVisible(tip)) return true;
-  }
-  return false;
-}
-
 HWND FocusOf(HWND main) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
@@ -214,10 +203,7 @@ bool WaitForTitle(HWND main, const std::wstring& title) {
 }
 
 bool ChooseFromMainMenu(HWND main, POINT menuItem, const std::wstring& title) {
-  ClickAt(main, kPlug.x, kPlug.y);
-  if (!WaitForTitle(main, L"Oravin")) return false;
-  ClickAt(main, menuItem.x, menuItem.y);
-  return WaitForTitle(main, title);
+  return ClickToPage(main, kPlug) && ClickToPage(main, menuItem) && WaitForTitle(main, title);
 }
 
 namespace {

@@ -62,8 +62,6 @@ void PressKey(WORD key, std::initializer_list<WORD> held = {});
 void TypeText(const std::wstring& text);
 // Makes the main window the one the keyboard types into; false when it would not come.
 bool BringToKeyboard(HWND main);
-// Whether a tooltip of the process shows.
-bool ShowsTooltip(DWORD processId);
 // The window of the main window's thread that has the keyboard focus.
 HWND FocusOf(HWND main);
 // Waits for a message box of the process with the given title, answers it with
