@@ -203,7 +203,10 @@ bool WaitForTitle(HWND main, const std::wstring& title) {
 }
 
 bool ChooseFromMainMenu(HWND main, POINT menuItem, const std::wstring& title) {
-  return ClickToPage(main, kPlug) && ClickToPage(main, menuItem) && WaitForTitle(main, title);
+  ClickAt(main, kPlug.x, kPlug.y);
+  if (!WaitForTitle(main, L"Oravin")) return false;
+  ClickAt(main, menuItem.x, menuItem.y);
+  return WaitForTitle(main, title);
 }
 
 namespace {
