@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
 
 #include "runtime/handles.h"
 #include "runtime/message_loop.h"
@@ -35,11 +36,6 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
   return true;
 }
 
-void PumpFor(int ms) {
-  const ULONGLONG end = GetTickCount64() + ULONGLONG(ms);
-  PumpUntil([&] { return GetTickCount64() >= end; }, ms + 1000);
-}
-
 Capture CaptureScreenRect(const RECT& r) {
   Capture c;
   c.width = r.right - r.left;
@@ -70,6 +66,39 @@ Capture CaptureWindow(HWND hwnd) {
   RECT r;
   GetWindowRect(hwnd, &r);
   return CaptureScreenRect(r);
+}
+
+namespace {
+
+BOOL CALLBACK NotePaintPending(HWND window, LPARAM pending) {
+  if (GetUpdateRect(window, nullptr, FALSE)) *reinterpret_cast<bool*>(pending) = true;
+  return TRUE;
+}
+
+// Whether a window or a window in it waits to be painted, whichever process it belongs to.
+bool PaintPending(HWND hwnd) {
+  bool pending = GetUpdateRect(hwnd, nullptr, FALSE);
+  EnumChildWindows(hwnd, NotePaintPending, reinterpret_cast<LPARAM>(&pending));
+  return pending;
+}
+
+}  // namespace
+
+Capture SteadyCapture(HWND hwnd, int timeoutMs) {
+  Capture last;
+  PumpUntil(
+      [&] {
+        MSG msg;
+        // A WM_QUIT put back for a later loop is no paint still to come.
+        if (PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_QUIT) return false;
+        if (PaintPending(GetAncestor(hwnd, GA_ROOT))) return false;
+        Capture now = CaptureWindow(hwnd);
+        const bool steady = now.width == last.width && now.pixels == last.pixels;
+        last = std::move(now);
+        return steady;
+      },
+      timeoutMs);
+  return last;
 }
 
 void SaveArtifact(const Capture& capture, const std::string& name) {

@@ -16,8 +16,6 @@ namespace oravin::testing {
 
 // Handles messages until done() holds or the time is up; returns done().
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000);
-// Handles messages for a while (for "nothing else happens" checks).
-void PumpFor(int ms);
 
 // What the screen shows of a window, from its top-left corner (0x00RRGGBB, top row first).
 struct Capture {
@@ -32,6 +30,10 @@ struct Capture {
 };
 Capture CaptureScreenRect(const RECT& screenRect);
 Capture CaptureWindow(HWND hwnd);
+// What a window shows once its picture is steady: no message waits for this
+// thread, no window of its top-level window waits to be painted (in any
+// process), and two captures a loop pass apart are alike (or the time is up).
+Capture SteadyCapture(HWND hwnd, int timeoutMs = 5000);
 
 // Saves a capture as build/<tree>/artifacts/<name>.png.
 void SaveArtifact(const Capture& capture, const std::string& name);

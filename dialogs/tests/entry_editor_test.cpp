@@ -47,8 +47,7 @@ TEST_F(EditorDialog, AddsABareHostNameAsAWholeWebAddressAndCloses) {
   EXPECT_TRUE(GetWindowLongW(dialog.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   c().titleBox.SetText(L"例子");
   c().addressBox.SetText(L"example.com");
-  testing::PumpFor(200);
-  testing::SaveArtifact(testing::CaptureWindow(dialog.hwnd()), "editor_dialog");
+  testing::SaveArtifact(testing::SteadyCapture(dialog.hwnd()), "editor_dialog");
   // The address box loses the focus to the confirm button, as a click does.
   SetFocus(c().addressBox.hwnd());
   SetFocus(c().addButton->hwnd());

@@ -20,7 +20,6 @@ namespace {
 
 using testing::CaptureWindow;
 using testing::SolidBitmap;
-using testing::PumpFor;
 using testing::PumpUntil;
 
 constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kWhite = RGB(255, 255, 255);
@@ -44,11 +43,6 @@ HWND Host() {
 // The screen is updated from the message loop, so pixels are awaited, not read at once.
 bool ShowsColor(HWND hwnd, int x, int y, COLORREF color) {
   return PumpUntil([&] { return CaptureWindow(hwnd).ColorAt(x, y) == color; }, 2000);
-}
-
-testing::Capture SettledCapture(HWND hwnd) {
-  PumpFor(100);
-  return CaptureWindow(hwnd);
 }
 
 void SendClick(HWND hwnd, int x, int y) {
@@ -88,7 +82,7 @@ TEST_F(SurfaceTest, ShowsWhatWasDrawnOnlyAfterRefresh) {
   surface.Refresh();
   ASSERT_TRUE(ShowsColor(surface.hwnd(), 50, 25, kBlue));
   surface.SetBackColor(kRed);
-  EXPECT_EQ(SettledCapture(surface.hwnd()).ColorAt(50, 25), kBlue);
+  EXPECT_EQ(testing::SteadyCapture(surface.hwnd()).ColorAt(50, 25), kBlue);
   surface.Refresh();
   EXPECT_TRUE(ShowsColor(surface.hwnd(), 50, 25, kRed));
 }
@@ -228,20 +222,26 @@ TEST(Pictures, KnowTheirSizeAt96DpiAndTheirHandle) {
 }
 
 TEST(Timers, TickWhileEnabledAndStopWhenDisabled) {
-  int ticks = 0;
+  int ticks = 0, clockTicks = 0;
   Timer timer(Host(), [&] { ++ticks; });
+  // Runs all along at the same interval: while it ticks three times, the timer
+  // under test would tick too if it ran.
+  Timer clock(Host(), [&] { ++clockTicks; });
+  const auto threeClockTicks = [&] { return PumpUntil([&, to = clockTicks + 3] { return clockTicks >= to; }, 2000); };
+  clock.SetInterval(10);
+  clock.SetEnabled(true);
   timer.SetInterval(10);
-  PumpFor(50);
+  ASSERT_TRUE(threeClockTicks());
   EXPECT_EQ(ticks, 0);  // created disabled
   timer.SetEnabled(true);
   EXPECT_TRUE(PumpUntil([&] { return ticks >= 3; }, 2000));
   timer.SetEnabled(false);
   const int stopped = ticks;
-  PumpFor(60);
+  ASSERT_TRUE(threeClockTicks());
   EXPECT_EQ(ticks, stopped);
   timer.SetEnabled(true);
   timer.SetInterval(0);  // no interval, no ticks
-  PumpFor(60);
+  ASSERT_TRUE(threeClockTicks());
   EXPECT_EQ(ticks, stopped);
 }
 

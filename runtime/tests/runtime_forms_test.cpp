@@ -61,8 +61,7 @@ TEST_F(FormControls, ChildControlsArePlacedInPixelsAt96DpiAndPaintTheirOwnBackgr
   EXPECT_EQ(r.right - r.left, 145);
   EXPECT_EQ(r.bottom - r.top, 16);
   UpdateWindow(box.hwnd());
-  testing::PumpFor(100);
-  const testing::Capture shot = testing::CaptureWindow(box.hwnd());
+  const testing::Capture shot = testing::SteadyCapture(box.hwnd());
   EXPECT_EQ(shot.ColorAt(shot.width - 2, shot.height / 2), RGB(255, 0, 255));
 }
 
@@ -121,8 +120,7 @@ TEST_F(FormControls, ASeeThroughLabelShowsThePageBehindItAndASolidOneItsColour) 
   ASSERT_TRUE(clear.Create(page.hwnd(), {10, 10, 60, 12}, L"", {}));
   ASSERT_TRUE(solid.Create(page.hwnd(), {10, 40, 60, 12}, L"", {.backColor = RGB(26, 155, 251)}));
   RedrawWindow(host(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  testing::PumpFor(100);
-  const testing::Capture shot = testing::CaptureWindow(page.hwnd());
+  const testing::Capture shot = testing::SteadyCapture(page.hwnd());
   EXPECT_EQ(shot.ColorAt(20, 15), kPageColor);
   EXPECT_EQ(shot.ColorAt(20, 45), RGB(26, 155, 251));
 }
@@ -135,15 +133,14 @@ TEST_F(FormControls, ASeeThroughLabelOnTheFormShowsTheFormsImageAndRepaintsWithI
   Label clear;
   ASSERT_TRUE(clear.Create(host(), {0, 0, 60, 12}, L"", {}));
   form->Refresh();
-  testing::PumpFor(100);
-  const testing::Capture shot = testing::CaptureWindow(clear.hwnd());
+  const testing::Capture shot = testing::SteadyCapture(clear.hwnd());
   EXPECT_EQ(shot.ColorAt(5, 5), RGB(200, 0, 0));
   EXPECT_EQ(shot.ColorAt(5, 11), RGB(200, 0, 0));
   // Drawn over again: a refresh of the form brings the change through the label.
   UniqueBrush green(CreateSolidBrush(RGB(0, 160, 0)));
   FillRect(form->ImageDC(), &painted, green.get());
   form->Refresh();
-  EXPECT_EQ(testing::CaptureWindow(clear.hwnd()).ColorAt(5, 5), RGB(0, 160, 0));
+  EXPECT_EQ(testing::SteadyCapture(clear.hwnd()).ColorAt(5, 5), RGB(0, 160, 0));
   form->ClearImage();
 }
 

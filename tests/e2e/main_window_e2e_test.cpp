@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include "actions/tray_icon.h"
@@ -14,7 +15,6 @@ namespace oravin::testing {
 namespace {
 
 constexpr int kAnimationTimeoutMs = 30000;
-constexpr int kSettleMs = 300;
 
 const std::string kThreeSites =
     "Baidu <Address>http://www.baidu.com/<Split>Example <Address>http://www.example.com/<Split>"
@@ -57,6 +57,7 @@ class MainWindow : public ::testing::Test {
   std::wstring Title() const { return WindowText(ControlAt(main, kTitle.x, kTitle.y)); }
   bool WaitForTitle(const std::wstring& title) { return testing::WaitForTitle(main, title); }
   void Click(POINT at) { ClickAt(main, at.x, at.y); }
+  bool ClickToPage(POINT at) { return testing::ClickToPage(main, at); }
   // The keyboard focus is on the control at a point (for the list: on its rows).
   bool FocusIsAt(POINT at) const {
     return PumpUntil([&] { return FocusOf(main) == ControlAt(main, at.x, at.y); });
@@ -73,8 +74,13 @@ class MainWindow : public ::testing::Test {
   void Screenshot(const std::string& name) { Screenshot(main, name); }
   void Screenshot(HWND window, const std::string& name) {
     SetCursorPos(0, 0);
-    PumpFor(300);
-    SaveArtifact(CaptureWindow(window), name);
+    const DWORD thread = GetWindowThreadProcessId(main, nullptr);
+    PumpUntil([&] {  // a tooltip is a window of its own, of the program's thread
+      for (HWND tip = nullptr; (tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr));)
+        if (IsWindowVisible(tip) && GetWindowThreadProcessId(tip, nullptr) == thread) return false;
+      return true;
+    });
+    SaveArtifact(SteadyCapture(window), name);
   }
 
   ScratchDir folder;
@@ -176,8 +182,13 @@ TEST_F(MainWindow, MinimisingHidesInTheTrayAndOnlyALeftReleaseOnTheIconBringsItB
   for (UINT ignored : {WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_RBUTTONDOWN}) {
     PostMessageW(main, kTrayMessage, 0, MAKELPARAM(ignored, kTrayIconId));
   }
-  PumpFor(500);
+  // The menu comes only while no animation plays: had an ignored message begun
+  // the way back, the one asked for after them would not come.
+  PostMessageW(main, kTrayMessage, 0, MAKELPARAM(WM_CONTEXTMENU, kTrayIconId));
+  ASSERT_TRUE(PumpUntil([] { return FindWindowW(L"#32768", nullptr) != nullptr; }));
   EXPECT_TRUE(Hidden());
+  PressKey(VK_ESCAPE);
+  ASSERT_TRUE(PumpUntil([] { return FindWindowW(L"#32768", nullptr) == nullptr; }));
   PostMessageW(main, kTrayMessage, 0, MAKELPARAM(WM_LBUTTONUP, kTrayIconId));
   EXPECT_TRUE(PumpUntil([&] { return Shaped(); }, kAnimationTimeoutMs));
   Close();
@@ -200,19 +211,16 @@ TEST_F(MainWindow, SwitchingAssistantsKeepsWhatAnotherProgramWroteAndLoadsTheLis
   EXPECT_EQ(Get("Websites.txt"), changed);
   Click(kPlug);
   ASSERT_TRUE(WaitForTitle(L"Oravin"));
-  Click(kMenuOptions);
-  PumpFor(600);
+  ASSERT_TRUE(ClickToPage(kMenuOptions));
   EXPECT_EQ(Title(), L"文件夹助手");  // the options page re-applies the mode's title
   Screenshot("main_options");
   Click(kPlug);
   ASSERT_TRUE(WaitForTitle(L"Oravin"));
-  Click(kMenuAbout);
-  PumpFor(600);
+  ASSERT_TRUE(ClickToPage(kMenuAbout));
   Screenshot("main_about");
-  Click(kPlug);
-  ASSERT_TRUE(WaitForTitle(L"Oravin"));
-  // The about page kept the title: the main menu's may still be opening, and a click then is not taken.
-  PumpFor(kSettleMs);
+  // The about page kept the title: only the page in front tells that the main menu is open.
+  ASSERT_TRUE(ClickToPage(kPlug));
+  EXPECT_EQ(Title(), L"Oravin");
   Put("FolderList.txt", changed);
   Click(kMenuSearch);
   ASSERT_TRUE(WaitForTitle(L"搜索助手"));
@@ -261,7 +269,7 @@ TEST_F(MainWindow, ASecondStartThroughAnyPathToTheFolderBringsTheFirstForwardAnd
     EXPECT_TRUE(second.WaitForExit()) << path;
     EXPECT_EQ(second.ExitCode(), 0u);
     EXPECT_TRUE(PumpUntil([&] { return Shaped(); }, kAnimationTimeoutMs));  // out of the tray again
-    PumpFor(kSettleMs);  // before the next click, as after every page switch
+    ASSERT_TRUE(WaitForPageSwitch(main));  // before the next click, as after every page switch
   }
   EXPECT_EQ(program.ExitCode(), STILL_ACTIVE);
   Close();

@@ -14,12 +14,16 @@ namespace {
 
 // A page switch ends with its animation, 34 frames, which a busy machine may stretch.
 constexpr int kPageSwitchTimeoutMs = 30000;
-constexpr int kSettleMs = 300;
 
 // The test points are pixels at 96 dpi; in pixels at the window's DPI.
 POINT PixelsOf(HWND main, int x, int y) {
   const int dpi = DpiOf(main);
   return {ScaleToDpi(x, dpi), ScaleToDpi(y, dpi)};
+}
+
+// The page in front: the main window's child under the middle of the page area.
+HWND FrontPage(HWND main) {
+  return ChildWindowFromPointEx(main, PixelsOf(main, kListMiddle.x, kListMiddle.y), CWP_SKIPINVISIBLE);
 }
 
 std::filesystem::path BuiltProgram() {
@@ -171,11 +175,31 @@ std::wstring WindowText(HWND window) {
   return text;
 }
 
+bool WaitForPageSwitch(HWND main, HWND left) {
+  const auto shownWhole = [&] {
+    const HWND page = FrontPage(main);
+    RECT shown{}, whole{};
+    GetWindowRect(page, &whole);
+    OffsetRect(&whole, -whole.left, -whole.top);
+    // A page that never played an animation has no region, and shows whole too.
+    const int region = GetWindowRgnBox(page, &shown);
+    return page != left && (region == ERROR || (region == SIMPLEREGION && EqualRect(&shown, &whole)));
+  };
+  DWORD_PTR answer = 0;
+  // Another thread's message is answered only where the program waits for messages.
+  return PumpUntil(shownWhole, kPageSwitchTimeoutMs) &&
+         SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, kPageSwitchTimeoutMs, &answer);
+}
+
+bool ClickToPage(HWND main, POINT at) {
+  const HWND left = FrontPage(main);
+  ClickAt(main, at.x, at.y);
+  return WaitForPageSwitch(main, left);
+}
+
 bool WaitForTitle(HWND main, const std::wstring& title) {
-  if (!PumpUntil([&] { return WindowText(ControlAt(main, kTitle.x, kTitle.y)) == title; }, kPageSwitchTimeoutMs))
-    return false;
-  PumpFor(kSettleMs);
-  return true;
+  return PumpUntil([&] { return WindowText(ControlAt(main, kTitle.x, kTitle.y)) == title; }, kPageSwitchTimeoutMs) &&
+         WaitForPageSwitch(main);
 }
 
 bool ChooseFromMainMenu(HWND main, POINT menuItem, const std::wstring& title) {

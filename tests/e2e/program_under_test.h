@@ -45,10 +45,14 @@ void ClickAt(HWND main, int x, int y);
 std::wstring WindowText(HWND window);
 // The texts of a list box of another process.
 std::vector<std::wstring> ListTexts(HWND list);
+// Waits until a page other than `left` is in front, its animation has ended on
+// its whole rectangle and the program is back in its message loop: a click
+// sooner can be lost under Wine, which no person's click is.
+bool WaitForPageSwitch(HWND main, HWND left = nullptr);
+// A click that brings another page to the front, and the end of that switch.
+bool ClickToPage(HWND main, POINT at);
 // Waits until the title row shows the title, as it does when a page switch
-// ends, and then leaves the program a moment: the title changes before the
-// switch's handler has quite returned, and a click that follows within
-// milliseconds can be lost under Wine, which no person's click is.
+// ends, and for the end of that switch.
 bool WaitForTitle(HWND main, const std::wstring& title);
 // Through the main menu to the page whose title is given.
 bool ChooseFromMainMenu(HWND main, POINT menuItem, const std::wstring& title);

@@ -16,8 +16,8 @@ namespace {
 
 using testing::Capture;
 using testing::CaptureWindow;
-using testing::PumpFor;
 using testing::PumpUntil;
+using testing::SteadyCapture;
 
 constexpr COLORREF kFace = RGB(40, 90, 200), kRim = RGB(0, 160, 0), kText = RGB(255, 255, 0);
 constexpr COLORREF kPicture = RGB(255, 0, 255), kHost = RGB(255, 255, 255);
@@ -45,8 +45,7 @@ Capture Settled(const ColorButton& button) {
     const Capture shot = CaptureWindow(button.hwnd());
     return shot.ColorAt(2, shot.height / 2) == kFace;
   }, 2000);
-  PumpFor(30);
-  return CaptureWindow(button.hwnd());
+  return SteadyCapture(button.hwnd());
 }
 
 // The caption's ink: what is neither face, rim, picture nor host (text is smoothed, so not only kText).
@@ -194,8 +193,7 @@ TEST_F(ColorButtonTest, AClickChangesNothingOnScreenAndTakesTheFocusADoubleClick
   button->Click = [&] { ++clicks; };
   const Capture before = Settled(*button);
   SendMessageW(button->hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 10));
-  PumpFor(30);
-  EXPECT_EQ(CaptureWindow(button->hwnd()).pixels, before.pixels);
+  EXPECT_EQ(SteadyCapture(button->hwnd()).pixels, before.pixels);
   SendMessageW(button->hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(20, 10));
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(GetFocus(), button->hwnd());

@@ -43,8 +43,7 @@ PicturePtr SolidIcon(COLORREF color, int size) {
 
 Capture Shot(const ListBoxEX& list) {
   WaitForPaint(list);
-  PumpFor(30);
-  return CaptureWindow(list.rowSurface());
+  return SteadyCapture(list.rowSurface());
 }
 
 }  // namespace oravin::testing
